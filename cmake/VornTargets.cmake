@@ -1,0 +1,16 @@
+# Warnings are errors in our own code; third-party headers come in as
+# system includes, so their warnings never stop the build.
+function(vorn_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+    -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Woverloaded-virtual
+    -Wimplicit-fallthrough -Werror)
+endfunction()
+
+# vorn_test(NAME name SOURCES a.cpp b.cpp LIBS lib1 lib2 [LABELS l])
+function(vorn_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  vorn_warnings(${T_NAME})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "${T_LABELS}")
+endfunction()

@@ -1,0 +1,137 @@
+#include "http.h"
+
+#include "error.h"
+#include "multipart.h"
+
+#include <curl/curl.h>
+
+#include <mutex>
+
+namespace vorn {
+namespace {
+
+struct SlistDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+using Slist = std::unique_ptr<curl_slist, SlistDeleter>;
+
+Slist makeHeaders(std::initializer_list<const char*> lines) {
+    curl_slist* list = nullptr;
+    for (const char* line : lines) {
+        curl_slist* grown = curl_slist_append(list, line);
+        if (!grown) {
+            curl_slist_free_all(list);
+            throw Error("Memória insuficiente para a requisição");
+        }
+        list = grown;
+    }
+    return Slist(list);
+}
+
+std::size_t collect(char* data, std::size_t size, std::size_t count, void* target) {
+    static_cast<std::string*>(target)->append(data, size * count);
+    return size * count;
+}
+
+void globalInit() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+} // namespace
+
+struct Http::Handle {
+    CURL* curl = nullptr;
+    char error[CURL_ERROR_SIZE] = {};
+    Slist headers;
+    Handle() {
+        globalInit();
+        curl = curl_easy_init();
+        if (!curl) throw Error("Não foi possível iniciar o cliente HTTP");
+    }
+    ~Handle() { curl_easy_cleanup(curl); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+};
+
+Http::Http() : m_handle(std::make_unique<Handle>()) {
+    CURL* c = m_handle->curl;
+    m_handle->headers = makeHeaders({"Accept: text/html, */*", "Expect:"});
+    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, m_handle->error);
+    curl_easy_setopt(c, CURLOPT_USERAGENT, "Mozilla/3.0 (compatible; Indy Library)");
+    curl_easy_setopt(c, CURLOPT_COOKIEFILE, ""); // cookies in memory, for this run only
+    curl_easy_setopt(c, CURLOPT_PROXY, "");       // never a proxy, whatever the environment says
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, collect);
+    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
+    applyDownloadSettings();
+}
+
+Http::~Http() = default;
+
+void Http::setLimits(long connectMs, long readMs) {
+    m_connectMs = connectMs;
+    m_readMs = readMs;
+    CURL* c = m_handle->curl;
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
+    // Silence, not total time: abort only when less than one byte a second
+    // has moved for the whole limit.
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, (readMs + 999) / 1000);
+}
+
+void Http::applyDownloadSettings() {
+    CURL* c = m_handle->curl;
+    curl_easy_setopt(c, CURLOPT_USERPWD, nullptr);
+    curl_easy_setopt(c, CURLOPT_HTTPAUTH, CURLAUTH_NONE);
+    setLimits(kDefaultLimitMs, kDefaultLimitMs);
+}
+
+std::string Http::perform(const std::string& address) {
+    CURL* c = m_handle->curl;
+    std::string body;
+    m_handle->error[0] = '\0';
+    m_lastStatus = 0;
+    curl_easy_setopt(c, CURLOPT_URL, address.c_str());
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &body);
+    curl_easy_setopt(c, CURLOPT_HTTPHEADER, m_handle->headers.get());
+    const CURLcode rc = curl_easy_perform(c);
+    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &m_lastStatus);
+    if (rc != CURLE_OK) {
+        std::string detail = m_handle->error[0] ? m_handle->error : curl_easy_strerror(rc);
+        if (rc == CURLE_OPERATION_TIMEDOUT)
+            throw Error("O servidor não respondeu a tempo (" + detail + ")");
+        throw Error("Falha na comunicação com o servidor (" + detail + ")");
+    }
+    if (m_lastStatus < 200 || m_lastStatus > 299)
+        throw Error("O servidor recusou o pedido: HTTP " + std::to_string(m_lastStatus));
+    return body;
+}
+
+std::string Http::get(const std::string& address) {
+    curl_easy_setopt(m_handle->curl, CURLOPT_HTTPGET, 1L);
+    return perform(address);
+}
+
+std::string Http::post(const std::string& address, const MultipartForm& form) {
+    const auto encoded = form.encode();
+    CURL* c = m_handle->curl;
+    const std::string typeHeader = "Content-Type: " + encoded.contentType;
+    Slist headers = makeHeaders({"Accept: text/html, */*", "Expect:", typeHeader.c_str()});
+    curl_easy_setopt(c, CURLOPT_POST, 1L);
+    curl_easy_setopt(c, CURLOPT_POSTFIELDS, encoded.body.data());
+    curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(encoded.body.size()));
+    std::swap(headers, m_handle->headers);
+    struct Restore {
+        Handle& h;
+        Slist& saved;
+        ~Restore() {
+            std::swap(saved, h.headers);
+            curl_easy_setopt(h.curl, CURLOPT_POSTFIELDS, nullptr);
+            curl_easy_setopt(h.curl, CURLOPT_HTTPGET, 1L);
+        }
+    } restore{*m_handle, headers};
+    return perform(address);
+}
+
+} // namespace vorn

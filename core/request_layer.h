@@ -1,0 +1,57 @@
+#pragma once
+
+#include "http.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace vorn {
+
+struct Session;
+
+// Colours of the connection light.
+enum class Light {
+    Idle,    // maroon: nothing under way
+    Request, // lime: a request is under way
+    Upload,  // red: an upload or a file copy is under way
+};
+
+// What the windows plug into the logic, which knows no widget.
+struct Hooks {
+    std::function<void(Light)> light;               // paint and repaint the light
+    std::function<void()> pump;                      // process pending window messages once
+    std::function<bool(std::string_view)> reachable; // may a request to this address be tried
+};
+
+inline constexpr const char* kNoConnection = "Sem conexão!!!";
+inline constexpr const char* kTryAgain = "Tente novamente!";
+
+// The request layer: the one Http client and the hooks, shared by every
+// operation that talks to the service.
+class RequestLayer {
+public:
+    RequestLayer();
+
+    Http& http() { return m_http; }
+    Hooks& hooks() { return m_hooks; }
+
+    void light(Light colour) const;
+    void pump() const;
+
+    // GET through the light and the online test. Never throws: failures come
+    // back as "Sem conexão!!!" (nothing sent, the light stays lime) or
+    // "Tente novamente!".
+    std::string ServerGet(const std::string& address);
+
+private:
+    Http m_http;
+    Hooks m_hooks;
+};
+
+// Direct GET of UrlLog + "scpVrs.php". True when the reply is not empty and
+// differs, byte for byte, from the version label. Throws Error on failure.
+bool FetchServerVersion(RequestLayer& layer, const Session& session,
+                        std::string_view versionLabel);
+
+} // namespace vorn

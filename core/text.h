@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorn {
+
+// Names with blanks travel with "_" in their place and come back the same way.
+std::string BlankToUnderscore(std::string_view text);
+std::string UnderscoreToBlank(std::string_view text);
+
+// Splits at CR LF, LF or CR. A final line break makes no extra empty line,
+// and an empty text has no lines at all.
+std::vector<std::string> splitLines(std::string_view text);
+
+// Joins lines, each followed by CR LF, as every file the program writes.
+std::string joinLinesCrLf(const std::vector<std::string>& lines);
+
+} // namespace vorn

@@ -1,0 +1,112 @@
+#include "transfers.h"
+
+#include "address.h"
+#include "error.h"
+#include "files.h"
+#include "multipart.h"
+#include "request_layer.h"
+#include "session.h"
+
+namespace vorn {
+namespace {
+
+// The light goes back to idle however the operation ends.
+class LightScope {
+public:
+    LightScope(RequestLayer& layer, Light during) : m_layer(layer) { m_layer.light(during); }
+    ~LightScope() { m_layer.light(Light::Idle); }
+    LightScope(const LightScope&) = delete;
+    LightScope& operator=(const LightScope&) = delete;
+
+private:
+    RequestLayer& m_layer;
+};
+
+std::string fetch(RequestLayer& layer, const std::string& address) {
+    layer.http().applyDownloadSettings();
+    layer.pump();
+    return layer.http().get(address);
+}
+
+bool fetchInto(RequestLayer& layer, const std::string& address, const std::string& path) {
+    try {
+        writeFileAtomic(path, fetch(layer, address));
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
+}
+
+std::string adventureFileAddress(const Session& session, const std::string& prefix,
+                                 const std::string& name) {
+    return session.UrlSite + "html/quorbel/" + encodeValue(prefix) + "/" + encodeValue(prefix) +
+           "-" + encodeValue(name);
+}
+
+std::string adventureFolder(const Session& session) {
+    requireSafeFileName(session.SesPfx);
+    return session.DirApp + session.SesPfx + "/";
+}
+
+MultipartForm imageForm(const std::string& path) {
+    MultipartForm form;
+    form.addFile("Img", path, "image/jpg");
+    return form;
+}
+
+std::string uploadAddress(const Session& session, const std::string& name) {
+    return serverAddress(session.UrlScp, "mobPtImg.php", session.SesLogin, session.SesSenha,
+                         {{"Pfx", session.SesPfx}, {"Arq", name}});
+}
+
+} // namespace
+
+bool DownloadAdventureFile(RequestLayer& layer, const Session& session, const std::string& name) {
+    requireSafeFileName(name);
+    const std::string path = adventureFolder(session) + name;
+    if (fileExists(path)) return false;
+    return fetchInto(layer, adventureFileAddress(session, session.SesPfx, name), path);
+}
+
+bool DownloadSoundFile(RequestLayer& layer, const Session& session, const std::string& name) {
+    requireSafeFileName(name);
+    return fetchInto(layer, session.UrlSite + "html/quorbel/pags/sons/" + encodeValue(name),
+                     adventureFolder(session) + name);
+}
+
+bool DownloadProgramFile(RequestLayer& layer, const Session& session, const std::string& name) {
+    requireSafeFileName(name);
+    return fetchInto(layer, session.UrlSite + "vornpq/" + encodeValue(name),
+                     session.DirApp + name);
+}
+
+std::string fetchAdventurePicture(RequestLayer& layer, const Session& session,
+                                  const std::string& name, const std::string& prefix) {
+    requireSafeFileName(name);
+    requireSafeFileName(prefix);
+    const std::string path = session.DirApp + prefix + "/" + name;
+    if (!fileExists(path)) writeFileAtomic(path, fetch(layer, adventureFileAddress(session, prefix, name)));
+    return path;
+}
+
+std::string UploadImage(RequestLayer& layer, const Session& session, const std::string& name) {
+    requireSafeFileName(name);
+    LightScope lit(layer, Light::Upload);
+    layer.pump();
+    const MultipartForm form = imageForm(session.DirAdv + name);
+    return layer.http().post(uploadAddress(session, name), form);
+}
+
+void CopySharedFile(RequestLayer& layer, const Session& session, const std::string& name) {
+    LightScope lit(layer, Light::Upload);
+    try {
+        requireSafeFileName(name);
+        const std::string path = session.DirAdv + name;
+        writeFileAtomic(path, fetch(layer, session.UrlSite + "vornpq/arqs/" + encodeValue(name)));
+        layer.http().post(uploadAddress(session, name), imageForm(path));
+    } catch (const Error&) {
+        // A model without its shared file is still worth having.
+    }
+}
+
+} // namespace vorn

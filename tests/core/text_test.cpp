@@ -1,0 +1,62 @@
+#include "cp1252.h"
+#include "reply.h"
+#include "text.h"
+
+#include <gtest/gtest.h>
+
+namespace vorn {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(SplitLines, EveryLineEndSplitsAndAFinalBreakAddsNothing) {
+    const struct {
+        const char* text;
+        Lines lines;
+    } cases[] = {
+        {"", {}},
+        {"Ok", {"Ok"}},
+        {"Ok\r\na\r\nb", {"Ok", "a", "b"}},
+        {"Ok\na\nb\n", {"Ok", "a", "b"}},
+        {"Ok\ra\rb\r", {"Ok", "a", "b"}},
+        {"Ok\r\n\r\nb", {"Ok", "", "b"}},
+        {"Ok\n\r\nb", {"Ok", "", "b"}},
+        {"\n", {""}},
+        {"a\r\r\n", {"a", ""}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(splitLines(c.text), c.lines) << c.text;
+}
+
+TEST(Reply, OnlyAnExactOkFirstLineIsSuccess) {
+    EXPECT_TRUE(Reply("Ok\r\nvorn").ok());
+    EXPECT_TRUE(Reply("Ok").ok());
+    EXPECT_FALSE(Reply("ok\r\nvorn").ok());
+    EXPECT_FALSE(Reply("Ok \r\nvorn").ok());
+    EXPECT_FALSE(Reply("").ok());
+    EXPECT_FALSE(Reply("Sem conexão!!!").ok());
+    EXPECT_EQ(Reply("").status(), "");
+    EXPECT_EQ(Reply("Ok\na\nb").entries(), (Lines{"a", "b"}));
+    EXPECT_EQ(Reply("Ok\na").line(7), "");
+}
+
+TEST(BlankCodec, RoundTripsBlanksButNotExistingUnderscores) {
+    EXPECT_EQ(BlankToUnderscore("Meu  jogo"), "Meu__jogo");
+    EXPECT_EQ(UnderscoreToBlank(BlankToUnderscore("Meu  jogo")), "Meu  jogo");
+    EXPECT_EQ(UnderscoreToBlank("a_b c"), "a b c");
+    EXPECT_EQ(BlankToUnderscore(""), "");
+    EXPECT_EQ(BlankToUnderscore("\xe7\xe3o x"), "\xe7\xe3o_x");
+}
+
+TEST(Cp1252, ConvertsBothWaysIncludingTheWindowsOnlyCharacters) {
+    EXPECT_EQ(cp1252ToUtf8("Par\xe2metros"), "Parâmetros");
+    EXPECT_EQ(cp1252ToUtf8("\x80\x93\x9c"), "€–œ");
+    EXPECT_EQ(utf8ToCp1252("Sem conexão!!! € “x”"), "Sem conex\xe3o!!! \x80 \x93x\x94");
+    EXPECT_EQ(utf8ToCp1252("日本"), "??");
+    for (int b = 0; b < 256; ++b) {
+        const std::string one(1, static_cast<char>(b));
+        EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(one)), one) << b;
+    }
+}
+
+} // namespace
+} // namespace vorn

@@ -1,0 +1,136 @@
+#include "scripted_server.h"
+
+#include <arpa/inet.h>
+#include <filesystem>
+#include <netinet/in.h>
+#include <poll.h>
+#include <stdexcept>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace vorn::test {
+
+std::string Recorded::header(const std::string& name) const {
+    auto it = headers.find(name);
+    return it == headers.end() ? std::string() : it->second;
+}
+
+ScriptedServer::ScriptedServer() {
+    auto handler = [this](const httplib::Request& req, httplib::Response& res) { handle(req, res); };
+    m_server.Get(".*", handler);
+    m_server.Post(".*", handler);
+    m_port = m_server.bind_to_any_port("127.0.0.1");
+    if (m_port <= 0) throw std::runtime_error("test server could not bind");
+    m_thread = std::thread([this] { m_server.listen_after_bind(); });
+}
+
+ScriptedServer::~ScriptedServer() {
+    m_server.stop();
+    m_thread.join();
+}
+
+std::string ScriptedServer::root() const {
+    return "http://127.0.0.1:" + std::to_string(m_port) + "/";
+}
+
+void ScriptedServer::on(const std::string& path, int status, std::string body) {
+    std::lock_guard lock(m_mutex);
+    m_answers[path] = {status, std::move(body)};
+}
+
+void ScriptedServer::byDefault(int status, std::string body) {
+    std::lock_guard lock(m_mutex);
+    m_default = {status, std::move(body)};
+}
+
+std::vector<Recorded> ScriptedServer::requests() const {
+    std::lock_guard lock(m_mutex);
+    return m_requests;
+}
+
+std::size_t ScriptedServer::count() const {
+    std::lock_guard lock(m_mutex);
+    return m_requests.size();
+}
+
+void ScriptedServer::handle(const httplib::Request& req, httplib::Response& res) {
+    std::lock_guard lock(m_mutex);
+    m_requests.push_back({req.method, req.target, req.path, req.headers, req.body});
+    auto it = m_answers.find(req.path);
+    const Answer& answer = it == m_answers.end() ? m_default : it->second;
+    res.status = answer.status;
+    res.set_content(answer.body, "text/plain");
+}
+
+RawServer::RawServer(std::string raw, bool closeAfter) : m_raw(std::move(raw)), m_close(closeAfter) {
+    m_listen = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof addr;
+    if (m_listen < 0 || ::bind(m_listen, reinterpret_cast<sockaddr*>(&addr), len) != 0 ||
+        ::listen(m_listen, 16) != 0 ||
+        ::getsockname(m_listen, reinterpret_cast<sockaddr*>(&addr), &len) != 0 || ::pipe(m_wake) != 0)
+        throw std::runtime_error("raw test server could not listen");
+    m_port = ntohs(addr.sin_port);
+    m_thread = std::thread([this] { run(); });
+}
+
+RawServer::~RawServer() {
+    const char stop = 'x';
+    [[maybe_unused]] auto n = ::write(m_wake[1], &stop, 1);
+    m_thread.join();
+    for (int fd : m_open) ::close(fd);
+    ::close(m_listen);
+    ::close(m_wake[0]);
+    ::close(m_wake[1]);
+}
+
+std::string RawServer::root() const { return "http://127.0.0.1:" + std::to_string(m_port) + "/"; }
+
+int RawServer::accepted() const {
+    std::lock_guard lock(m_mutex);
+    return m_accepted;
+}
+
+void RawServer::run() {
+    for (;;) {
+        pollfd fds[2] = {{m_listen, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0) continue;
+        if (fds[1].revents) return;
+        int fd = ::accept(m_listen, nullptr, nullptr);
+        if (fd < 0) continue;
+        {
+            std::lock_guard lock(m_mutex);
+            ++m_accepted;
+        }
+        // Read until the end of the request headers (the tests send GETs).
+        std::string request;
+        char buf[4096];
+        while (request.find("\r\n\r\n") == std::string::npos) {
+            pollfd in{fd, POLLIN, 0};
+            if (::poll(&in, 1, 2000) <= 0) break;
+            ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n <= 0) break;
+            request.append(buf, static_cast<std::size_t>(n));
+        }
+        if (!m_raw.empty()) [[maybe_unused]] auto n = ::write(fd, m_raw.data(), m_raw.size());
+        if (m_close)
+            ::close(fd);
+        else
+            m_open.push_back(fd);
+    }
+}
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vorn-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
+    m_path = pattern + "/";
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+} // namespace vorn::test

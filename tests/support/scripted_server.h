@@ -1,0 +1,97 @@
+#pragma once
+
+#include <httplib.h>
+
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace vorn::test {
+
+// One request as the server saw it.
+struct Recorded {
+    std::string method;
+    std::string target; // path and query exactly as sent
+    std::string path;   // decoded path
+    httplib::Headers headers;
+    std::string body;
+    std::string header(const std::string& name) const;
+};
+
+// A real HTTP server on loopback that answers what the test tells it to and
+// records every request.
+class ScriptedServer {
+public:
+    ScriptedServer();
+    ~ScriptedServer();
+    ScriptedServer(const ScriptedServer&) = delete;
+    ScriptedServer& operator=(const ScriptedServer&) = delete;
+
+    std::string root() const; // "http://127.0.0.1:<port>/"
+    int port() const { return m_port; }
+
+    // The answer for one path (decoded, without the query); other paths get
+    // the default answer, 404 unless set.
+    void on(const std::string& path, int status, std::string body);
+    void byDefault(int status, std::string body);
+
+    std::vector<Recorded> requests() const;
+    std::size_t count() const;
+
+private:
+    struct Answer {
+        int status = 404;
+        std::string body;
+    };
+    void handle(const httplib::Request& req, httplib::Response& res);
+
+    httplib::Server m_server;
+    std::thread m_thread;
+    int m_port = 0;
+    mutable std::mutex m_mutex;
+    std::map<std::string, Answer> m_answers;
+    Answer m_default;
+    std::vector<Recorded> m_requests;
+};
+
+// A TCP listener on loopback that accepts connections and, for each one,
+// reads the request, writes `raw` (possibly nothing) and then either closes
+// or keeps the connection open in silence until the test ends.
+class RawServer {
+public:
+    RawServer(std::string raw, bool closeAfter);
+    ~RawServer();
+    RawServer(const RawServer&) = delete;
+    RawServer& operator=(const RawServer&) = delete;
+    std::string root() const;
+    int accepted() const;
+
+private:
+    void run();
+    std::string m_raw;
+    bool m_close;
+    int m_listen = -1;
+    int m_port = 0;
+    int m_wake[2] = {-1, -1};
+    mutable std::mutex m_mutex;
+    int m_accepted = 0;
+    std::vector<int> m_open;
+    std::thread m_thread;
+};
+
+// A folder that exists for one test.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return m_path; } // ends in "/"
+
+private:
+    std::string m_path;
+};
+
+} // namespace vorn::test

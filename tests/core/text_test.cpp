@@ -49,7 +49,7 @@ TEST(BlankCodec, RoundTripsBlanksButNotExistingUnderscores) {
 
 TEST(Cp1252, ConvertsBothWaysIncludingTheWindowsOnlyCharacters) {
     EXPECT_EQ(cp1252ToUtf8("Par\xe2metros"), "Parâmetros");
-    EXPECT_EQ(cp1252ToUtf8("\x80\x93\x9c"), "€–œ");
+    EXPECT_EQ(cp1252ToUtf8("\x80\x96\x9c"), "€–œ");
     EXPECT_EQ(utf8ToCp1252("Sem conexão!!! € “x”"), "Sem conex\xe3o!!! \x80 \x93x\x94");
     EXPECT_EQ(utf8ToCp1252("日本"), "??");
     for (int b = 0; b < 256; ++b) {

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "targets.h"
+#include "work_copy.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorn {
+
+// The adventure's sizes as the author typed them in its parameters. They
+// stay texts: a register total is quoted back as written, and a total that
+// is not a number is a fault of its own.
+struct AdventureLimits {
+    std::string totalWidth = "920";
+    std::string totalHeight = "440";
+    std::string registerTotal = "100";
+};
+
+// Everything one check consults, built once before its first line.
+struct CheckContext {
+    WorkCopy work;
+    ScriptNameSet scripts;
+    AdventureLimits limits;
+};
+
+CheckContext makeCheckContext(const std::vector<std::string>& text, AdventureLimits limits,
+                              const std::vector<std::string>& scriptNames);
+
+// All of these return the message for the fault found, or an empty text.
+
+// A field beginning with "#". When the register total is not a number the
+// range cannot be judged: only the form of the reference is.
+std::string CheckRegisterRef(std::string_view reference, std::string_view registerTotal);
+
+// A rectangle of the game window; the first fault found ends the check.
+std::string CheckArea(std::string_view x, std::string_view y, std::string_view width,
+                      std::string_view height, const AdventureLimits& limits);
+
+// One trimmed line that is neither empty nor a comment, standing at "index"
+// in the work copy. A "boxon" line moves the index to its "boxoff" line; the
+// lines passed over are free text.
+std::string CheckLine(std::string_view line, const CheckContext& context, std::size_t& index);
+
+} // namespace vorn

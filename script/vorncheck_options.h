@@ -1,0 +1,30 @@
+#pragma once
+
+#include "line_check.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorn {
+
+enum class OutputFormat {
+    Annotated, // the checked text, ready to replace the file
+    Gcc,       // one "FILE:LINE: error: MESSAGE" line per fault, in UTF-8
+};
+
+struct VorncheckOptions {
+    AdventureLimits limits;
+    std::optional<std::string> scriptsFile;
+    OutputFormat format = OutputFormat::Annotated;
+    std::string input = "-"; // "-" is standard input
+    bool help = false;
+};
+
+// The arguments after the program name. Throws vorn::Error on a usage fault.
+VorncheckOptions parseVorncheckOptions(const std::vector<std::string>& args);
+
+std::string_view vorncheckUsage();
+
+} // namespace vorn

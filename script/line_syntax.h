@@ -43,7 +43,8 @@ struct SplitLine {
 
     // Fields count from 1; a field the line does not have is empty.
     std::string_view field(std::size_t number) const {
-        return number >= 1 && number <= fieldCount ? fields[number - 1] : std::string_view{};
+        if (number == 0 || number > kMaxFields || number > fieldCount) return {};
+        return fields[number - 1];
     }
 };
 

@@ -1,0 +1,263 @@
+#include "cp_text.h"
+#include "line_check.h"
+#include "line_syntax.h"
+
+#include <gtest/gtest.h>
+
+namespace vorn {
+namespace {
+
+using test::cp;
+
+const std::string kUnknown = cp("//!- instrução desconhecida");
+const std::string kNotClosed = cp("//!- não fechou o boxon com um boxoff");
+const std::string kBadKind = cp("//!- não existe esta função da instrução cmd=");
+const std::string kNoScript = cp("//!- não existe o script destino desta instrução");
+const std::string kNoLabel = cp("//!- não encontrei a definição deste label destino");
+const std::string kBlankKeyword = cp("//!- a instrução cmd= está sem delimitador o campo \",\"");
+const std::string kXNum = cp("//!- parâmetro numérico incorreto (coord X)");
+const std::string kXOut = cp("//!- parâmetro X fora da área do jogo (tem certeza disso?)");
+const std::string kYNum = cp("//!- parâmetro numérico incorreto (coord Y)");
+const std::string kYOut = cp("//!- parâmetro Y fora da área do jogo (tem certeza disso?)");
+const std::string kWNum = cp("//!- parâmetro numérico incorreto (largura)");
+const std::string kWBig = cp("//!- largura definida é maior que a área do jogo!");
+const std::string kHNum = cp("//!- parâmetro numérico incorreto (altura)");
+const std::string kHBig = cp("//!- altura definida é maior que a área do jogo!");
+const std::string kBadRef = cp("//!- Erro na referência ao registrador (#?\?\?)");
+
+std::string rangeMessage(const std::string& total) {
+    return cp("//!- referência ao registrador fora da faixa (max: ") + total + ")";
+}
+
+// Checks the one line of a script made of it and the extra lines given.
+std::string check(const std::string& line, std::vector<std::string> others = {},
+                  AdventureLimits limits = {}) {
+    others.insert(others.begin(), line);
+    const CheckContext context = makeCheckContext(others, std::move(limits), {"script", "casa"});
+    std::size_t index = 0;
+    return CheckLine(trimBlanks(line), context, index);
+}
+
+struct Case {
+    std::string line;
+    std::string message;
+};
+
+void expectAll(const std::vector<Case>& cases, const std::vector<std::string>& others = {},
+               const AdventureLimits& limits = {}) {
+    for (const auto& c : cases)
+        EXPECT_EQ(check(c.line, others, limits), c.message) << c.line;
+}
+
+TEST(CheckLine, LineEndingInColonIsALabelSyntaxFaultWhateverElseItIs) {
+    expectAll({
+        {"fim:", cp("//!- label com sintaxe incorreta (:fim)")},
+        {":fim:", cp("//!- label com sintaxe incorreta (::fim)")},
+        {"msg= Escolha:", cp("//!- label com sintaxe incorreta (:msg= Escolha)")},
+        {"texto Resposta:", cp("//!- label com sintaxe incorreta (:texto Resposta)")},
+        {":", cp("//!- label com sintaxe incorreta (:)")},
+    });
+}
+
+TEST(CheckLine, OnlyTheBareWordsAndLabelsStandAlone) {
+    for (const char* word : {"end", "fim", "ret", "boxoff", "return", "saveregs", "linksoff",
+                             "mudachave", "logoff", "logoffpromo", ":inicio", ":a#b"})
+        EXPECT_EQ(check(word), "") << word;
+    expectAll({
+        {"icones", kUnknown},
+        {"goto", kUnknown},
+        {"savregs", kUnknown},
+        {"Fim", kUnknown},
+        {"cmd=", kUnknown},
+    });
+}
+
+TEST(CheckLine, KeywordOutsideTheTableIsUnknown) {
+    expectAll({
+        {": inicio", kUnknown},
+        {"GOTO inicio", kUnknown},
+        {"foo a,b,c", kUnknown},
+        {"reg= 1,5", ""},
+        {"if~ 1,2,3", ""},
+        {"ifreg~ 1,2,3,nowhere", ""},
+        {"icones 1", ""},
+    });
+}
+
+TEST(CheckLine, BoxonSkipsToItsBoxoffOrIsAFault) {
+    const CheckContext context =
+        makeCheckContext({"boxon", "goto nada", "  boxoff  ", "boxoff"}, {}, {});
+    std::size_t index = 0;
+    EXPECT_EQ(CheckLine("boxon", context, index), "");
+    EXPECT_EQ(index, 2u);
+
+    const CheckContext open = makeCheckContext({"boxoff", "boxon", "goto nada"}, {}, {});
+    index = 1;
+    EXPECT_EQ(CheckLine("boxon", open, index), kNotClosed);
+    EXPECT_EQ(index, 1u);
+}
+
+TEST(CheckLine, ScreenElementKindThenTargetThenRectangle) {
+    expectAll({
+        {"cmd= lnk,0,0,100,100,5,texto,$script", ""},
+        {"cmd= lnk,0,0,921,100,5,texto,$script", kWBig},
+        {"cmd= lnk,0,0,100,100,5,texto,$Script", kNoScript},
+        {"cmd= lnk,0,0,100,100,5,texto,exescp.php?Idx=3&Scp=casa&x=1", ""},
+        {"cmd= lnk,-1,0,100,100,5,texto,$nada", kNoScript},
+        {"cmd= LNK,0,0,100,100,5,texto,$script", kBadKind},
+        {"cmd= abc,-1,0,100,100", kBadKind},
+        {"cmd=  lnk,0,0,1,1,5,t,$script", kBadKind},
+        {"cmd= fig,0,0,100,100,imagem,$script", ""},
+        {"cmd= fig,0,0,100,100,imagem,$nada", kNoScript},
+        {"cmd= btn,0,0,100,100,up,$casa,dw", ""},
+        {"cmd= btn,0,0,100,100,up,dw,$casa", kNoScript},
+        {"cmd= ico,0,0,1,1,x,$casa", ""},
+        {"cmd= tlk,0,0,1,1,x,casa", kNoScript},
+        {"cmd= map,0,0,100,100,$script", ""},
+        {"cmd= map,0,0,100,100,x,$script", kNoScript},
+        {"cmd= img,0,0,100,100,imagem", ""},
+        {"cmd= img,0,0,100,441,imagem", kHBig},
+        {"cmd= img,0,441,100,100,imagem", kYOut},
+        {"cmd= img", kXNum},
+        {"cmd= gtf,920,440,-10,-10", ""},
+        {"cmd: snd,0,0,100,100,som", ""},
+        {"shape= img,x,0,100,100", kXNum},
+        {"item= nada,0,0,100,100", kBadKind},
+    });
+}
+
+TEST(CheckLine, AreaLinesAreJudgedByTheirRectangle) {
+    expectAll({
+        {"tela= 0,0,920,440", ""},
+        {"tela= 1,2", kWNum},
+        {"mensag= 10,10,300", kHNum},
+        {"objdnt= 0,0,160,40,largura_shape,qt_por_linha,objeto", ""},
+        {"zban= 0,0,100,200", ""},
+        {"texto= 0,0,200,100,5,Arial,FFFFFF,bIu000000", ""},
+        {"imagem 0,0,921,0", kWBig},
+        {"input 0,0,0,0", ""},
+        {"video= 0,0,10,10", ""},
+        {"video= 0,0,1000,10", kWBig},
+        {"v\xed"
+         "deo= 0,0,10,10",
+         ""},
+        {"v\xed"
+         "deo= -1,0,10,10",
+         kXOut},
+        {"video2= 0,0,10,10", kUnknown},
+    });
+}
+
+TEST(CheckArea, EachSideAgainstItsTotalFirstFaultWins) {
+    const AdventureLimits limits{"920", "440", "4"};
+    const struct {
+        const char *x, *y, *w, *h;
+        std::string message;
+    } cases[] = {
+        {"920", "440", "920", "440", ""},
+        {"0", "0", "-5", "-999", ""},
+        {"921", "0", "0", "0", kXOut},
+        {"-1", "0", "0", "0", kXOut},
+        {"0", "441", "0", "0", kYOut},
+        {"0", "-1", "0", "0", kYOut},
+        {"0", "0", "921", "0", kWBig},
+        {"0", "0", "0", "441", kHBig},
+        {"a", "b", "c", "d", kXNum},
+        {"", "0", "0", "0", kXNum},
+        {" 1", "0", "0", "0", kXNum},
+        {"0", "1x", "0", "0", kYNum},
+        {"0", "0", "", "0", kWNum},
+        {"0", "0", "0", "0.5", kHNum},
+        {"99999999999999999999", "0", "0", "0", kXOut},
+        {"#4", "#0", "#-3", "#4", ""},
+        {"#5", "0", "0", "0", rangeMessage("4")},
+        {"#a", "0", "0", "0", kBadRef},
+        {"#", "0", "0", "0", kBadRef},
+        {"0", "0", "0", "#x", kBadRef},
+        {"#1", "-1", "0", "0", kYOut},
+        // X and width are each compared with the total on their own.
+        {"900", "0", "900", "0", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckArea(c.x, c.y, c.w, c.h, limits), c.message)
+            << c.x << ',' << c.y << ',' << c.w << ',' << c.h;
+}
+
+TEST(CheckArea, TotalsThatAreNotNumbersMakeEverySideUnreadable) {
+    EXPECT_EQ(CheckArea("0", "0", "0", "0", {"", "440", "100"}), kXNum);
+    EXPECT_EQ(CheckArea("0", "0", "0", "0", {"920", "abc", "100"}), kYNum);
+    EXPECT_EQ(CheckArea("#1", "0", "0", "0", {"wide", "440", "100"}), kWNum);
+}
+
+TEST(CheckRegisterRef, RangeIsQuotedAsWrittenAndJudgedOnlyWhenTheTotalIsANumber) {
+    const struct {
+        const char* reference;
+        const char* total;
+        std::string message;
+    } cases[] = {
+        {"#100", "100", ""},
+        {"#101", "100", rangeMessage("100")},
+        {"#101", "0100", rangeMessage("0100")},
+        {"#0", "0", ""},
+        {"#-1", "0", ""},
+        {"#1", "-1", rangeMessage("-1")},
+        {"#1a", "100", kBadRef},
+        {"# 1", "100", kBadRef},
+        {"#", "", kBadRef},
+        {"#5", "", ""},
+        {"#5", "muitos", ""},
+        {"#x", "muitos", kBadRef},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckRegisterRef(c.reference, c.total), c.message)
+            << c.reference << " / " << c.total;
+}
+
+TEST(CheckLine, LabelTargetsInTheirGroupsField) {
+    const std::vector<std::string> script = {":fim",  "  :Meio  ", ": espaco",
+                                             "boxon", ":livre",    "boxoff"};
+    expectAll(
+        {
+            {"goto fim", ""},
+            {"goto Fim", kNoLabel},
+            {"goto fim  ", ""},
+            {"goto  fim", kNoLabel},
+            {"goto Meio", ""},
+            {"goto livre", ""},
+            {"liberado? fim", ""},
+            {"testalib nada", kNoLabel},
+            {"ifloc= sala,fim", ""},
+            {"ifloc= fim,sala", kNoLabel},
+            {"tenho?? lanterna,Meio", ""},
+            {"testaidx 1,nada", kNoLabel},
+            {"ifreg= 1,2,fim", ""},
+            {"ifreg= 1,2, fim", kNoLabel},
+            {"ifreg= 1,2, espaco", ""},
+            {"ifobj# chave,sala,nada", kNoLabel},
+            {"ifreg> 1,fim", kNoLabel},
+            {"ifreg~ 1,2,3,nada", ""},
+        },
+        script);
+    // Jumps reach labels before and after them alike.
+    EXPECT_EQ(check("goto depois", {"fim", ":depois"}), "");
+}
+
+TEST(CheckLine, ConditionalEmbeddedKeywordAndElementTarget) {
+    expectAll({
+        {"if= 1,2,cmd=,fig,0,0,10,10,img,$script", ""},
+        {"if= 1,2,cmd=,fig,0,0,10,10,img,$nada", kNoScript},
+        {"if# 1,2,cmd=,map,0,0,10,10,$casa", ""},
+        {"if< 1,2,cmd=,map,0,0,10,10,x,$casa", kNoScript},
+        {"if> 1,2,cmd=,lnk,0,0,10,10,5,txt,$script", ""},
+        {"if> 1,2,cmd=,lnk,0,0,10,10,5,txt,$nada", kNoScript},
+        {"if= 1,2,cmd=,btn,0,0,10,10,up,Scp=casa&a=1,dw", ""},
+        {"if= 1,2,cmd=,img,9999,0,0,0,arq", ""},
+        {"if= 1,2,goto fim", kBlankKeyword},
+        {"if= 1,2,cmd= ,fig", kBlankKeyword},
+        {"if= 1,2,goto,fim", ""},
+        {"if~ 1,2,cmd=,fig,0,0,10,10,img,$nada", ""},
+    });
+}
+
+} // namespace
+} // namespace vorn

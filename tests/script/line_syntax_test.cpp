@@ -1,0 +1,168 @@
+#include "decimal.h"
+#include "instruction_table.h"
+#include "keyword_groups.h"
+#include "line_syntax.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <set>
+#include <vector>
+
+namespace vorn {
+namespace {
+
+TEST(Trim, RemovesSpacesAndTabsAtBothEndsOnly) {
+    EXPECT_EQ(trimBlanks("  \tgoto  fim \t "), "goto  fim");
+    EXPECT_EQ(trimBlanks(" \t "), "");
+    EXPECT_EQ(trimTrailingBlanks("  fim  "), "  fim");
+}
+
+TEST(ClassifyLine, KindsAreTestedInOrder) {
+    const struct {
+        const char* line;
+        LineKind kind;
+    } cases[] = {
+        {"", LineKind::Empty},
+        {"   ", LineKind::Empty},
+        {"  //!- old message", LineKind::Annotation},
+        {"//!-", LineKind::Annotation},
+        {"//!x", LineKind::Comment},
+        {"  // a comment: with a colon", LineKind::Comment},
+        {" :inicio ", LineKind::Label},
+        {"::", LineKind::Label},
+        {": inicio", LineKind::InstructionWithParams},
+        {"fim", LineKind::BareInstruction},
+        {"goto\tfim", LineKind::BareInstruction},
+        {"goto fim", LineKind::InstructionWithParams},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(classifyLine(c.line), c.kind) << '"' << c.line << '"';
+}
+
+TEST(SplitLine, KeywordEndsAtFirstBlankAndFieldsAtEveryComma) {
+    const struct {
+        const char* line;
+        const char* keyword;
+        std::vector<std::string_view> fields;
+    } cases[] = {
+        {"boxon", "boxon", {}},
+        {"goto fim", "goto", {"fim"}},
+        {"reg= 1,,3", "reg=", {"1", "", "3"}},
+        {"msg= Bom dia, mundo", "msg=", {"Bom dia", " mundo"}},
+        {"ifreg= 1,2, fim", "ifreg=", {"1", "2", " fim"}},
+        {"goto  fim", "goto", {" fim"}},
+        {"reg= 1,", "reg=", {"1", ""}},
+        {"x ", "x", {""}},
+    };
+    for (const auto& c : cases) {
+        const SplitLine split = splitLine(c.line);
+        EXPECT_EQ(split.keyword, c.keyword) << c.line;
+        EXPECT_EQ(std::vector<std::string_view>(split.fields.begin(),
+                                                split.fields.begin() + split.fieldCount),
+                  c.fields)
+            << c.line;
+    }
+}
+
+TEST(SplitLine, OnlyThirteenFieldsAreTakenAndMissingOnesAreEmpty) {
+    const SplitLine split = splitLine("k 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15");
+    EXPECT_EQ(split.fieldCount, 13u);
+    EXPECT_EQ(split.field(13), "13");
+    EXPECT_EQ(split.field(14), "");
+    EXPECT_EQ(split.field(0), "");
+    EXPECT_EQ(splitLine("k a").field(2), "");
+}
+
+TEST(ParseDecimal, AcceptsSignedDigitsOnly) {
+    const struct {
+        const char* text;
+        std::optional<std::int64_t> value;
+    } cases[] = {
+        {"0", 0},
+        {"920", 920},
+        {"-5", -5},
+        {"+7", 7},
+        {"007", 7},
+        {"", {}},
+        {"-", {}},
+        {"1a", {}},
+        {" 1", {}},
+        {"1 ", {}},
+        {"0x10", {}},
+        {"1.5", {}},
+        {"--1", {}},
+        {"\xb9", {}},
+        {"9223372036854775807", std::numeric_limits<std::int64_t>::max()},
+        {"-9223372036854775808", std::numeric_limits<std::int64_t>::min()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parseDecimal(c.text), c.value) << c.text;
+}
+
+TEST(ParseDecimal, HugeNumbersSaturateInsteadOfFailing) {
+    EXPECT_EQ(parseDecimal("99999999999999999999999"), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(parseDecimal("-99999999999999999999999"), std::numeric_limits<std::int64_t>::min());
+}
+
+TEST(InstructionTable, HoldsFiveDuplicatesAndComparesExactly) {
+    std::map<std::string_view, int> count;
+    for (const auto keyword : kInstructionTable)
+        ++count[keyword];
+    std::set<std::string_view> twice;
+    for (const auto& [keyword, n] : count)
+        if (n > 1) twice.insert(keyword);
+    EXPECT_EQ(twice,
+              (std::set<std::string_view>{"mensag=", "margem=", "corfnd=", "corlnk=", "corvzk="}));
+    EXPECT_EQ(count.size(), 202u);
+
+    EXPECT_TRUE(IsInstruction("goto"));
+    EXPECT_TRUE(IsInstruction("if~"));
+    EXPECT_TRUE(IsInstruction("input"));
+    EXPECT_FALSE(IsInstruction("GOTO"));
+    EXPECT_FALSE(IsInstruction("goto "));
+    EXPECT_FALSE(IsInstruction("got"));
+    EXPECT_FALSE(IsInstruction("video="));
+    EXPECT_FALSE(IsInstruction("savregs"));
+}
+
+TEST(KeywordGroups, EveryGroupKeywordIsAnInstructionExceptTheVideoAreas) {
+    for (const auto group :
+         {KeywordGroup::ScreenElement, KeywordGroup::Area, KeywordGroup::LabelField1,
+          KeywordGroup::LabelField2, KeywordGroup::LabelField3, KeywordGroup::Conditional}) {
+        for (const auto keyword : keywordsOf(group)) {
+            EXPECT_EQ(keywordGroup(keyword), group) << keyword;
+            if (keyword != "video=" && keyword != "v\xed"
+                                                  "deo=") {
+                EXPECT_TRUE(IsInstruction(keyword)) << keyword;
+            }
+        }
+    }
+    for (const auto word : bareWords())
+        EXPECT_TRUE(IsInstruction(word)) << word;
+    EXPECT_EQ(keywordGroup("if~"), KeywordGroup::None);
+    EXPECT_EQ(keywordGroup("ifreg~"), KeywordGroup::None);
+    EXPECT_EQ(keywordGroup("Goto"), KeywordGroup::None);
+}
+
+TEST(KeywordGroups, ScriptTargetFieldsOfElementKinds) {
+    const std::map<std::string_view, std::size_t> withTarget = {{"fig", 7}, {"btn", 7}, {"ico", 7},
+                                                                {"tlk", 7}, {"map", 6}, {"lnk", 8}};
+    for (const auto kind : kScreenElementKinds) {
+        const auto expected = withTarget.find(kind);
+        if (expected == withTarget.end())
+            EXPECT_FALSE(scriptTargetField(kind)) << kind;
+        else
+            EXPECT_EQ(scriptTargetField(kind), expected->second) << kind;
+    }
+    EXPECT_EQ(
+        std::set<std::string_view>(kScreenElementKinds.begin(), kScreenElementKinds.end()).size(),
+        32u);
+    EXPECT_FALSE(isScreenElementKind("LNK"));
+    EXPECT_FALSE(isScreenElementKind(""));
+}
+
+} // namespace
+} // namespace vorn

@@ -1,0 +1,137 @@
+// Runs the built vorncheck on files and standard input.
+
+#include "cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class Vorncheck : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::path(::testing::TempDir()) /
+               ("vorncheck_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string write(const std::string& name, const std::string& bytes) {
+        const fs::path path = dir_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+
+    static std::string read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Arguments are passed to the shell as written; tests quote them.
+    Outcome run(const std::string& arguments) {
+        const fs::path out = dir_ / "stdout";
+        const fs::path err = dir_ / "stderr";
+        const std::string command = std::string("'") + VORNCHECK_PATH + "' " + arguments + " >'" +
+                                    out.string() + "' 2>'" + err.string() + "'";
+        const int raw = std::system(command.c_str());
+        Outcome result;
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = read(out);
+        result.err = read(err);
+        return result;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(Vorncheck, AnnotatedOutputKeepsCp1252BytesAndEndsLinesWithLf) {
+    const std::string script = "// op\xe7\xe3o\r\n:inicio\r\n  goto nada\r\nfim\r\n";
+    const std::string file = write("a.vsc", script);
+    const Outcome r = run("'" + file + "'");
+    EXPECT_EQ(r.status, 1);
+    const std::string annotation = vorn::utf8ToCp1252(
+        "//!- não encontrei a definição deste label destino <<<<<<<<<<<<<<<<<<<<< erro <<<");
+    EXPECT_EQ(r.out, "// op\xe7\xe3o\n:inicio\n" + annotation + "\n  goto nada\nfim\n");
+}
+
+TEST_F(Vorncheck, CleanScriptExitsZeroAndOutputCanReplaceTheFile) {
+    const std::string file = write("ok.vsc", ":a\rgoto a\rboxon\rgoto nada\rboxoff\rfim");
+    const Outcome r = run("--format annotated '" + file + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, ":a\ngoto a\nboxon\ngoto nada\nboxoff\nfim\n");
+    const std::string again = write("again.vsc", r.out);
+    EXPECT_EQ(run("'" + again + "'").out, r.out);
+}
+
+TEST_F(Vorncheck, GccFormatCountsInputLinesAndWritesUtf8) {
+    const std::string file =
+        write("g.vsc", "//!- old <<< erro <<<\nicones\n\ncmd= img,0,0,101,1,x\n");
+    const Outcome r = run("--format gcc --width 100 '" + file + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, file + ":2: error: instrução desconhecida\n" + file +
+                         ":4: error: largura definida é maior que a área do jogo!\n");
+}
+
+TEST_F(Vorncheck, StandardInputScriptListAndLimits) {
+    const std::string scripts = write("scripts.txt", "casa\r\nSala Azul\r\n");
+    const std::string input =
+        write("in.vsc", "cmd= map,0,0,1,1,$Sala Azul\ncmd= fig,0,0,1,1,a,$nada\ntela= #9,0,0,0\n");
+    const Outcome r =
+        run("--scripts '" + scripts + "' --registers=8 --format=gcc - <'" + input + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "<stdin>:2: error: não existe o script destino desta instrução\n"
+                     "<stdin>:3: error: referência ao registrador fora da faixa (max: 8)\n");
+
+    const Outcome noFile = run("--registers 9 <'" + input + "'");
+    EXPECT_NE(noFile.out.find("//!- n\xe3o existe o script destino"), std::string::npos);
+}
+
+TEST_F(Vorncheck, RegisterTotalThatIsNotANumberJudgesFormOnlyAndSaysSo) {
+    const std::string input = write("r.vsc", "tela= #9,0,0,0\ntela= #x,0,0,0\n");
+    const Outcome r = run("--registers muitos --format gcc '" + input + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, input + ":2: error: Erro na referência ao registrador (#?\?\?)\n");
+    EXPECT_NE(r.err.find("not a number"), std::string::npos);
+}
+
+TEST_F(Vorncheck, UsageAndInputErrorsExitTwoWithAMessage) {
+    const std::string file = write("x.vsc", "fim\n");
+    for (const std::string& arguments :
+         {std::string("--bogus"), std::string("--format xml '") + file + "'",
+          std::string("--width"), std::string("'") + file + "' '" + file + "'",
+          std::string("'") + (dir_ / "missing.vsc").string() + "'",
+          std::string("'") + dir_.string() + "'",
+          std::string("--scripts '") + (dir_ / "none.txt").string() + "' '" + file + "'"}) {
+        const Outcome r = run(arguments);
+        EXPECT_EQ(r.status, 2) << arguments;
+        EXPECT_TRUE(r.out.empty()) << arguments;
+        EXPECT_NE(r.err.find("vorncheck:"), std::string::npos) << arguments;
+    }
+}
+
+TEST_F(Vorncheck, HelpDescribesOptionsAndExitStatus) {
+    const Outcome r = run("--help");
+    EXPECT_EQ(r.status, 0);
+    for (const char* word : {"--width", "--height", "--registers", "--scripts", "--format", "gcc",
+                             "annotated", "Exit status"})
+        EXPECT_NE(r.out.find(word), std::string::npos) << word;
+}
+
+} // namespace

@@ -1,0 +1,133 @@
+#include "db/sqlite.h"
+
+#include <error.h>
+
+#include <sqlite3.h>
+
+namespace pequenia::db {
+
+namespace {
+
+[[noreturn]] void fail(sqlite3* db, const std::string& what) {
+    throw vorn::Error(what + ": " + (db ? sqlite3_errmsg(db) : "sqlite"));
+}
+
+} // namespace
+
+Database::Database(const std::string& path) {
+    if (sqlite3_open_v2(path.c_str(), &m_db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+                        nullptr) != SQLITE_OK) {
+        const std::string message = m_db ? sqlite3_errmsg(m_db) : "out of memory";
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw vorn::Error("cannot open database " + path + ": " + message);
+    }
+    sqlite3_busy_timeout(m_db, 5000);
+    exec("PRAGMA journal_mode=WAL");
+    exec("PRAGMA foreign_keys=ON");
+    exec("PRAGMA synchronous=NORMAL");
+}
+
+Database::~Database() {
+    sqlite3_close_v2(m_db);
+}
+
+void Database::exec(std::string_view sql) {
+    char* message = nullptr;
+    const std::string text(sql);
+    if (sqlite3_exec(m_db, text.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+        std::string what = message ? message : "error";
+        sqlite3_free(message);
+        throw vorn::Error("sql: " + what);
+    }
+}
+
+Statement Database::prepare(std::string_view sql) {
+    return Statement(*this, sql);
+}
+
+std::int64_t Database::lastInsertId() const {
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+int Database::changes() const {
+    return sqlite3_changes(m_db);
+}
+
+Statement::Statement(Database& db, std::string_view sql)
+    : m_db(db.handle()) {
+    if (sqlite3_prepare_v2(m_db, sql.data(), static_cast<int>(sql.size()), &m_stmt, nullptr) !=
+        SQLITE_OK)
+        fail(m_db, "prepare");
+}
+
+Statement::~Statement() {
+    sqlite3_finalize(m_stmt);
+}
+
+Statement::Statement(Statement&& other) noexcept
+    : m_stmt(other.m_stmt)
+    , m_db(other.m_db) {
+    other.m_stmt = nullptr;
+}
+
+Statement& Statement::bind(int index, std::string_view text) {
+    // Bound as text with the bytes as they are; SQLite never converts them.
+    if (sqlite3_bind_text(m_stmt, index, text.data(), static_cast<int>(text.size()),
+                          SQLITE_TRANSIENT) != SQLITE_OK)
+        fail(m_db, "bind");
+    return *this;
+}
+
+Statement& Statement::bind(int index, std::int64_t value) {
+    if (sqlite3_bind_int64(m_stmt, index, value) != SQLITE_OK) fail(m_db, "bind");
+    return *this;
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    fail(m_db, "step");
+}
+
+void Statement::run() {
+    while (step()) {
+    }
+}
+
+std::string Statement::text(int column) const {
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_stmt, column));
+    const int size = sqlite3_column_bytes(m_stmt, column);
+    return bytes ? std::string(bytes, static_cast<std::size_t>(size)) : std::string();
+}
+
+std::int64_t Statement::integer(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
+
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
+Transaction::Transaction(Database& db)
+    : m_db(db) {
+    m_db.exec("BEGIN IMMEDIATE");
+}
+
+Transaction::~Transaction() {
+    if (!m_done) {
+        try {
+            m_db.exec("ROLLBACK");
+        } catch (...) {
+        }
+    }
+}
+
+void Transaction::commit() {
+    m_db.exec("COMMIT");
+    m_done = true;
+}
+
+} // namespace pequenia::db

@@ -1,0 +1,48 @@
+// pequenia-local: the stand-in Pequenia service on this machine.
+#include "options.h"
+#include "server.h"
+
+#include <error.h>
+
+#include <csignal>
+#include <iostream>
+#include <pthread.h>
+#include <thread>
+
+int main(int argc, char** argv) {
+    pequenia::Options options;
+    try {
+        options = pequenia::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const vorn::Error& e) {
+        std::cerr << "pequenia-local: " << e.what() << "\n" << pequenia::usageText();
+        return 2;
+    }
+
+    // SIGINT and SIGTERM are taken by one thread with sigwait, so the stop
+    // runs as ordinary code and not inside a signal handler. They are blocked
+    // before any other thread starts, so every thread inherits the mask.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    try {
+        pequenia::Service service(options);
+        const int port = service.bind();
+        std::thread waiter([&service, stopSignals] {
+            int sig = 0;
+            sigwait(&stopSignals, &sig);
+            service.stop();
+        });
+        waiter.detach();
+        std::cout << "listening on " << options.bind << ":" << port << std::endl;
+        service.run();
+        std::cerr << "pequenia-local: stopped\n";
+    } catch (const std::exception& e) {
+        std::cerr << "pequenia-local: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

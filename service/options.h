@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pequenia {
+
+struct Options {
+    int port = -1; // 0 picks a free port
+    std::string dataDir;
+    std::string bind = "127.0.0.1";
+    bool demo = false;
+    std::string version = "0.2c";
+    bool autoUnlock = false;
+};
+
+// Reads the command line (without the program name); throws vorn::Error with
+// a message that names the faulty argument.
+Options parseOptions(const std::vector<std::string>& args);
+
+const char* usageText();
+
+} // namespace pequenia

@@ -1,0 +1,91 @@
+#include "storage/paths.h"
+
+#include <error.h>
+#include <files.h>
+
+#include <algorithm>
+#include <dirent.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace pequenia {
+
+namespace {
+
+std::string checked(std::string_view name) {
+    if (!isValidFileName(name)) throw vorn::Error("bad file name");
+    return std::string(name);
+}
+
+} // namespace
+
+DataDir::DataDir(std::string root)
+    : m_root(std::move(root)) {}
+
+std::string DataDir::adventureFolder(std::string_view prefix) const {
+    if (!isValidPrefix(prefix)) throw vorn::Error("bad prefix");
+    return m_root + "html/quorbel/" + std::string(prefix) + "/";
+}
+
+std::string DataDir::adventureFile(std::string_view prefix, std::string_view name) const {
+    return adventureFolder(prefix) + std::string(prefix) + "-" + checked(name);
+}
+
+std::string DataDir::soundFile(std::string_view name) const {
+    return m_root + "html/quorbel/pags/sons/" + checked(name);
+}
+
+std::string DataDir::programFile(std::string_view name) const {
+    return m_root + "vornpq/" + checked(name);
+}
+
+std::string DataDir::sharedFile(std::string_view name) const {
+    return m_root + "vornpq/arqs/" + checked(name);
+}
+
+void DataDir::prepare() const {
+    for (const char* sub : {"", "outbox", "html", "html/quorbel", "html/quorbel/pags",
+                            "html/quorbel/pags/sons", "vornpq", "vornpq/arqs"})
+        ensureFolder(m_root + sub);
+}
+
+bool isValidPrefix(std::string_view prefix) {
+    if (prefix.size() < 3 || prefix.size() > 6) return false;
+    return std::all_of(prefix.begin(), prefix.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '_';
+    });
+}
+
+bool isValidFileName(std::string_view name) {
+    return vorn::isSafeFileName(name) && name.front() != '.' && name.size() <= 100 &&
+           name.find(':') == std::string_view::npos;
+}
+
+bool isValidItemName(std::string_view name) {
+    if (name.empty() || name.size() > 64) return false;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 || u == 0x7F;
+    });
+}
+
+std::vector<std::string> listFolder(const std::string& folder) {
+    std::vector<std::string> names;
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir) return names;
+    while (const dirent* e = ::readdir(dir.get())) {
+        const std::string name = e->d_name;
+        if (name.empty() || name[0] == '.') continue;
+        struct stat st {};
+        if (::stat((folder + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void ensureFolder(const std::string& path) {
+    if (!vorn::dirExists(path)) vorn::makeDir(path);
+}
+
+} // namespace pequenia

@@ -64,9 +64,10 @@ std::string checkBareLine(std::string_view line, const CheckContext& context, st
 
 } // namespace
 
-CheckContext makeCheckContext(const std::vector<std::string>& text, AdventureLimits limits,
+CheckContext makeCheckContext(std::vector<std::string> text, AdventureLimits limits,
                               const std::vector<std::string>& scriptNames) {
-    return CheckContext{makeWorkCopy(text), ScriptNameSet(scriptNames), std::move(limits)};
+    return CheckContext{makeWorkCopy(std::move(text)), ScriptNameSet(scriptNames),
+                        std::move(limits)};
 }
 
 std::string CheckRegisterRef(std::string_view reference, std::string_view registerTotal) {

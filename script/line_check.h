@@ -26,7 +26,7 @@ struct CheckContext {
     AdventureLimits limits;
 };
 
-CheckContext makeCheckContext(const std::vector<std::string>& text, AdventureLimits limits,
+CheckContext makeCheckContext(std::vector<std::string> text, AdventureLimits limits,
                               const std::vector<std::string>& scriptNames);
 
 // All of these return the message for the fault found, or an empty text.

@@ -27,39 +27,40 @@ LineStyle appendedLineStyle(std::string_view line) {
     return LineStyle::Plain;
 }
 
-CheckResult checkScript(const std::vector<std::string>& text, const AdventureLimits& limits,
+CheckResult checkScript(std::vector<std::string> text, const AdventureLimits& limits,
                         const std::vector<std::string>& scriptNames) {
-    const CheckContext context = makeCheckContext(text, limits, scriptNames);
-    const WorkCopy& work = context.work;
+    CheckContext context = makeCheckContext(std::move(text), limits, scriptNames);
+    // Each line is read for the last time as it is appended, so it moves on.
+    std::vector<std::string>& lines = context.work.lines;
+    const std::vector<std::size_t>& origin = context.work.origin;
     CheckResult result;
-    result.lines.reserve(work.lines.size());
+    result.lines.reserve(lines.size());
 
     auto append = [&](std::size_t index, LineStyle style) {
-        result.lines.push_back({work.lines[index], style, work.origin[index]});
+        result.lines.push_back({std::move(lines[index]), style, origin[index]});
     };
 
-    for (std::size_t index = 0; index < work.lines.size(); ++index) {
-        const std::string_view trimmed = trimBlanks(work.lines[index]);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        const std::string_view trimmed = trimBlanks(lines[index]);
         if (trimmed.empty()) {
             append(index, LineStyle::Plain);
             continue;
         }
         if (trimmed.starts_with(kCommentPrefix)) {
-            append(index, appendedLineStyle(work.lines[index]));
+            append(index, appendedLineStyle(lines[index]));
             continue;
         }
         const std::size_t first = index;
         std::string message = CheckLine(trimmed, context, index);
         if (!message.empty()) {
-            result.lines.push_back(
-                {annotationLine(message), LineStyle::Annotation, work.origin[first]});
-            result.faults.push_back({work.origin[first], std::move(message)});
+            result.lines.push_back({annotationLine(message), LineStyle::Annotation, origin[first]});
+            result.faults.push_back({origin[first], std::move(message)});
         }
         // A free text block: its "boxon" line and text go out untouched, its
         // "boxoff" line is coloured like any other.
         for (std::size_t i = first; i < index; ++i)
             append(i, LineStyle::FreeText);
-        append(index, appendedLineStyle(work.lines[index]));
+        append(index, appendedLineStyle(lines[index]));
     }
     return result;
 }

@@ -55,7 +55,8 @@ struct CheckResult {
 // The whole check of a script's lines: earlier annotations are removed, every
 // faulty line gets an annotation above it, nothing else is added, removed or
 // reordered. Linear in the size of the script.
-CheckResult checkScript(const std::vector<std::string>& text, const AdventureLimits& limits,
+// The text is taken by value: move it in when it is not needed afterwards.
+CheckResult checkScript(std::vector<std::string> text, const AdventureLimits& limits,
                         const std::vector<std::string>& scriptNames);
 
 } // namespace vorn

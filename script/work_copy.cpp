@@ -4,16 +4,17 @@
 
 namespace vorn {
 
-WorkCopy makeWorkCopy(const std::vector<std::string>& text) {
+WorkCopy makeWorkCopy(std::vector<std::string> text) {
     WorkCopy work;
     work.lines.reserve(text.size());
     work.origin.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const std::string_view trimmed = trimBlanks(text[i]);
         if (trimmed.starts_with(kAnnotationPrefix)) continue;
-        work.lines.emplace_back(trimmed.empty() ? std::string_view{} : std::string_view(text[i]));
-        work.origin.push_back(i);
         work.labels.add(trimmed);
+        if (trimmed.empty()) text[i].clear();
+        work.lines.push_back(std::move(text[i]));
+        work.origin.push_back(i);
     }
     work.nextBoxoff.assign(work.lines.size() + 1, WorkCopy::kNone);
     for (std::size_t i = work.lines.size(); i-- > 0;)

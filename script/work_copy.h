@@ -23,6 +23,7 @@ struct WorkCopy {
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 };
 
-WorkCopy makeWorkCopy(const std::vector<std::string>& text);
+// Takes the text by value so that a caller done with it can move it in.
+WorkCopy makeWorkCopy(std::vector<std::string> text);
 
 } // namespace vorn

@@ -150,6 +150,10 @@ std::string_view groupHeading(ReferenceGroup group) {
 }
 
 std::string referenceInsertion(const ReferenceEntry& entry) {
+    // The panel shows the register-saving word as "savregs", but the
+    // language knows it only as "saveregs": inserting the caption as shown
+    // would put a line into the script that its own check rejects.
+    if (entry.syntax == "savregs") return "  saveregs";
     std::string line = entry.group == ScreenElements ? "  cmd= " : "  ";
     line += entry.syntax;
     return line;

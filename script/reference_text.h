@@ -33,7 +33,8 @@ std::span<const ReferenceEntry> referenceEntries();
 std::span<const ReferenceGroup> referenceGroups();
 std::string_view groupHeading(ReferenceGroup group);
 
-// The line a click on the entry's syntax line inserts into the script.
+// The line a click on the entry's syntax line inserts into the script: the
+// caption after two blanks, or after "  cmd= " for an element kind.
 std::string referenceInsertion(const ReferenceEntry& entry);
 
 } // namespace vorn

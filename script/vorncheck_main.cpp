@@ -79,7 +79,12 @@ int run(const std::vector<std::string>& args) {
     const std::string text =
         fromStdin ? readStream(stdin, "standard input") : readFile(options.input);
     std::vector<std::string> scripts;
-    if (options.scriptsFile) scripts = vorn::splitLines(readFile(*options.scriptsFile));
+    if (options.scriptsFile) {
+        // No script has an empty name; a stray blank line in the list must
+        // not make a bare "$" a valid target.
+        for (auto& name : vorn::splitLines(readFile(*options.scriptsFile)))
+            if (!name.empty()) scripts.push_back(std::move(name));
+    }
 
     if (!vorn::parseDecimal(options.limits.registerTotal))
         std::fprintf(stderr,

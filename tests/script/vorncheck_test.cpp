@@ -90,9 +90,9 @@ TEST_F(Vorncheck, GccFormatCountsInputLinesAndWritesUtf8) {
 }
 
 TEST_F(Vorncheck, StandardInputScriptListAndLimits) {
-    const std::string scripts = write("scripts.txt", "casa\r\nSala Azul\r\n");
-    const std::string input =
-        write("in.vsc", "cmd= map,0,0,1,1,$Sala Azul\ncmd= fig,0,0,1,1,a,$nada\ntela= #9,0,0,0\n");
+    const std::string scripts = write("scripts.txt", "casa\r\n\r\nSala Azul\r\n\r\n");
+    const std::string input = write("in.vsc", "cmd= map,0,0,1,1,$Sala Azul\ncmd= fig,0,0,1,1,a,$"
+                                              "\ntela= #9,0,0,0\n");
     const Outcome r =
         run("--scripts '" + scripts + "' --registers=8 --format=gcc - <'" + input + "'");
     EXPECT_EQ(r.status, 1);

@@ -11,8 +11,9 @@
 namespace vorn {
 
 // The adventure's sizes as the author typed them in its parameters. They
-// stay texts: a register total is quoted back as written, and a total that
-// is not a number is a fault of its own.
+// stay texts: the register total is quoted back in messages as written, and
+// a width or height that is not a number makes every coordinate measured
+// against it unreadable.
 struct AdventureLimits {
     std::string totalWidth = "920";
     std::string totalHeight = "440";

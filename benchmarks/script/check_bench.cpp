@@ -19,7 +19,8 @@ constexpr std::size_t kScripts = 2'000;
 
 std::vector<std::string> scriptNames() {
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < kScripts; ++i) names.push_back("pos" + std::to_string(i));
+    for (std::size_t i = 0; i < kScripts; ++i)
+        names.push_back("pos" + std::to_string(i));
     return names;
 }
 
@@ -57,7 +58,8 @@ std::vector<std::string> generatedScript() {
             "fim",
             "",
         };
-        for (const auto& line : part) lines.push_back(line);
+        for (const auto& line : part)
+            lines.push_back(line);
         ++block;
     }
     lines.resize(kLines);

@@ -1,0 +1,147 @@
+// The author's typical road through the service, with the client core's own
+// address builder and HTTP client.
+#include "service_client.h"
+
+#include <gtest/gtest.h>
+
+using vorn::test::LocalService;
+using vorn::test::ServiceClient;
+
+namespace {
+
+class Road : public ::testing::Test {
+protected:
+    LocalService service;
+    ServiceClient demo{service, "demo", "demo"};
+};
+
+TEST_F(Road, LoginAnswersTheElevenLineRecord) {
+    const auto r = demo.lines("scpLog.php");
+    ASSERT_EQ(r.size(), 11u);
+    EXPECT_EQ(r[0], "Ok");
+    EXPECT_EQ(r[1], "demo");
+    EXPECT_EQ(r[4], "1001"); // fixed index
+    EXPECT_EQ(r[8], "1001"); // account code
+    // The whole reply has no final line break, so "Ok" alone compares whole.
+    EXPECT_EQ(demo.raw("scpOut.php"), "Ok");
+}
+
+TEST_F(Road, ListsAdventuresByFilter) {
+    EXPECT_EQ(demo.lines("scpList.php", {{"Tip", ""}}),
+              (std::vector<std::string>{"Ok", "Castelo_de_Vorn", "Vale_Perdido"}));
+    ServiceClient ana(service, "ana", "ana123");
+    // ana owns nothing but was authorised on the castle.
+    EXPECT_EQ(ana.lines("scpList.php", {{"Tip", ""}}), (std::vector<std::string>{"Ok"}));
+    EXPECT_EQ(ana.lines("scpList.php", {{"Tip", "E"}}),
+              (std::vector<std::string>{"Ok", "Castelo_de_Vorn"}));
+}
+
+TEST_F(Road, OpensAnAdventureByItsListedName) {
+    const auto d = demo.lines("scpDados.php", {{"Adv", "Castelo de Vorn"}});
+    ASSERT_EQ(d.size(), 21u);
+    EXPECT_EQ(d[0], "Ok");
+    EXPECT_EQ(d[1], "vorn");
+    EXPECT_EQ(d[12], "1A1A2E");
+    EXPECT_EQ(d[16], "inicio");
+    EXPECT_EQ(d[18], "10");
+    EXPECT_EQ(d[20], "P");
+    EXPECT_NE(demo.lines("scpDados.php", {{"Adv", "Nada"}})[0], "Ok");
+}
+
+TEST_F(Road, ScriptLifecycle) {
+    const std::initializer_list<vorn::Key> pfx = {{"Pfx", "vorn"}};
+    auto list = demo.lines("vpqLsScp.php", pfx);
+    EXPECT_EQ(list.size(), 11u);
+
+    EXPECT_EQ(demo.raw("mobNwScp.php", {{"Pfx", "vorn"}, {"Scp", "s\xF3t\xE3o"}, {"Idx", "1001"}}),
+              "Ok");
+    EXPECT_NE(demo.raw("mobNwScp.php", {{"Pfx", "vorn"}, {"Scp", "s\xF3t\xE3o"}}), "Ok");
+
+    // A cp1252 text with blanks, "&" and "=" travels percent-encoded and
+    // comes back byte for byte.
+    const std::string text = "  msg= P\xE1tio & sal\xE3o = 100%\r\n  fim\r\n";
+    demo.postText("vpqPtScp.php", {{"Pfx", "vorn"}, {"Scp", "s\xF3t\xE3o"}}, "texto", text);
+    EXPECT_EQ(demo.lines("vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", "s\xF3t\xE3o"}}),
+              (std::vector<std::string>{"Ok", "  msg= P\xE1tio & sal\xE3o = 100%", "  fim"}));
+
+    EXPECT_EQ(demo.raw("scpRnScp.php", {{"Pfx", "vorn"}, {"Nvs", "porao"}, {"Scp", "s\xF3t\xE3o"}}),
+              "Ok");
+    EXPECT_NE(demo.raw("scpRnScp.php", {{"Pfx", "vorn"}, {"Nvs", "salao"}, {"Scp", "porao"}}), "Ok")
+        << "renaming onto an existing script is refused";
+    EXPECT_NE(demo.lines("vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", "s\xF3t\xE3o"}})[0], "Ok");
+    EXPECT_EQ(demo.lines("vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", "porao"}})[1],
+              "  msg= P\xE1tio & sal\xE3o = 100%");
+
+    EXPECT_EQ(demo.raw("scpDtScp.php", {{"Pfx", "vorn"}, {"Scp", "porao"}}), "Ok");
+    EXPECT_NE(demo.raw("scpDtScp.php", {{"Pfx", "vorn"}, {"Scp", "porao"}}), "Ok");
+    EXPECT_EQ(demo.lines("vpqLsScp.php", pfx), list);
+}
+
+TEST_F(Road, MapCompilerWritesOnlyFreeNamesUnlessOverwriting) {
+    EXPECT_EQ(demo.raw("scpTmScp.php", {{"Pfx", "vorn"}, {"Scp", "celula_3_4"}}), "Ok");
+    demo.postText("scpNkScp.php", {{"Pfx", "vorn"}, {"Scp", "celula_3_4"}}, "texto",
+                  "  setpos= celula_3_4\r\n");
+    EXPECT_NE(demo.raw("scpTmScp.php", {{"Pfx", "vorn"}, {"Scp", "celula_3_4"}}), "Ok");
+    EXPECT_EQ(demo.lines("vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", "celula_3_4"}})[1],
+              "  setpos= celula_3_4");
+}
+
+TEST_F(Road, CreatesAdventuresWithPrefixRules) {
+    struct Case {
+        const char* prefix;
+        bool accepted;
+    };
+    const Case cases[] = {{"ab", false},      {"abc", true},   {"abcdef", true},
+                          {"abcdefg", false}, {"VORN", false}, // taken, in any case
+                          {"a/b", false},     {"a b", false}};
+    int n = 0;
+    for (const Case& c : cases) {
+        const std::string name = "Jogo " + std::to_string(n++);
+        const std::string reply =
+            demo.raw("scpNwAdv.php",
+                     {{"Pfx", c.prefix}, {"Idx", "1001"}, {"Nom", vorn::BlankToUnderscore(name)}});
+        EXPECT_EQ(reply == "Ok", c.accepted) << c.prefix << ": " << reply;
+    }
+    const auto d = demo.lines("scpDados.php", {{"Adv", "Jogo_1"}});
+    ASSERT_EQ(d[0], "Ok");
+    EXPECT_EQ(d[1], "abc");
+    EXPECT_EQ(demo.lines("vpqLsScp.php", {{"Pfx", "abc"}}),
+              (std::vector<std::string>{"Ok", "inicio"}));
+}
+
+TEST_F(Road, StoresParametersAndRejectsBadValues) {
+    const auto params = [&](const char* width) {
+        return demo.raw("scpPtPrm.php", {{"Pfx", "vorn"},
+                                         {"Nome", "Castelo de Vorn"},
+                                         {"Scp", "portao"},
+                                         {"Fonte", "Times New Roman"},
+                                         {"CorFnd", "102030"},
+                                         {"CorTxt", "FFFFFF"},
+                                         {"CorLnk", "FFFF00"},
+                                         {"JWd", width},
+                                         {"JHt", "600"},
+                                         {"TWd", "600"},
+                                         {"THt", "400"},
+                                         {"TPx", "0"},
+                                         {"TPy", "0"},
+                                         {"MWd", "600"},
+                                         {"MHt", "100"},
+                                         {"MPx", "0"},
+                                         {"MPy", "450"},
+                                         {"Tip", "R"},
+                                         {"Pan", ""}});
+    };
+    EXPECT_NE(params("8x0"), "Ok");
+    EXPECT_EQ(params("640"), "Ok");
+    const auto d = demo.lines("scpDados.php", {{"Adv", "Castelo_de_Vorn"}});
+    EXPECT_EQ(d[2], "640");
+    EXPECT_EQ(d[12], "102030");
+    EXPECT_EQ(d[16], "portao");
+    EXPECT_EQ(d[17], "Times_New_Roman");
+    EXPECT_EQ(d[20], "R");
+    demo.raw("scpPtReg.php", {{"Pfx", "vorn"}, {"Reg", "3"}});
+    EXPECT_EQ(demo.lines("scpGtReg.php", {{"Pfx", "vorn"}, {"Idx", "1001"}}),
+              (std::vector<std::string>{"Ok", "3", "150", "Vorn"}));
+}
+
+} // namespace

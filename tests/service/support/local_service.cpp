@@ -1,0 +1,118 @@
+#include "local_service.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <poll.h>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace vorn::test {
+
+namespace {
+
+// Reads one line from fd within the time limit.
+std::string readLine(int fd, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    std::string line;
+    while (std::chrono::steady_clock::now() < end) {
+        pollfd p{fd, POLLIN, 0};
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now());
+        if (::poll(&p, 1, static_cast<int>(std::max<long>(1, left.count()))) <= 0) continue;
+        char c = 0;
+        const ssize_t n = ::read(fd, &c, 1);
+        if (n <= 0) break;
+        if (c == '\n') return line;
+        line += c;
+    }
+    return line;
+}
+
+} // namespace
+
+LocalService::LocalService(std::vector<std::string> flags)
+    : LocalService(std::move(flags), std::string()) {}
+
+LocalService::LocalService(std::vector<std::string> flags, std::string dataDir) {
+    std::string templ = (std::filesystem::temp_directory_path() / "pequenia-test-XXXXXX").string();
+    if (!::mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
+    m_tempDir = templ + "/";
+    m_dataDir = dataDir.empty() ? m_tempDir + "data/" : dataDir;
+    if (m_dataDir.back() != '/') m_dataDir += '/';
+
+    int out[2];
+    if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+    std::vector<std::string> args = {PEQUENIA_LOCAL_BINARY, "--port", "0", "--data", m_dataDir};
+    args.insert(args.end(), flags.begin(), flags.end());
+    const std::string logPath = m_tempDir + "service.log";
+
+    m_pid = ::fork();
+    if (m_pid < 0) throw std::runtime_error("fork failed");
+    if (m_pid == 0) {
+        ::dup2(out[1], STDOUT_FILENO);
+        const int log = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (log >= 0) ::dup2(log, STDERR_FILENO);
+        std::vector<char*> argv;
+        for (auto& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    const std::string line = readLine(out[0], std::chrono::seconds(20));
+    ::close(out[0]);
+    const std::string head = "listening on 127.0.0.1:";
+    if (line.rfind(head, 0) != 0) {
+        stop();
+        throw std::runtime_error("pequenia-local did not start: \"" + line + "\"\n" + log());
+    }
+    m_port = std::stoi(line.substr(head.size()));
+}
+
+LocalService::~LocalService() {
+    stop();
+    std::error_code ec;
+    std::filesystem::remove_all(m_tempDir, ec);
+}
+
+std::string LocalService::root() const {
+    return "http://127.0.0.1:" + std::to_string(m_port) + "/";
+}
+
+std::string LocalService::log() const {
+    std::ifstream in(m_tempDir + "service.log", std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool LocalService::stop() {
+    if (m_pid <= 0) return false;
+    ::kill(m_pid, SIGTERM);
+    int status = 0;
+    bool exited = false;
+    for (int i = 0; i < 500 && !exited; ++i) {
+        const pid_t r = ::waitpid(m_pid, &status, WNOHANG);
+        if (r == m_pid)
+            exited = true;
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (!exited) {
+        ::kill(m_pid, SIGKILL);
+        ::waitpid(m_pid, &status, 0);
+    }
+    m_pid = -1;
+    return exited && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace vorn::test

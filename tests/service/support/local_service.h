@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace vorn::test {
+
+// A real pequenia-local process on a free port of 127.0.0.1 with its own
+// temporary data folder. The constructor returns once the service accepts
+// connections; the destructor stops it with SIGTERM and removes the folder.
+class LocalService {
+public:
+    // Extra flags after "--port 0 --data <folder>", e.g. {"--demo"}.
+    explicit LocalService(std::vector<std::string> flags = {"--demo", "--auto-unlock"});
+    // The same on a data folder of the caller's, which is kept afterwards
+    // (to restart a service on the data of an earlier one).
+    LocalService(std::vector<std::string> flags, std::string dataDir);
+    ~LocalService();
+    LocalService(const LocalService&) = delete;
+    LocalService& operator=(const LocalService&) = delete;
+
+    int port() const { return m_port; }
+    // "http://127.0.0.1:<port>/": the server root (UrlSite).
+    std::string root() const;
+    // root() + "vornpq/wbetz/": the base of every server script (UrlLog, UrlScp).
+    std::string scriptBase() const { return root() + "vornpq/wbetz/"; }
+    // root() + "html/quorbel/": the published pages (UrlHtm).
+    std::string pageBase() const { return root() + "html/quorbel/"; }
+    // The service's data folder, ending in "/".
+    const std::string& dataDir() const { return m_dataDir; }
+    // What the service wrote to stderr so far (one line per request).
+    std::string log() const;
+
+    // Stops the process (SIGTERM) and waits for it; true when it exited with
+    // status 0. Called by the destructor when not called before.
+    bool stop();
+
+private:
+    std::string m_tempDir;
+    std::string m_dataDir;
+    pid_t m_pid = -1;
+    int m_port = 0;
+};
+
+} // namespace vorn::test

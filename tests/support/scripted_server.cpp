@@ -1,6 +1,8 @@
 #include "scripted_server.h"
 
 #include <arpa/inet.h>
+#include <cctype>
+#include <chrono>
 #include <filesystem>
 #include <netinet/in.h>
 #include <poll.h>
@@ -22,6 +24,8 @@ ScriptedServer::ScriptedServer() {
     m_port = m_server.bind_to_any_port("127.0.0.1");
     if (m_port <= 0) throw std::runtime_error("test server could not bind");
     m_thread = std::thread([this] { m_server.listen_after_bind(); });
+    // stop() before the loop runs would be lost and the join would hang.
+    while (!m_server.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 ScriptedServer::~ScriptedServer() {
@@ -93,6 +97,37 @@ int RawServer::accepted() const {
     return m_accepted;
 }
 
+namespace {
+
+// The head and, when it announces one, the body of one request.
+std::string readRequest(int fd) {
+    std::string request;
+    char buf[65536];
+    std::size_t want = std::string::npos;
+    while (want == std::string::npos || request.size() < want) {
+        pollfd in{fd, POLLIN, 0};
+        if (::poll(&in, 1, 2000) <= 0) break;
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n <= 0) break;
+        request.append(buf, static_cast<std::size_t>(n));
+        const auto headEnd = request.find("\r\n\r\n");
+        if (want == std::string::npos && headEnd != std::string::npos) {
+            std::string head = request.substr(0, headEnd);
+            for (auto& c : head) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            const auto at = head.find("content-length:");
+            want = headEnd + 4 + (at == std::string::npos ? 0 : std::stoul(head.substr(at + 15)));
+        }
+    }
+    return request;
+}
+
+} // namespace
+
+std::vector<std::string> RawServer::requests() const {
+    std::lock_guard lock(m_mutex);
+    return m_requests;
+}
+
 void RawServer::run() {
     for (;;) {
         pollfd fds[2] = {{m_listen, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
@@ -104,15 +139,10 @@ void RawServer::run() {
             std::lock_guard lock(m_mutex);
             ++m_accepted;
         }
-        // Read until the end of the request headers (the tests send GETs).
-        std::string request;
-        char buf[4096];
-        while (request.find("\r\n\r\n") == std::string::npos) {
-            pollfd in{fd, POLLIN, 0};
-            if (::poll(&in, 1, 2000) <= 0) break;
-            ssize_t n = ::read(fd, buf, sizeof buf);
-            if (n <= 0) break;
-            request.append(buf, static_cast<std::size_t>(n));
+        std::string request = readRequest(fd);
+        {
+            std::lock_guard lock(m_mutex);
+            m_requests.push_back(request);
         }
         if (!m_raw.empty()) [[maybe_unused]] auto n = ::write(fd, m_raw.data(), m_raw.size());
         if (m_close)

@@ -58,7 +58,8 @@ private:
 
 // A TCP listener on loopback that accepts connections and, for each one,
 // reads the request, writes `raw` (possibly nothing) and then either closes
-// or keeps the connection open in silence until the test ends.
+// or keeps the connection open in silence until the test ends. It also keeps
+// multipart bodies exactly as they arrived, which the HTTP server does not.
 class RawServer {
 public:
     RawServer(std::string raw, bool closeAfter);
@@ -67,6 +68,8 @@ public:
     RawServer& operator=(const RawServer&) = delete;
     std::string root() const;
     int accepted() const;
+    // Every request received, head and body, byte for byte.
+    std::vector<std::string> requests() const;
 
 private:
     void run();
@@ -78,6 +81,7 @@ private:
     mutable std::mutex m_mutex;
     int m_accepted = 0;
     std::vector<int> m_open;
+    std::vector<std::string> m_requests;
     std::thread m_thread;
 };
 

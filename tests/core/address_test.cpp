@@ -1,0 +1,98 @@
+#include "address.h"
+#include "session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace vorn {
+namespace {
+
+TEST(ServerAddress, ConcatenatesBaseScriptLoginAndKeysInOrder) {
+    EXPECT_EQ(serverAddress("http://h/vornpq/wbetz/", "scpLog.php", "ana", "pw"),
+              "http://h/vornpq/wbetz/scpLog.php?Login=ana&Senha=pw");
+    EXPECT_EQ(serverAddress("http://h/w/", "scpRnScp.php", "ana", "pw",
+                            {{"Pfx", "vorn"}, {"Nvs", "novo"}, {"Scp", "velho"}}),
+              "http://h/w/scpRnScp.php?Login=ana&Senha=pw&Pfx=vorn&Nvs=novo&Scp=velho");
+    EXPECT_EQ(serverAddress("http://h/w/", "scpOut.php", "", ""),
+              "http://h/w/scpOut.php?Login=&Senha=");
+    EXPECT_EQ(serverAddress("http://h/w/", "x.php", "a", "b", {{"Tip", ""}}),
+              "http://h/w/x.php?Login=a&Senha=b&Tip=");
+}
+
+TEST(ServerAddress, AValueCanNeverAddOrReplaceAKey) {
+    const std::string a = serverAddress("http://h/w/", "vpqGtScp.php", "a&Login=root", "p#w=1",
+                                        {{"Scp", "x&Pfx=other"}});
+    EXPECT_EQ(a, "http://h/w/vpqGtScp.php?Login=a%26Login%3Droot&Senha=p%23w%3D1"
+                 "&Scp=x%26Pfx%3Dother");
+}
+
+TEST(EncodeValue, EscapesOnlyWhatWouldChangeTheAddress) {
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"Meu_jogo", "Meu_jogo"},
+        {"a b", "a%20b"},
+        {"50%", "50%25"},
+        {"1+1", "1%2B1"},
+        {"a?b", "a%3Fb"},
+        {"Ca\xe7" "a", "Ca%E7a"},
+        {"tab\there", "tab%09here"},
+        {"\x7f", "%7F"},
+        {"fig.png-(1).scp", "fig.png-(1).scp"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(encodeValue(c.in), c.out) << c.in;
+}
+
+TEST(PageAddress, PutsTheQuestionMarkBeforeTheFirstKeyOnly) {
+    EXPECT_EQ(pageAddress("http://h/html/quorbel/", "exescp.php",
+                          {{"Idx", "11"}, {"Pfx", "vorn"}, {"Scp", "sala 1"}}),
+              "http://h/html/quorbel/exescp.php?Idx=11&Pfx=vorn&Scp=sala%201");
+    EXPECT_EQ(pageAddress("http://h/", "vornpq/index.htm"), "http://h/vornpq/index.htm");
+}
+
+TEST(Loopback, KnowsTheLocalHostsAndNothingElse) {
+    const struct {
+        const char* address;
+        bool loopback;
+    } cases[] = {
+        {"http://127.0.0.1:8765/vornpq/", true},
+        {"http://127.3.2.1/", true},
+        {"http://localhost/x", true},
+        {"http://LocalHost:80", true},
+        {"http://[::1]:8765/", true},
+        {"http://user:pw@127.0.0.1/", true},
+        {"http://127.example.org/", false},
+        {"http://10.0.0.1/", false},
+        {"http://pequenia.example/vornpq/", false},
+        {"http://example.org/?h=127.0.0.1", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(isLoopbackAddress(c.address), c.loopback) << c.address;
+}
+
+TEST(Session, StartsOnThePrimaryServerWithNobodyLoggedIn) {
+    const Session s = startSession({"http://p/", "http://alt/"}, "/home/a/VORNscript");
+    EXPECT_EQ(s.UrlSite, "http://p/");
+    EXPECT_EQ(s.UrlLog, "http://p/vornpq/wbetz/");
+    EXPECT_EQ(s.UrlScp, "http://p/vornpq/wbetz/");
+    EXPECT_EQ(s.UrlTrf, "http://p/vornpq/wbetz/");
+    EXPECT_EQ(s.UrlHtm, "http://p/html/quorbel/");
+    EXPECT_EQ(s.DirApp, "/home/a/VORNscript/");
+    EXPECT_TRUE(s.SesLogin.empty() && s.SesPfx.empty() && s.SesScp.empty() && s.WebUrl.empty());
+    EXPECT_EQ(s.MapCol, 0);
+}
+
+TEST(Session, EnvironmentOverridesTheBuiltInRoots) {
+    ::setenv("VORNSCRIPT_PRIMARY", "http://one:1", 1);
+    ::setenv("VORNSCRIPT_ALTERNATE", "http://two:2/", 1);
+    const ServerRoots roots = serverRoots();
+    ::unsetenv("VORNSCRIPT_PRIMARY");
+    ::unsetenv("VORNSCRIPT_ALTERNATE");
+    EXPECT_EQ(roots.primary, "http://one:1/");
+    EXPECT_EQ(roots.alternate, "http://two:2/");
+    EXPECT_NE(serverRoots().primary, "http://one:1/");
+}
+
+} // namespace
+} // namespace vorn

@@ -1,0 +1,184 @@
+#include "error.h"
+#include "request_layer.h"
+#include "scripted_server.h"
+#include "session.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace vorn {
+namespace {
+
+using test::RawServer;
+using test::ScriptedServer;
+
+// Records every light change and message pump in one sequence.
+struct Watch {
+    std::vector<std::string> events;
+    void attach(RequestLayer& layer) {
+        layer.hooks().light = [this](Light l) {
+            events.push_back(l == Light::Idle ? "idle" : l == Light::Request ? "lime" : "red");
+        };
+        layer.hooks().pump = [this] { events.push_back("pump"); };
+    }
+};
+
+TEST(ServerGet, SendsTheAddressWithTheClientHeadersAndReturnsTheBodyAsIs) {
+    ScriptedServer server;
+    server.on("/vornpq/wbetz/scpLog.php", 200, "Ok\r\ndemo\r\n\xe7");
+    RequestLayer layer;
+    Watch watch;
+    watch.attach(layer);
+    const std::string address = server.root() + "vornpq/wbetz/scpLog.php?Login=demo&Senha=demo";
+    EXPECT_EQ(layer.ServerGet(address), "Ok\r\ndemo\r\n\xe7");
+    ASSERT_EQ(server.count(), 1u);
+    const auto request = server.requests().front();
+    EXPECT_EQ(request.method, "GET");
+    EXPECT_EQ(request.target, "/vornpq/wbetz/scpLog.php?Login=demo&Senha=demo");
+    EXPECT_EQ(request.header("Accept"), "text/html, */*");
+    EXPECT_EQ(request.header("User-Agent"), "Mozilla/3.0 (compatible; Indy Library)");
+    EXPECT_FALSE(request.headers.count("Authorization"));
+    EXPECT_EQ(watch.events, (std::vector<std::string>{"lime", "pump", "idle"}));
+}
+
+TEST(ServerGet, AnyFailureBecomesTryAgainAndTheLightGoesIdle) {
+    ScriptedServer server;
+    server.on("/err", 500, "boom");
+    server.on("/missing", 404, "");
+    RawServer truncated("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nOk\r\nshort", true);
+    RawServer garbage("not http at all\r\n\r\n", true);
+    const std::string refused = "http://127.0.0.1:1/x"; // nothing listens on port 1
+    for (const std::string& address :
+         {server.root() + "err", server.root() + "missing", truncated.root() + "x",
+          garbage.root() + "x", refused}) {
+        RequestLayer layer;
+        Watch watch;
+        watch.attach(layer);
+        EXPECT_EQ(layer.ServerGet(address), "Tente novamente!") << address;
+        EXPECT_EQ(watch.events.back(), "idle") << address;
+    }
+}
+
+TEST(ServerGet, OfflineSendsNothingAndLeavesTheLightLime) {
+    ScriptedServer server;
+    server.byDefault(200, "Ok");
+    RequestLayer layer;
+    Watch watch;
+    watch.attach(layer);
+    layer.hooks().reachable = [](std::string_view) { return false; };
+    EXPECT_EQ(layer.ServerGet(server.root() + "x"), "Sem conexão!!!");
+    EXPECT_EQ(server.count(), 0u);
+    EXPECT_EQ(watch.events, (std::vector<std::string>{"lime", "pump"}));
+}
+
+TEST(ServerGet, ALocalServiceIsReachableWhateverTheNetwork) {
+    RequestLayer layer;
+    ASSERT_TRUE(layer.hooks().reachable);
+    EXPECT_TRUE(layer.hooks().reachable("http://127.0.0.1:8765/vornpq/wbetz/scpLog.php"));
+    EXPECT_TRUE(layer.hooks().reachable("http://localhost/"));
+}
+
+TEST(ServerGet, KeepsCookiesForTheRun) {
+    ScriptedServer server;
+    server.byDefault(200, "Ok");
+    RawServer setter("HTTP/1.1 200 OK\r\nSet-Cookie: sess=abc; Path=/\r\nContent-Length: 2\r\n"
+                     "Connection: close\r\n\r\nOk",
+                     true);
+    RequestLayer layer;
+    // The cookie belongs to 127.0.0.1, whatever the port, so the scripted
+    // server on another port sees it come back.
+    EXPECT_EQ(layer.ServerGet(setter.root() + "a"), "Ok");
+    EXPECT_EQ(layer.ServerGet(server.root() + "b"), "Ok");
+    EXPECT_EQ(server.requests().front().header("Cookie"), "sess=abc");
+}
+
+TEST(HttpLimits, ApplyFromTheFirstRequest) {
+    Http http;
+    EXPECT_EQ(http.connectLimitMs(), 5000);
+    EXPECT_EQ(http.readLimitMs(), 5000);
+}
+
+TEST(HttpLimits, ASilentServerFailsInsteadOfHanging) {
+    RawServer silent("", false);
+    RequestLayer layer;
+    layer.http().setLimits(1000, 1000);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(layer.ServerGet(silent.root() + "x"), "Tente novamente!");
+    // A generous bound: the point is that the call returns at all.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+    EXPECT_EQ(silent.accepted(), 1);
+}
+
+TEST(HttpLimits, ASlowButSteadyTransferIsNotCutOff) {
+    // Headers at once, then the body dribbles for longer than the limit.
+    httplib::Server slow;
+    slow.Get("/slow", [](const httplib::Request&, httplib::Response& res) {
+        res.set_chunked_content_provider("text/plain", [](size_t offset, httplib::DataSink& sink) {
+            if (offset >= 6) {
+                sink.done();
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(400));
+            sink.write("ab", 2);
+            return true;
+        });
+    });
+    const int port = slow.bind_to_any_port("127.0.0.1");
+    std::thread thread([&] { slow.listen_after_bind(); });
+    while (!slow.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    RequestLayer layer;
+    layer.http().setLimits(1000, 1000);
+    const std::string reply = layer.ServerGet("http://127.0.0.1:" + std::to_string(port) + "/slow");
+    slow.stop();
+    thread.join();
+    EXPECT_EQ(reply, "ababab");
+}
+
+TEST(DirectCalls, ThrowTheClientMessageWithoutThePassword) {
+    ScriptedServer server;
+    server.on("/x", 403, "no");
+    Http http;
+    try {
+        http.get(server.root() + "x?Login=a&Senha=segredo");
+        FAIL() << "a 403 must throw";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("403"), std::string::npos);
+        EXPECT_EQ(std::string(e.what()).find("segredo"), std::string::npos);
+    }
+    EXPECT_THROW(http.get("http://127.0.0.1:1/?Senha=segredo"), Error);
+}
+
+TEST(FetchServerVersion, AnswersTrueOnlyForADifferentNonEmptyText) {
+    const struct {
+        const char* reply;
+        bool newer;
+    } cases[] = {
+        {"0.2c", false},
+        {"", false},
+        {"0.2d", true},
+        {"0.2c\r\n", true}, // the line break makes it differ, byte for byte
+        {"0.2C", true},
+    };
+    for (const auto& c : cases) {
+        ScriptedServer server;
+        server.on("/vornpq/wbetz/scpVrs.php", 200, c.reply);
+        RequestLayer layer;
+        const Session session = startSession({server.root(), server.root()}, "/tmp/");
+        EXPECT_EQ(FetchServerVersion(layer, session, "0.2c"), c.newer) << c.reply;
+        ASSERT_EQ(server.count(), 1u);
+        EXPECT_EQ(server.requests().front().target, "/vornpq/wbetz/scpVrs.php");
+    }
+}
+
+TEST(FetchServerVersion, IsADirectCallThatThrowsOnFailure) {
+    ScriptedServer server;
+    server.on("/vornpq/wbetz/scpVrs.php", 500, "");
+    RequestLayer layer;
+    const Session session = startSession({server.root(), server.root()}, "/tmp/");
+    EXPECT_THROW(FetchServerVersion(layer, session, "0.2c"), Error);
+}
+
+} // namespace
+} // namespace vorn

@@ -21,6 +21,8 @@ ScriptedServer::ScriptedServer() {
     auto handler = [this](const httplib::Request& req, httplib::Response& res) { handle(req, res); };
     m_server.Get(".*", handler);
     m_server.Post(".*", handler);
+    // Without it every reply waits for a delayed ACK between head and body.
+    m_server.set_tcp_nodelay(true);
     m_port = m_server.bind_to_any_port("127.0.0.1");
     if (m_port <= 0) throw std::runtime_error("test server could not bind");
     m_thread = std::thread([this] { m_server.listen_after_bind(); });

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vorn {
+
+class RequestLayer;
+struct Session;
+
+// The adventure's data as scpDados.php sends it, by position. Missing lines
+// of a short reply are empty.
+struct AdventureData {
+    std::string JanWd, JanHt, TelPx, TelPy, TelWd, TelHt, MsgPx, MsgPy, MsgWd, MsgHt;
+    std::string colour;     // line 12, RRGGBB
+    std::string Edit9;      // text colour
+    std::string Edit10;     // link colour
+    std::string ImgPan;     // panel picture
+    std::string firstScript;
+    std::string Edit7;      // main font
+    std::string TotReg;
+    std::string line19;
+    std::string TipAvn;
+};
+
+// Makes the named adventure (as listed, with blanks) the one being edited:
+// asks for its data, sets SesPfx, DirAdv, AdvColor, SesScp and AdvLine19,
+// creates the local folder and fetches the panel picture when missing.
+// Returns nothing and changes nothing when the server refuses. Throws Error
+// when the prefix could not name a folder or the folder cannot be made.
+struct OpenedAdventure {
+    bool ok = false;
+    AdventureData data;
+};
+OpenedAdventure OpenAdventure(RequestLayer& layer, Session& session, const std::string& name);
+
+// "RRGGBB" as a toolkit colour 00BBGGRR; the main window's grey CECECE for
+// an empty or malformed text.
+std::uint32_t HtmlColorToColor(const std::string& text);
+
+// The parameters page's values in the order scpPtPrm.php takes them.
+struct AdventureParameters {
+    std::string Nome, Scp, Fonte, CorFnd, CorTxt, CorLnk, JWd, JHt, TWd, THt, TPx, TPy, MWd, MHt,
+        MPx, MPy, Tip, Pan;
+};
+
+// Direct calls (throw Error on transport failure); each returns the reply.
+std::string createAdventure(RequestLayer& layer, const Session& session, const std::string& prefix,
+                            const std::string& name);
+std::string saveParameters(RequestLayer& layer, const Session& session,
+                           const AdventureParameters& p);
+std::string saveRegisterTotal(RequestLayer& layer, const Session& session, const std::string& total);
+
+// The local check before creating: empty name, empty prefix, or a prefix
+// outside 3 to 6 characters give the message to show; "" means go ahead.
+std::string checkNewAdventure(const std::string& name, const std::string& prefix);
+
+} // namespace vorn

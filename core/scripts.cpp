@@ -1,0 +1,146 @@
+#include "scripts.h"
+
+#include "address.h"
+#include "error.h"
+#include "files.h"
+#include "multipart.h"
+#include "reply.h"
+#include "request_layer.h"
+#include "session.h"
+#include "text.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace vorn {
+namespace {
+
+std::string scriptCall(const Session& s, const char* script, const std::string& name) {
+    return serverAddress(s.UrlScp, script, s.SesLogin, s.SesSenha, {{"Pfx", s.SesPfx}, {"Scp", name}});
+}
+
+std::string joinCrLf(const Lines& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i) text += "\r\n";
+        text += lines[i];
+    }
+    return text;
+}
+
+bool isBlank(const std::string& line) {
+    return line.find_first_not_of(" \t") == std::string::npos;
+}
+
+std::string trimmed(const std::string& line) {
+    const auto first = line.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return line.substr(first, line.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+FetchedScript fetchScriptChecked(RequestLayer& layer, const Session& session,
+                                 const std::string& name) {
+    Reply reply(layer.ServerGet(scriptCall(session, "vpqGtScp.php", name)));
+    FetchedScript fetched;
+    fetched.exists = reply.ok();
+    fetched.lines = reply.entries();
+    return fetched;
+}
+
+Lines fetchScript(RequestLayer& layer, const Session& session, const std::string& name) {
+    return fetchScriptChecked(layer, session, name).lines;
+}
+
+std::string putScript(RequestLayer& layer, const Session& session, const std::string& name,
+                      const Lines& lines) {
+    MultipartForm form;
+    form.addText("texto", joinCrLf(lines));
+    return layer.http().post(scriptCall(session, "vpqPtScp.php", name), form);
+}
+
+std::string newScript(RequestLayer& layer, const Session& session, const std::string& name,
+                      bool withIndex) {
+    const auto& s = session;
+    if (!withIndex) return layer.http().get(scriptCall(s, "mobNwScp.php", name));
+    return layer.http().get(serverAddress(s.UrlScp, "mobNwScp.php", s.SesLogin, s.SesSenha,
+                                          {{"Pfx", s.SesPfx}, {"Scp", name}, {"Idx", s.SesIdx}}));
+}
+
+std::string deleteScript(RequestLayer& layer, const Session& session, const std::string& name) {
+    return layer.http().get(scriptCall(session, "scpDtScp.php", name));
+}
+
+std::string renameScript(RequestLayer& layer, const Session& session, const std::string& from,
+                         const std::string& to) {
+    const auto& s = session;
+    return layer.http().get(serverAddress(s.UrlScp, "scpRnScp.php", s.SesLogin, s.SesSenha,
+                                          {{"Pfx", s.SesPfx}, {"Nvs", to}, {"Scp", from}}));
+}
+
+Lines LoadScriptList(RequestLayer& layer, const Session& session) {
+    const auto& s = session;
+    const Reply reply(layer.ServerGet(
+        serverAddress(s.UrlScp, "vpqLsScp.php", s.SesLogin, s.SesSenha, {{"Pfx", s.SesPfx}})));
+    return reply.ok() ? reply.entries() : Lines{};
+}
+
+Lines trimTrailingBlankLines(Lines lines) {
+    while (lines.size() > 1 && isBlank(lines.back())) lines.pop_back();
+    return lines;
+}
+
+Lines newScriptTemplate(const std::string& name) {
+    return {"//=== Script: " + name + " ==============================", "  retscp= " + name, "  fim"};
+}
+
+std::string keepLocalCopy(const std::string& folder, const std::string& name, const Lines& lines) {
+    requireSafeFileName(name + ".scp");
+    std::string dir = folder;
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    // Written whole under a temporary name, then linked to the first free
+    // copy name: link() never replaces, so two saves cannot take one number.
+    const std::string temp = dir + "." + name + ".scp.tmp";
+    writeFileAtomic(temp, joinLinesCrLf(lines));
+    for (int n = 0;; ++n) {
+        const std::string path = dir + name + (n ? "(" + std::to_string(n) + ")" : "") + ".scp";
+        if (::link(temp.c_str(), path.c_str()) == 0) {
+            ::unlink(temp.c_str());
+            return path;
+        }
+        if (errno != EEXIST) {
+            const std::string why = std::strerror(errno);
+            ::unlink(temp.c_str());
+            throw Error("Não foi possível gravar " + path + ": " + why);
+        }
+    }
+}
+
+SavedScript SaveScriptToServer(RequestLayer& layer, const Session& session, const Lines& lines) {
+    SavedScript saved;
+    saved.lines = trimTrailingBlankLines(lines);
+    layer.light(Light::Request);
+    try {
+        putScript(layer, session, session.SesScp, saved.lines);
+    } catch (...) {
+        layer.light(Light::Idle);
+        throw;
+    }
+    layer.light(Light::Idle);
+    saved.copyPath = keepLocalCopy(session.DirAdv, session.SesScp, saved.lines);
+    return saved;
+}
+
+std::string FindInstructionParams(const Lines& lines, const std::string& keyword) {
+    for (const auto& line : lines) {
+        if (line.find(keyword) == std::string::npos) continue;
+        const std::string t = trimmed(line);
+        const auto blank = t.find(' ');
+        return (blank == std::string::npos ? t : t.substr(blank + 1)).substr(0, 100);
+    }
+    return {};
+}
+
+} // namespace vorn

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vorn {
+
+class RequestLayer;
+struct Session;
+
+using Lines = std::vector<std::string>;
+
+// The script calls of the adventure being edited. Names travel as typed
+// (percent-encoded on the wire, never with "_" for blanks).
+
+// vpqGtScp.php through the request layer; line 0 is dropped unseen, so an
+// unknown script or a refusal gives the lines after it (often none).
+Lines fetchScript(RequestLayer& layer, const Session& session, const std::string& name);
+
+// The same, but tells whether the script exists (line 0 "Ok").
+struct FetchedScript {
+    bool exists = false;
+    Lines lines;
+};
+FetchedScript fetchScriptChecked(RequestLayer& layer, const Session& session,
+                                 const std::string& name);
+
+// vpqPtScp.php: posts the lines joined by CR LF as the field "texto". The
+// reply is returned but callers need not read it. Throws Error on failure.
+std::string putScript(RequestLayer& layer, const Session& session, const std::string& name,
+                      const Lines& lines);
+
+// Direct calls returning the reply text; throw Error on transport failure.
+std::string newScript(RequestLayer& layer, const Session& session, const std::string& name,
+                      bool withIndex = true);
+std::string deleteScript(RequestLayer& layer, const Session& session, const std::string& name);
+std::string renameScript(RequestLayer& layer, const Session& session, const std::string& from,
+                         const std::string& to);
+
+// vpqLsScp.php: the names in the server's order; empty when refused.
+Lines LoadScriptList(RequestLayer& layer, const Session& session);
+
+// Removes blank lines from the end; the first line always stays.
+Lines trimTrailingBlankLines(Lines lines);
+
+// The three lines a new script starts with.
+Lines newScriptTemplate(const std::string& name);
+
+// Keeps a copy of a script's text in folder: <name>.scp, or the first free
+// <name>(n).scp. Never replaces an earlier copy, even when two copies are
+// kept at once. Returns the path written. Throws Error for a name that would
+// leave the folder or when the folder cannot be written.
+std::string keepLocalCopy(const std::string& folder, const std::string& name, const Lines& lines);
+
+// The save of the editor: trims trailing blank lines, posts the text with
+// the light lime, then keeps the local copy. Returns the trimmed lines (what
+// the editor shows afterwards) and the copy's path. Throws Error when the
+// post fails; then no copy is kept and the light is idle again.
+struct SavedScript {
+    Lines lines;
+    std::string copyPath;
+};
+SavedScript SaveScriptToServer(RequestLayer& layer, const Session& session, const Lines& lines);
+
+// Line text after the first blank of the first line that holds keyword,
+// trimmed, at most 100 characters; the whole trimmed line when it has no
+// blank; "" when no line holds it.
+std::string FindInstructionParams(const Lines& lines, const std::string& keyword);
+
+} // namespace vorn

@@ -1,0 +1,262 @@
+#include "account.h"
+#include "adventure.h"
+#include "error.h"
+#include "files.h"
+#include "loaders.h"
+#include "local_service.h"
+#include "preview.h"
+#include "qr_code.h"
+#include "request_layer.h"
+#include "scripted_server.h"
+#include "scripts.h"
+#include "session.h"
+#include "text.h"
+
+#include <gtest/gtest.h>
+#include <qrencode.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace vorn {
+namespace {
+
+using test::LocalService;
+using test::TempDir;
+
+bool contains(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+// One service for the whole suite: starting it is the slow part.
+class Road : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { service = new LocalService(); }
+    static void TearDownTestSuite() {
+        delete service;
+        service = nullptr;
+    }
+    void SetUp() override { session = startSession({service->root(), service->root()}, home.path()); }
+
+    void logInAndOpen() {
+        ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
+        const auto opened = OpenAdventure(layer, session, "Castelo de Vorn");
+        ASSERT_TRUE(opened.ok);
+    }
+
+    static LocalService* service;
+    TempDir home;
+    RequestLayer layer;
+    Session session;
+};
+LocalService* Road::service = nullptr;
+
+TEST_F(Road, LoginFillsTheSessionAndRefusalsLeaveItAlone) {
+    const auto refused = logIn(layer, session, "demo", "errada");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_FALSE(refused.status.empty());
+    EXPECT_TRUE(session.SesLogin.empty());
+
+    const auto outcome = logIn(layer, session, "demo", "demo");
+    ASSERT_TRUE(outcome.ok) << outcome.status;
+    EXPECT_EQ(session.SesLogin, "demo");
+    EXPECT_EQ(session.SesSenha, "demo");
+    EXPECT_FALSE(session.SesIdx.empty());
+    EXPECT_FALSE(session.SesCod.empty());
+}
+
+TEST_F(Road, AdventureListRestoresBlanksAndOpeningFillsTheSession) {
+    ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
+    const auto list = LoadAdventureList(layer, session, "");
+    ASSERT_TRUE(list.ok) << list.refusal;
+    EXPECT_TRUE(contains(list.names, "Castelo de Vorn"));
+
+    const auto opened = OpenAdventure(layer, session, "Castelo de Vorn");
+    ASSERT_TRUE(opened.ok);
+    EXPECT_EQ(session.SesPfx, "vorn");
+    EXPECT_EQ(session.DirAdv, home.path() + "vorn/");
+    EXPECT_TRUE(dirExists(session.DirAdv));
+    EXPECT_EQ(session.SesScp, opened.data.firstScript);
+    EXPECT_FALSE(session.SesScp.empty());
+    EXPECT_EQ(session.AdvColor.size(), 6u);
+    EXPECT_NE(HtmlColorToColor(session.AdvColor), 0xCECECEu);
+    if (!opened.data.ImgPan.empty()) {
+        EXPECT_TRUE(fileExists(session.DirAdv + opened.data.ImgPan));
+    }
+
+    Session before = session;
+    EXPECT_FALSE(OpenAdventure(layer, session, "Aventura que nao existe").ok);
+    EXPECT_EQ(session.SesPfx, before.SesPfx);
+    EXPECT_EQ(session.SesScp, before.SesScp);
+}
+
+TEST_F(Road, ScriptsAreListedFetchedAndTheirPictureIsNamed) {
+    logInAndOpen();
+    const auto names = LoadScriptList(layer, session);
+    ASSERT_TRUE(contains(names, session.SesScp));
+    const auto lines = fetchScript(layer, session, session.SesScp);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front().rfind("//=== Script: ", 0), 0u);
+    const std::string telpos = FindInstructionParams(lines, "telpos=");
+    EXPECT_FALSE(telpos.empty());
+    EXPECT_FALSE(fetchScriptChecked(layer, session, "nao-existe").exists);
+}
+
+TEST_F(Road, SavingTwiceKeepsTwoCopiesAndTheServerHoldsTheTrimmedText) {
+    logInAndOpen();
+    session.SesScp = "rascunho";
+    ASSERT_EQ(newScript(layer, session, "rascunho"), "Ok");
+    const Lines typed = {"//=== Script: rascunho", "  msg= Ol\xe1", "  fim", "", "   ", ""};
+    const auto first = SaveScriptToServer(layer, session, typed);
+    const auto second = SaveScriptToServer(layer, session, typed);
+    EXPECT_EQ(first.lines, (Lines{"//=== Script: rascunho", "  msg= Ol\xe1", "  fim"}));
+    EXPECT_EQ(first.copyPath, session.DirAdv + "rascunho.scp");
+    EXPECT_EQ(second.copyPath, session.DirAdv + "rascunho(1).scp");
+    EXPECT_EQ(readFile(second.copyPath), "//=== Script: rascunho\r\n  msg= Ol\xe1\r\n  fim\r\n");
+    EXPECT_EQ(fetchScript(layer, session, "rascunho"), first.lines);
+}
+
+TEST_F(Road, CreateRenameAndDeleteGoThroughTheService) {
+    logInAndOpen();
+    ASSERT_EQ(newScript(layer, session, "sala nova"), "Ok");
+    EXPECT_NE(newScript(layer, session, "sala nova"), "Ok"); // the name is taken now
+    putScript(layer, session, "sala nova", newScriptTemplate("sala nova"));
+    EXPECT_EQ(renameScript(layer, session, "sala nova", "sala & cia"), "Ok");
+    auto names = LoadScriptList(layer, session);
+    EXPECT_TRUE(contains(names, "sala & cia"));
+    EXPECT_FALSE(contains(names, "sala nova"));
+    EXPECT_EQ(fetchScript(layer, session, "sala & cia"), newScriptTemplate("sala nova"));
+    EXPECT_EQ(deleteScript(layer, session, "sala & cia"), "Ok");
+    EXPECT_FALSE(contains(LoadScriptList(layer, session), "sala & cia"));
+}
+
+TEST_F(Road, ParametersAndRegisterTotalAreStored) {
+    logInAndOpen();
+    const auto opened = OpenAdventure(layer, session, "Castelo de Vorn");
+    const auto& d = opened.data;
+    AdventureParameters p{"Castelo de Vorn", d.firstScript, "Georgia Bold", "102030", d.Edit9,
+                          d.Edit10, d.JanWd, d.JanHt, d.TelWd, d.TelHt, d.TelPx, d.TelPy,
+                          d.MsgWd, d.MsgHt, d.MsgPx, d.MsgPy, "P", d.ImgPan};
+    EXPECT_EQ(saveParameters(layer, session, p), "Ok");
+    saveRegisterTotal(layer, session, "250");
+    const auto again = OpenAdventure(layer, session, "Castelo de Vorn");
+    EXPECT_EQ(again.data.Edit7, "Georgia_Bold"); // the font travels with "_" for blanks
+    EXPECT_EQ(again.data.colour, "102030");
+    EXPECT_EQ(again.data.TipAvn, "P");
+    EXPECT_EQ(again.data.TotReg, "250");
+    EXPECT_EQ(HtmlColorToColor(session.AdvColor), 0x302010u);
+}
+
+TEST_F(Road, NewAdventuresAreCheckedLocallyThenByTheService) {
+    EXPECT_EQ(checkNewAdventure("", "abc"), "Defina uma nome para a aventura!!!");
+    EXPECT_EQ(checkNewAdventure("x", ""), "Defina uma prefixo para a aventura!!!");
+    EXPECT_EQ(checkNewAdventure("x", "ab"), "Entre 3 e 6 caracteres para o prefixo!!!");
+    EXPECT_EQ(checkNewAdventure("x", "abcdefg"), "Entre 3 e 6 caracteres para o prefixo!!!");
+    EXPECT_EQ(checkNewAdventure("x", "abc"), "");
+    EXPECT_EQ(checkNewAdventure("x", "abcdef"), "");
+
+    ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
+    EXPECT_EQ(createAdventure(layer, session, "mna1", "Minha aventura 1"), "Ok");
+    EXPECT_NE(createAdventure(layer, session, "mna1", "Outra"), "Ok");
+    EXPECT_TRUE(contains(LoadAdventureList(layer, session, "").names, "Minha aventura 1"));
+}
+
+TEST_F(Road, MediaObjectsAndPlayersOfTheDemo) {
+    logInAndOpen();
+    const auto images = LoadFileList(layer, session, FileKind::Image);
+    EXPECT_FALSE(images.empty());
+    for (const auto& name : images) EXPECT_EQ(name.find("vorn-"), std::string::npos) << name;
+    const auto objects = LoadObjectList(layer, session);
+    ASSERT_FALSE(objects.empty());
+    EXPECT_TRUE(LoadObjectDetail(layer, session, objects.front()).ok);
+    EXPECT_TRUE(LoadPlayerList(layer, session).ok);
+}
+
+TEST(Loaders, FileNamesLoseTheServerPrefixAndKeepTheirKind) {
+    const Lines lines = {"12-capa.png", "13-som.mp3", "fundo.jpg", "vorn-FOTO.PNG", "vorn-a-b.gif",
+                         "x-musica.ogg", "vorn-mapa.bmp"};
+    EXPECT_EQ(filesOfKind(lines, FileKind::Image), (Lines{"capa.png", "fundo.jpg", "a-b.gif"}));
+    EXPECT_EQ(filesOfKind(lines, FileKind::Sound), (Lines{"som.mp3", "musica.ogg"}));
+}
+
+TEST(Loaders, PlayerLinesFillSevenColumns) {
+    EXPECT_EQ(splitPlayerLine("a|b|c|d|e|f|g|h"), (PlayerRow{"a", "b", "c", "d", "e", "f", "g|h"}));
+    EXPECT_EQ(splitPlayerLine("a|b"), (PlayerRow{"a", "", "", "", "", "", "b"}));
+    EXPECT_EQ(splitPlayerLine(""), (PlayerRow{}));
+}
+
+TEST(Scripts, TrailingBlankLinesGoButTheFirstLineStays) {
+    EXPECT_EQ(trimTrailingBlankLines({"a", "", "  ", ""}), (Lines{"a"}));
+    EXPECT_EQ(trimTrailingBlankLines({"", "", ""}), (Lines{""}));
+    EXPECT_EQ(trimTrailingBlankLines({"  "}), (Lines{"  "}));
+    EXPECT_EQ(trimTrailingBlankLines({"a", "", "b", " "}), (Lines{"a", "", "b"}));
+    EXPECT_EQ(newScriptTemplate("abc").front(), "//=== Script: abc ==============================");
+}
+
+TEST(Scripts, FindInstructionParamsTakesTheFirstLineThatHoldsTheKeyword) {
+    const Lines lines = {"// telpos= comentario.png", "  telpos= sala.png", "telpos="};
+    // A comment that mentions the keyword counts too: the search is textual.
+    EXPECT_EQ(FindInstructionParams(lines, "telpos="), "telpos= comentario.png");
+    EXPECT_EQ(FindInstructionParams({"x", "  telpos= sala.png"}, "telpos="), "sala.png");
+    EXPECT_EQ(FindInstructionParams({"  telpos=   "}, "telpos="), "telpos=");
+    EXPECT_EQ(FindInstructionParams({"  msg= x"}, "telpos="), "");
+    EXPECT_EQ(FindInstructionParams({"  telpos= " + std::string(150, 'a')}, "telpos=").size(), 100u);
+}
+
+TEST(Scripts, LocalCopiesNeverReplaceEachOtherNorLeaveTheFolder) {
+    TempDir dir;
+    EXPECT_EQ(keepLocalCopy(dir.path(), "S", {"1"}), dir.path() + "S.scp");
+    EXPECT_EQ(keepLocalCopy(dir.path(), "S", {"2"}), dir.path() + "S(1).scp");
+    EXPECT_EQ(keepLocalCopy(dir.path(), "S", {"3"}), dir.path() + "S(2).scp");
+    EXPECT_EQ(readFile(dir.path() + "S.scp"), "1\r\n");
+    EXPECT_EQ(readFile(dir.path() + "S(2).scp"), "3\r\n");
+    for (const char* name : {"../fora", "a/b", ".."}) EXPECT_THROW(keepLocalCopy(dir.path(), name, {"x"}), Error);
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 3);
+}
+
+TEST(Preview, AddressesAndTheQrPayload) {
+    Session s = startSession({"http://p/", "http://a/"}, "/tmp/");
+    s.SesIdx = "11";
+    s.SesPfx = "ab";
+    s.SesScp = "x";
+    EXPECT_EQ(scriptQrPayload("ab", "11", "x"), "61627C31317C787C");
+    EXPECT_EQ(scriptQrAddress(s), "http://p/html/quorbel/exescp.php?Chx=61627C31317C787C");
+    EXPECT_EQ(adventureQrAddress(s), "http://p/html/quorbel/inicio.php?Pfx=ab");
+    s.UrlHtm = "http://a/html/quorbel/";
+    s.SesScp = "sala 2";
+    EXPECT_EQ(previewAddress(s), "http://a/html/quorbel/exescp.php?Idx=11&Pfx=ab&Scp=sala%202");
+    EXPECT_EQ(browserAddress(s), "http://p/html/quorbel/exescp.php?Idx=11&Pfx=ab&Scp=sala%202");
+}
+
+TEST(Preview, TheQrPictureEncodesItsAddress) {
+    const std::string address = "http://p/html/quorbel/exescp.php?Chx=61627C31317C787C";
+    const QImage image = qrCodeImage(address, 160);
+    ASSERT_EQ(image.size(), QSize(160, 160));
+    // Compare with libqrencode's own modules at the centre of each one.
+    QRcode* code = QRcode_encodeString8bit(address.c_str(), 0, QR_ECLEVEL_M);
+    ASSERT_NE(code, nullptr);
+    const int modules = code->width + 8;
+    int mismatches = 0;
+    for (int my = 0; my < code->width; ++my)
+        for (int mx = 0; mx < code->width; ++mx) {
+            const int px = ((mx + 4) * 160 + 80) / modules, py = ((my + 4) * 160 + 80) / modules;
+            const bool dark = qRed(image.pixel(px, py)) < 128;
+            mismatches += dark != bool(code->data[my * code->width + mx] & 1);
+        }
+    QRcode_free(code);
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 255)); // quiet zone
+}
+
+TEST(HtmlColor, ReadsRrggbbIntoTheToolkitOrder) {
+    EXPECT_EQ(HtmlColorToColor("FF8000"), 0x0080FFu);
+    EXPECT_EQ(HtmlColorToColor("0000FF"), 0xFF0000u);
+    EXPECT_EQ(HtmlColorToColor(""), 0xCECECEu);
+    EXPECT_EQ(HtmlColorToColor("zzzzzz"), 0xCECECEu);
+    EXPECT_EQ(HtmlColorToColor("12345"), 0xCECECEu);
+}
+
+} // namespace
+} // namespace vorn

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "forms.h"
+#include "picture_button.h"
+#include "picture_store.h"
+#include "request_layer.h"
+#include "session.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QScrollArea>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace vorn::win {
+
+// Which navigation buttons the bar shows.
+enum class NavState {
+    LoggedOut,     // "Principal" and "Páginas"
+    LoggedIn,      // and "Suas aventuras"
+    AdventureOpen, // and the five buttons of the open adventure
+};
+
+// The main window: the frame that covers the screen, its title strip and
+// navigation bar, the map area, and everything the windows share: the
+// session, the request layer with its light, the picture store.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kStripHeight = 54;
+    static constexpr int kBottomBand = 30;
+    static constexpr const char* kVersion = "0.2c";
+
+    explicit TForm1(QWidget* parent = nullptr); // FormCreate
+    ~TForm1() override;                         // FormDestroy
+    void attach(const Forms& forms) { m_forms = forms; }
+
+    Session& session() { return m_session; }
+    RequestLayer& requests() { return m_requests; }
+    const PictureStore& store() const { return *m_store; }
+
+    // Title strip.
+    QLabel* Topo1;
+    QLabel* Topo2;
+    QLabel* LabTit;
+    QLabel* lbVrs;
+    QFrame* Led;
+    PictureButton* Fim;
+    PictureButton* btBtf;
+
+    // Navigation bar.
+    PictureButton* Image22;
+    QLabel* Label61;
+    PictureButton* btWeb;
+    QLabel* lbWeb;
+    PictureButton* btAdv;
+    QLabel* lbAdv;
+    PictureButton* btLsp;
+    QLabel* lbLsp;
+    PictureButton* btObj;
+    QLabel* lbObj;
+    PictureButton* btImg;
+    QLabel* lbImg;
+    PictureButton* btSnd;
+    QLabel* lbSnd;
+    PictureButton* btPrm;
+    QLabel* lbPrm;
+
+    // Map area.
+    QScrollArea* Sb1;
+    QLabel* Fundo;
+    QLabel* Mapa;
+    QLabel* Qdr;
+
+    bool FirstActivation = true;
+
+    void FormActivate();
+    void FimMouseDown();
+    void FimMouseUp();
+    void btBtfMouseDown();
+    void btBtfMouseUp();
+
+    void Image22Click();
+    void btWebClick();
+    void btAdvClick();
+    void btLspClick();
+    void btObjClick();
+    void btImgClick();
+    void btSndClick();
+    void btPrmClick();
+
+    void ShowNavigation(NavState state);
+    void showLight(Light colour);
+    std::string configPath() const;
+
+    // Server list loaders; the navigation buttons already call them.
+    void LoadObjectList() {}
+    void LoadImageFileList() {}
+    void LoadSoundFileList() {}
+
+    // What ending the program does; the tests keep the application alive.
+    void setQuitAction(std::function<void()> quit) { m_quit = std::move(quit); }
+
+    // The address of the official pages' index page below UrlSite.
+    static constexpr const char* kOfficialPages = "vornpq/index.htm";
+
+signals:
+    void firstPainted();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildStrip();
+    void buildNavigation();
+    void buildMapArea();
+    PictureButton* navButton(const char* name, QLabel*& label, const char* labelName,
+                             const QString& caption, int left);
+    void pump();
+    void applyConfig();
+    void showToolsPage(int index);
+
+    Session m_session;
+    RequestLayer m_requests;
+    PictureStore* m_store;
+    Forms m_forms;
+    std::function<void()> m_quit;
+    bool m_painted = false;
+    bool m_shownOnce = false;
+};
+
+} // namespace vorn::win

@@ -1,0 +1,56 @@
+#include "Unit2.h"
+
+#include "error_report.h"
+#include "form2_pages/page_arqsom.h"
+#include "form2_pages/page_autorizacao.h"
+#include "form2_pages/page_aventuras.h"
+#include "form2_pages/page_default.h"
+#include "form2_pages/page_exclusivo.h"
+#include "form2_pages/page_extras.h"
+#include "form2_pages/page_graficos.h"
+#include "form2_pages/page_inicio.h"
+#include "form2_pages/page_objetos.h"
+#include "form2_pages/page_parametros.h"
+#include "form2_pages/page_scripts.h"
+#include "form2_pages/page_sons.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace vorn::win {
+
+TForm2::TForm2(const PictureStore& store, QWidget* parent)
+    : ToolWindow(store, QStringLiteral("Ferramentas de edição"), parent) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Ferramentas de edição"));
+
+    Abook = new Notebook(QStringLiteral("Abook"), this);
+    Abook->addPage(Default = new form2::PageDefault);
+    Abook->addPage(Extras = new form2::PageExtras);
+    Abook->addPage(Aventuras = new form2::PageAventuras);
+    Abook->addPage(Scripts = new form2::PageScripts);
+    Abook->addPage(Graficos = new form2::PageGraficos);
+    Abook->addPage(Objetos = new form2::PageObjetos);
+    Abook->addPage(Parametros = new form2::PageParametros);
+    Abook->addPage(Sons = new form2::PageSons);
+    Abook->addPage(ArqSom = new form2::PageArqSom);
+    Abook->addPage(Autorizacao = new form2::PageAutorizacao);
+    Abook->addPage(Exclusivo = new form2::PageExclusivo);
+    Abook->addPage(Inicio = new form2::PageInicio);
+    onSignal(Inicio, &form2::PageInicio::clicked, this, [this] { LogoClick(); });
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int screenHeight = screen ? screen->geometry().height() : 797;
+    setGeometry(10, kLockedTop, kWidth, screenHeight - 82);
+    Abook->setPageIndex(kInicio);
+    show();
+}
+
+void TForm2::LogoClick() { Abook->setPageIndex(kDefault); }
+
+void TForm2::resizeEvent(QResizeEvent* event) {
+    ToolWindow::resizeEvent(event);
+    Abook->setGeometry(0, kBarHeight, width(), height() - kBarHeight);
+}
+
+} // namespace vorn::win

@@ -1,0 +1,26 @@
+#include "qt_text.h"
+
+#include "cp1252.h"
+
+#include <QStringDecoder>
+
+namespace vorn::win {
+
+QString ui(std::string_view cp1252) {
+    const std::string utf8 = cp1252ToUtf8(cp1252);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string bytes(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+QString uiMessage(std::string_view message) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(QByteArrayView(message.data(), static_cast<qsizetype>(message.size())));
+    if (!decoder.hasError()) return text;
+    return ui(message);
+}
+
+} // namespace vorn::win

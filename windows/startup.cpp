@@ -1,0 +1,52 @@
+#include "startup.h"
+
+#include "Unit1.h"
+#include "program.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+#include <unistd.h>
+
+namespace vorn::win {
+namespace {
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+} // namespace
+
+void prepareEnvironment() {
+    if (!isSet("QT_QPA_PLATFORM") && isSet("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
+    if (::geteuid() == 0 && !isSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+    if (!isSet("QTWEBENGINE_CHROMIUM_FLAGS")) setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu", 1);
+}
+
+void installDeveloperSwitches(const Program& program, const QElapsedTimer& sinceStart) {
+    TForm1* main = program.forms().Form1;
+    if (const char* timing = std::getenv("VORNSCRIPT_STARTUP_TIMING"); timing && *timing) {
+        const bool thenQuit = std::string_view(timing) == "quit";
+        QObject::connect(main, &TForm1::firstPainted, main, [elapsed = sinceStart, thenQuit] {
+            std::fprintf(stderr, "startup-ms %lld\n", static_cast<long long>(elapsed.elapsed()));
+            if (thenQuit) QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+        });
+    }
+    if (isSet("VORNSCRIPT_SCREENSHOT")) {
+        const QString path = QString::fromLocal8Bit(std::getenv("VORNSCRIPT_SCREENSHOT"));
+        QTimer::singleShot(1500, main, [path] {
+            if (QScreen* screen = QGuiApplication::primaryScreen())
+                screen->grabWindow(0).save(path);
+            QCoreApplication::quit();
+        });
+    }
+}
+
+} // namespace vorn::win

@@ -61,6 +61,7 @@ TForm1::TForm1(QWidget* parent)
     setGeometry(0, 0, screen.width(), screen.height() - kBottomBand);
     Sb1->setGeometry(0, kStripHeight, width(), height() - kStripHeight);
     Mapa->resize(width(), height() - kStripHeight);
+    layoutStrip();
 
     m_session = startSession(serverRoots(), findDirApp());
 
@@ -72,8 +73,8 @@ TForm1::~TForm1() {
     // The window is going away: nothing is left to paint or to pump.
     m_requests.hooks().light = nullptr;
     m_requests.hooks().pump = nullptr;
-    m_requests.ServerGet(serverAddress(m_session.UrlLog, "scpOut.php", m_session.SesLogin,
-                                       m_session.SesSenha));
+    m_requests.ServerGet(
+        serverAddress(m_session.UrlLog, "scpOut.php", m_session.SesLogin, m_session.SesSenha));
 }
 
 void TForm1::buildStrip() {
@@ -188,6 +189,10 @@ void TForm1::buildMapArea() {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    layoutStrip();
+}
+
+void TForm1::layoutStrip() {
     const int w = width();
     Topo2->setGeometry(150, 0, w - 150, kStripHeight);
     Topo1->raise();
@@ -215,9 +220,13 @@ void TForm1::showLight(Light colour) {
     Led->repaint();
 }
 
-void TForm1::pump() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+void TForm1::pump() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
-std::string TForm1::configPath() const { return m_session.DirApp + kConfigFileName; }
+std::string TForm1::configPath() const {
+    return m_session.DirApp + kConfigFileName;
+}
 
 bool TForm1::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) guarded([this] { FormActivate(); });
@@ -281,7 +290,8 @@ void TForm1::FimMouseDown() {
     config.login = m_session.SesLogin;
     config.senha = m_session.SesSenha;
     const QWidget* windows[3] = {m_forms.Form2, m_forms.Form3, m_forms.Form4};
-    for (std::size_t i = 0; i < 3; ++i) config.places[i] = Place{windows[i]->y(), windows[i]->x()};
+    for (std::size_t i = 0; i < 3; ++i)
+        config.places[i] = Place{windows[i]->y(), windows[i]->x()};
     writeConfig(configPath(), config);
 }
 
@@ -297,22 +307,26 @@ void TForm1::btBtfMouseDown() {
         resize(width(), screenRect().height() - kBottomBand);
 }
 
-void TForm1::btBtfMouseUp() { pump(); }
+void TForm1::btBtfMouseUp() {
+    pump();
+}
 
 void TForm1::ShowNavigation(NavState state) {
     const bool loggedIn = state != NavState::LoggedOut;
     const bool open = state == NavState::AdventureOpen;
     btAdv->setVisible(loggedIn);
     lbAdv->setVisible(loggedIn);
-    for (QWidget* w : {static_cast<QWidget*>(btLsp), static_cast<QWidget*>(lbLsp),
-                       static_cast<QWidget*>(btObj), static_cast<QWidget*>(lbObj),
-                       static_cast<QWidget*>(btImg), static_cast<QWidget*>(lbImg),
-                       static_cast<QWidget*>(btSnd), static_cast<QWidget*>(lbSnd),
-                       static_cast<QWidget*>(btPrm), static_cast<QWidget*>(lbPrm)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(btLsp), static_cast<QWidget*>(lbLsp), static_cast<QWidget*>(btObj),
+          static_cast<QWidget*>(lbObj), static_cast<QWidget*>(btImg), static_cast<QWidget*>(lbImg),
+          static_cast<QWidget*>(btSnd), static_cast<QWidget*>(lbSnd), static_cast<QWidget*>(btPrm),
+          static_cast<QWidget*>(lbPrm)})
         w->setVisible(open);
 }
 
-void TForm1::showToolsPage(int index) { m_forms.Form2->Abook->setPageIndex(index); }
+void TForm1::showToolsPage(int index) {
+    m_forms.Form2->Abook->setPageIndex(index);
+}
 
 void TForm1::Image22Click() {
     m_forms.Form2->show();

@@ -121,6 +121,7 @@ private:
     void buildStrip();
     void buildNavigation();
     void buildMapArea();
+    void layoutStrip();
     PictureButton* navButton(const char* name, QLabel*& label, const char* labelName,
                              const QString& caption, int left);
     void pump();

@@ -42,14 +42,16 @@ TForm2::TForm2(const PictureStore& store, QWidget* parent)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int screenHeight = screen ? screen->geometry().height() : 797;
     setGeometry(10, kLockedTop, kWidth, screenHeight - 82);
+    relayout();
     Abook->setPageIndex(kInicio);
     show();
 }
 
-void TForm2::LogoClick() { Abook->setPageIndex(kDefault); }
+void TForm2::LogoClick() {
+    Abook->setPageIndex(kDefault);
+}
 
-void TForm2::resizeEvent(QResizeEvent* event) {
-    ToolWindow::resizeEvent(event);
+void TForm2::layoutPages() {
     Abook->setGeometry(0, kBarHeight, width(), height() - kBarHeight);
 }
 

@@ -60,7 +60,7 @@ public:
     void LogoClick();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutPages() override;
 };
 
 } // namespace vorn::win

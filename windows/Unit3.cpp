@@ -17,9 +17,9 @@ TForm3::TForm3(QWidget* parent)
     Imp = new QLabel(this);
     Imp->setObjectName(QStringLiteral("Imp"));
     Imp->setGeometry(0, 0, kWidth, kHeight);
-    Imp->setPixmap(QPixmap::fromImage(svgImageKeyed(QStringLiteral("preview_frame"),
-                                                    {kWidth, kHeight}, QColor(kOutsideKey),
-                                                    QStringLiteral("frame"))));
+    Imp->setPixmap(
+        QPixmap::fromImage(svgImageKeyed(QStringLiteral("preview_frame"), {kWidth, kHeight},
+                                         QColor(kOutsideKey), QStringLiteral("frame"))));
 
     WebFnd = new QWidget(this);
     WebFnd->setObjectName(QStringLiteral("WebFnd"));
@@ -64,6 +64,8 @@ void TForm3::setFrameColour(const QColor& colour) {
     WebFnd->update();
 }
 
-QColor TForm3::frameColour() const { return WebFnd->palette().color(QPalette::Window); }
+QColor TForm3::frameColour() const {
+    return WebFnd->palette().color(QPalette::Window);
+}
 
 } // namespace vorn::win

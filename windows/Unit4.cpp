@@ -41,6 +41,7 @@ TForm4::TForm4(const PictureStore& store, QWidget* parent)
     Abook1->addPage(Registradores = new form4::PageRegistradores);
 
     setGeometry(200, kLockedTop, kNarrowWidth, kHeight);
+    relayout();
     Pan1->setPageIndex(kScript);
     hide();
 }
@@ -51,8 +52,7 @@ void TForm4::setBackground() {
     setPalette(pal);
 }
 
-void TForm4::resizeEvent(QResizeEvent* event) {
-    ToolWindow::resizeEvent(event);
+void TForm4::layoutPages() {
     const int pageHeight = height() - kBarHeight;
     Pan1->setGeometry(0, kBarHeight, kNarrowWidth, pageHeight);
     // Past the narrow width: only a wide window shows it.

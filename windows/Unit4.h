@@ -77,7 +77,7 @@ public:
     void setBackground();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutPages() override;
 
 private:
     int m_workingWidth = kNarrowWidth;

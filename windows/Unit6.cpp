@@ -50,15 +50,19 @@ TForm6::TForm6(const PictureStore& store, QWidget* parent)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int screenWidth = screen ? screen->geometry().width() : 1388;
     setGeometry(screenWidth - kRightMargin - kWidth, kLockedTop, kWidth, kHeight);
+    relayout();
     Abook->setPageIndex(kGraficos);
     hide();
 }
 
-void TForm6::Image17Click() { Abook->setPageIndex(kGraficos); }
-void TForm6::Image1Click() { Abook->setPageIndex(kPosicoes); }
+void TForm6::Image17Click() {
+    Abook->setPageIndex(kGraficos);
+}
+void TForm6::Image1Click() {
+    Abook->setPageIndex(kPosicoes);
+}
 
-void TForm6::resizeEvent(QResizeEvent* event) {
-    ToolWindow::resizeEvent(event);
+void TForm6::layoutPages() {
     Abook->setGeometry(0, kBarHeight, width(), height() - kBarHeight);
 }
 

@@ -30,7 +30,7 @@ public:
     void Image1Click();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutPages() override;
 };
 
 } // namespace vorn::win

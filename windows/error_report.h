@@ -8,8 +8,6 @@
 
 #include <exception>
 
-
-
 namespace vorn::win {
 
 // The application's general error report: whatever a handler lets out ends

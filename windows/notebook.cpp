@@ -12,7 +12,9 @@ Notebook::Notebook(const QString& name, QWidget* parent)
     setObjectName(name);
 }
 
-int Notebook::addPage(NotebookPage* page) { return addWidget(page); }
+int Notebook::addPage(NotebookPage* page) {
+    return addWidget(page);
+}
 
 QString Notebook::caption(int index) const {
     const QWidget* page = widget(index);

@@ -18,7 +18,8 @@ std::string bytes(const QString& text) {
 
 QString uiMessage(std::string_view message) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(QByteArrayView(message.data(), static_cast<qsizetype>(message.size())));
+    QString text =
+        decoder.decode(QByteArrayView(message.data(), static_cast<qsizetype>(message.size())));
     if (!decoder.hasError()) return text;
     return ui(message);
 }

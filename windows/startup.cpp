@@ -27,7 +27,8 @@ void prepareEnvironment() {
     if (!isSet("QT_QPA_PLATFORM") && isSet("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
     if (::geteuid() == 0 && !isSet("QTWEBENGINE_DISABLE_SANDBOX"))
         setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-    if (!isSet("QTWEBENGINE_CHROMIUM_FLAGS")) setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu", 1);
+    if (!isSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu", 1);
 }
 
 void installDeveloperSwitches(const Program& program, const QElapsedTimer& sinceStart) {

@@ -25,7 +25,9 @@ QImage svgImage(const QString& name, QSize size) {
     return image;
 }
 
-QPixmap svgPixmap(const QString& name, QSize size) { return QPixmap::fromImage(svgImage(name, size)); }
+QPixmap svgPixmap(const QString& name, QSize size) {
+    return QPixmap::fromImage(svgImage(name, size));
+}
 
 QImage svgImageKeyed(const QString& name, QSize size, QColor key, const QString& shapeId) {
     QImage layer(size, QImage::Format_ARGB32);

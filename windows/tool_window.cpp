@@ -64,16 +64,23 @@ void ToolWindow::TicMouseDown() {
     }
 }
 
-void ToolWindow::BtFchClick() { hide(); }
+void ToolWindow::BtFchClick() {
+    hide();
+}
 
 void ToolWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    relayout();
+}
+
+void ToolWindow::relayout() {
     Barra->setGeometry(0, 0, width(), kBarHeight);
     Barra->setPixmap(svgPixmap(QStringLiteral("barra"), Barra->size()));
     lbTit->adjustSize();
     Tic->move(width() - 48, 4);
     BtFch->move(width() - 27, 4);
     Barra->lower();
+    layoutPages();
 }
 
 } // namespace vorn::win

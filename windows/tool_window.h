@@ -35,7 +35,12 @@ public:
     const PictureStore& store() const { return m_store; }
     WindowDragger* dragger() const { return m_dragger; }
 
+    // Lays out the frame and the pages for the current size; a hidden
+    // window gets no resize event until it is shown.
+    void relayout();
+
 protected:
+    virtual void layoutPages() {}
     void resizeEvent(QResizeEvent* event) override;
 
 private:

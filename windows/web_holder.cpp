@@ -17,8 +17,12 @@ WebHolder::WebHolder(const QString& name, QWidget* parent)
     setAutoFillBackground(true);
 }
 
-void WebHolder::setEngineEnabled(bool enabled) { g_engineEnabled = enabled; }
-bool WebHolder::engineEnabled() { return g_engineEnabled; }
+void WebHolder::setEngineEnabled(bool enabled) {
+    g_engineEnabled = enabled;
+}
+bool WebHolder::engineEnabled() {
+    return g_engineEnabled;
+}
 
 QWebEngineView* WebHolder::ensureView() {
     if (!m_view && g_engineEnabled) {

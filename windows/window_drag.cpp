@@ -14,7 +14,9 @@ WindowDragger::WindowDragger(QWidget* window, std::function<bool()> verticalLock
     , m_window(window)
     , m_verticalLock(std::move(verticalLock)) {}
 
-void WindowDragger::addHandle(QWidget* handle) { handle->installEventFilter(this); }
+void WindowDragger::addHandle(QWidget* handle) {
+    handle->installEventFilter(this);
+}
 
 bool WindowDragger::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {

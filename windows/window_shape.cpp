@@ -21,7 +21,8 @@ std::vector<Run> insideRuns(const QImage& image, int y) {
     while (x < width) {
         const bool inside = (row[x] & 0xFFFFFFu) != kOutsideKey;
         int end = x;
-        while (end + 1 < width && ((row[end + 1] & 0xFFFFFFu) != kOutsideKey) == inside) ++end;
+        while (end + 1 < width && ((row[end + 1] & 0xFFFFFFu) != kOutsideKey) == inside)
+            ++end;
         if (inside) runs.push_back({x, end});
         x = end + 1;
     }
@@ -37,7 +38,8 @@ QRegion ShapeWindowFromPicture(const QImage& picture) {
     std::vector<Run> band;
     int bandTop = 0;
     auto flush = [&](int bandEnd) {
-        for (const Run& r : band) rects.emplace_back(r.x1, bandTop, r.x2 - r.x1 + 1, bandEnd - bandTop);
+        for (const Run& r : band)
+            rects.emplace_back(r.x1, bandTop, r.x2 - r.x1 + 1, bandEnd - bandTop);
     };
     for (int y = 0; y < image.height(); ++y) {
         std::vector<Run> runs = insideRuns(image, y);

@@ -13,7 +13,7 @@ class TForm6 : public ToolWindow {
     Q_OBJECT
 public:
     enum Page { kGraficos, kImagens, kPosicoes, kCompilacao };
-    static constexpr int kWidth = 300;
+    static constexpr int kWidth = 320;
     static constexpr int kHeight = 640;
     static constexpr int kRightMargin = 30;
 

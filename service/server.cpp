@@ -113,6 +113,9 @@ Service::Service(const Options& options)
 void Service::installRoutes() {
     Context& ctx = *m_ctx;
     m_http.set_payload_max_length(kMaxBody);
+    // Replies are small: without this a kept-alive connection waits for the
+    // delayed acknowledgement on every request.
+    m_http.set_tcp_nodelay(true);
     m_http.set_read_timeout(10, 0);
     m_http.set_write_timeout(10, 0);
 

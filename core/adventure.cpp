@@ -21,8 +21,8 @@ OpenedAdventure OpenAdventure(RequestLayer& layer, Session& session, const std::
     // before the session points at it.
     requireSafeFileName(r.line(1));
     session.SesPfx = r.line(1);
-    makeDir(session.DirApp + session.SesPfx);
-    session.DirAdv = session.DirApp + session.SesPfx + "/";
+    makeDir(session.DirApp + localName(session.SesPfx));
+    session.DirAdv = session.DirApp + localName(session.SesPfx) + "/";
 
     AdventureData& d = opened.data;
     d.JanWd = r.line(2), d.JanHt = r.line(3), d.TelPx = r.line(4), d.TelPy = r.line(5);

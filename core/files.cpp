@@ -1,5 +1,6 @@
 #include "files.h"
 
+#include "cp1252.h"
 #include "error.h"
 
 #include <cerrno>
@@ -65,6 +66,8 @@ void requireSafeFileName(std::string_view name) {
     if (!isSafeFileName(name))
         throw Error("Nome de arquivo inválido: \"" + std::string(name) + "\"");
 }
+
+std::string localName(std::string_view name) { return cp1252ToUtf8(name); }
 
 bool fileExists(const std::string& path) {
     struct stat st{};

@@ -14,6 +14,10 @@ bool isSafeFileName(std::string_view name);
 // Throws Error naming the file when isSafeFileName is false.
 void requireSafeFileName(std::string_view name);
 
+// The name of a local file for a protocol name: names are cp1252 on the
+// wire and UTF-8 on disk, so "sal\xe3o.png" is the file "salão.png".
+std::string localName(std::string_view name);
+
 bool fileExists(const std::string& path);
 bool dirExists(const std::string& path);
 

@@ -24,7 +24,8 @@ struct Hooks {
     std::function<bool(std::string_view)> reachable; // may a request to this address be tried
 };
 
-inline constexpr const char* kNoConnection = "Sem conexão!!!";
+// Reply texts, so cp1252 like every byte string of the protocol.
+inline constexpr const char* kNoConnection = "Sem conex\xe3o!!!";
 inline constexpr const char* kTryAgain = "Tente novamente!";
 
 // The request layer: the one Http client and the hooks, shared by every
@@ -40,7 +41,7 @@ public:
     void pump() const;
 
     // GET through the light and the online test. Never throws: failures come
-    // back as "Sem conexão!!!" (nothing sent, the light stays lime) or
+    // back as "Sem conex\xe3o!!!" (nothing sent, the light stays lime) or
     // "Tente novamente!".
     std::string ServerGet(const std::string& address);
 

@@ -102,10 +102,11 @@ std::string keepLocalCopy(const std::string& folder, const std::string& name, co
     if (!dir.empty() && dir.back() != '/') dir += '/';
     // Written whole under a temporary name, then linked to the first free
     // copy name: link() never replaces, so two saves cannot take one number.
-    const std::string temp = dir + "." + name + ".scp.tmp";
+    const std::string file = localName(name);
+    const std::string temp = dir + "." + file + ".scp.tmp";
     writeFileAtomic(temp, joinLinesCrLf(lines));
     for (int n = 0;; ++n) {
-        const std::string path = dir + name + (n ? "(" + std::to_string(n) + ")" : "") + ".scp";
+        const std::string path = dir + file + (n ? "(" + std::to_string(n) + ")" : "") + ".scp";
         if (::link(temp.c_str(), path.c_str()) == 0) {
             ::unlink(temp.c_str());
             return path;

@@ -35,7 +35,7 @@ struct Session {
 
     std::string SesAdv;
     std::string SesPfx;
-    std::string DirAdv;
+    std::string DirAdv; // a local path: UTF-8, like DirApp
     std::string AdvColor;
     std::string AdvLine19;
     std::string SesScp;

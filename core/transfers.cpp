@@ -45,7 +45,7 @@ std::string adventureFileAddress(const Session& session, const std::string& pref
 
 std::string adventureFolder(const Session& session) {
     requireSafeFileName(session.SesPfx);
-    return session.DirApp + session.SesPfx + "/";
+    return session.DirApp + localName(session.SesPfx) + "/";
 }
 
 MultipartForm imageForm(const std::string& path) {
@@ -63,7 +63,7 @@ std::string uploadAddress(const Session& session, const std::string& name) {
 
 bool DownloadAdventureFile(RequestLayer& layer, const Session& session, const std::string& name) {
     requireSafeFileName(name);
-    const std::string path = adventureFolder(session) + name;
+    const std::string path = adventureFolder(session) + localName(name);
     if (fileExists(path)) return false;
     return fetchInto(layer, adventureFileAddress(session, session.SesPfx, name), path);
 }
@@ -71,20 +71,20 @@ bool DownloadAdventureFile(RequestLayer& layer, const Session& session, const st
 bool DownloadSoundFile(RequestLayer& layer, const Session& session, const std::string& name) {
     requireSafeFileName(name);
     return fetchInto(layer, session.UrlSite + "html/quorbel/pags/sons/" + encodeValue(name),
-                     adventureFolder(session) + name);
+                     adventureFolder(session) + localName(name));
 }
 
 bool DownloadProgramFile(RequestLayer& layer, const Session& session, const std::string& name) {
     requireSafeFileName(name);
     return fetchInto(layer, session.UrlSite + "vornpq/" + encodeValue(name),
-                     session.DirApp + name);
+                     session.DirApp + localName(name));
 }
 
 std::string fetchAdventurePicture(RequestLayer& layer, const Session& session,
                                   const std::string& name, const std::string& prefix) {
     requireSafeFileName(name);
     requireSafeFileName(prefix);
-    const std::string path = session.DirApp + prefix + "/" + name;
+    const std::string path = session.DirApp + localName(prefix) + "/" + localName(name);
     if (!fileExists(path)) writeFileAtomic(path, fetch(layer, adventureFileAddress(session, prefix, name)));
     return path;
 }
@@ -93,7 +93,7 @@ std::string UploadImage(RequestLayer& layer, const Session& session, const std::
     requireSafeFileName(name);
     LightScope lit(layer, Light::Upload);
     layer.pump();
-    const MultipartForm form = imageForm(session.DirAdv + name);
+    const MultipartForm form = imageForm(session.DirAdv + localName(name));
     return layer.http().post(uploadAddress(session, name), form);
 }
 
@@ -101,7 +101,7 @@ void CopySharedFile(RequestLayer& layer, const Session& session, const std::stri
     LightScope lit(layer, Light::Upload);
     try {
         requireSafeFileName(name);
-        const std::string path = session.DirAdv + name;
+        const std::string path = session.DirAdv + localName(name);
         writeFileAtomic(path, fetch(layer, session.UrlSite + "vornpq/arqs/" + encodeValue(name)));
         layer.http().post(uploadAddress(session, name), imageForm(path));
     } catch (const Error&) {

@@ -24,7 +24,7 @@ void LoadPictureFile(const Session& session, const std::string& name, QImage& pi
         return;
     }
     requireSafeFileName(name);
-    showPictureFile(session.DirAdv + name, picture);
+    showPictureFile(session.DirAdv + localName(name), picture);
 }
 
 void FetchAndShowPicture(RequestLayer& layer, const Session& session, const std::string& name,

@@ -68,7 +68,7 @@ TEST(ServerGet, OfflineSendsNothingAndLeavesTheLightLime) {
     Watch watch;
     watch.attach(layer);
     layer.hooks().reachable = [](std::string_view) { return false; };
-    EXPECT_EQ(layer.ServerGet(server.root() + "x"), "Sem conexão!!!");
+    EXPECT_EQ(layer.ServerGet(server.root() + "x"), "Sem conex\xe3o!!!");
     EXPECT_EQ(server.count(), 0u);
     EXPECT_EQ(watch.events, (std::vector<std::string>{"lime", "pump"}));
 }

@@ -70,6 +70,14 @@ TEST_F(Transfers, SoundFilesAreAlwaysFetchedAndReplaced) {
     EXPECT_EQ(server.requests().front().target, "/html/quorbel/pags/sons/porta%20rangendo.wav");
 }
 
+TEST_F(Transfers, Cp1252NamesBecomeUtf8FileNamesOnDisk) {
+    server.on("/html/quorbel/vorn/vorn-sal\xe3o.png", 200, "PNG");
+    EXPECT_TRUE(DownloadAdventureFile(layer, session, "sal\xe3o.png"));
+    EXPECT_EQ(readFile(session.DirAdv + "salão.png"), "PNG");
+    EXPECT_EQ(server.requests().front().target, "/html/quorbel/vorn/vorn-sal%E3o.png");
+    EXPECT_FALSE(DownloadAdventureFile(layer, session, "sal\xe3o.png")); // found under its local name
+}
+
 TEST_F(Transfers, ProgramFilesLandInTheProgramFolder) {
     server.on("/vornpq/atlz.exe", 200, "MZ");
     EXPECT_TRUE(DownloadProgramFile(layer, session, "atlz.exe"));

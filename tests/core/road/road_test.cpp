@@ -210,10 +210,11 @@ TEST(Scripts, LocalCopiesNeverReplaceEachOtherNorLeaveTheFolder) {
     EXPECT_EQ(keepLocalCopy(dir.path(), "S", {"3"}), dir.path() + "S(2).scp");
     EXPECT_EQ(readFile(dir.path() + "S.scp"), "1\r\n");
     EXPECT_EQ(readFile(dir.path() + "S(2).scp"), "3\r\n");
+    EXPECT_EQ(keepLocalCopy(dir.path(), "cora\xe7\xe3o", {"x"}), dir.path() + "coração.scp");
     for (const char* name : {"../fora", "a/b", ".."}) EXPECT_THROW(keepLocalCopy(dir.path(), name, {"x"}), Error);
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
-    EXPECT_EQ(files, 3);
+    EXPECT_EQ(files, 4);
 }
 
 TEST(Preview, AddressesAndTheQrPayload) {

@@ -5,6 +5,7 @@
 
 #include <curl/curl.h>
 
+#include <chrono>
 #include <mutex>
 
 namespace vorn {
@@ -38,12 +39,41 @@ void globalInit() {
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
+// Silence on the connection, measured from the last byte that moved in
+// either direction; curl's own low-speed check averages over whole seconds
+// and can cut off a slow but steady reply.
+struct Silence {
+    long limitMs = 0;
+    curl_off_t lastDown = -1;
+    curl_off_t lastUp = -1;
+    std::chrono::steady_clock::time_point lastMove;
+    bool expired = false;
+};
+
+int onProgress(void* data, curl_off_t, curl_off_t down, curl_off_t, curl_off_t up) {
+    auto* silence = static_cast<Silence*>(data);
+    const auto now = std::chrono::steady_clock::now();
+    if (down != silence->lastDown || up != silence->lastUp) {
+        silence->lastDown = down;
+        silence->lastUp = up;
+        silence->lastMove = now;
+        return 0;
+    }
+    const auto quiet = std::chrono::duration_cast<std::chrono::milliseconds>(now - silence->lastMove);
+    if (silence->limitMs > 0 && quiet.count() >= silence->limitMs) {
+        silence->expired = true;
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 struct Http::Handle {
     CURL* curl = nullptr;
     char error[CURL_ERROR_SIZE] = {};
     Slist headers;
+    Silence silence;
     Handle() {
         globalInit();
         curl = curl_easy_init();
@@ -64,6 +94,9 @@ Http::Http() : m_handle(std::make_unique<Handle>()) {
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, collect);
     curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, onProgress);
+    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &m_handle->silence);
     applyDownloadSettings();
 }
 
@@ -72,12 +105,8 @@ Http::~Http() = default;
 void Http::setLimits(long connectMs, long readMs) {
     m_connectMs = connectMs;
     m_readMs = readMs;
-    CURL* c = m_handle->curl;
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
-    // Silence, not total time: abort only when less than one byte a second
-    // has moved for the whole limit.
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, (readMs + 999) / 1000);
+    curl_easy_setopt(m_handle->curl, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
+    m_handle->silence.limitMs = readMs;
 }
 
 void Http::applyDownloadSettings() {
@@ -92,6 +121,7 @@ std::string Http::perform(const std::string& address) {
     std::string body;
     m_handle->error[0] = '\0';
     m_lastStatus = 0;
+    m_handle->silence = Silence{m_readMs, -1, -1, std::chrono::steady_clock::now(), false};
     curl_easy_setopt(c, CURLOPT_URL, address.c_str());
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &body);
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, m_handle->headers.get());
@@ -99,7 +129,7 @@ std::string Http::perform(const std::string& address) {
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &m_lastStatus);
     if (rc != CURLE_OK) {
         std::string detail = m_handle->error[0] ? m_handle->error : curl_easy_strerror(rc);
-        if (rc == CURLE_OPERATION_TIMEDOUT)
+        if (rc == CURLE_OPERATION_TIMEDOUT || m_handle->silence.expired)
             throw Error("O servidor não respondeu a tempo (" + detail + ")");
         throw Error("Falha na comunicação com o servidor (" + detail + ")");
     }

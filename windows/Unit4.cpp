@@ -15,6 +15,13 @@
 #include "form4_pages/page_seriado.h"
 #include "form4_pages/page_variaveis.h"
 
+#include "error_report.h"
+#include "qt_text.h"
+#include "scripts.h"
+#include "session.h"
+
+#include <QTextCursor>
+
 namespace vorn::win {
 
 TForm4::TForm4(const PictureStore& store, QWidget* parent)
@@ -50,6 +57,52 @@ void TForm4::setBackground() {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xE1, 0xE1, 0xE1));
     setPalette(pal);
+}
+
+std::vector<std::string> TForm4::scriptText() const {
+    std::vector<std::string> lines;
+    const QString text = Script->Memo3->toPlainText();
+    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(bytes(line));
+    return lines;
+}
+
+bool TForm4::hasUnsavedChanges() const { return Script->unsaved(); }
+
+bool TForm4::keepUnsavedCopy() {
+    if (!Script->unsaved() || !m_session || m_session->DirAdv.empty()) return false;
+    const std::string name = m_loadedScript.empty() ? m_session->SesScp : m_loadedScript;
+    if (name.empty()) return false;
+    keepLocalCopy(m_session->DirAdv, name, scriptText());
+    Script->setUnsaved(false);
+    return true;
+}
+
+void TForm4::setText(const std::vector<std::string>& lines) {
+    QString text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i) text += QLatin1Char('\n');
+        text += ui(lines[i]);
+    }
+    QTextEdit* memo = Script->Memo3;
+    memo->clear();
+    memo->setTextColor(Qt::black);
+    memo->setFontWeight(QFont::Normal);
+    memo->setFontItalic(false);
+    memo->setPlainText(text);
+    memo->moveCursor(QTextCursor::Start);
+}
+
+void TForm4::replaceScriptText(const std::string& script, const std::vector<std::string>& lines) {
+    keepUnsavedCopy();
+    setText(lines);
+    m_loadedScript = script;
+    Script->setUnsaved(false);
+}
+
+void TForm4::clearScriptText() { replaceScriptText({}, {}); }
+
+void TForm4::showMessage(const std::string& cp1252) {
+    Backup->Memo5->setPlainText(ui(cp1252));
 }
 
 void TForm4::layoutPages() {

@@ -3,6 +3,13 @@
 #include "notebook.h"
 #include "tool_window.h"
 
+#include <string>
+#include <vector>
+
+namespace vorn {
+struct Session;
+}
+
 namespace vorn::win {
 
 namespace form4 {
@@ -76,11 +83,36 @@ public:
     // the window.
     void setBackground();
 
+    // The text of Memo3 as cp1252 lines.
+    std::vector<std::string> scriptText() const;
+    bool hasUnsavedChanges() const;
+    // The script whose text Memo3 holds (empty when none was loaded).
+    const std::string& loadedScript() const { return m_loadedScript; }
+
+    // Every replacement of the editor's text goes through these: unsaved
+    // text is first kept as a numbered local copy of the script it belongs
+    // to, so no edit is ever lost. The new text starts unchanged, in black,
+    // caret at the start.
+    void replaceScriptText(const std::string& script, const std::vector<std::string>& lines);
+    void clearScriptText();
+    // Keeps unsaved text as a local copy now (the program is ending); true
+    // when a copy was written.
+    bool keepUnsavedCopy();
+    // Memo5 holds one message line (the last full server reply).
+    void showMessage(const std::string& cp1252);
+
+    // Wired by the main window: where copies go and where the session is.
+    void attachSession(const Session* session) { m_session = session; }
+
 protected:
     void layoutPages() override;
 
 private:
+    void setText(const std::vector<std::string>& lines);
+
     int m_workingWidth = kNarrowWidth;
+    std::string m_loadedScript;
+    const Session* m_session = nullptr;
 };
 
 } // namespace vorn::win

@@ -2,7 +2,7 @@
 
 #include "http/reply.h"
 #include "pages/html.h"
-#include "pages/instruction_table.h"
+#include "pages/reference_pages.h"
 
 #include <map>
 

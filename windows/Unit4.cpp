@@ -1,5 +1,7 @@
 #include "Unit4.h"
 
+#include "form4_pages/adventure_inputs.h"
+#include "form4_pages/memo_lines.h"
 #include "form4_pages/page_backup.h"
 #include "form4_pages/page_banners.h"
 #include "form4_pages/page_controle.h"
@@ -15,14 +17,73 @@
 #include "form4_pages/page_seriado.h"
 #include "form4_pages/page_variaveis.h"
 
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "context_help.h"
 #include "error_report.h"
+#include "files.h"
+#include "preview.h"
 #include "qt_text.h"
 #include "scripts.h"
 #include "session.h"
+#include "syntax_check.h"
+#include "text.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QShortcut>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
+
+#include <cstdlib>
 
 namespace vorn::win {
+namespace {
+
+QLabel* barCaption(const QString& text, QWidget* parent, const char* name, int x) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setStyleSheet(QStringLiteral("color: #F4F8FA; font: bold 11px 'Arial';"
+                                        "background: transparent;"));
+    label->move(x, 4);
+    label->adjustSize();
+    return label;
+}
+
+QLabel* panelCaption(const QString& text, QWidget* parent, const char* name) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    label->setFont(font);
+    label->adjustSize();
+    return label;
+}
+
+bool isBlank(const std::string& line) {
+    return line.find_first_not_of(' ') == std::string::npos;
+}
+
+// A text as far as saving is concerned: the check's annotations come and go
+// with every check, blank lines lose their blanks in it, and trailing blank
+// lines are never stored.
+std::vector<std::string> comparable(const std::vector<std::string>& lines) {
+    std::vector<std::string> kept;
+    kept.reserve(lines.size());
+    for (const std::string& line : lines) {
+        const auto first = line.find_first_not_of(' ');
+        if (first != std::string::npos && line.compare(first, 4, "//!-") == 0) continue;
+        kept.push_back(isBlank(line) ? std::string() : line);
+    }
+    while (!kept.empty() && kept.back().empty())
+        kept.pop_back();
+    return kept;
+}
+
+} // namespace
 
 TForm4::TForm4(const PictureStore& store, QWidget* parent)
     : ToolWindow(store, QStringLiteral("Editor de scripts"), parent) {
@@ -47,10 +108,101 @@ TForm4::TForm4(const PictureStore& store, QWidget* parent)
     Abook1->addPage(Instrucoes = new form4::PageInstrucoes);
     Abook1->addPage(Registradores = new form4::PageRegistradores);
 
+    const QPixmap up1 = PictureStore::picture(store.btUp1);
+    const QPixmap down1 = PictureStore::picture(store.btDw1);
+    for (PictureButton* b : {Script->Sintaxe, Script->Instrucs, Script->btGrs, Backup->Image2})
+        b->setLooks(up1, down1);
+    buildTitleTools();
+    buildPanelButtons();
+    connectHandlers();
+
     setGeometry(200, kLockedTop, kNarrowWidth, kHeight);
     relayout();
     Pan1->setPageIndex(kScript);
     hide();
+}
+
+void TForm4::buildTitleTools() {
+    Image18 = new PictureButton(this);
+    Image18->setObjectName(QStringLiteral("Image18"));
+    Image18->setGeometry(250, 4, 20, 14);
+    smallLooks(Image18);
+    lbCopy = barCaption(QStringLiteral("copy"), this, "lbCopy", 273);
+
+    Image19 = new PictureButton(this);
+    Image19->setObjectName(QStringLiteral("Image19"));
+    Image19->setGeometry(320, 4, 20, 14);
+    smallLooks(Image19);
+    lbPaste = barCaption(QStringLiteral("paste"), this, "lbPaste", 343);
+
+    btIns = new PictureButton(this);
+    btIns->setObjectName(QStringLiteral("btIns"));
+    btIns->setGeometry(400, 4, 20, 14);
+    smallLooks(btIns);
+    lbIns = barCaption(QStringLiteral("Instruções de programação"), this, "lbIns", 423);
+}
+
+void TForm4::buildPanelButtons() {
+    Image14 = new PictureButton(this);
+    Image14->setObjectName(QStringLiteral("Image14"));
+    Image14->resize(20, 14);
+    smallLooks(Image14);
+    lbInstrucoes = panelCaption(QStringLiteral("instruções"), this, "lbInstrucoes");
+
+    btRegs = new PictureButton(this);
+    btRegs->setObjectName(QStringLiteral("btRegs"));
+    btRegs->resize(20, 14);
+    smallLooks(btRegs);
+    lbRegistradores = panelCaption(QStringLiteral("registradores"), this, "lbRegistradores");
+}
+
+void TForm4::connectHandlers() {
+    form4::ScriptMemo* memo = Script->Memo3;
+    connect(memo, &form4::ScriptMemo::caretLineSettled, this,
+            [this](int line) { Memo3CaretSettled(line); });
+    onSignal(memo, &form4::ScriptMemo::edited, this, [this] { Memo3KeyPress(); });
+    onSignal(memo, &form4::ScriptMemo::contextHelpRequested, this, [this] { Memo3KeyDown(); });
+    onSignal(memo, &form4::ScriptMemo::saveRequested, this, [this] { btGrsClick(); });
+    // Ctrl+S anywhere in the editor, not only in the text area.
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    save->setContext(Qt::WindowShortcut);
+    onSignal(save, &QShortcut::activated, this, [this] { btGrsClick(); });
+
+    const auto insert = [this](const QString& line) {
+        guarded([&] { insertBeforeCurrentLine(line); });
+    };
+    connect(Script->Modelos, &form4::ScriptTemplatesPanel::lineChosen, this, insert);
+    connect(Instrucoes, &form4::PageInstrucoes::lineChosen, this, insert);
+    Script->Modelos->setAreaValues(
+        [this](std::string_view prefix) { return form4::adventureArea(m_forms.Form2, prefix); });
+
+    onSignal(Script->Sintaxe, &PictureButton::clicked, this, [this] { SintaxeClick(); });
+    onSignal(Script->Instrucs, &PictureButton::clicked, this, [this] { InstrucsClick(); });
+    onSignal(Script->btGrs, &PictureButton::clicked, this, [this] { btGrsClick(); });
+    onSignal(Image14, &PictureButton::clicked, this, [this] { Image14Click(); });
+    onSignal(btRegs, &PictureButton::clicked, this, [this] { btRegsClick(); });
+    onSignal(btIns, &PictureButton::clicked, this, [this] { btInsClick(); });
+    onSignal(Image18, &PictureButton::clicked, this, [this] { Image18Click(); });
+    onSignal(Image19, &PictureButton::clicked, this, [this] { Image19Click(); });
+    onSignal(Backup, &form4::PageBackup::copyChosen, this, [this] { File1Click(); });
+    onSignal(Backup->Image2, &PictureButton::clicked, this, [this] { Image2Click(); });
+    connect(Navegador->Web2, &form4::EditorBrowser::navigating, this,
+            [this](const QString& address) { Web2BeforeNavigate2(address); });
+}
+
+void TForm4::attach(const Forms& forms) {
+    m_forms = forms;
+    if (forms.Form1) {
+        m_sharedSession = &forms.Form1->session();
+        m_session = m_sharedSession;
+    }
+    if (const char* path = std::getenv("VORNSCRIPT_SHOW_EDITOR"); path && *path)
+        showFileForDevelopment(path);
+}
+
+void TForm4::enableAfterLogin() {
+    Script->Sintaxe->setEnabled(true);
+    Script->Instrucs->setEnabled(true);
 }
 
 void TForm4::setBackground() {
@@ -59,20 +211,24 @@ void TForm4::setBackground() {
     setPalette(pal);
 }
 
+// ---- The text and its safety ----
+
 std::vector<std::string> TForm4::scriptText() const {
-    std::vector<std::string> lines;
-    const QString text = Script->Memo3->toPlainText();
-    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(bytes(line));
-    return lines;
+    return form4::memoLines(Script->Memo3);
 }
 
-bool TForm4::hasUnsavedChanges() const { return Script->unsaved(); }
+bool TForm4::hasUnsavedChanges() const {
+    // The mark follows typing only; templates, pastes and restores change
+    // the text without it, and are still worth keeping.
+    return Script->unsaved() || comparable(scriptText()) != comparable(m_baseline);
+}
 
 bool TForm4::keepUnsavedCopy() {
-    if (!Script->unsaved() || !m_session || m_session->DirAdv.empty()) return false;
+    if (!hasUnsavedChanges() || !m_session || m_session->DirAdv.empty()) return false;
     const std::string name = m_loadedScript.empty() ? m_session->SesScp : m_loadedScript;
     if (name.empty()) return false;
     keepLocalCopy(m_session->DirAdv, name, scriptText());
+    m_baseline = scriptText();
     Script->setUnsaved(false);
     return true;
 }
@@ -85,9 +241,7 @@ void TForm4::setText(const std::vector<std::string>& lines) {
     }
     QTextEdit* memo = Script->Memo3;
     memo->clear();
-    memo->setTextColor(Qt::black);
-    memo->setFontWeight(QFont::Normal);
-    memo->setFontItalic(false);
+    memo->setCurrentCharFormat(form4::lineFormat(LineStyle::Plain));
     memo->setPlainText(text);
     memo->moveCursor(QTextCursor::Start);
 }
@@ -96,20 +250,159 @@ void TForm4::replaceScriptText(const std::string& script, const std::vector<std:
     keepUnsavedCopy();
     setText(lines);
     m_loadedScript = script;
+    m_baseline = lines;
     Script->setUnsaved(false);
 }
 
-void TForm4::clearScriptText() { replaceScriptText({}, {}); }
+void TForm4::clearScriptText() {
+    replaceScriptText({}, {});
+}
 
 void TForm4::showMessage(const std::string& cp1252) {
     Backup->Memo5->setPlainText(ui(cp1252));
 }
 
+// ---- Script page ----
+
+int TForm4::currentLine() const {
+    return Script->currentLine();
+}
+
+void TForm4::Memo3CaretSettled(int line) {
+    Script->setCurrentLine(line);
+}
+
+void TForm4::Memo3KeyPress() {
+    Script->setUnsaved(true);
+}
+
+void TForm4::Memo3KeyDown() {
+    if (!m_session || !m_forms.Form3) return;
+    const QTextCursor caret = Script->Memo3->textCursor();
+    const auto page = contextHelpPage(bytes(caret.block().text()),
+                                      static_cast<std::size_t>(caret.positionInBlock()));
+    if (!page) return;
+    m_forms.Form3->Web->navigate(ui(helpPageAddress(m_session->UrlLog, *page)));
+    m_forms.Form3->show();
+    m_forms.Form3->raise();
+}
+
+void TForm4::insertBeforeCurrentLine(const QString& line) {
+    form4::insertLineBefore(Script->Memo3, Script->currentLine(), line);
+}
+
+void TForm4::SintaxeClick() {
+    CheckResult checked = checkScript(scriptText(), form4::adventureLimits(m_forms.Form2),
+                                      form4::adventureScripts(m_forms.Form2));
+    form4::showCheckedLines(Script->Memo3, checked.lines);
+}
+
+void TForm4::InstrucsClick() {
+    const int wide = width() == kNarrowWidth ? kWideWidth : kNarrowWidth;
+    resize(wide, height());
+    setWorkingWidth(wide);
+}
+
+void TForm4::Image14Click() {
+    Abook1->setPageIndex(0);
+}
+
+void TForm4::btRegsClick() {
+    Abook1->setPageIndex(1);
+}
+
+void TForm4::Image18Click() {
+    Script->Memo3->copy();
+}
+
+void TForm4::Image19Click() {
+    form4::insertPlainAtCaret(Script->Memo3, QGuiApplication::clipboard()->text());
+}
+
+void TForm4::btGrsClick() {
+    if (!m_sharedSession || !m_forms.Form1 || m_sharedSession->SesScp.empty()) return;
+    Session& session = *m_sharedSession;
+    const SavedScript saved = SaveScriptToServer(m_forms.Form1->requests(), session, scriptText());
+    // The trailing blank lines went; the rest stays as it is shown, with
+    // its colours and its undo.
+    form4::keepFirstLines(Script->Memo3, static_cast<int>(saved.lines.size()));
+    m_loadedScript = session.SesScp;
+    m_baseline = saved.lines;
+    if (Script->Cbx->isChecked() && m_forms.Form3)
+        m_forms.Form3->Web->navigate(ui(previewAddress(session)));
+    Script->setUnsaved(false);
+}
+
+// ---- Navegador page ----
+
+std::string TForm4::referenceAddress() const {
+    if (!m_referenceAddress.empty()) return m_referenceAddress;
+    return (m_session ? m_session->UrlSite : std::string()) + "html/quorbel/pags/instrucs/";
+}
+
+void TForm4::btInsClick() {
+    Pan1->setPageIndex(kNavegador);
+    Navegador->Web2->navigate(ui(referenceAddress()));
+}
+
+void TForm4::Web2BeforeNavigate2(const QString& address) {
+    const std::string target = bytes(address);
+    if (target.find("instrucs") != std::string::npos)
+        m_referenceAddress = target;
+    else if (m_sharedSession)
+        m_sharedSession->WebUrl = target;
+}
+
+// ---- Backup page ----
+
+void TForm4::File1Click() {
+    Backup->File1Click();
+}
+
+void TForm4::Image2Click() {
+    // Restoring leaves the mark as it was; the text it replaces is kept
+    // first when it was changed.
+    const bool marked = Script->unsaved();
+    replaceScriptText(m_loadedScript, form4::memoLines(Backup->Memo5));
+    Script->setUnsaved(marked);
+    Pan1->setPageIndex(kScript);
+}
+
+// ---- Layout ----
+
 void TForm4::layoutPages() {
     const int pageHeight = height() - kBarHeight;
     Pan1->setGeometry(0, kBarHeight, kNarrowWidth, pageHeight);
     // Past the narrow width: only a wide window shows it.
-    Abook1->setGeometry(kWideWidth - kPanelWidth, kBarHeight, kPanelWidth, pageHeight);
+    const int left = kWideWidth - kPanelWidth;
+    constexpr int kButtons = 30;
+    Abook1->setGeometry(left, kBarHeight, kPanelWidth, pageHeight - kButtons);
+    const int y = kBarHeight + pageHeight - kButtons + 8;
+    Image14->move(left + 8, y);
+    lbInstrucoes->move(left + 32, y);
+    btRegs->move(left + 120, y);
+    lbRegistradores->move(left + 144, y);
+}
+
+// A developer's view of the editor with a local file loaded, widened and
+// checked, for looking at the colours and the reference panel.
+void TForm4::showFileForDevelopment(const char* path) {
+    const std::string file(path);
+    QTimer::singleShot(300, this, [this, file] {
+        guarded([&] {
+            std::string name = file.substr(file.find_last_of('/') + 1);
+            if (const auto dot = name.rfind(".scp"); dot != std::string::npos) name.resize(dot);
+            replaceScriptText(name, splitLines(readFile(file)));
+            enableAfterLogin();
+            move(200, kLockedTop);
+            resize(kWideWidth, height());
+            setWorkingWidth(kWideWidth);
+            Pan1->setPageIndex(kScript);
+            show();
+            raise();
+            SintaxeClick();
+        });
+    });
 }
 
 } // namespace vorn::win

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms.h"
 #include "notebook.h"
 #include "tool_window.h"
 
@@ -73,6 +74,18 @@ public:
     Notebook* Abook1;
     form4::PageInstrucoes* Instrucoes;
     form4::PageRegistradores* Registradores;
+    PictureButton* Image14; // "instruções": the reference panel's first page
+    QLabel* lbInstrucoes;
+    PictureButton* btRegs; // "registradores": its second page
+    QLabel* lbRegistradores;
+
+    // On the title bar.
+    PictureButton* Image18; // copy
+    QLabel* lbCopy;
+    PictureButton* Image19; // paste
+    QLabel* lbPaste;
+    PictureButton* btIns; // the instruction reference in the editor's browser
+    QLabel* lbIns;
 
     // The width the editor returns to when shown (the reference panel
     // widens it).
@@ -103,16 +116,55 @@ public:
 
     // Wired by the main window: where copies go and where the session is.
     void attachSession(const Session* session) { m_session = session; }
+    // The other windows: the session, the request layer and the preview
+    // window of the main window's world, the parameters and script list of
+    // the edit tools window.
+    void attach(const Forms& forms);
+
+    // A successful login makes the check and the reference usable.
+    void enableAfterLogin();
+
+    // The line templates go before (from 0).
+    int currentLine() const;
+    // The instruction reference page btIns opens: the last one visited in
+    // the editor's browser, at first the reference's index.
+    std::string referenceAddress() const;
+
+    // Handlers.
+    void Memo3CaretSettled(int line);                  // Memo3MouseDown, Memo3KeyUp
+    void Memo3KeyPress();                              // the unsaved mark
+    void Memo3KeyDown();                               // context help on Ctrl+Alt
+    void insertBeforeCurrentLine(const QString& line); // templates and reference
+    void SintaxeClick();
+    void InstrucsClick();
+    void Image14Click();
+    void btRegsClick();
+    void btInsClick();
+    void Image18Click();
+    void Image19Click();
+    void File1Click();
+    void Image2Click();
+    void btGrsClick(); // save and preview
+    void Web2BeforeNavigate2(const QString& address);
 
 protected:
     void layoutPages() override;
 
 private:
     void setText(const std::vector<std::string>& lines);
+    void buildTitleTools();
+    void buildPanelButtons();
+    void connectHandlers();
+    void showFileForDevelopment(const char* path);
 
     int m_workingWidth = kNarrowWidth;
     std::string m_loadedScript;
+    // The text as last loaded or saved: what "unsaved" is measured against.
+    std::vector<std::string> m_baseline;
     const Session* m_session = nullptr;
+    Session* m_sharedSession = nullptr;
+    Forms m_forms;
+    std::string m_referenceAddress;
 };
 
 } // namespace vorn::win

@@ -4,7 +4,7 @@ namespace vorn::win::form4 {
 
 PageNavegador::PageNavegador(QWidget* parent)
     : NotebookPage(QStringLiteral("Navegador"), parent) {
-    Web2 = new WebHolder(QStringLiteral("Web2"), this);
+    Web2 = new EditorBrowser(QStringLiteral("Web2"), this);
 }
 
 void PageNavegador::resizeEvent(QResizeEvent* event) {

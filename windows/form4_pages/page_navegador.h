@@ -1,7 +1,7 @@
 #pragma once
 
+#include "editor_browser.h"
 #include "notebook.h"
-#include "web_holder.h"
 
 namespace vorn::win::form4 {
 
@@ -11,7 +11,7 @@ class PageNavegador : public NotebookPage {
 public:
     explicit PageNavegador(QWidget* parent = nullptr);
 
-    WebHolder* Web2;
+    EditorBrowser* Web2;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

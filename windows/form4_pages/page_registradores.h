@@ -2,6 +2,8 @@
 
 #include "notebook.h"
 
+#include <QListWidget>
+
 namespace vorn::win::form4 {
 
 // Reference panel page: the adventure's registers.
@@ -9,6 +11,11 @@ class PageRegistradores : public NotebookPage {
     Q_OBJECT
 public:
     explicit PageRegistradores(QWidget* parent = nullptr);
+
+    QListWidget* Lbx7;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 } // namespace vorn::win::form4

@@ -1,24 +1,62 @@
 #include "page_script.h"
 
 namespace vorn::win::form4 {
+namespace {
+
+QLabel* captionLabel(const QString& text, QWidget* parent, const char* name, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    label->setFont(font);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+PictureButton* button(QWidget* parent, const char* name, const QString& hint, int x, int y) {
+    auto* b = new PictureButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(hint);
+    b->setGeometry(x, y, 30, 21);
+    return b;
+}
+
+} // namespace
 
 PageScript::PageScript(QWidget* parent)
     : NotebookPage(QStringLiteral("Script"), parent) {
-    Memo3 = new QTextEdit(this);
-    Memo3->setObjectName(QStringLiteral("Memo3"));
-    Memo3->setAcceptRichText(false);
-    Memo3->setLineWrapMode(QTextEdit::NoWrap);
-    Memo3->setGeometry(8, 40, 770, 440);
+    constexpr int kTop = 8;
+    constexpr int kMemoTop = 38;
 
+    lbTelPos = captionLabel(QStringLiteral("Tela da posição:"), this, "lbTelPos", 8, kTop + 3);
     TelPos = new QLineEdit(this);
     TelPos->setObjectName(QStringLiteral("TelPos"));
+    TelPos->setGeometry(lbTelPos->geometry().right() + 6, kTop, 170, 22);
 
-    lbGrs = new QLabel(QStringLiteral("Gravar script"), this);
-    lbGrs->setObjectName(QStringLiteral("lbGrs"));
+    Sintaxe = button(this, "Sintaxe", QStringLiteral("Verifica sintaxe do script"), 340, kTop);
+    lbSintaxe = captionLabel(QStringLiteral("Sintaxe"), this, "lbSintaxe", 374, kTop + 3);
+    Instrucs = button(this, "Instrucs", QStringLiteral("Instruções / Registradores"), 440, kTop);
+    lbInstrucs = captionLabel(QStringLiteral("Instruções"), this, "lbInstrucs", 474, kTop + 3);
+    Sintaxe->setEnabled(false);
+    Instrucs->setEnabled(false);
 
+    btGrs = button(this, "btGrs", QStringLiteral("Gravar script"), 570, kTop);
+    lbGrs = captionLabel(QStringLiteral("Gravar script"), this, "lbGrs", 604, kTop + 3);
     Cbx = new QCheckBox(QStringLiteral("ligado"), this);
     Cbx->setObjectName(QStringLiteral("Cbx"));
     Cbx->setChecked(true);
+    Cbx->move(lbGrs->geometry().right() + 12, kTop + 1);
+    Cbx->adjustSize();
+
+    Memo3 = new ScriptMemo(this);
+    Memo3->setObjectName(QStringLiteral("Memo3"));
+    Memo3->setGeometry(8, kMemoTop, 770, 440);
+
+    Modelos = new ScriptTemplatesPanel(this);
+    Modelos->move(790, kMemoTop);
+
     setUnsaved(false);
 }
 

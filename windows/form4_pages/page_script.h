@@ -1,11 +1,13 @@
 #pragma once
 
 #include "notebook.h"
+#include "picture_button.h"
+#include "script_memo.h"
+#include "script_templates_panel.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextEdit>
 
 namespace vorn::win::form4 {
 
@@ -15,8 +17,16 @@ class PageScript : public NotebookPage {
 public:
     explicit PageScript(QWidget* parent = nullptr);
 
-    QTextEdit* Memo3;
+    ScriptMemo* Memo3;
+    QLabel* lbTelPos;
     QLineEdit* TelPos;
+    ScriptTemplatesPanel* Modelos;
+
+    PictureButton* Sintaxe;
+    QLabel* lbSintaxe;
+    PictureButton* Instrucs;
+    QLabel* lbInstrucs;
+    PictureButton* btGrs;
     QLabel* lbGrs;
     QCheckBox* Cbx;
 
@@ -24,8 +34,14 @@ public:
     bool unsaved() const { return m_unsaved; }
     void setUnsaved(bool unsaved);
 
+    // The line templates go before; moved only by a press or a key release
+    // in the text area.
+    int currentLine() const { return m_currentLine; }
+    void setCurrentLine(int line) { m_currentLine = line; }
+
 private:
     bool m_unsaved = false;
+    int m_currentLine = 0;
 };
 
 } // namespace vorn::win::form4

@@ -1,0 +1,85 @@
+#include "script_memo.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextBlock>
+
+namespace vorn::win::form4 {
+namespace {
+
+// Keys that type something: a visible character, a line break, a backspace
+// or a tab. Ctrl+letter combinations carry control characters and are not
+// typing.
+bool typesSomething(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace:
+    case Qt::Key_Tab:
+        return true;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
+} // namespace
+
+ScriptMemo::ScriptMemo(QWidget* parent)
+    : QTextEdit(parent) {
+    setAcceptRichText(false);
+    setLineWrapMode(QTextEdit::NoWrap);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(13);
+    setFont(font);
+    document()->setDefaultFont(font);
+}
+
+int ScriptMemo::caretLine() const {
+    return textCursor().blockNumber();
+}
+
+bool ScriptMemo::isContextHelpChord(Qt::KeyboardModifiers modifiers) {
+    const Qt::KeyboardModifiers held =
+        modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier);
+    return held == (Qt::ControlModifier | Qt::AltModifier);
+}
+
+void ScriptMemo::keyPressEvent(QKeyEvent* event) {
+    if (isContextHelpChord(event->modifiers())) {
+        emit contextHelpRequested();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Save)) {
+        emit saveRequested();
+        event->accept();
+        return;
+    }
+    // Delete, cut and undo change the text without typing; they count as
+    // edits too, so no changed text ever looks saved.
+    bool changed = false;
+    const auto watch = connect(document(), &QTextDocument::contentsChange, this,
+                               [&changed](int, int removed, int added) {
+                                   if (removed || added) changed = true;
+                               });
+    QTextEdit::keyPressEvent(event);
+    disconnect(watch);
+    if (changed || typesSomething(event)) emit edited();
+}
+
+void ScriptMemo::keyReleaseEvent(QKeyEvent* event) {
+    QTextEdit::keyReleaseEvent(event);
+    emit caretLineSettled(caretLine());
+}
+
+void ScriptMemo::mousePressEvent(QMouseEvent* event) {
+    QTextEdit::mousePressEvent(event);
+    emit caretLineSettled(caretLine());
+}
+
+} // namespace vorn::win::form4

@@ -11,14 +11,19 @@
 #include "form2_pages/page_arqsom.h"
 #include "form2_pages/page_default.h"
 #include "form2_pages/page_graficos.h"
+#include "form2_pages/page_scripts.h"
 #include "form4_pages/page_navegador.h"
 #include "qt_text.h"
+#include "scripts.h"
 #include "svg_pictures.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 
 namespace vorn::win {
 namespace {
@@ -63,7 +68,8 @@ TForm1::TForm1(QWidget* parent)
     Mapa->resize(width(), height() - kStripHeight);
     layoutStrip();
 
-    m_session = startSession(serverRoots(), findDirApp());
+    m_roots = serverRoots();
+    m_session = startSession(m_roots, findDirApp());
 
     m_requests.hooks().light = [this](Light colour) { showLight(colour); };
     m_requests.hooks().pump = [this] { pump(); };
@@ -254,8 +260,20 @@ void TForm1::paintEvent(QPaintEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
     // Closing the main window by the system ends the program like Fim does,
     // but without writing the configuration.
+    if (!keepEditorText()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     m_quit();
+}
+
+bool TForm1::keepEditorText() {
+    return guarded([this] { m_forms.Form4->keepUnsavedCopy(); });
+}
+
+void TForm1::endProgram() {
+    if (keepEditorText()) m_quit();
 }
 
 void TForm1::FormActivate() {
@@ -286,6 +304,9 @@ void TForm1::applyConfig() {
 
 void TForm1::FimMouseDown() {
     pump();
+    // Before anything else: a failure to keep the text stops the ending.
+    m_textKept = keepEditorText();
+    if (!m_textKept) return;
     Config config;
     config.login = m_session.SesLogin;
     config.senha = m_session.SesSenha;
@@ -297,6 +318,7 @@ void TForm1::FimMouseDown() {
 
 void TForm1::FimMouseUp() {
     pump();
+    if (!m_textKept) return;
     QTimer::singleShot(200, this, [this] { m_quit(); });
 }
 
@@ -322,6 +344,27 @@ void TForm1::ShowNavigation(NavState state) {
           static_cast<QWidget*>(btSnd), static_cast<QWidget*>(lbSnd), static_cast<QWidget*>(btPrm),
           static_cast<QWidget*>(lbPrm)})
         w->setVisible(open);
+}
+
+void TForm1::postLoginSetUp() {
+    // The editor's two tools wait for a login; they are found by name so the
+    // editor may build them as it likes.
+    for (const QString& name : {QStringLiteral("Instrucs"), QStringLiteral("Sintaxe")})
+        if (auto* tool = m_forms.Form4->findChild<QWidget*>(name)) tool->setEnabled(true);
+}
+
+void TForm1::LoadScriptList() {
+    QListWidget* list = m_forms.Form2->Scripts->Lbx2;
+    list->clear();
+    for (const std::string& name : vorn::LoadScriptList(m_requests, m_session))
+        list->addItem(ui(name));
+}
+
+bool TForm1::ShellOpen(const QString& file, const QString& parameters) {
+    if (m_shellOpen) return m_shellOpen(file, parameters);
+    if (file.startsWith(QStringLiteral("http://")) || file.startsWith(QStringLiteral("https://")))
+        return QDesktopServices::openUrl(QUrl(file));
+    return QProcess::startDetached(file, QProcess::splitCommand(parameters));
 }
 
 void TForm1::showToolsPage(int index) {

@@ -39,6 +39,8 @@ public:
     void attach(const Forms& forms) { m_forms = forms; }
 
     Session& session() { return m_session; }
+    // The two servers the profiles switch between.
+    const ServerRoots& roots() const { return m_roots; }
     RequestLayer& requests() { return m_requests; }
     const PictureStore& store() const { return *m_store; }
 
@@ -97,12 +99,29 @@ public:
     std::string configPath() const;
 
     // Server list loaders; the navigation buttons already call them.
+    void LoadScriptList();
     void LoadObjectList() {}
     void LoadImageFileList() {}
     void LoadSoundFileList() {}
 
     // What ending the program does; the tests keep the application alive.
     void setQuitAction(std::function<void()> quit) { m_quit = std::move(quit); }
+
+    // The main window's share of a successful login: the editor's
+    // instruction help and syntax check become usable.
+    void postLoginSetUp();
+
+    // Opens a file with its parameter text, or an address in the system's
+    // browser. Answers whether it could be started. The tests record
+    // instead of starting anything.
+    using ShellOpener = std::function<bool(const QString& file, const QString& parameters)>;
+    bool ShellOpen(const QString& file, const QString& parameters);
+    void setShellOpener(ShellOpener opener) { m_shellOpen = std::move(opener); }
+
+    // Ends the program, first keeping unsaved editor text as a local copy.
+    // When that copy cannot be written the error is reported and the program
+    // stays, so the author can still save the text.
+    void endProgram();
 
     // The address of the official pages' index page below UrlSite.
     static constexpr const char* kOfficialPages = "vornpq/index.htm";
@@ -128,11 +147,16 @@ private:
     void applyConfig();
     void showToolsPage(int index);
 
+    bool keepEditorText();
+
+    ServerRoots m_roots;
     Session m_session;
     RequestLayer m_requests;
     PictureStore* m_store;
     Forms m_forms;
     std::function<void()> m_quit;
+    ShellOpener m_shellOpen;
+    bool m_textKept = true; // the last end's copy of unsaved text was written
     bool m_painted = false;
     bool m_shownOnce = false;
 };

@@ -1,5 +1,6 @@
 #include "Unit2.h"
 
+#include "Unit1.h"
 #include "error_report.h"
 #include "form2_pages/page_arqsom.h"
 #include "form2_pages/page_autorizacao.h"
@@ -39,12 +40,37 @@ TForm2::TForm2(const PictureStore& store, QWidget* parent)
     Abook->addPage(Inicio = new form2::PageInicio);
     onSignal(Inicio, &form2::PageInicio::clicked, this, [this] { LogoClick(); });
 
+    // The pages' picture buttons borrow the main window's looks: the tall
+    // round ones and the small ones.
+    for (PictureButton* button : Abook->findChildren<PictureButton*>()) {
+        if (button->height() == 38)
+            button->setLooks(PictureStore::picture(store.btUp2),
+                             PictureStore::picture(store.btDw2));
+        else
+            smallLooks(button);
+    }
+
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int screenHeight = screen ? screen->geometry().height() : 797;
     setGeometry(10, kLockedTop, kWidth, screenHeight - 82);
     relayout();
     Abook->setPageIndex(kInicio);
     show();
+}
+
+void TForm2::attach(const Forms& forms) {
+    m_forms = forms;
+    wireDefault();
+    wireAdventures();
+    wireScripts();
+}
+
+Session& TForm2::session() {
+    return m_forms.Form1->session();
+}
+
+RequestLayer& TForm2::requests() {
+    return m_forms.Form1->requests();
 }
 
 void TForm2::LogoClick() {

@@ -1,7 +1,18 @@
 #pragma once
 
+#include "forms.h"
 #include "notebook.h"
 #include "tool_window.h"
+
+#include <string>
+#include <vector>
+
+class QLabel;
+
+namespace vorn {
+class RequestLayer;
+struct Session;
+} // namespace vorn
 
 namespace vorn::win {
 
@@ -40,8 +51,13 @@ public:
         kInicio,
     };
     static constexpr int kWidth = 420;
+    // The access token the updater expects first on its command line is part
+    // of updaterParameters(); its file name is fixed.
+    static constexpr const char* kUpdater = "atlz.exe";
 
     explicit TForm2(const PictureStore& store, QWidget* parent = nullptr);
+    // Wires the handlers that reach the other windows.
+    void attach(const Forms& forms);
 
     Notebook* Abook;
     form2::PageDefault* Default;
@@ -59,8 +75,51 @@ public:
 
     void LogoClick();
 
+    // Page Default: login, account, update, server profiles.
+    void btLogClick();
+    void btContaClick();
+    void Image14Click();
+    void Rb1Click();
+    void Rb2Click();
+    void ApplyServerProfile(int profile);
+    void LoadAdventureList(const std::string& tip);
+
+    // Pages Aventuras and Parametros.
+    void Label21Click();
+    void Label26Click();
+    void Label29Click();
+    void Lbx1DblClick();
+    void btAvnClick();
+    void Label36Click(QLabel* clicked);
+    void Image1Click();
+    void Image5Click();
+
+    // Page Scripts.
+    void Lbx2Click();
+    void OpenScriptInEditor(const std::string& name);
+    void Image3Click();
+    void Image4Click();
+    void Image2Click();
+    void Image6Click();
+    void Image8Click();
+    void Image9Click();
+    void Image7Click();
+    void StcClick();
+
 protected:
     void layoutPages() override;
+
+private:
+    void wireDefault();
+    void wireAdventures();
+    void wireScripts();
+    void postLoginSetUp();
+    void showPreviewWhenOn();
+    void showEditorPage(int page);
+    Session& session();
+    RequestLayer& requests();
+
+    Forms m_forms;
 };
 
 } // namespace vorn::win

@@ -19,6 +19,7 @@ Program::Program() {
     m_forms = Forms{m_form1.get(), m_form2.get(), m_form3.get(),
                     m_form4.get(), m_form5.get(), m_form6.get()};
     m_form1->attach(m_forms);
+    m_form2->attach(m_forms);
     m_form4->attach(m_forms);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "notebook.h"
+#include "picture_button.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -15,7 +17,23 @@ public:
 
     QLineEdit* XLog;
     QLineEdit* XSen;
+    PictureButton* btLog;
+    QLabel* lb1;
     QLabel* Sta;
+
+    QLineEdit* Edit14; // login of a new account
+    QLineEdit* Edit15; // its password, shown as typed
+    QLineEdit* Edit16; // its e-mail
+    PictureButton* btConta;
+    QLabel* Sty;
+    QLabel* Label41;
+    QLabel* Label45;
+
+    QFrame* PanVrs; // the update notice, hidden until a newer version is found
+    QLabel* Label47;
+    PictureButton* Image14;
+    QLabel* Label49;
+    QLabel* Std;
 };
 
 } // namespace vorn::win::form2

@@ -1,0 +1,188 @@
+// The edit tools window's page Scripts: opening, creating, deleting and
+// renaming the adventure's scripts, their local copies, the QR codes and the
+// system browser.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "error_report.h"
+#include "files.h"
+#include "form2_pages/lit_call.h"
+#include "form2_pages/page_exclusivo.h"
+#include "form2_pages/page_scripts.h"
+#include "form4_pages/page_backup.h"
+#include "form4_pages/page_script.h"
+#include "preview.h"
+#include "qt_text.h"
+#include "reply.h"
+#include "scripts.h"
+#include "session.h"
+#include "transfers.h"
+
+namespace vorn::win {
+
+void TForm2::wireScripts() {
+    form2::PageScripts* p = Scripts;
+    onSignal(p->Lbx2, &QListWidget::itemClicked, this, [this] { Lbx2Click(); });
+    onSignal(p->Image3, &PictureButton::clicked, this, [this] { Image3Click(); });
+    onSignal(p->Image4, &PictureButton::clicked, this, [this] { Image4Click(); });
+    onSignal(p->Image2, &PictureButton::clicked, this, [this] { Image2Click(); });
+    onSignal(p->Image6, &PictureButton::clicked, this, [this] { Image6Click(); });
+    onSignal(p->Image8, &PictureButton::clicked, this, [this] { Image8Click(); });
+    onSignal(p->Image9, &PictureButton::clicked, this, [this] { Image9Click(); });
+    onSignal(p->Image7, &PictureButton::clicked, this, [this] { Image7Click(); });
+    onSignal(p->Stc, &ClickLabel::clicked, this, [this] { StcClick(); });
+    onSignal(p->Edit3, &QLineEdit::returnPressed, this, [this] { Image4Click(); });
+}
+
+void TForm2::showPreviewWhenOn() {
+    if (m_forms.Form4->Script->Cbx->isChecked())
+        m_forms.Form3->Web->navigate(ui(previewAddress(session())));
+}
+
+void TForm2::showEditorPage(int page) {
+    TForm4* editor = m_forms.Form4;
+    editor->Pan1->setPageIndex(page);
+    editor->setBackground();
+    editor->show();
+    editor->raise();
+}
+
+void TForm2::Lbx2Click() {
+    const QListWidgetItem* item = Scripts->Lbx2->currentItem();
+    if (!item) return;
+    Session& s = session();
+    s.SesScp = bytes(item->text());
+    OpenScriptInEditor(s.SesScp);
+    m_forms.Form4->raise();
+    m_forms.Form4->setBackground();
+    if (m_forms.Form5->isVisible()) m_forms.Form5->showAddress(scriptQrAddress(s));
+    showPreviewWhenOn();
+}
+
+void TForm2::OpenScriptInEditor(const std::string& name) {
+    const Session& s = session();
+    const Lines lines = fetchScript(requests(), s, name);
+    TForm4* editor = m_forms.Form4;
+    editor->replaceScriptText(name, lines);
+    showEditorPage(TForm4::kScript);
+
+    const std::string screen = FindInstructionParams(lines, "telpos=");
+    editor->Script->TelPos->setText(ui(screen));
+    // A screen picture named in a script is fetched only when the name can
+    // stand for a file of the adventure folder.
+    if (!screen.empty() && isSafeFileName(screen)) DownloadAdventureFile(requests(), s, screen);
+}
+
+void TForm2::Image3Click() {
+    TForm4* editor = m_forms.Form4;
+    editor->resize(editor->workingWidth(), editor->height());
+    showEditorPage(TForm4::kScript);
+}
+
+void TForm2::Image4Click() {
+    form2::PageScripts* p = Scripts;
+    const QString typed = p->Edit3->text();
+    if (typed.isEmpty()) {
+        p->Stc->setText(QStringLiteral("Defina um nome!!!"));
+        return;
+    }
+    if (!p->Lbx2->findItems(typed, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+        p->Stc->setText(QStringLiteral("Já existe este script!!!"));
+        return;
+    }
+    Session& s = session();
+    // Without an adventure there is no prefix to create it under and no
+    // folder for its copy.
+    if (s.SesPfx.empty() || s.DirAdv.empty()) {
+        p->Stc->setText(QStringLiteral("Não tem aventura em edição!!!"));
+        return;
+    }
+    const std::string name = bytes(typed);
+    const Lines lines = newScriptTemplate(name);
+    // The copy goes into the adventure folder; a name that would leave it
+    // is refused here, before the editor or the server are touched.
+    keepLocalCopy(s.DirAdv, name, lines);
+    m_forms.Form4->replaceScriptText(name, lines);
+
+    form2::LitCall lit(requests());
+    const std::string reply = newScript(requests(), s, name);
+    if (!Reply(reply).ok()) {
+        p->Stc->setText(ui(reply));
+        m_forms.Form4->showMessage(reply);
+        return;
+    }
+    putScript(requests(), s, name, m_forms.Form4->scriptText());
+    s.SesScp = name;
+    showPreviewWhenOn();
+    p->Lbx2->addItem(typed);
+}
+
+void TForm2::Image2Click() {
+    TForm5* qr = m_forms.Form5;
+    if (qr->isVisible()) {
+        qr->hide();
+        return;
+    }
+    qr->show();
+    qr->showAddress(adventureQrAddress(session()));
+}
+
+void TForm2::Image6Click() {
+    form2::PageScripts* p = Scripts;
+    const QListWidgetItem* item = p->Lbx2->currentItem();
+    if (!item || !item->isSelected()) return;
+    const std::string reply = deleteScript(requests(), session(), bytes(item->text()));
+    p->Stc->setText(ui(reply));
+    if (Reply(reply).ok()) m_forms.Form1->LoadScriptList();
+    m_forms.Form4->clearScriptText();
+}
+
+void TForm2::Image8Click() {
+    TForm4* editor = m_forms.Form4;
+    editor->resize(TForm4::kNarrowWidth, editor->height());
+    showEditorPage(TForm4::kBackup);
+    editor->Backup->Memo5->clear();
+    const Session& s = session();
+    editor->Backup->showFolder(QString::fromUtf8(s.DirApp + localName(s.SesPfx)));
+}
+
+void TForm2::Image9Click() {
+    form2::PageScripts* p = Scripts;
+    QListWidgetItem* item = p->Lbx2->currentItem();
+    const QString typed = p->Edit3->text();
+    if (!item || !item->isSelected()) {
+        p->Stc->setText(QStringLiteral("Selecione um script!!!"));
+        return;
+    }
+    if (typed.isEmpty()) {
+        p->Stc->setText(QStringLiteral("Defina um novo nome!!!"));
+        return;
+    }
+    if (!p->Lbx2->findItems(typed, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+        p->Stc->setText(QStringLiteral("Já existe este script!!!"));
+        return;
+    }
+    std::string reply;
+    {
+        form2::LitCall lit(requests());
+        reply = renameScript(requests(), session(), bytes(item->text()), bytes(typed));
+    }
+    p->Stc->setText(ui(reply));
+    if (Reply(reply).ok()) item->setText(typed);
+    m_forms.Form4->showMessage(reply);
+}
+
+void TForm2::Image7Click() {
+    const Session& s = session();
+    if (s.SesScp.empty()) return;
+    Scripts->Stc->setText(QStringLiteral("Aguarde o navegador abrir..."));
+    m_forms.Form1->ShellOpen(ui(browserAddress(s)), QString());
+}
+
+void TForm2::StcClick() {
+    showEditorPage(TForm4::kBackup);
+}
+
+} // namespace vorn::win

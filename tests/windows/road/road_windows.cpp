@@ -1,0 +1,87 @@
+#include "road_windows.h"
+
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "form2_pages/page_aventuras.h"
+#include "form2_pages/page_default.h"
+#include "form4_pages/page_script.h"
+
+#include <QListWidget>
+#include <QTest>
+
+namespace vorn::test {
+
+RoadWindows::RoadWindows(int port) {
+    const QByteArray port8 = QByteArray::number(port);
+    qputenv("VORNSCRIPT_HOME", m_home.path().toUtf8());
+    qputenv("VORNSCRIPT_PRIMARY", "http://127.0.0.1:" + port8 + "/");
+    qputenv("VORNSCRIPT_ALTERNATE", "http://localhost:" + port8 + "/");
+    m_program = std::make_unique<win::Program>();
+    f().Form1->setQuitAction([this] { ++quits; });
+    f().Form1->setShellOpener([this](const QString& file, const QString& parameters) {
+        opened << file + QLatin1Char('|') + parameters;
+        return true;
+    });
+}
+
+RoadWindows::~RoadWindows() = default;
+
+Session& RoadWindows::session() const {
+    return f().Form1->session();
+}
+
+RequestLayer& RoadWindows::requests() const {
+    return f().Form1->requests();
+}
+
+std::string RoadWindows::home() const {
+    return m_home.path().toStdString() + "/";
+}
+
+void RoadWindows::logIn(const QString& login, const QString& password) {
+    win::form2::PageDefault* d = f().Form2->Default;
+    d->XLog->setText(login);
+    d->XSen->setText(password);
+    click(d->btLog);
+}
+
+bool RoadWindows::choose(const QString& adventure) {
+    QListWidget* list = f().Form2->Aventuras->Lbx1;
+    const auto found = list->findItems(adventure, Qt::MatchExactly);
+    if (found.isEmpty()) return false;
+    const QPoint at = list->visualItemRect(found.front()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    return true;
+}
+
+bool RoadWindows::clickItem(QListWidget* list, const QString& text) {
+    const auto found = list->findItems(text, Qt::MatchExactly);
+    if (found.isEmpty()) return false;
+    list->scrollToItem(found.front());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(found.front()).center());
+    return true;
+}
+
+void RoadWindows::click(QWidget* target) {
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+QStringList RoadWindows::items(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+QColor RoadWindows::light() const {
+    return f().Form1->Led->palette().color(QPalette::Window);
+}
+
+QString RoadWindows::editorText() const {
+    return f().Form4->Script->Memo3->toPlainText();
+}
+
+} // namespace vorn::test

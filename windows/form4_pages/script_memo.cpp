@@ -9,8 +9,10 @@ namespace {
 
 // Keys that type something: a visible character, a line break, a backspace
 // or a tab. Ctrl+letter combinations carry control characters and are not
-// typing.
+// typing (Ctrl with Alt is AltGr on some keyboards, which does type).
 bool typesSomething(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) return false;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -1,0 +1,492 @@
+// The script editor's aids through its controls: current line and
+// templates, the reference panel, the width switch, context help, the
+// unsaved mark, the check's colours, undo, copy and paste, the editor's
+// browser and the backup page.
+#include "editor_fixture.h"
+#include "error_report.h"
+#include "files.h"
+#include "form4_pages/page_backup.h"
+#include "form4_pages/page_instrucoes.h"
+#include "form4_pages/page_navegador.h"
+#include "picture_button.h"
+#include "reference_text.h"
+#include "text.h"
+#include "window_test_main.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextCharFormat>
+
+#include <cstdio>
+
+using namespace editor_test;
+
+namespace {
+
+QString q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+QString q(const QString& text) {
+    return text;
+}
+template <class... Texts> QStringList L(const Texts&... texts) {
+    return {q(texts)...};
+}
+
+const QString kLnk = QStringLiteral("  cmd= lnk,0,0,100,100,5,texto,$script");
+const QString kFig = QStringLiteral("  cmd= fig,0,0,100,100,imagem,$script");
+
+struct Look {
+    QColor colour;
+    bool bold;
+    bool italic;
+};
+
+// The looks of every character of a line (they must agree).
+Look lookOf(const QTextEdit* memo, int line) {
+    const QTextBlock block = memo->document()->findBlockByNumber(line);
+    Look look{};
+    bool first = true;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextCharFormat f = it.fragment().charFormat();
+        const Look here{f.foreground().color(), f.fontWeight() >= QFont::Bold, f.fontItalic()};
+        if (first)
+            look = here;
+        else if (here.colour != look.colour || here.bold != look.bold || here.italic != look.italic)
+            return {Qt::transparent, false, false};
+        first = false;
+    }
+    return look;
+}
+
+void writeCp1252(const QString& path, const std::string& bytes) {
+    FILE* f = std::fopen(path.toUtf8().constData(), "wb");
+    QVERIFY(f);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+} // namespace
+
+class EditorAidsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { w = std::make_unique<Windows>(); }
+    void cleanup() { w.reset(); }
+
+    void templatesGoBeforeTheCurrentLine() {
+        w->load("sala", {"a", "b", "c"});
+        // A press in the text moves the current line to the caret's line.
+        QTextEdit* memo = w->memo();
+        const QRect lineB = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(1)));
+        click(memo->viewport(), lineB.center() + QPoint(2, 0));
+        QCOMPARE(w->editor()->currentLine(), 1);
+
+        click(named<QLabel>(w->editor(), "Label3"));
+        click(named<QLabel>(w->editor(), "Label4"));
+        QCOMPARE(blocks(memo), L("a", kFig, kLnk, "b", "c"));
+        QCOMPARE(w->editor()->currentLine(), 1);
+        QCOMPARE(captionColour(w->lbGrs()), kSaved); // templates leave the mark
+        QCOMPARE(lookOf(memo, 1).colour, QColor(Qt::black));
+
+        // The current line outlives a load; past the last line of a shorter
+        // text, the template goes to the end.
+        w->caretTo(4);
+        w->load("sala", {"x"});
+        QCOMPARE(w->editor()->currentLine(), 4);
+        click(named<QLabel>(w->editor(), "Label14"));
+        QCOMPARE(blocks(memo), L("x", QStringLiteral("  cmd= snd,0,0,100,100,som")));
+
+        // An empty text gets exactly one line.
+        w->load("sala", {});
+        w->caretTo(0);
+        click(named<QLabel>(w->editor(), "Label15"));
+        QCOMPARE(blocks(memo), QStringList{QStringLiteral("  zban= 0,0,100,200")});
+    }
+
+    void everyTemplateLabel() {
+        TForm2* tools = w->forms().Form2;
+        const std::pair<const char*, const char*> msg[] = {
+            {"MsgPx", "10"}, {"MsgPy", "20"}, {"MsgWd", "300"}, {"MsgHt", "40"},
+            {"TelPx", "0"},  {"TelPy", "5"},  {"TelWd", "920"}, {"TelHt", "440"}};
+        for (const auto& [name, value] : msg)
+            toolsField(tools, name)->setText(QString::fromLatin1(value));
+
+        const struct {
+            const char* label;
+            const char* caption;
+            QString line;
+        } table[] = {
+            {"Label3", "lnk", kLnk},
+            {"Label4", "fig", kFig},
+            {"Label5", "map", QStringLiteral("  cmd= map,0,0,100,100,$script")},
+            {"Label6", "img", QStringLiteral("  cmd= img,0,0,100,100,imagem")},
+            {"Label7", "msg", QStringLiteral("  cmd= msg,0,0,100,100,5,texto,biu000000")},
+            {"Label8", "reg", QStringLiteral("  cmd= reg,0,0,100,100,5,[registrador],biu000000")},
+            {"Label12", "url", QStringLiteral("  cmd= url,0,0,100,100,endereço sem http://")},
+            {"Label13", "web", QStringLiteral("  cmd= web,0,0,100,100,endereço com http://")},
+            {"Label14", "snd", QStringLiteral("  cmd= snd,0,0,100,100,som")},
+            {"Label16", "btn", QStringLiteral("  cmd= btn,0,0,100,100,imagem,$script,imagem")},
+            {"Label88",
+             "objjog=", QStringLiteral("  objjog= 0,0,160,40,largura_shape,qt_por_linha")},
+            {"Label89",
+             "objloc=", QStringLiteral("  objloc= 0,0,160,40,largura_shape,qt_por_linha")},
+            {"Label90",
+             "objdnt=", QStringLiteral("  objdnt= 0,0,160,40,largura_shape,qt_por_linha,objeto")},
+            {"Label204", "mensag=", QStringLiteral("  mensag= 10,20,300,40")},
+            {"Label215", "tela=", QStringLiteral("  tela= 0,5,920,440")},
+            {"Label205", "texto=", QStringLiteral("  texto= 0,0,200,100,5,Arial,FFFFFF,bIu000000")},
+            {"Label15", "zban=", QStringLiteral("  zban= 0,0,100,200")},
+        };
+        for (const auto& row : table) {
+            w->load("sala", {"fim"});
+            w->caretTo(0);
+            auto* label = named<QLabel>(w->editor(), row.label);
+            QCOMPARE(label->text(), QString::fromLatin1(row.caption));
+            click(label);
+            QCOMPARE(blocks(w->memo()), L(row.line, QStringLiteral("fim")));
+        }
+        QCOMPARE(named<QLabel>(w->editor(), "lbLink")->text(), QStringLiteral("Editar link cmd="));
+        QCOMPARE(named<QLabel>(w->editor(), "lbObjetos")->text(),
+                 QStringLiteral("Área de objetos"));
+        QCOMPARE(named<QLabel>(w->editor(), "lbEspeciais")->text(),
+                 QStringLiteral("Áreas especiais"));
+    }
+
+    void referencePanelInsertsItsLines() {
+        auto* page = named<vorn::win::form4::PageInstrucoes>(w->editor(), "Instruções");
+        QList<ClickLabel*> syntax = page->findChildren<ClickLabel*>();
+        QCOMPARE(syntax.size(), static_cast<qsizetype>(vorn::referenceEntries().size()));
+        QStringList texts;
+        for (const QLabel* l : page->findChildren<QLabel*>())
+            texts << l->text();
+        for (const vorn::ReferenceGroup g : vorn::referenceGroups())
+            QVERIFY2(texts.contains(ui(vorn::groupHeading(g))),
+                     qPrintable(ui(vorn::groupHeading(g))));
+
+        const auto labelFor = [&](const QString& text) -> ClickLabel* {
+            for (ClickLabel* l : syntax)
+                if (l->text() == text) return l;
+            return nullptr;
+        };
+        w->load("sala", {"a", "b"});
+        w->caretTo(1);
+        ClickLabel* regmul = labelFor(QStringLiteral("reg* reg,valor"));
+        ClickLabel* lnk = labelFor(QStringLiteral("lnk,x,y,l,a,Sz,txt,dst"));
+        QVERIFY(regmul && lnk);
+        click(regmul);
+        click(lnk);
+        QCOMPARE(blocks(w->memo()),
+                 L("a", "  cmd= lnk,x,y,l,a,Sz,txt,dst", "  reg* reg,valor", "b"));
+        QCOMPARE(captionColour(w->lbGrs()), kSaved);
+    }
+
+    void widthSwitchAndPanelPages() {
+        TForm4* e = w->editor();
+        auto* instrucs = named<PictureButton>(e, "Instrucs");
+        auto* sintaxe = named<PictureButton>(e, "Sintaxe");
+        QVERIFY(!instrucs->isEnabled() && !sintaxe->isEnabled());
+        click(instrucs);
+        QCOMPARE(e->width(), TForm4::kNarrowWidth);
+
+        e->enableAfterLogin();
+        QVERIFY(instrucs->isEnabled() && sintaxe->isEnabled());
+        click(instrucs);
+        QCOMPARE(e->width(), TForm4::kWideWidth);
+        QCOMPARE(e->workingWidth(), TForm4::kWideWidth);
+        // The panel lies within the wide window only.
+        QVERIFY(e->rect().contains(e->Abook1->geometry()));
+        click(instrucs);
+        QCOMPARE(e->width(), TForm4::kNarrowWidth);
+        QCOMPARE(e->workingWidth(), TForm4::kNarrowWidth);
+        QVERIFY(!e->rect().contains(e->Abook1->geometry()));
+
+        click(named<PictureButton>(e, "btRegs"));
+        QCOMPARE(e->Abook1->activeCaption(), QStringLiteral("registradores"));
+        QVERIFY(named<QListWidget>(e, "Lbx7"));
+        click(named<PictureButton>(e, "Image14"));
+        QCOMPARE(e->Abook1->activeCaption(), QStringLiteral("Instruções"));
+        QCOMPARE(named<QLabel>(e, "lbInstrucoes")->text(), QStringLiteral("instruções"));
+        QCOMPARE(named<QLabel>(e, "lbRegistradores")->text(), QStringLiteral("registradores"));
+        QCOMPARE(sintaxe->toolTip(), QStringLiteral("Verifica sintaxe do script"));
+        QCOMPARE(instrucs->toolTip(), QStringLiteral("Instruções / Registradores"));
+        QCOMPARE(named<QLabel>(e, "lbIns")->text(), QStringLiteral("Instruções de programação"));
+    }
+
+    void contextHelpOnCtrlAlt() {
+        w->session().UrlLog = "http://srv/vornpq/wbetz/";
+        WebHolder* web = w->forms().Form3->Web;
+        const struct {
+            const char* line;
+            int column;
+            const char* page; // nullptr: nothing opens
+        } table[] = {
+            {"  reg* 1,2", 0, "regmul"},
+            {"  cmd= lnk,1,2,3,4", 4, "cmd="},
+            {"  shape= 1,2,3,4", 3, "cmd="},
+            {"  abc", 5, "naoeh"},
+            {"    ", 2, nullptr},
+            {"  criar a,b", 2, "poeobj="},
+        };
+        for (const auto& row : table) {
+            w->load("sala", {"x", row.line});
+            w->caretTo(1, row.column);
+            web->navigate(QStringLiteral("about:blank"));
+            // Shift with Ctrl and Alt is not the help key.
+            QTest::keyClick(w->memo(), Qt::Key_F5,
+                            Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+            QCOMPARE(web->address(), QStringLiteral("about:blank"));
+            QTest::keyClick(w->memo(), Qt::Key_H, Qt::ControlModifier | Qt::AltModifier);
+            const QString expected = row.page ? QStringLiteral("http://srv/vornpq/wbetz/") +
+                                                    QString::fromLatin1(row.page) +
+                                                    QStringLiteral(".htm")
+                                              : QStringLiteral("about:blank");
+            QCOMPARE(web->address(), expected);
+            QCOMPARE(blocks(w->memo()), L("x", QString::fromLatin1(row.line)));
+        }
+        QVERIFY(w->forms().Form3->isVisible());
+    }
+
+    void unsavedMarkFollowsTyping() {
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            bool marks;
+        } table[] = {
+            {Qt::Key_X, Qt::NoModifier, true},
+            {Qt::Key_Return, Qt::NoModifier, true},
+            {Qt::Key_Backspace, Qt::NoModifier, true},
+            {Qt::Key_Down, Qt::NoModifier, false},
+            {Qt::Key_End, Qt::NoModifier, false},
+            {Qt::Key_A, Qt::ControlModifier, false},
+            // Edits that type nothing still change the text.
+            {Qt::Key_Delete, Qt::NoModifier, true},
+            {Qt::Key_X, Qt::ControlModifier, true},
+        };
+        for (const auto& row : table) {
+            w->load("sala", {"abc", "def"});
+            QCOMPARE(captionColour(w->lbGrs()), kSaved);
+            w->caretTo(0, 1);
+            if (row.modifiers == Qt::ControlModifier && row.key == Qt::Key_X) {
+                QTextCursor c = w->memo()->textCursor();
+                c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+                w->memo()->setTextCursor(c);
+            }
+            QTest::keyClick(w->memo(), row.key, row.modifiers);
+            QCOMPARE(captionColour(w->lbGrs()), row.marks ? kMaroon : kSaved);
+            QCOMPARE(w->editor()->hasUnsavedChanges(), row.marks);
+        }
+        // The check, a template and the paste button leave the mark.
+        w->load("sala", {"  fim"});
+        w->editor()->enableAfterLogin();
+        click(named<PictureButton>(w->editor(), "Sintaxe"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("  end"));
+        click(named<PictureButton>(w->editor(), "Image19"));
+        click(named<QLabel>(w->editor(), "Label3"));
+        QCOMPARE(captionColour(w->lbGrs()), kSaved);
+        // ... but what they changed is still worth keeping.
+        QVERIFY(w->editor()->hasUnsavedChanges());
+    }
+
+    void checkColoursTheLines() {
+        TForm2* tools = w->forms().Form2;
+        toolsField(tools, "JanWd")->setText(QStringLiteral("920"));
+        toolsField(tools, "JanHt")->setText(QStringLiteral("440"));
+        toolsField(tools, "TotReg")->setText(QStringLiteral("10"));
+        QListWidget* scripts = scriptList(tools);
+        scripts->clear();
+        scripts->addItems({QStringLiteral("sala")});
+
+        const std::vector<std::string> text = {"  // comentário",
+                                               ":inicio",
+                                               "  goto fim",
+                                               "  cmd= lnk,0,0,100,100,5,ir,$sala",
+                                               "",
+                                               "  cmd= lnk,0,0,921,100,5,ir,$sala"};
+        w->load("sala", text);
+        w->editor()->enableAfterLogin();
+        auto* sintaxe = named<PictureButton>(w->editor(), "Sintaxe");
+        click(sintaxe);
+        const QStringList checked = blocks(w->memo());
+        const QString notFound =
+            QStringLiteral("//!- não encontrei a definição deste label destino");
+        const QString tooWide = QStringLiteral("//!- largura definida é maior que a área do jogo!");
+        QCOMPARE(checked.size(), 8);
+        QVERIFY(checked[2].startsWith(notFound + QStringLiteral(" <<<")));
+        QVERIFY(checked[2].endsWith(QStringLiteral(" erro <<<")));
+        QCOMPARE(checked[6].left(tooWide.size()), tooWide);
+
+        const struct {
+            int line;
+            QColor colour;
+            bool bold;
+            bool italic;
+        } looks[] = {
+            {0, QColor(0, 128, 128), true, true}, {1, QColor(0, 0, 255), true, false},
+            {2, QColor(255, 0, 0), true, false},  {3, QColor(0, 0, 0), false, false},
+            {4, QColor(0, 0, 0), false, false},   {6, QColor(255, 0, 0), true, false},
+            {7, QColor(0, 0, 0), false, false},
+        };
+        for (const auto& row : looks) {
+            const Look look = lookOf(w->memo(), row.line);
+            QCOMPARE(look.colour, row.colour);
+            QCOMPARE(look.bold, row.bold);
+            QCOMPARE(look.italic, row.italic);
+        }
+        QCOMPARE(captionColour(w->lbGrs()), kSaved);
+        // Checked twice, the text is the same; the check was one step of
+        // the area's undo.
+        click(sintaxe);
+        QCOMPARE(blocks(w->memo()), checked);
+        QTest::keyClick(w->memo(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(blocks(w->memo()), checked);
+        QTest::keyClick(w->memo(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w->editor()->scriptText(), text);
+
+        // The limits are read when the check runs: a narrower game window
+        // and a list without the target make the first link faulty too.
+        toolsField(tools, "JanWd")->setText(QStringLiteral("50"));
+        scripts->clear();
+        w->load("sala", {"  cmd= lnk,0,0,40,100,5,ir,$sala", "  cmd= img,0,0,100,100,x.png"});
+        click(sintaxe);
+        QCOMPARE(blocks(w->memo()).size(), 4);
+        QVERIFY(blocks(w->memo())[0].startsWith(
+            QStringLiteral("//!- não existe o script destino desta instrução")));
+        QVERIFY(blocks(w->memo())[2].startsWith(tooWide));
+    }
+
+    void undoAndRedoAfterTyping() {
+        w->load("sala", {"abc"});
+        w->caretTo(0, 3);
+        QTest::keyClicks(w->memo(), QStringLiteral("xy"));
+        QCOMPARE(blocks(w->memo()), QStringList{QStringLiteral("abcxy")});
+        QTest::keyClick(w->memo(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(blocks(w->memo()), QStringList{QStringLiteral("abc")});
+        QTest::keyClick(w->memo(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(blocks(w->memo()), QStringList{QStringLiteral("abcxy")});
+
+        // A template is one step too.
+        w->caretTo(0);
+        click(named<QLabel>(w->editor(), "Label5"));
+        QCOMPARE(blocks(w->memo()).size(), 2);
+        QTest::keyClick(w->memo(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(blocks(w->memo()), QStringList{QStringLiteral("abcxy")});
+    }
+
+    void copyPasteAndTheTextsBytes() {
+        // No-break spaces and accents come back as the bytes they were.
+        w->load("sala", {"a\xa0"
+                         "b \xe7\xe3o",
+                         "abc"});
+        QCOMPARE(w->editor()->scriptText(), (std::vector<std::string>{"a\xa0"
+                                                                      "b \xe7\xe3o",
+                                                                      "abc"}));
+
+        QTextCursor c(w->memo()->document()->findBlockByNumber(1));
+        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        w->memo()->setTextCursor(c);
+        click(named<PictureButton>(w->editor(), "Image18"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("abc"));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("um\r\ndois"));
+        click(named<PictureButton>(w->editor(), "Image19"));
+        QCOMPARE(blocks(w->memo()),
+                 L(QStringLiteral("a\u00a0b ção"), QStringLiteral("um"), QStringLiteral("dois")));
+        QCOMPARE(captionColour(w->lbGrs()), kSaved);
+    }
+
+    void editorBrowserKeepsTheReferencePage() {
+        TForm4* e = w->editor();
+        w->session().UrlSite = "http://srv/";
+        w->session().WebUrl.clear();
+        auto* web2 = e->Navegador->Web2;
+        click(named<PictureButton>(e, "btIns"));
+        QCOMPARE(e->Pan1->PageIndex(), static_cast<int>(TForm4::kNavegador));
+        QCOMPARE(web2->address(), QStringLiteral("http://srv/html/quorbel/pags/instrucs/"));
+
+        web2->navigate(QStringLiteral("http://srv/html/quorbel/pags/instrucs/regmul.htm"));
+        web2->navigate(QStringLiteral("http://srv/vornpq/index.htm"));
+        QCOMPARE(w->session().WebUrl, std::string("http://srv/vornpq/index.htm"));
+        e->Pan1->setPageIndex(TForm4::kScript);
+        click(named<PictureButton>(e, "btIns"));
+        QCOMPARE(web2->address(),
+                 QStringLiteral("http://srv/html/quorbel/pags/instrucs/regmul.htm"));
+        QCOMPARE(w->session().WebUrl, std::string("http://srv/vornpq/index.htm"));
+    }
+
+    void backupLoadAndRestore() {
+        TForm4* e = w->editor();
+        const QString folder = w->home() + QStringLiteral("/vorn");
+        QVERIFY(QDir().mkpath(folder));
+        w->session().DirAdv = folder.toStdString() + "/";
+        writeCp1252(folder + QStringLiteral("/sala.scp"), "  msg= primeira\r\n  fim\r\n");
+        writeCp1252(folder + QStringLiteral("/sala(1).scp"), "  msg= a\xe7\xe3o\r\n  fim\r\n");
+        e->Backup->showFolder(folder);
+        QListWidget* files = named<QListWidget>(e, "File1");
+        e->Pan1->setPageIndex(TForm4::kBackup);
+        QCOMPARE(files->count(), 2);
+
+        QTextEdit* memo5 = named<QTextEdit>(e, "Memo5");
+        const int row =
+            files->row(files->findItems(QStringLiteral("sala(1).scp"), Qt::MatchExactly).value(0));
+        click(files->viewport(), files->visualItemRect(files->item(row)).center());
+        QCOMPARE(memo5->toPlainText(), QStringLiteral("  msg= ação\n  fim"));
+        // The keys move the choice and load it as well.
+        QTest::keyClick(files, row == 0 ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(memo5->toPlainText(), QStringLiteral("  msg= primeira\n  fim"));
+
+        // Restoring over typed text keeps that text as the next copy first.
+        w->load("sala", {"  fim"});
+        w->caretTo(0);
+        QTest::keyClicks(w->memo(), QStringLiteral("//novo"));
+        click(named<PictureButton>(e, "Image2"));
+        QCOMPARE(e->Pan1->PageIndex(), static_cast<int>(TForm4::kScript));
+        QCOMPARE(blocks(w->memo()), L("  msg= primeira", "  fim"));
+        QCOMPARE(vorn::readFile(w->session().DirAdv + "sala(2).scp"),
+                 std::string("//novo  fim\r\n"));
+        QCOMPARE(captionColour(w->lbGrs()), kMaroon);
+        QCOMPARE(named<QLabel>(e, "lbRecuperar")->text(), QStringLiteral("Recuperar..."));
+
+        // A copy that vanished from the folder is reported, nothing else.
+        QVERIFY(QFile::remove(folder + QStringLiteral("/sala.scp")));
+        const int reports = ErrorReport::instance().count();
+        e->Pan1->setPageIndex(TForm4::kBackup);
+        files->setCurrentRow(-1);
+        const QListWidgetItem* gone =
+            files->findItems(QStringLiteral("sala.scp"), Qt::MatchExactly).value(0);
+        QVERIFY(gone);
+        click(files->viewport(), files->visualItemRect(gone).center());
+        QCOMPARE(ErrorReport::instance().count(), reports + 1);
+        QCOMPARE(memo5->toPlainText(), QStringLiteral("  msg= primeira\n  fim"));
+    }
+
+    void failedSaveKeepsTheMark() {
+        vorn::Session& s = w->session();
+        s.UrlScp = "http://127.0.0.1:9/vornpq/wbetz/";
+        s.SesScp = "sala";
+        s.SesPfx = "vorn";
+        s.DirAdv = w->home().toStdString() + "/";
+        w->load("sala", {"  fim"});
+        w->caretTo(0);
+        QTest::keyClicks(w->memo(), QStringLiteral("x"));
+        const int reports = ErrorReport::instance().count();
+        click(named<PictureButton>(w->editor(), "btGrs"));
+        QCOMPARE(ErrorReport::instance().count(), reports + 1);
+        QCOMPARE(captionColour(w->lbGrs()), kMaroon);
+        QVERIFY(!vorn::fileExists(s.DirAdv + "sala.scp"));
+        QVERIFY(w->forms().Form1->Led->palette().color(QPalette::Window) != QColor(0, 255, 0));
+
+        // With no script chosen, the save does nothing at all.
+        s.SesScp.clear();
+        click(named<PictureButton>(w->editor(), "btGrs"));
+        QCOMPARE(ErrorReport::instance().count(), reports + 1);
+        QCOMPARE(captionColour(w->lbGrs()), kMaroon);
+    }
+
+private:
+    std::unique_ptr<Windows> w;
+};
+
+VORN_WINDOW_TEST_MAIN(EditorAidsTest)
+#include "editor_aids_test.moc"

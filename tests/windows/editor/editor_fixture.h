@@ -1,0 +1,102 @@
+#pragma once
+
+// Shared pieces of the editor tests: the six windows of a real program and
+// ways to drive and read the editor through the names its controls carry.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "form4_pages/page_script.h"
+#include "program.h"
+#include "qt_text.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace editor_test {
+
+using namespace vorn::win;
+
+inline void click(QWidget* target, QPoint at = {4, 4}) {
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+template <class T> T* named(QObject* root, const char* name) {
+    T* found = root->findChild<T*>(QString::fromUtf8(name));
+    if (!found) qFatal("no control named %s", name);
+    return found;
+}
+
+inline QStringList blocks(const QTextEdit* memo) {
+    QStringList lines;
+    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+        lines << b.text();
+    return lines;
+}
+
+inline QColor captionColour(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+const QColor kMaroon(128, 0, 0);
+const QColor kSaved(43, 58, 85);
+
+// A field of the edit tools window's parameters; made here when that window
+// does not carry it (yet), as the editor finds its inputs by name only.
+inline QLineEdit* toolsField(TForm2* tools, const char* name) {
+    if (auto* field = tools->findChild<QLineEdit*>(QString::fromLatin1(name))) return field;
+    auto* field = new QLineEdit(tools);
+    field->setObjectName(QString::fromLatin1(name));
+    return field;
+}
+
+inline QListWidget* scriptList(TForm2* tools) {
+    if (auto* list = tools->findChild<QListWidget*>(QStringLiteral("Lbx2"))) return list;
+    auto* list = new QListWidget(tools);
+    list->setObjectName(QStringLiteral("Lbx2"));
+    return list;
+}
+
+// The program's windows in a home folder of their own; the editor shown.
+class Windows {
+public:
+    Windows() {
+        qputenv("VORNSCRIPT_HOME", m_home.path().toUtf8());
+        m_program = std::make_unique<Program>();
+        editor()->show();
+    }
+    const Forms& forms() const { return m_program->forms(); }
+    TForm4* editor() const { return forms().Form4; }
+    vorn::Session& session() const { return forms().Form1->session(); }
+    QTextEdit* memo() const { return named<QTextEdit>(editor(), "Memo3"); }
+    QLabel* lbGrs() const { return named<QLabel>(editor(), "lbGrs"); }
+    QString home() const { return m_home.path(); }
+
+    void load(const std::string& script, const std::vector<std::string>& lines) {
+        editor()->replaceScriptText(script, lines);
+    }
+    // The caret to a line and a column, then a key release there, as the
+    // author's arrow keys leave it.
+    void caretTo(int line, int column = 0) {
+        QTextEdit* m = memo();
+        QTextCursor c(m->document()->findBlockByNumber(line));
+        c.setPosition(c.block().position() + column);
+        m->setTextCursor(c);
+        QTest::keyRelease(m, Qt::Key_Right);
+    }
+
+private:
+    QTemporaryDir m_home;
+    std::unique_ptr<Program> m_program;
+};
+
+} // namespace editor_test

@@ -1,0 +1,138 @@
+// Saving from the editor against pequenia-local: the server's text, the
+// numbered local copies, Ctrl+S, the preview, and the check on the demo
+// adventure's own scripts and limits.
+#include "account.h"
+#include "adventure.h"
+#include "editor_fixture.h"
+#include "error_report.h"
+#include "files.h"
+#include "local_service.h"
+#include "picture_button.h"
+#include "preview.h"
+#include "request_layer.h"
+#include "scripts.h"
+#include "session.h"
+#include "text.h"
+#include "window_test_main.h"
+
+#include <QCheckBox>
+#include <QDir>
+
+using namespace editor_test;
+
+class EditorSaveTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { m_service = std::make_unique<vorn::test::LocalService>(); }
+    void cleanupTestCase() { m_service.reset(); }
+
+    void init() {
+        w = std::make_unique<Windows>();
+        vorn::Session& s = w->session();
+        const std::string root = m_service->root();
+        s.UrlSite = root;
+        s.UrlScp = s.UrlLog = root + "vornpq/wbetz/";
+        s.UrlHtm = root + "html/quorbel/";
+        QVERIFY(vorn::logIn(w->forms().Form1->requests(), s, "demo", "demo").ok);
+        s.SesPfx = "vorn";
+        const QString folder = w->home() + QStringLiteral("/vorn");
+        QVERIFY(QDir().mkpath(folder));
+        s.DirAdv = folder.toStdString() + "/";
+        w->editor()->enableAfterLogin();
+    }
+    void cleanup() { w.reset(); }
+
+    void savingTwiceKeepsTwoCopiesAndTrimsTheServersText() {
+        vorn::Session& s = w->session();
+        vorn::RequestLayer& layer = w->forms().Form1->requests();
+        const vorn::Lines original = vorn::fetchScript(layer, s, "patio");
+        QVERIFY(original.size() > 2);
+        s.SesScp = "patio";
+        w->load("patio", original);
+
+        // Typed at the end: a line and three blank lines.
+        QTextCursor end = w->memo()->textCursor();
+        end.movePosition(QTextCursor::End);
+        w->memo()->setTextCursor(end);
+        QTest::keyClick(w->memo(), Qt::Key_Return);
+        QTest::keyClicks(w->memo(), QStringLiteral("  // visto"));
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(w->memo(), Qt::Key_Return);
+        QTest::keyClicks(w->memo(), QStringLiteral("  "));
+        QCOMPARE(captionColour(w->lbGrs()), kMaroon);
+
+        vorn::Lines expected = original;
+        expected.push_back("  // visto");
+        click(named<PictureButton>(w->editor(), "btGrs"));
+        QCOMPARE(vorn::fetchScript(layer, s, "patio"), expected);
+        QCOMPARE(w->editor()->scriptText(), expected);
+        QCOMPARE(captionColour(w->lbGrs()), kSaved);
+        QVERIFY(!w->editor()->hasUnsavedChanges());
+        QCOMPARE(vorn::splitLines(vorn::readFile(s.DirAdv + "patio.scp")), expected);
+        // The preview switch is on from the start: the preview follows.
+        QVERIFY(named<QCheckBox>(w->editor(), "Cbx")->isChecked());
+        QCOMPARE(named<QCheckBox>(w->editor(), "Cbx")->text(), QStringLiteral("ligado"));
+        QCOMPARE(w->forms().Form3->Web->address(), ui(vorn::previewAddress(s)));
+
+        // Ctrl+S saves too, into the next copy; with the switch off the
+        // preview stays where it was.
+        named<QCheckBox>(w->editor(), "Cbx")->setChecked(false);
+        w->forms().Form3->Web->navigate(QStringLiteral("about:blank"));
+        w->caretTo(0);
+        QTest::keyClicks(w->memo(), QStringLiteral("//"));
+        QTest::keyClick(w->memo(), Qt::Key_S, Qt::ControlModifier);
+        expected[0] = "//" + expected[0];
+        QCOMPARE(vorn::fetchScript(layer, s, "patio"), expected);
+        QCOMPARE(vorn::splitLines(vorn::readFile(s.DirAdv + "patio(1).scp")), expected);
+        QCOMPARE(w->forms().Form3->Web->address(), QStringLiteral("about:blank"));
+        QCOMPARE(captionColour(w->lbGrs()), kSaved);
+        QCOMPARE(blocks(w->memo()).first(), ui(expected[0]));
+
+        vorn::putScript(layer, s, "patio", original);
+    }
+
+    void checkOnTheDemoAdventure() {
+        vorn::Session& s = w->session();
+        vorn::RequestLayer& layer = w->forms().Form1->requests();
+        const vorn::OpenedAdventure opened = vorn::OpenAdventure(layer, s, "Castelo de Vorn");
+        QVERIFY(opened.ok);
+        // What choosing the adventure puts into the edit tools window.
+        TForm2* tools = w->forms().Form2;
+        toolsField(tools, "JanWd")->setText(ui(opened.data.JanWd));
+        toolsField(tools, "JanHt")->setText(ui(opened.data.JanHt));
+        toolsField(tools, "TotReg")->setText(ui(opened.data.TotReg));
+        QListWidget* list = scriptList(tools);
+        list->clear();
+        for (const std::string& name : vorn::LoadScriptList(layer, s))
+            list->addItem(ui(name));
+        QVERIFY(list->count() >= 10);
+
+        const auto annotations = [&](const char* script) {
+            w->load(script, vorn::fetchScript(layer, s, script));
+            click(named<PictureButton>(w->editor(), "Sintaxe"));
+            QStringList found;
+            for (const QString& line : blocks(w->memo()))
+                if (line.startsWith(QStringLiteral("//!-"))) found << line;
+            return found;
+        };
+        QCOMPARE(annotations("inicio"), QStringList());
+        QCOMPARE(annotations("tesouro"), QStringList());
+        const QStringList faults = annotations("masmorra");
+        QCOMPARE(faults.size(), 2);
+        QVERIFY(faults[0].startsWith(QStringLiteral("//!- instrução desconhecida")));
+        QVERIFY(faults[1].startsWith(
+            QStringLiteral("//!- não encontrei a definição deste label destino")));
+        // Each annotation stands right above its line.
+        const QStringList lines = blocks(w->memo());
+        QCOMPARE(lines[lines.indexOf(faults[0]) + 1], QStringLiteral("  abrir porta"));
+        QCOMPARE(lines[lines.indexOf(faults[1]) + 1], QStringLiteral("  goto saida"));
+        QCOMPARE(captionColour(w->lbGrs()), kSaved);
+    }
+
+private:
+    std::unique_ptr<vorn::test::LocalService> m_service;
+    std::unique_ptr<Windows> w;
+};
+
+VORN_WINDOW_TEST_MAIN(EditorSaveTest)
+#include "editor_save_test.moc"

@@ -224,10 +224,14 @@ bool TForm4::hasUnsavedChanges() const {
 }
 
 bool TForm4::keepUnsavedCopy() {
-    if (!hasUnsavedChanges() || !m_session || m_session->DirAdv.empty()) return false;
-    const std::string name = m_loadedScript.empty() ? m_session->SesScp : m_loadedScript;
-    if (name.empty()) return false;
-    keepLocalCopy(m_session->DirAdv, name, scriptText());
+    if (!hasUnsavedChanges() || !m_session) return false;
+    // Text typed before any script or adventure was chosen is kept too,
+    // under a name of its own in the program folder.
+    const std::string& folder = m_session->DirAdv.empty() ? m_session->DirApp : m_session->DirAdv;
+    std::string name = m_loadedScript.empty() ? m_session->SesScp : m_loadedScript;
+    if (name.empty()) name = kUnnamedCopy;
+    if (folder.empty()) return false;
+    keepLocalCopy(folder, name, scriptText());
     m_baseline = scriptText();
     Script->setUnsaved(false);
     return true;

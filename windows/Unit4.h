@@ -109,8 +109,10 @@ public:
     void replaceScriptText(const std::string& script, const std::vector<std::string>& lines);
     void clearScriptText();
     // Keeps unsaved text as a local copy now (the program is ending); true
-    // when a copy was written.
+    // when a copy was written. Text that belongs to no script is kept as
+    // kUnnamedCopy, outside any adventure in the program folder.
     bool keepUnsavedCopy();
+    static constexpr const char* kUnnamedCopy = "sem_nome";
     // Memo5 holds one message line (the last full server reply).
     void showMessage(const std::string& cp1252);
 

@@ -461,6 +461,17 @@ private slots:
         QCOMPARE(memo5->toPlainText(), QStringLiteral("  msg= primeira\n  fim"));
     }
 
+    void textOfNoScriptIsKeptBeforeALoad() {
+        vorn::Session& s = w->session();
+        s.DirAdv.clear();
+        s.SesScp.clear();
+        w->caretTo(0);
+        QTest::keyClicks(w->memo(), QStringLiteral("  msg= rascunho"));
+        w->load("sala", {"  fim"});
+        QCOMPARE(vorn::readFile(s.DirApp + "sem_nome.scp"), std::string("  msg= rascunho\r\n"));
+        QCOMPARE(blocks(w->memo()), L("  fim"));
+    }
+
     void failedSaveKeepsTheMark() {
         vorn::Session& s = w->session();
         s.UrlScp = "http://127.0.0.1:9/vornpq/wbetz/";

@@ -6,6 +6,7 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
+#include "form2_pages/demo_road.h"
 
 namespace vorn::win {
 
@@ -36,6 +37,7 @@ void Program::start() {
     m_form1->show();
     m_form2->raise();
     m_form1->activateWindow();
+    installDemoRoad(m_forms);
 }
 
 } // namespace vorn::win

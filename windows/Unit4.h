@@ -101,6 +101,10 @@ public:
     bool hasUnsavedChanges() const;
     // The script whose text Memo3 holds (empty when none was loaded).
     const std::string& loadedScript() const { return m_loadedScript; }
+    // The server renamed a script; the text shown follows its new name.
+    void scriptRenamed(const std::string& from, const std::string& to) {
+        if (m_loadedScript == from) m_loadedScript = to;
+    }
 
     // Every replacement of the editor's text goes through these: unsaved
     // text is first kept as a numbered local copy of the script it belongs

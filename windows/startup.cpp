@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -42,7 +43,12 @@ void installDeveloperSwitches(const Program& program, const QElapsedTimer& since
     }
     if (isSet("VORNSCRIPT_SCREENSHOT")) {
         const QString path = QString::fromLocal8Bit(std::getenv("VORNSCRIPT_SCREENSHOT"));
-        QTimer::singleShot(1500, main, [path] {
+        // The web engine needs a few seconds before a page shows; the delay
+        // can be raised for pictures of the preview.
+        int delay = 1500;
+        if (const char* ms = std::getenv("VORNSCRIPT_SCREENSHOT_DELAY"); ms && *ms)
+            delay = std::max(0, std::atoi(ms));
+        QTimer::singleShot(delay, main, [path] {
             if (QScreen* screen = QGuiApplication::primaryScreen())
                 screen->grabWindow(0).save(path);
             QCoreApplication::quit();

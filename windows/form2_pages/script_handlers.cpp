@@ -164,13 +164,21 @@ void TForm2::Image9Click() {
         p->Stc->setText(QStringLiteral("Já existe este script!!!"));
         return;
     }
+    const std::string from = bytes(item->text());
+    const std::string to = bytes(typed);
     std::string reply;
     {
         form2::LitCall lit(requests());
-        reply = renameScript(requests(), session(), bytes(item->text()), bytes(typed));
+        reply = renameScript(requests(), session(), from, to);
     }
     p->Stc->setText(ui(reply));
-    if (Reply(reply).ok()) item->setText(typed);
+    if (Reply(reply).ok()) {
+        item->setText(typed);
+        // The open script keeps its text under its new name: a later save
+        // must not bring the old name back as a second script.
+        if (session().SesScp == from) session().SesScp = to;
+        m_forms.Form4->scriptRenamed(from, to);
+    }
     m_forms.Form4->showMessage(reply);
 }
 

@@ -208,6 +208,14 @@ private slots:
         const vorn::Session& s = m_w->session();
         QVERIFY(vorn::fetchScriptChecked(m_w->requests(), s, vorn::win::bytes(name)).exists);
         QVERIFY(!vorn::fetchScriptChecked(m_w->requests(), s, "salao").exists);
+        // The script shown was the one renamed: saving it now stores it under
+        // the new name and does not bring the old one back.
+        QCOMPARE(s.SesScp, vorn::win::bytes(name));
+        QCOMPARE(m_w->f().Form4->loadedScript(), vorn::win::bytes(name));
+        m_w->f().Form4->btGrsClick();
+        QVERIFY(!vorn::fetchScriptChecked(m_w->requests(), s, "salao").exists);
+        QCOMPARE(shown(vorn::fetchScript(m_w->requests(), s, vorn::win::bytes(name))),
+                 m_w->editorText());
     }
 
     void deletingAScript() {

@@ -18,7 +18,8 @@ const std::string& sampleFile() {
         std::vector<std::uint8_t> pixels(static_cast<std::size_t>(side) * side * 4);
         for (std::size_t i = 0; i < pixels.size(); ++i)
             pixels[i] = static_cast<std::uint8_t>((i * 7 + i / 4000) & 0xFF);
-        const std::string p = (std::filesystem::temp_directory_path() / "vorn-bench-rgba.png").string();
+        const std::string p =
+            (std::filesystem::temp_directory_path() / "vorn-bench-rgba.png").string();
         vorn::test::writePng(p, {side, side, PNG_COLOR_TYPE_RGB_ALPHA, 8, pixels});
         return p;
     }();
@@ -47,7 +48,8 @@ void BM_BareLibpngDecode(benchmark::State& state) {
         const auto rowBytes = png_get_rowbytes(png, info);
         std::vector<png_byte> pixels(rowBytes * h);
         std::vector<png_bytep> rows(h);
-        for (png_uint_32 y = 0; y < h; ++y) rows[y] = pixels.data() + y * rowBytes;
+        for (png_uint_32 y = 0; y < h; ++y)
+            rows[y] = pixels.data() + y * rowBytes;
         png_read_image(png, rows.data());
         png_destroy_read_struct(&png, &info, nullptr);
         std::fclose(f);

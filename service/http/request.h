@@ -8,7 +8,7 @@
 namespace pequenia {
 
 // An uploaded file part: the service names stored files by the Arq key, so
-// the part's own file name is kept only for the log.
+// the file name the form carries is kept only for the log.
 struct Upload {
     std::string fileName;
     std::string content;

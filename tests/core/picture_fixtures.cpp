@@ -9,7 +9,7 @@
 
 namespace vorn::test {
 
-void writePng(const std::string& path, const PngSpec& spec) {
+void writePng(const std::string& path, const PngLayout& layout) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) throw std::runtime_error("cannot write " + path);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -20,24 +20,26 @@ void writePng(const std::string& path, const PngSpec& spec) {
         throw std::runtime_error("libpng failed writing " + path);
     }
     png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(spec.width),
-                 static_cast<png_uint_32>(spec.height), spec.bitDepth, spec.colourType,
+    png_set_IHDR(png, info, static_cast<png_uint_32>(layout.width),
+                 static_cast<png_uint_32>(layout.height), layout.bitDepth, layout.colourType,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> palette;
-    for (const auto& c : spec.palette) palette.push_back({c.r, c.g, c.b});
+    for (const auto& c : layout.palette)
+        palette.push_back({c.r, c.g, c.b});
     if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
-    std::vector<png_byte> alpha(spec.paletteAlpha.begin(), spec.paletteAlpha.end());
+    std::vector<png_byte> alpha(layout.paletteAlpha.begin(), layout.paletteAlpha.end());
     png_color_16 key{};
-    key.gray = static_cast<png_uint_16>(spec.greyKeyValue);
+    key.gray = static_cast<png_uint_16>(layout.greyKeyValue);
     if (!alpha.empty())
         png_set_tRNS(png, info, alpha.data(), static_cast<int>(alpha.size()), nullptr);
-    else if (spec.greyKey)
+    else if (layout.greyKey)
         png_set_tRNS(png, info, nullptr, 0, &key);
     png_write_info(png, info);
     const std::size_t rowBytes = png_get_rowbytes(png, info);
     std::vector<png_bytep> rows;
-    std::vector<std::uint8_t> pixels = spec.pixels;
-    for (int y = 0; y < spec.height; ++y) rows.push_back(pixels.data() + y * rowBytes);
+    std::vector<std::uint8_t> pixels = layout.pixels;
+    for (int y = 0; y < layout.height; ++y)
+        rows.push_back(pixels.data() + y * rowBytes);
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
@@ -60,7 +62,8 @@ void writeJpeg(const std::string& path, int width, int height, Rgb colour) {
     jpeg_set_quality(&info, 100, TRUE);
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row;
-    for (int x = 0; x < width; ++x) row.insert(row.end(), {colour.r, colour.g, colour.b});
+    for (int x = 0; x < width; ++x)
+        row.insert(row.end(), {colour.r, colour.g, colour.b});
     while (info.next_scanline < info.image_height) {
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&info, rows, 1);
@@ -70,13 +73,15 @@ void writeJpeg(const std::string& path, int width, int height, Rgb colour) {
     std::fclose(file);
 }
 
-void writeGif(const std::string& path, int width, int height, const std::vector<std::uint8_t>& indices,
-              const std::vector<Rgb>& palette, int transparent) {
+void writeGif(const std::string& path, int width, int height,
+              const std::vector<std::uint8_t>& indices, const std::vector<Rgb>& palette,
+              int transparent) {
     int error = 0;
     GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
     if (!gif) throw std::runtime_error("cannot write " + path);
     std::vector<GifColorType> colours;
-    for (const auto& c : palette) colours.push_back({c.r, c.g, c.b});
+    for (const auto& c : palette)
+        colours.push_back({c.r, c.g, c.b});
     ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
     EGifPutScreenDesc(gif, width, height, 8, 0, map);
     if (transparent >= 0) {
@@ -89,7 +94,8 @@ void writeGif(const std::string& path, int width, int height, const std::vector<
     }
     EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr);
     auto line = indices;
-    for (int y = 0; y < height; ++y) EGifPutLine(gif, line.data() + y * width, width);
+    for (int y = 0; y < height; ++y)
+        EGifPutLine(gif, line.data() + y * width, width);
     EGifCloseFile(gif, &error);
     GifFreeMapObject(map);
 }

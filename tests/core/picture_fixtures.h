@@ -11,13 +11,19 @@ struct Rgb {
 };
 
 // Writers for small pictures made in the tests themselves.
-struct PngSpec {
-    PngSpec(int w, int h, int type, int depth, std::vector<std::uint8_t> px,
-            std::vector<Rgb> pal = {}, std::vector<std::uint8_t> alpha = {}, bool key = false,
-            int keyValue = 0)
-        : width(w), height(h), colourType(type), bitDepth(depth), pixels(std::move(px)),
-          palette(std::move(pal)), paletteAlpha(std::move(alpha)), greyKey(key),
-          greyKeyValue(keyValue) {}
+struct PngLayout {
+    PngLayout(int w, int h, int type, int depth, std::vector<std::uint8_t> px,
+              std::vector<Rgb> pal = {}, std::vector<std::uint8_t> alpha = {}, bool key = false,
+              int keyValue = 0)
+        : width(w)
+        , height(h)
+        , colourType(type)
+        , bitDepth(depth)
+        , pixels(std::move(px))
+        , palette(std::move(pal))
+        , paletteAlpha(std::move(alpha))
+        , greyKey(key)
+        , greyKeyValue(keyValue) {}
     int width = 1;
     int height = 1;
     int colourType = 0; // PNG_COLOR_TYPE_*
@@ -28,12 +34,13 @@ struct PngSpec {
     bool greyKey = false;                   // tRNS for grey: value greyKeyValue is transparent
     int greyKeyValue = 0;
 };
-void writePng(const std::string& path, const PngSpec& spec);
+void writePng(const std::string& path, const PngLayout& layout);
 
 void writeJpeg(const std::string& path, int width, int height, Rgb colour);
 
 // One-frame GIF of indices into palette; transparent < 0 for none.
-void writeGif(const std::string& path, int width, int height, const std::vector<std::uint8_t>& indices,
-              const std::vector<Rgb>& palette, int transparent);
+void writeGif(const std::string& path, int width, int height,
+              const std::vector<std::uint8_t>& indices, const std::vector<Rgb>& palette,
+              int transparent);
 
 } // namespace vorn::test

@@ -23,8 +23,9 @@ QImage whiteBitmap(int w, int h) {
 TEST(LoadPngFile, BlendsPartialAlphaOverWhatTheBitmapHeld) {
     TempDir dir;
     // Opaque red, alpha 128 green, fully transparent blue.
-    test::writePng(dir.path() + "a.png",
-                   {3, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {255, 0, 0, 255, 0, 200, 0, 128, 0, 0, 255, 0}});
+    test::writePng(
+        dir.path() + "a.png",
+        {3, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {255, 0, 0, 255, 0, 200, 0, 128, 0, 0, 255, 0}});
     QImage bitmap = whiteBitmap(3, 1);
     LoadPngFile(dir.path() + "a.png", bitmap);
     ASSERT_EQ(bitmap.size(), QSize(3, 1));
@@ -37,7 +38,8 @@ TEST(LoadPngFile, BlendsPartialAlphaOverWhatTheBitmapHeld) {
 
 TEST(LoadPngFile, TransparentPixelsKeepAColouredBackground) {
     TempDir dir;
-    test::writePng(dir.path() + "a.png", {2, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {9, 9, 9, 0, 9, 9, 9, 255}});
+    test::writePng(dir.path() + "a.png",
+                   {2, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {9, 9, 9, 0, 9, 9, 9, 255}});
     QImage bitmap(2, 1, QImage::Format_RGB32);
     bitmap.fill(qRgb(10, 20, 30));
     LoadPngFile(dir.path() + "a.png", bitmap);
@@ -50,41 +52,67 @@ TEST(LoadPngFile, EveryLayoutComesOutAsTheRightColours) {
     const std::string p = dir.path();
     struct Case {
         const char* name;
-        test::PngSpec spec;
+        test::PngLayout layout;
         std::vector<QRgb> expected; // over a white bitmap
     };
     const QRgb white = qRgb(255, 255, 255);
     const std::vector<Case> cases = {
-        {"rgb8", {2, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 250, 251, 252}}, {qRgb(1, 2, 3), qRgb(250, 251, 252)}},
+        {"rgb8",
+         {2, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 250, 251, 252}},
+         {qRgb(1, 2, 3), qRgb(250, 251, 252)}},
         {"palette with tRNS",
-         {3, 1, PNG_COLOR_TYPE_PALETTE, 8, {0, 1, 2}, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}}, {255, 0}},
+         {3,
+          1,
+          PNG_COLOR_TYPE_PALETTE,
+          8,
+          {0, 1, 2},
+          {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}},
+          {255, 0}},
          {qRgb(255, 0, 0), white, qRgb(0, 0, 255)}},
-        {"palette 2-bit", {4, 1, PNG_COLOR_TYPE_PALETTE, 2, {0b00011011}, {{0, 0, 0}, {80, 80, 80}, {160, 0, 0}, {0, 0, 160}}},
+        {"palette 2-bit",
+         {4,
+          1,
+          PNG_COLOR_TYPE_PALETTE,
+          2,
+          {0b00011011},
+          {{0, 0, 0}, {80, 80, 80}, {160, 0, 0}, {0, 0, 160}}},
          {qRgb(0, 0, 0), qRgb(80, 80, 80), qRgb(160, 0, 0), qRgb(0, 0, 160)}},
         {"grey8", {2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 200}}, {qRgb(0, 0, 0), qRgb(200, 200, 200)}},
-        {"grey1", {8, 1, PNG_COLOR_TYPE_GRAY, 1, {0b10000001}},
-         {white, qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 0), white}},
-        {"grey with key", {2, 1, PNG_COLOR_TYPE_GRAY, 8, {7, 100}, {}, {}, true, 7}, {white, qRgb(100, 100, 100)}},
-        {"grey alpha", {2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {50, 255, 50, 0}}, {qRgb(50, 50, 50), white}},
-        {"rgb16", {1, 1, PNG_COLOR_TYPE_RGB, 16, {0x12, 0x34, 0xAB, 0xCD, 0xFF, 0x00}}, {qRgb(0x12, 0xAB, 0xFF)}},
-        {"rgba16", {1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 16, {0x10, 0, 0x20, 0, 0x30, 0, 0xFF, 0xFF}}, {qRgb(0x10, 0x20, 0x30)}},
+        {"grey1",
+         {8, 1, PNG_COLOR_TYPE_GRAY, 1, {0b10000001}},
+         {white, qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 0),
+          qRgb(0, 0, 0), white}},
+        {"grey with key",
+         {2, 1, PNG_COLOR_TYPE_GRAY, 8, {7, 100}, {}, {}, true, 7},
+         {white, qRgb(100, 100, 100)}},
+        {"grey alpha",
+         {2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {50, 255, 50, 0}},
+         {qRgb(50, 50, 50), white}},
+        {"rgb16",
+         {1, 1, PNG_COLOR_TYPE_RGB, 16, {0x12, 0x34, 0xAB, 0xCD, 0xFF, 0x00}},
+         {qRgb(0x12, 0xAB, 0xFF)}},
+        {"rgba16",
+         {1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 16, {0x10, 0, 0x20, 0, 0x30, 0, 0xFF, 0xFF}},
+         {qRgb(0x10, 0x20, 0x30)}},
     };
     for (const auto& c : cases) {
         const std::string path = p + c.name + std::string(".png");
-        test::writePng(path, c.spec);
-        QImage bitmap = whiteBitmap(c.spec.width, c.spec.height);
+        test::writePng(path, c.layout);
+        QImage bitmap = whiteBitmap(c.layout.width, c.layout.height);
         LoadPngFile(path, bitmap);
-        ASSERT_EQ(bitmap.width(), c.spec.width) << c.name;
-        for (int x = 0; x < c.spec.width; ++x)
-            EXPECT_EQ(bitmap.pixel(x, 0), c.expected[static_cast<std::size_t>(x)]) << c.name << " x=" << x;
+        ASSERT_EQ(bitmap.width(), c.layout.width) << c.name;
+        for (int x = 0; x < c.layout.width; ++x)
+            EXPECT_EQ(bitmap.pixel(x, 0), c.expected[static_cast<std::size_t>(x)])
+                << c.name << " x=" << x;
     }
 }
 
 TEST(LoadPngFile, BrokenFilesThrowAndLeaveTheBitmapAlone) {
     TempDir dir;
     const std::string good = dir.path() + "good.png";
-    test::PngSpec spec{16, 16, PNG_COLOR_TYPE_RGB, 8, std::vector<std::uint8_t>(16 * 16 * 3, 40)};
-    test::writePng(good, spec);
+    test::PngLayout layout{16, 16, PNG_COLOR_TYPE_RGB, 8,
+                           std::vector<std::uint8_t>(16 * 16 * 3, 40)};
+    test::writePng(good, layout);
     const std::string bytes = readFile(good);
     writeFileAtomic(dir.path() + "truncated.png", bytes.substr(0, bytes.size() / 2));
     writeFileAtomic(dir.path() + "garbage.png", "this is not a png at all");
@@ -167,7 +195,8 @@ TEST_F(PictureDispatch, EveryMatchingTestRunsAndCapitalsMatchNone) {
 
 TEST_F(PictureDispatch, BrokenJpegGifAndBmpAreIgnored) {
     for (const char* name : {"bad.jpg", "bad.gif", "bad.bmp", "missing.jpg", "missing.gif"}) {
-        if (std::string(name).rfind("bad", 0) == 0) writeFileAtomic(dir.path() + name, "\xff\xd8garbage");
+        if (std::string(name).rfind("bad", 0) == 0)
+            writeFileAtomic(dir.path() + name, "\xff\xd8garbage");
         QImage picture = marker;
         EXPECT_NO_THROW(LoadPictureFile(session, name, picture)) << name;
         EXPECT_EQ(picture, marker) << name;

@@ -42,11 +42,19 @@ OpenedAdventure OpenAdventure(RequestLayer& layer, Session& session, const std::
 
 std::uint32_t HtmlColorToColor(const std::string& text) {
     constexpr std::uint32_t grey = 0xCECECE;
-    if (text.size() != 6) return grey;
-    for (unsigned char c : text)
+    if (text.empty()) return grey;
+    // Blue, green and red are characters 5-6, 3-4 and 1-2, whatever the
+    // length: a short text gives fewer digits, anything after the sixth
+    // character (a stray blank from the service) is not read.
+    const auto pair = [&](std::size_t at) { return at < text.size() ? text.substr(at, 2) : std::string(); };
+    const std::string bgr = "00" + pair(4) + pair(2) + pair(0);
+    std::uint32_t colour = 0;
+    for (unsigned char c : bgr) {
         if (!std::isxdigit(c)) return grey;
-    const std::string bgr = "00" + text.substr(4, 2) + text.substr(2, 2) + text.substr(0, 2);
-    return static_cast<std::uint32_t>(std::stoul(bgr, nullptr, 16));
+        const std::uint32_t digit = std::isdigit(c) ? c - '0' : (std::tolower(c) - 'a' + 10);
+        colour = colour << 4 | digit; // at most eight digits, so no overflow
+    }
+    return colour;
 }
 
 std::string createAdventure(RequestLayer& layer, const Session& session, const std::string& prefix,

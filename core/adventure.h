@@ -34,8 +34,9 @@ struct OpenedAdventure {
 };
 OpenedAdventure OpenAdventure(RequestLayer& layer, Session& session, const std::string& name);
 
-// "RRGGBB" as a toolkit colour 00BBGGRR; the main window's grey CECECE for
-// an empty or malformed text.
+// "RRGGBB" as a toolkit colour 00BBGGRR, read from characters 5-6, 3-4 and
+// 1-2 as far as the text has them; the main window's grey CECECE for an
+// empty text or one whose digits are not hexadecimal.
 std::uint32_t HtmlColorToColor(const std::string& text);
 
 // The parameters page's values in the order scpPtPrm.php takes them.

@@ -16,7 +16,9 @@
 #include <qrencode.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <utility>
 
 namespace vorn {
 namespace {
@@ -256,7 +258,15 @@ TEST(HtmlColor, ReadsRrggbbIntoTheToolkitOrder) {
     EXPECT_EQ(HtmlColorToColor("0000FF"), 0xFF0000u);
     EXPECT_EQ(HtmlColorToColor(""), 0xCECECEu);
     EXPECT_EQ(HtmlColorToColor("zzzzzz"), 0xCECECEu);
-    EXPECT_EQ(HtmlColorToColor("12345"), 0xCECECEu);
+    // Characters 5-6, 3-4 and 1-2 are read whatever the length: what is
+    // missing counts as nothing, what follows the sixth is not looked at.
+    const std::pair<const char*, std::uint32_t> cases[] = {
+        {"FF8000 ", 0x0080FFu},   {"FF8000AA", 0x0080FFu}, {"FF80", 0x0080FFu},
+        {"12345", 0x053412u},     {"80", 0x000080u},       {"F", 0x00000Fu},
+        {"#FF8000", 0xCECECEu},   {"FF80zz", 0xCECECEu},   {"ff8000", 0x0080FFu},
+        {"FF 000", 0xCECECEu},
+    };
+    for (const auto& [text, colour] : cases) EXPECT_EQ(HtmlColorToColor(text), colour) << text;
 }
 
 } // namespace

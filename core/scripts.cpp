@@ -29,15 +29,18 @@ std::string joinCrLf(const Lines& lines) {
     return text;
 }
 
-bool isBlank(const std::string& line) {
-    return line.find_first_not_of(" \t") == std::string::npos;
-}
+// Blanks, tabs and the other control characters: what a typed line may carry
+// at its ends without meaning anything.
+bool isSpace(unsigned char c) { return c <= ' '; }
 
 std::string trimmed(const std::string& line) {
-    const auto first = line.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return line.substr(first, line.find_last_not_of(' ') - first + 1);
+    std::size_t first = 0, last = line.size();
+    while (first < last && isSpace(static_cast<unsigned char>(line[first]))) ++first;
+    while (last > first && isSpace(static_cast<unsigned char>(line[last - 1]))) --last;
+    return line.substr(first, last - first);
 }
+
+bool isBlank(const std::string& line) { return trimmed(line).empty(); }
 
 } // namespace
 

@@ -40,7 +40,8 @@ std::string renameScript(RequestLayer& layer, const Session& session, const std:
 // vpqLsScp.php: the names in the server's order; empty when refused.
 Lines LoadScriptList(RequestLayer& layer, const Session& session);
 
-// Removes blank lines from the end; the first line always stays.
+// Removes blank lines (nothing but blanks, tabs or other control characters)
+// from the end; the first line always stays.
 Lines trimTrailingBlankLines(Lines lines);
 
 // The three lines a new script starts with.
@@ -62,9 +63,10 @@ struct SavedScript {
 };
 SavedScript SaveScriptToServer(RequestLayer& layer, const Session& session, const Lines& lines);
 
-// Line text after the first blank of the first line that holds keyword,
-// trimmed, at most 100 characters; the whole trimmed line when it has no
-// blank; "" when no line holds it.
+// Text after the first blank of the first line that holds keyword, the line
+// trimmed of blanks and control characters at both ends first; the whole
+// trimmed line when it has no blank; at most 100 characters; "" when no
+// line holds it.
 std::string FindInstructionParams(const Lines& lines, const std::string& keyword);
 
 } // namespace vorn

@@ -192,6 +192,7 @@ TEST(Scripts, TrailingBlankLinesGoButTheFirstLineStays) {
     EXPECT_EQ(trimTrailingBlankLines({"", "", ""}), (Lines{""}));
     EXPECT_EQ(trimTrailingBlankLines({"  "}), (Lines{"  "}));
     EXPECT_EQ(trimTrailingBlankLines({"a", "", "b", " "}), (Lines{"a", "", "b"}));
+    EXPECT_EQ(trimTrailingBlankLines({"a", "\t", " \x0b "}), (Lines{"a"}));
     EXPECT_EQ(newScriptTemplate("abc").front(), "//=== Script: abc ==============================");
 }
 
@@ -203,6 +204,16 @@ TEST(Scripts, FindInstructionParamsTakesTheFirstLineThatHoldsTheKeyword) {
     EXPECT_EQ(FindInstructionParams({"  telpos=   "}, "telpos="), "telpos=");
     EXPECT_EQ(FindInstructionParams({"  msg= x"}, "telpos="), "");
     EXPECT_EQ(FindInstructionParams({"  telpos= " + std::string(150, 'a')}, "telpos=").size(), 100u);
+    // The line is trimmed of tabs and other control characters as well as
+    // blanks, so the name of a screen picture never carries them.
+    const std::pair<std::string, std::string> trimmedCases[] = {
+        {"\ttelpos= fundo.jpg\t", "fundo.jpg"},
+        {"  telpos= fundo.jpg \t ", "fundo.jpg"},
+        {"\t telpos=\x0b", "telpos="},
+        {"telpos=\tfundo.jpg", "telpos=\tfundo.jpg"}, // only a blank separates
+    };
+    for (const auto& [line, params] : trimmedCases)
+        EXPECT_EQ(FindInstructionParams({line}, "telpos="), params) << line;
 }
 
 TEST(Scripts, LocalCopiesNeverReplaceEachOtherNorLeaveTheFolder) {

@@ -123,6 +123,9 @@ std::string keepLocalCopy(const std::string& folder, const std::string& name, co
 }
 
 SavedScript SaveScriptToServer(RequestLayer& layer, const Session& session, const Lines& lines) {
+    // The local copy is named after the script: a name that could not stand
+    // for a file of the folder is refused before the service hears of it.
+    requireSafeFileName(session.SesScp + ".scp");
     SavedScript saved;
     saved.lines = trimTrailingBlankLines(lines);
     layer.light(Light::Request);

@@ -56,7 +56,8 @@ std::string keepLocalCopy(const std::string& folder, const std::string& name, co
 // The save of the editor: trims trailing blank lines, posts the text with
 // the light lime, then keeps the local copy. Returns the trimmed lines (what
 // the editor shows afterwards) and the copy's path. Throws Error when the
-// post fails; then no copy is kept and the light is idle again.
+// post fails; then no copy is kept and the light is idle again. A script
+// name that could not name the copy is refused with Error before posting.
 struct SavedScript {
     Lines lines;
     std::string copyPath;

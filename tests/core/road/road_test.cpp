@@ -230,6 +230,24 @@ TEST(Scripts, LocalCopiesNeverReplaceEachOtherNorLeaveTheFolder) {
     EXPECT_EQ(files, 4);
 }
 
+TEST(Scripts, ASaveWhoseCopyCouldNotBeKeptSendsNothing) {
+    test::ScriptedServer server;
+    server.byDefault(200, "Ok");
+    TempDir dir;
+    Session s = startSession({server.root(), server.root()}, dir.path());
+    s.SesPfx = "vorn";
+    s.DirAdv = dir.path();
+    RequestLayer layer;
+    std::vector<Light> lights;
+    layer.hooks().light = [&](Light l) { lights.push_back(l); };
+    for (const char* name : {"../fora", "a/b", "a\\b", ".."}) {
+        s.SesScp = name;
+        EXPECT_THROW(SaveScriptToServer(layer, s, {"  fim"}), Error) << name;
+    }
+    EXPECT_EQ(server.count(), 0u);
+    EXPECT_TRUE(lights.empty() || lights.back() == Light::Idle);
+}
+
 TEST(Preview, AddressesAndTheQrPayload) {
     Session s = startSession({"http://p/", "http://a/"}, "/tmp/");
     s.SesIdx = "11";

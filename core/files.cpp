@@ -44,8 +44,10 @@ bool makeDirs(const std::string& path) {
     std::string partial;
     for (std::size_t i = 0; i <= path.size(); ++i) {
         if (i == path.size() || path[i] == '/') {
+            // EEXIST is success only when what exists is a folder (another
+            // process may have made it in between); a file of that name is not.
             if (!partial.empty() && !dirExists(partial) && ::mkdir(partial.c_str(), 0755) != 0 &&
-                errno != EEXIST)
+                (errno != EEXIST || !dirExists(partial)))
                 return false;
         }
         if (i < path.size()) partial += path[i];
@@ -123,8 +125,11 @@ void writeFileAtomic(const std::string& path, std::string_view bytes, mode_t mod
 
 void makeDir(const std::string& path) {
     if (dirExists(path)) return;
-    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST)
-        throw Error("Não foi possível criar a pasta " + path + ": " + systemMessage());
+    if (::mkdir(path.c_str(), 0755) == 0) return;
+    const int failure = errno;
+    if (failure == EEXIST && dirExists(path)) return; // made by someone else meanwhile
+    const std::string why = std::strerror(failure == EEXIST ? ENOTDIR : failure);
+    throw Error("Não foi possível criar a pasta " + path + ": " + why);
 }
 
 std::string executableDir() {

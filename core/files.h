@@ -29,7 +29,8 @@ std::string readFile(const std::string& path);
 // Throws Error when the folder cannot be written.
 void writeFileAtomic(const std::string& path, std::string_view bytes, mode_t mode = 0644);
 
-// Creates one folder level when it is missing; throws Error on failure.
+// Creates one folder level when it is missing; throws Error on failure,
+// including when a file, not a folder, has that name.
 void makeDir(const std::string& path);
 
 // The folder of the running executable, ending in "/".

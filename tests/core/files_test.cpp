@@ -34,6 +34,31 @@ TEST(WriteFileAtomic, ReplacesTheWholeFile) {
     EXPECT_EQ(readFile(path), "");
 }
 
+TEST(MakeDir, CreatesOneLevelAndFailsUnlessAFolderIsThereAfterwards) {
+    test::TempDir dir;
+    writeFileAtomic(dir.path() + "arquivo", "not a folder");
+    makeDir(dir.path() + "existente");
+    const struct {
+        std::string path;
+        bool folder; // a folder is there afterwards; otherwise Error
+    } cases[] = {
+        {dir.path() + "nova", true},
+        {dir.path() + "existente", true},
+        {dir.path() + "arquivo", false},        // a file of that name is no folder
+        {dir.path() + "falta/nova", false},     // only one level is made
+        {dir.path() + "arquivo/dentro", false},
+    };
+    for (const auto& c : cases) {
+        if (c.folder) {
+            EXPECT_NO_THROW(makeDir(c.path)) << c.path;
+            EXPECT_TRUE(dirExists(c.path)) << c.path;
+        } else {
+            EXPECT_THROW(makeDir(c.path), Error) << c.path;
+        }
+    }
+    EXPECT_EQ(readFile(dir.path() + "arquivo"), "not a folder");
+}
+
 TEST(DirApp, TheHomeVariableWinsAndIsCreated) {
     test::TempDir dir;
     const std::string home = dir.path() + "nested/home";

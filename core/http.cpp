@@ -5,7 +5,9 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <chrono>
+#include <limits>
 #include <mutex>
 
 namespace vorn {
@@ -29,9 +31,29 @@ Slist makeHeaders(std::initializer_list<const char*> lines) {
     return Slist(list);
 }
 
+// Where a reply body goes, and how much of it may come.
+struct Sink {
+    std::string* body = nullptr;
+    std::size_t limit = 0;
+    bool tooLarge = false;
+};
+
+// Called from inside libcurl's C code, so nothing may be thrown from here: a
+// short count makes curl stop the transfer with a write error instead.
 std::size_t collect(char* data, std::size_t size, std::size_t count, void* target) {
-    static_cast<std::string*>(target)->append(data, size * count);
-    return size * count;
+    auto* sink = static_cast<Sink*>(target);
+    const std::size_t bytes = size * count;
+    if (bytes > sink->limit - sink->body->size()) {
+        sink->tooLarge = true;
+        return 0;
+    }
+    try {
+        sink->body->append(data, bytes);
+    } catch (...) {
+        sink->tooLarge = true;
+        return 0;
+    }
+    return bytes;
 }
 
 void globalInit() {
@@ -98,9 +120,17 @@ Http::Http() : m_handle(std::make_unique<Handle>()) {
     curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, onProgress);
     curl_easy_setopt(c, CURLOPT_XFERINFODATA, &m_handle->silence);
     applyDownloadSettings();
+    setReplyLimit(kDefaultReplyLimit);
 }
 
 Http::~Http() = default;
+
+void Http::setReplyLimit(std::size_t bytes) {
+    m_replyLimit = bytes;
+    constexpr auto most = static_cast<std::size_t>(std::numeric_limits<curl_off_t>::max());
+    curl_easy_setopt(m_handle->curl, CURLOPT_MAXFILESIZE_LARGE,
+                     static_cast<curl_off_t>(std::min(bytes, most)));
+}
 
 void Http::setLimits(long connectMs, long readMs) {
     m_connectMs = connectMs;
@@ -119,16 +149,20 @@ void Http::applyDownloadSettings() {
 std::string Http::perform(const std::string& address) {
     CURL* c = m_handle->curl;
     std::string body;
+    Sink sink{&body, m_replyLimit, false};
     m_handle->error[0] = '\0';
     m_lastStatus = 0;
     m_handle->silence = Silence{m_readMs, -1, -1, std::chrono::steady_clock::now(), false};
     curl_easy_setopt(c, CURLOPT_URL, address.c_str());
-    curl_easy_setopt(c, CURLOPT_WRITEDATA, &body);
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, m_handle->headers.get());
     const CURLcode rc = curl_easy_perform(c);
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &m_lastStatus);
     if (rc != CURLE_OK) {
         std::string detail = m_handle->error[0] ? m_handle->error : curl_easy_strerror(rc);
+        if (sink.tooLarge || rc == CURLE_FILESIZE_EXCEEDED)
+            throw Error("A resposta do servidor passa do tamanho aceito (" +
+                        std::to_string(m_replyLimit) + " bytes)");
         if (rc == CURLE_OPERATION_TIMEDOUT || m_handle->silence.expired)
             throw Error("O servidor não respondeu a tempo (" + detail + ")");
         throw Error("Falha na comunicação com o servidor (" + detail + ")");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,9 @@ class MultipartForm;
 class Http {
 public:
     static constexpr long kDefaultLimitMs = 5000;
+    // The largest reply body taken: far above any picture, sound or program
+    // file of the service, far below what would exhaust memory.
+    static constexpr std::size_t kDefaultReplyLimit = std::size_t{64} << 20;
 
     Http();
     ~Http();
@@ -30,6 +34,11 @@ public:
     long connectLimitMs() const { return m_connectMs; }
     long readLimitMs() const { return m_readMs; }
 
+    // A reply body longer than this fails like any transport failure, both
+    // when its announced length is larger and when more bytes arrive.
+    void setReplyLimit(std::size_t bytes);
+    std::size_t replyLimit() const { return m_replyLimit; }
+
     // The settings before every download: no user name or password, no
     // authentication scheme, the standard limits.
     void applyDownloadSettings();
@@ -45,6 +54,7 @@ private:
     long m_connectMs = kDefaultLimitMs;
     long m_readMs = kDefaultLimitMs;
     long m_lastStatus = 0;
+    std::size_t m_replyLimit = kDefaultReplyLimit;
 };
 
 } // namespace vorn

@@ -136,6 +136,26 @@ TEST(HttpLimits, ASlowButSteadyTransferIsNotCutOff) {
     EXPECT_EQ(reply, "ababab");
 }
 
+TEST(HttpLimits, AReplyLargerThanTheLimitFailsInsteadOfFillingMemory) {
+    constexpr std::size_t limit = 1000;
+    ScriptedServer server;
+    server.on("/fits", 200, std::string(limit, 'a'));
+    server.on("/big", 200, std::string(limit + 1, 'a'));
+    // No length announced: the body simply keeps coming until the close.
+    RawServer unannounced("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + std::string(limit + 1, 'b'),
+                          true);
+    // A length far beyond the limit is refused before the body arrives.
+    RawServer huge("HTTP/1.1 200 OK\r\nContent-Length: 900000000000\r\n\r\nOk", true);
+    RequestLayer layer;
+    layer.http().setReplyLimit(limit);
+    EXPECT_EQ(layer.ServerGet(server.root() + "fits"), std::string(limit, 'a'));
+    for (const std::string& address : {server.root() + "big", unannounced.root() + "x", huge.root() + "x"}) {
+        EXPECT_THROW(layer.http().get(address), Error) << address;
+        EXPECT_EQ(layer.ServerGet(address), "Tente novamente!") << address;
+    }
+    EXPECT_GE(Http::kDefaultReplyLimit, std::size_t{16} << 20); // programs and sounds still fit
+}
+
 TEST(DirectCalls, ThrowTheClientMessageWithoutThePassword) {
     ScriptedServer server;
     server.on("/x", 403, "no");

@@ -1,5 +1,6 @@
 #include "multipart.h"
 
+#include "cp1252.h"
 #include "files.h"
 
 #include <random>
@@ -40,7 +41,10 @@ void MultipartForm::addText(std::string name, std::string text) {
 void MultipartForm::addFile(std::string name, const std::string& path, std::string type) {
     std::string content = readFile(path);
     const auto slash = path.rfind('/');
-    std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+    // Local paths are UTF-8; the name goes on the wire in cp1252 like every
+    // other name the service receives (the Arq key of an upload included).
+    std::string fileName =
+        utf8ToCp1252(slash == std::string::npos ? path : std::string_view(path).substr(slash + 1));
     m_parts.push_back({std::move(name), std::move(fileName), std::move(type), std::move(content),
                        true});
 }

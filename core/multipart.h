@@ -12,7 +12,7 @@ class MultipartForm {
 public:
     void addText(std::string name, std::string text);
     // Reads the file at path now; throws Error when it cannot be read. The
-    // part names only the file, not the folders above it.
+    // part names only the file, not the folders above it, in cp1252.
     void addFile(std::string name, const std::string& path, std::string type);
 
     struct Encoded {

@@ -25,6 +25,26 @@ TEST(Multipart, TextAndFilePartsAreWrittenByteForByte) {
     EXPECT_EQ(e.body, expected);
 }
 
+TEST(Multipart, TheFileNameTravelsInCp1252) {
+    test::TempDir dir;
+    const struct {
+        const char* onDisk; // UTF-8, as local paths are
+        const char* sent;   // cp1252, as every name on the wire
+    } cases[] = {
+        {"foto.png", "foto.png"},
+        {"cora\xc3\xa7\xc3\xa3o.jpg", "cora\xe7\xe3o.jpg"},
+        {"\xe2\x82\xac.gif", "\x80.gif"},
+    };
+    for (const auto& c : cases) {
+        writeFileAtomic(dir.path() + c.onDisk, "x");
+        MultipartForm form;
+        form.addFile("Img", dir.path() + c.onDisk, "image/jpg");
+        const std::string body = form.encode().body;
+        EXPECT_NE(body.find("; filename=\"" + std::string(c.sent) + "\"\r\n"), std::string::npos)
+            << c.sent;
+    }
+}
+
 TEST(Multipart, TheBoundaryNeverOccursInAPart) {
     MultipartForm probe;
     probe.addText("texto", "x");

@@ -120,6 +120,18 @@ TEST_F(Transfers, UploadPostsTheFileAsImgWithTheNameInArq) {
     EXPECT_EQ(lights, (std::vector<Light>{Light::Upload, Light::Idle}));
 }
 
+TEST_F(Transfers, UploadNamesTheFileInCp1252LikeTheArqKey) {
+    test::RawServer raw(okReply("Ok"), true);
+    session.UrlScp = raw.root() + "vornpq/wbetz/";
+    // On disk the name is UTF-8; on the wire both Arq and filename are cp1252.
+    writeFileAtomic(session.DirAdv + "sal\xc3\xa3o \xe2\x82\xac.png", "PNG");
+    EXPECT_EQ(UploadImage(layer, session, "sal\xe3o \x80.png"), "Ok");
+    ASSERT_EQ(raw.requests().size(), 1u);
+    const std::string r = raw.requests().front();
+    EXPECT_NE(r.find("&Arq=sal%E3o%20%80.png "), std::string::npos);
+    EXPECT_NE(r.find("; filename=\"sal\xe3o \x80.png\"\r\n"), std::string::npos);
+}
+
 TEST_F(Transfers, AFailedUploadThrowsAndTheLightDoesNotStayRed) {
     server.on("/vornpq/wbetz/mobPtImg.php", 500, "");
     writeFileAtomic(session.DirAdv + "a.png", "x");

@@ -9,7 +9,13 @@ PageExclusivo::PageExclusivo(QWidget* parent)
     Label65 = label(this, "Label65", QStringLiteral("Seu IDx fixo:"), 10, 14);
     edIdx = field(this, "edIdx", {110, 10, 100, 24});
     edIdx->setEchoMode(QLineEdit::Password);
-    Stw = statusLabel(this, "Stw", {10, 44, 400, 36});
+    Stw = new ClickLabel(QStringLiteral("Status..."), this);
+    Stw->setObjectName(QStringLiteral("Stw"));
+    Stw->setWordWrap(true);
+    Stw->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Stw->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold; font-style: italic;"));
+    Stw->setCursor(Qt::PointingHandCursor);
+    Stw->setGeometry(10, 44, 400, 36);
 
     Rb1 = new QRadioButton(this);
     Rb1->setObjectName(QStringLiteral("Rb1"));

@@ -33,6 +33,7 @@ void TForm2::wireScripts() {
     onSignal(p->Image9, &PictureButton::clicked, this, [this] { Image9Click(); });
     onSignal(p->Image7, &PictureButton::clicked, this, [this] { Image7Click(); });
     onSignal(p->Stc, &ClickLabel::clicked, this, [this] { StcClick(); });
+    onSignal(Exclusivo->Stw, &ClickLabel::clicked, this, [this] { StcClick(); });
     onSignal(p->Edit3, &QLineEdit::returnPressed, this, [this] { Image4Click(); });
 }
 

@@ -9,6 +9,8 @@
 #include "Unit5.h"
 #include "error_report.h"
 #include "files.h"
+#include "form2_pages/page_exclusivo.h"
+#include "form2_pages/page_parametros.h"
 #include "form2_pages/page_scripts.h"
 #include "form4_pages/page_backup.h"
 #include "form4_pages/page_script.h"
@@ -299,9 +301,16 @@ private slots:
         QCOMPARE(f.Form4->Backup->Memo5->toPlainText(), QString());
         QCOMPARE(f.Form4->width(), int(TForm4::kNarrowWidth));
 
-        f.Form4->Pan1->setPageIndex(TForm4::kScript);
-        RoadWindows::click(m_p->Stc);
-        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kBackup));
+        // The status labels of the scripts, the parameters and the special
+        // tools all lead to the server's last message on the backup page.
+        for (ClickLabel* status :
+             {m_p->Stc, f.Form2->Parametros->Stu, f.Form2->Exclusivo->Stw}) {
+            f.Form4->Pan1->setPageIndex(TForm4::kScript);
+            f.Form4->hide();
+            RoadWindows::click(status);
+            QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kBackup));
+            QVERIFY(f.Form4->isVisible());
+        }
 
         f.Form4->Pan1->setPageIndex(TForm4::kBackup);
         RoadWindows::click(m_p->Image3);

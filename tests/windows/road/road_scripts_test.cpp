@@ -164,6 +164,25 @@ private slots:
         QVERIFY(!RoadWindows::items(m_p->Lbx2).contains(name));
     }
 
+    void savingAfterARefusedCreationKeepsTheOpenScript() {
+        const Forms& f = m_w->f();
+        const vorn::Session& s = m_w->session();
+        const vorn::Lines inicio = vorn::fetchScript(m_w->requests(), s, "inicio");
+        QCOMPARE(s.SesScp, std::string("inicio"));
+        // The service knows "torre" although the list no longer shows it.
+        m_p->Lbx2->clear();
+        m_p->Edit3->setText(QStringLiteral("torre"));
+        RoadWindows::click(m_p->Image4);
+        QVERIFY(m_p->Stc->text() != QStringLiteral("Ok") && !m_p->Stc->text().isEmpty());
+        QCOMPARE(s.SesScp, std::string("inicio"));
+
+        // The editor holds the new script's first lines, which are not
+        // "inicio": saving must not put them in its place.
+        RoadWindows::click(f.Form4->Script->btGrs);
+        QCOMPARE(vorn::fetchScript(m_w->requests(), s, "inicio"), inicio);
+        QVERIFY(!vorn::fetchScript(m_w->requests(), s, "torre").empty());
+    }
+
     void aNameThatLeavesTheFolderIsRefused() {
         const vorn::Session& s = m_w->session();
         ErrorReport& report = ErrorReport::instance();

@@ -380,6 +380,7 @@ void TForm1::Image22Click() {
 void TForm1::btWebClick() {
     TForm4* editor = m_forms.Form4;
     editor->resize(TForm4::kNarrowWidth, editor->height());
+    editor->setBackground();
     editor->show();
     editor->Pan1->setPageIndex(TForm4::kNavegador);
     editor->lbTit->setText(QStringLiteral("Páginas oficiais do VORN script "));

@@ -254,13 +254,18 @@ private slots:
         QCOMPARE(main->btLsp->picture().toImage(), main->store().btUp3->pixmap().toImage());
 
         editor->setWorkingWidth(TForm4::kWideWidth);
+        editor->setPalette(QPalette(Qt::red));
         click(main->btLsp);
+        QCOMPARE(editor->palette().color(QPalette::Window), QColor(0xE1, 0xE1, 0xE1));
         QCOMPARE(tools->Abook->activeCaption(), QStringLiteral("Scripts"));
         QVERIFY(editor->isVisible() && forms().Form3->isVisible() && tools->isVisible());
         QCOMPARE(editor->width(), TForm4::kWideWidth);
         QCOMPARE(editor->Pan1->activeCaption(), QStringLiteral("Script"));
 
+        // Every button that shows the editor gives it the tool window grey.
+        editor->setPalette(QPalette(Qt::red));
         click(main->btWeb);
+        QCOMPARE(editor->palette().color(QPalette::Window), QColor(0xE1, 0xE1, 0xE1));
         QCOMPARE(editor->width(), TForm4::kNarrowWidth);
         QCOMPARE(editor->Pan1->activeCaption(), QStringLiteral("Navegador"));
         QCOMPARE(editor->lbTit->text(), QStringLiteral("Páginas oficiais do VORN script "));

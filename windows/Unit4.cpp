@@ -326,10 +326,12 @@ void TForm4::Image19Click() {
 void TForm4::btGrsClick() {
     if (!m_sharedSession || !m_forms.Form1 || m_sharedSession->SesScp.empty()) return;
     Session& session = *m_sharedSession;
-    // A creation the server refused leaves the new script's first lines
-    // here while the session still names the script open before: saving
-    // them would overwrite that script.
-    if (!m_loadedScript.empty() && m_loadedScript != session.SesScp) return;
+    // Only the text of the current script is stored under its name. After a
+    // refused creation the editor holds the new script's first lines, and
+    // after a deletion it is empty, while the session still names another
+    // script: saving then would overwrite that script or bring a deleted one
+    // back empty.
+    if (m_loadedScript != session.SesScp) return;
     const SavedScript saved = SaveScriptToServer(m_forms.Form1->requests(), session, scriptText());
     // The trailing blank lines went; the rest stays as it is shown, with
     // its colours and its undo.

@@ -260,6 +260,10 @@ private slots:
         QCOMPARE(copiesOf(s.DirAdv, QStringLiteral("cozinha")).size(), copies + 1);
         QVERIFY(!RoadWindows::items(m_p->Lbx2).contains(QStringLiteral("cozinha")));
         QVERIFY(!vorn::fetchScriptChecked(m_w->requests(), s, "cozinha").exists);
+        // The session still names the deleted script; saving the emptied
+        // editor must not bring it back.
+        f.Form4->btGrsClick();
+        QVERIFY(!vorn::fetchScriptChecked(m_w->requests(), s, "cozinha").exists);
 
         // A refusal is shown, the list stays, the editor still clears.
         QListWidgetItem* ghost = new QListWidgetItem(QStringLiteral("fantasma"), m_p->Lbx2);

@@ -33,12 +33,14 @@ bool loadGifFile(const std::string& path, QImage& picture) {
     if (!gif || DGifSlurp(gif.get()) != GIF_OK || gif->ImageCount < 1) return false;
 
     const SavedImage& frame = gif->SavedImages[0];
-    const ColorMapObject* map = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
+    const ColorMapObject* map =
+        frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
     const int sw = gif->SWidth, sh = gif->SHeight;
     if (!map || sw <= 0 || sh <= 0 || sw > 16384 || sh > 16384) return false;
 
     // The canvas shows the background colour where the first frame leaves gaps.
     QImage out(sw, sh, QImage::Format_RGB32);
+    if (out.isNull()) return false;
     QRgb background = qRgb(255, 255, 255);
     if (gif->SColorMap && gif->SBackGroundColor < gif->SColorMap->ColorCount) {
         const GifColorType& c = gif->SColorMap->Colors[gif->SBackGroundColor];

@@ -1,7 +1,7 @@
 #include "pictures.h"
 
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
 #include <jpeglib.h>
 #include <memory>
 #include <vector>
@@ -54,7 +54,8 @@ bool decode(std::FILE* file, Decompress& d, QImage& out, std::vector<JSAMPLE>& r
         JSAMPROW rows[1] = {row.data()};
         jpeg_read_scanlines(&d.info, rows, 1);
         auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < w; ++x) dst[x] = qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
+        for (int x = 0; x < w; ++x)
+            dst[x] = qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
     }
     jpeg_finish_decompress(&d.info);
     return true;

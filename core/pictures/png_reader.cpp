@@ -5,6 +5,7 @@
 #include <png.h>
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -33,12 +34,15 @@ void onPngError(png_structp png, png_const_charp message) {
 void onPngWarning(png_structp, png_const_charp) {}
 
 constexpr png_uint_32 kMaxSide = 16384;
+constexpr std::uint64_t kMaxPixels = 64ull * 1024 * 1024;
 
 struct Decoded {
     png_uint_32 width = 0;
     png_uint_32 height = 0;
     std::size_t bytesPerPixel = 0;
-    std::vector<png_byte> pixels;
+    // Not zero-filled: a hostile header claiming a huge picture costs only
+    // the pages the decoder really writes before the data runs out.
+    std::unique_ptr<png_byte[]> pixels;
 };
 
 // Everything between setjmp and a possible longjmp lives in objects created
@@ -74,9 +78,11 @@ bool decode(std::FILE* file, PngRead& read, Decoded& out, std::vector<png_bytep>
     out.height = height;
     out.bytesPerPixel = rowBytes / width;
     if (depth != 8 || (out.bytesPerPixel != 3 && out.bytesPerPixel != 4)) return false;
-    out.pixels.resize(rowBytes * height);
+    if (static_cast<std::uint64_t>(width) * height > kMaxPixels) return false;
+    out.pixels.reset(new png_byte[rowBytes * height]);
     rows.resize(height);
-    for (png_uint_32 y = 0; y < height; ++y) rows[y] = out.pixels.data() + y * rowBytes;
+    for (png_uint_32 y = 0; y < height; ++y)
+        rows[y] = out.pixels.get() + y * rowBytes;
     png_read_image(read.png, rows.data());
     png_read_end(read.png, nullptr);
     return true;
@@ -91,6 +97,7 @@ void compose(const Decoded& img, QImage& bitmap) {
     const int w = static_cast<int>(img.width);
     const int h = static_cast<int>(img.height);
     QImage work(w, h, QImage::Format_RGB32);
+    if (work.isNull()) throw Error("Memória insuficiente para a imagem");
     work.fill(Qt::white);
     if (!bitmap.isNull()) {
         const QImage old = bitmap.convertToFormat(QImage::Format_RGB32);
@@ -102,7 +109,7 @@ void compose(const Decoded& img, QImage& bitmap) {
     }
     const std::size_t bpp = img.bytesPerPixel;
     for (int y = 0; y < h; ++y) {
-        const png_byte* src = img.pixels.data() + static_cast<std::size_t>(y) * w * bpp;
+        const png_byte* src = img.pixels.get() + static_cast<std::size_t>(y) * w * bpp;
         auto* dst = reinterpret_cast<QRgb*>(work.scanLine(y));
         for (int x = 0; x < w; ++x, src += bpp) {
             const int r = src[0], g = src[1], b = src[2];

@@ -16,8 +16,7 @@ struct QrDeleter {
 } // namespace
 
 QImage qrCodeImage(const std::string& text, int side) {
-    std::unique_ptr<QRcode, QrDeleter> code(
-        QRcode_encodeString8bit(text.c_str(), 0, QR_ECLEVEL_M));
+    std::unique_ptr<QRcode, QrDeleter> code(QRcode_encodeString8bit(text.c_str(), 0, QR_ECLEVEL_M));
     if (!code) throw Error("Não foi possível gerar o código QR");
     constexpr int quiet = 4;
     const int modules = code->width + 2 * quiet;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
+#include <zlib.h>
 
 namespace vorn {
 namespace {
@@ -127,6 +128,32 @@ TEST(LoadPngFile, BrokenFilesThrowAndLeaveTheBitmapAlone) {
         const QImage before = bitmap;
         EXPECT_THROW(LoadPngFile(dir.path() + name, bitmap), Error) << name;
         EXPECT_EQ(bitmap, before) << name;
+    }
+}
+
+// A small file whose header claims a picture far too large to be real.
+std::string withClaimedSize(std::string png, std::uint32_t width, std::uint32_t height) {
+    for (int i = 0; i < 4; ++i) {
+        png[16 + i] = static_cast<char>(width >> (24 - 8 * i));
+        png[20 + i] = static_cast<char>(height >> (24 - 8 * i));
+    }
+    const auto crc = crc32(0, reinterpret_cast<const Bytef*>(png.data() + 12), 17);
+    for (int i = 0; i < 4; ++i)
+        png[29 + i] = static_cast<char>(crc >> (24 - 8 * i));
+    return png;
+}
+
+TEST(LoadPngFile, AHeaderClaimingAHugePictureIsRefused) {
+    TempDir dir;
+    test::writePng(dir.path() + "small.png",
+                   {2, 2, PNG_COLOR_TYPE_RGB, 8, std::vector<std::uint8_t>(12, 7)});
+    const std::string small = readFile(dir.path() + "small.png");
+    for (auto [w, h] : {std::pair{16000u, 16000u}, std::pair{100000u, 2u}}) {
+        writeFileAtomic(dir.path() + "huge.png", withClaimedSize(small, w, h));
+        QImage bitmap = whiteBitmap(2, 2);
+        const QImage before = bitmap;
+        EXPECT_THROW(LoadPngFile(dir.path() + "huge.png", bitmap), Error) << w << "x" << h;
+        EXPECT_EQ(bitmap, before);
     }
 }
 

@@ -89,7 +89,11 @@ private slots:
         } else {
             QCOMPARE(shown, status);
         }
-        QCOMPARE(countOf(m_svc->log(), "scpLog") > before, sent);
+        // The service writes its log line after the reply has gone out.
+        if (sent)
+            QTRY_VERIFY(countOf(m_svc->log(), "scpLog") > before);
+        else
+            QCOMPARE(countOf(m_svc->log(), "scpLog"), before);
         // Nothing of the session or the bar changes.
         QVERIFY(m_w->session().SesLogin.empty());
         QVERIFY(m_w->f().Form1->btAdv->isHidden());

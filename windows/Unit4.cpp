@@ -1,6 +1,7 @@
 #include "Unit4.h"
 
 #include "form4_pages/adventure_inputs.h"
+#include "form4_pages/captions.h"
 #include "form4_pages/memo_lines.h"
 #include "form4_pages/page_backup.h"
 #include "form4_pages/page_banners.h"
@@ -23,6 +24,7 @@
 #include "context_help.h"
 #include "error_report.h"
 #include "files.h"
+#include "line_syntax.h"
 #include "preview.h"
 #include "qt_text.h"
 #include "scripts.h"
@@ -52,21 +54,6 @@ QLabel* barCaption(const QString& text, QWidget* parent, const char* name, int x
     return label;
 }
 
-QLabel* panelCaption(const QString& text, QWidget* parent, const char* name) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    font.setBold(true);
-    label->setFont(font);
-    label->adjustSize();
-    return label;
-}
-
-bool isBlank(const std::string& line) {
-    return line.find_first_not_of(' ') == std::string::npos;
-}
-
 // A text as far as saving is concerned: the check's annotations come and go
 // with every check, blank lines lose their blanks in it, and trailing blank
 // lines are never stored.
@@ -74,9 +61,9 @@ std::vector<std::string> comparable(const std::vector<std::string>& lines) {
     std::vector<std::string> kept;
     kept.reserve(lines.size());
     for (const std::string& line : lines) {
-        const auto first = line.find_first_not_of(' ');
-        if (first != std::string::npos && line.compare(first, 4, "//!-") == 0) continue;
-        kept.push_back(isBlank(line) ? std::string() : line);
+        const LineKind kind = classifyLine(line);
+        if (kind == LineKind::Annotation) continue;
+        kept.push_back(kind == LineKind::Empty ? std::string() : line);
     }
     while (!kept.empty() && kept.back().empty())
         kept.pop_back();
@@ -147,13 +134,13 @@ void TForm4::buildPanelButtons() {
     Image14->setObjectName(QStringLiteral("Image14"));
     Image14->resize(20, 14);
     smallLooks(Image14);
-    lbInstrucoes = panelCaption(QStringLiteral("instruções"), this, "lbInstrucoes");
+    lbInstrucoes = form4::boldCaption(QStringLiteral("instruções"), this, "lbInstrucoes");
 
     btRegs = new PictureButton(this);
     btRegs->setObjectName(QStringLiteral("btRegs"));
     btRegs->resize(20, 14);
     smallLooks(btRegs);
-    lbRegistradores = panelCaption(QStringLiteral("registradores"), this, "lbRegistradores");
+    lbRegistradores = form4::boldCaption(QStringLiteral("registradores"), this, "lbRegistradores");
 }
 
 void TForm4::connectHandlers() {

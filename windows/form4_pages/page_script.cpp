@@ -1,17 +1,13 @@
 #include "page_script.h"
 
+#include "captions.h"
+
 namespace vorn::win::form4 {
 namespace {
 
 QLabel* captionLabel(const QString& text, QWidget* parent, const char* name, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    font.setBold(true);
-    label->setFont(font);
+    QLabel* label = boldCaption(text, parent, name);
     label->move(x, y);
-    label->adjustSize();
     return label;
 }
 

@@ -19,7 +19,7 @@ enum class Light {
 
 // What the windows plug into the logic, which knows no widget.
 struct Hooks {
-    std::function<void(Light)> light;               // paint and repaint the light
+    std::function<void(Light)> light;                // paint and repaint the light
     std::function<void()> pump;                      // process pending window messages once
     std::function<bool(std::string_view)> reachable; // may a request to this address be tried
 };
@@ -50,9 +50,24 @@ private:
     Hooks m_hooks;
 };
 
+// The light in one colour for as long as the object lives, idle again
+// however the operation ends.
+class LightScope {
+public:
+    LightScope(const RequestLayer& layer, Light during)
+        : m_layer(layer) {
+        m_layer.light(during);
+    }
+    ~LightScope() { m_layer.light(Light::Idle); }
+    LightScope(const LightScope&) = delete;
+    LightScope& operator=(const LightScope&) = delete;
+
+private:
+    const RequestLayer& m_layer;
+};
+
 // Direct GET of UrlLog + "scpVrs.php". True when the reply is not empty and
 // differs, byte for byte, from the version label. Throws Error on failure.
-bool FetchServerVersion(RequestLayer& layer, const Session& session,
-                        std::string_view versionLabel);
+bool FetchServerVersion(RequestLayer& layer, const Session& session, std::string_view versionLabel);
 
 } // namespace vorn

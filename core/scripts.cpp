@@ -17,7 +17,8 @@ namespace vorn {
 namespace {
 
 std::string scriptCall(const Session& s, const char* script, const std::string& name) {
-    return serverAddress(s.UrlScp, script, s.SesLogin, s.SesSenha, {{"Pfx", s.SesPfx}, {"Scp", name}});
+    return serverAddress(s.UrlScp, script, s.SesLogin, s.SesSenha,
+                         {{"Pfx", s.SesPfx}, {"Scp", name}});
 }
 
 std::string joinCrLf(const Lines& lines) {
@@ -31,16 +32,22 @@ std::string joinCrLf(const Lines& lines) {
 
 // Blanks, tabs and the other control characters: what a typed line may carry
 // at its ends without meaning anything.
-bool isSpace(unsigned char c) { return c <= ' '; }
+bool isSpace(unsigned char c) {
+    return c <= ' ';
+}
 
 std::string trimmed(const std::string& line) {
     std::size_t first = 0, last = line.size();
-    while (first < last && isSpace(static_cast<unsigned char>(line[first]))) ++first;
-    while (last > first && isSpace(static_cast<unsigned char>(line[last - 1]))) --last;
+    while (first < last && isSpace(static_cast<unsigned char>(line[first])))
+        ++first;
+    while (last > first && isSpace(static_cast<unsigned char>(line[last - 1])))
+        --last;
     return line.substr(first, last - first);
 }
 
-bool isBlank(const std::string& line) { return trimmed(line).empty(); }
+bool isBlank(const std::string& line) {
+    return trimmed(line).empty();
+}
 
 } // namespace
 
@@ -91,12 +98,14 @@ Lines LoadScriptList(RequestLayer& layer, const Session& session) {
 }
 
 Lines trimTrailingBlankLines(Lines lines) {
-    while (lines.size() > 1 && isBlank(lines.back())) lines.pop_back();
+    while (lines.size() > 1 && isBlank(lines.back()))
+        lines.pop_back();
     return lines;
 }
 
 Lines newScriptTemplate(const std::string& name) {
-    return {"//=== Script: " + name + " ==============================", "  retscp= " + name, "  fim"};
+    return {"//=== Script: " + name + " ==============================", "  retscp= " + name,
+            "  fim"};
 }
 
 std::string keepLocalCopy(const std::string& folder, const std::string& name, const Lines& lines) {
@@ -128,14 +137,10 @@ SavedScript SaveScriptToServer(RequestLayer& layer, const Session& session, cons
     requireSafeFileName(session.SesScp + ".scp");
     SavedScript saved;
     saved.lines = trimTrailingBlankLines(lines);
-    layer.light(Light::Request);
-    try {
+    {
+        LightScope lit(layer, Light::Request);
         putScript(layer, session, session.SesScp, saved.lines);
-    } catch (...) {
-        layer.light(Light::Idle);
-        throw;
     }
-    layer.light(Light::Idle);
     saved.copyPath = keepLocalCopy(session.DirAdv, session.SesScp, saved.lines);
     return saved;
 }

@@ -10,18 +10,6 @@
 namespace vorn {
 namespace {
 
-// The light goes back to idle however the operation ends.
-class LightScope {
-public:
-    LightScope(RequestLayer& layer, Light during) : m_layer(layer) { m_layer.light(during); }
-    ~LightScope() { m_layer.light(Light::Idle); }
-    LightScope(const LightScope&) = delete;
-    LightScope& operator=(const LightScope&) = delete;
-
-private:
-    RequestLayer& m_layer;
-};
-
 std::string fetch(RequestLayer& layer, const std::string& address) {
     layer.http().applyDownloadSettings();
     layer.pump();
@@ -85,7 +73,8 @@ std::string fetchAdventurePicture(RequestLayer& layer, const Session& session,
     requireSafeFileName(name);
     requireSafeFileName(prefix);
     const std::string path = session.DirApp + localName(prefix) + "/" + localName(name);
-    if (!fileExists(path)) writeFileAtomic(path, fetch(layer, adventureFileAddress(session, prefix, name)));
+    if (!fileExists(path))
+        writeFileAtomic(path, fetch(layer, adventureFileAddress(session, prefix, name)));
     return path;
 }
 

@@ -8,7 +8,6 @@
 #include "Unit6.h"
 #include "adventure.h"
 #include "error_report.h"
-#include "form2_pages/lit_call.h"
 #include "form2_pages/page_arqsom.h"
 #include "form2_pages/page_aventuras.h"
 #include "form2_pages/page_graficos.h"
@@ -158,7 +157,7 @@ void TForm2::btAvnClick() {
         a->Stn->setText(ui(refusal));
         return;
     }
-    form2::LitCall lit(requests());
+    LightScope lit(requests(), Light::Request);
     a->Stn->setText(ui(createAdventure(requests(), session(), prefix, name)));
     Abook->setPageIndex(kAventuras);
     LoadAdventureList({});
@@ -177,7 +176,7 @@ void TForm2::Image1Click() {
     }
     std::string reply;
     {
-        form2::LitCall lit(requests());
+        LightScope lit(requests(), Light::Request);
         reply = saveParameters(requests(), s, readParameters(p));
     }
     if (Reply(reply).ok()) {
@@ -199,7 +198,7 @@ void TForm2::Image5Click() {
         p->Stu->setText(QStringLiteral("Não tem aventura em edição!!!"));
         return;
     }
-    form2::LitCall lit(requests());
+    LightScope lit(requests(), Light::Request);
     p->Stu->setText(ui(saveRegisterTotal(requests(), s, bytes(p->TotReg->text()))));
 }
 

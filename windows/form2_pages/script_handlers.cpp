@@ -8,7 +8,6 @@
 #include "Unit5.h"
 #include "error_report.h"
 #include "files.h"
-#include "form2_pages/lit_call.h"
 #include "form2_pages/page_exclusivo.h"
 #include "form2_pages/page_scripts.h"
 #include "form4_pages/page_backup.h"
@@ -107,7 +106,7 @@ void TForm2::Image4Click() {
     keepLocalCopy(s.DirAdv, name, lines);
     m_forms.Form4->replaceScriptText(name, lines);
 
-    form2::LitCall lit(requests());
+    LightScope lit(requests(), Light::Request);
     const std::string reply = newScript(requests(), s, name);
     if (!Reply(reply).ok()) {
         p->Stc->setText(ui(reply));
@@ -169,7 +168,7 @@ void TForm2::Image9Click() {
     const std::string to = bytes(typed);
     std::string reply;
     {
-        form2::LitCall lit(requests());
+        LightScope lit(requests(), Light::Request);
         reply = renameScript(requests(), session(), from, to);
     }
     p->Stc->setText(ui(reply));

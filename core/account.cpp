@@ -29,9 +29,10 @@ std::string createAccount(RequestLayer& layer, const Session& session, const std
         serverAddress(session.UrlLog, "mobNwUsr.php", login, senha, {{"Email", email}}));
 }
 
-AdventureList LoadAdventureList(RequestLayer& layer, const Session& session, const std::string& tip) {
-    const std::string text = layer.ServerGet(
-        serverAddress(session.UrlScp, "scpList.php", session.SesLogin, session.SesSenha, {{"Tip", tip}}));
+AdventureList LoadAdventureList(RequestLayer& layer, const Session& session,
+                                const std::string& tip) {
+    const std::string text = layer.ServerGet(serverAddress(
+        session.UrlScp, "scpList.php", session.SesLogin, session.SesSenha, {{"Tip", tip}}));
     const Reply reply(text);
     AdventureList list;
     if (!reply.ok()) {
@@ -39,7 +40,8 @@ AdventureList LoadAdventureList(RequestLayer& layer, const Session& session, con
         return list;
     }
     list.ok = true;
-    for (const auto& line : reply.entries()) list.names.push_back(UnderscoreToBlank(line));
+    for (const auto& line : reply.entries())
+        list.names.push_back(UnderscoreToBlank(line));
     return list;
 }
 

@@ -33,7 +33,8 @@ struct AdventureList {
     std::vector<std::string> names;
     std::string refusal;
 };
-AdventureList LoadAdventureList(RequestLayer& layer, const Session& session, const std::string& tip);
+AdventureList LoadAdventureList(RequestLayer& layer, const Session& session,
+                                const std::string& tip);
 
 // The updater's command line: the access token, the folder it downloads
 // from, the word "script" and this program's file name.

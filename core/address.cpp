@@ -78,8 +78,9 @@ bool isLoopbackAddress(std::string_view address) {
     if (host == "localhost" || host == "::1") return true;
     if (host.rfind("127.", 0) != 0) return false;
     // 127.a.b.c with digits only: a name such as 127.example.org is not loopback.
-    return std::all_of(host.begin(), host.end(),
-                       [](char c) { return c == '.' || std::isdigit(static_cast<unsigned char>(c)); });
+    return std::all_of(host.begin(), host.end(), [](char c) {
+        return c == '.' || std::isdigit(static_cast<unsigned char>(c));
+    });
 }
 
 } // namespace vorn

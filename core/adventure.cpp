@@ -13,8 +13,9 @@
 namespace vorn {
 
 OpenedAdventure OpenAdventure(RequestLayer& layer, Session& session, const std::string& name) {
-    const Reply r(layer.ServerGet(serverAddress(session.UrlScp, "scpDados.php", session.SesLogin,
-                                                session.SesSenha, {{"Adv", BlankToUnderscore(name)}})));
+    const Reply r(
+        layer.ServerGet(serverAddress(session.UrlScp, "scpDados.php", session.SesLogin,
+                                      session.SesSenha, {{"Adv", BlankToUnderscore(name)}})));
     OpenedAdventure opened;
     if (!r.ok()) return opened;
     // The prefix names a local folder: refuse one that would lead elsewhere
@@ -33,7 +34,8 @@ OpenedAdventure OpenAdventure(RequestLayer& layer, Session& session, const std::
     d.line19 = r.line(19), d.TipAvn = r.line(20);
 
     session.AdvColor = d.colour;
-    if (!d.ImgPan.empty() && isSafeFileName(d.ImgPan)) DownloadAdventureFile(layer, session, d.ImgPan);
+    if (!d.ImgPan.empty() && isSafeFileName(d.ImgPan))
+        DownloadAdventureFile(layer, session, d.ImgPan);
     session.SesScp = d.firstScript;
     session.AdvLine19 = d.line19;
     opened.ok = true;
@@ -46,7 +48,9 @@ std::uint32_t HtmlColorToColor(const std::string& text) {
     // Blue, green and red are characters 5-6, 3-4 and 1-2, whatever the
     // length: a short text gives fewer digits, anything after the sixth
     // character (a stray blank from the service) is not read.
-    const auto pair = [&](std::size_t at) { return at < text.size() ? text.substr(at, 2) : std::string(); };
+    const auto pair = [&](std::size_t at) {
+        return at < text.size() ? text.substr(at, 2) : std::string();
+    };
     const std::string bgr = "00" + pair(4) + pair(2) + pair(0);
     std::uint32_t colour = 0;
     for (unsigned char c : bgr) {
@@ -59,28 +63,43 @@ std::uint32_t HtmlColorToColor(const std::string& text) {
 
 std::string createAdventure(RequestLayer& layer, const Session& session, const std::string& prefix,
                             const std::string& name) {
-    return layer.http().get(serverAddress(session.UrlScp, "scpNwAdv.php", session.SesLogin,
-                                          session.SesSenha,
-                                          {{"Pfx", prefix}, {"Idx", session.SesIdx},
-                                           {"Nom", BlankToUnderscore(name)}}));
+    return layer.http().get(serverAddress(
+        session.UrlScp, "scpNwAdv.php", session.SesLogin, session.SesSenha,
+        {{"Pfx", prefix}, {"Idx", session.SesIdx}, {"Nom", BlankToUnderscore(name)}}));
 }
 
 std::string saveParameters(RequestLayer& layer, const Session& session,
                            const AdventureParameters& p) {
     const std::string nome = BlankToUnderscore(p.Nome);
     const std::string fonte = BlankToUnderscore(p.Fonte);
-    return layer.http().get(serverAddress(
-        session.UrlScp, "scpPtPrm.php", session.SesLogin, session.SesSenha,
-        {{"Pfx", session.SesPfx}, {"Nome", nome},     {"Scp", p.Scp},       {"Fonte", fonte},
-         {"CorFnd", p.CorFnd},    {"CorTxt", p.CorTxt}, {"CorLnk", p.CorLnk}, {"JWd", p.JWd},
-         {"JHt", p.JHt},          {"TWd", p.TWd},     {"THt", p.THt},       {"TPx", p.TPx},
-         {"TPy", p.TPy},          {"MWd", p.MWd},     {"MHt", p.MHt},       {"MPx", p.MPx},
-         {"MPy", p.MPy},          {"Tip", p.Tip},     {"Pan", p.Pan}}));
+    return layer.http().get(serverAddress(session.UrlScp, "scpPtPrm.php", session.SesLogin,
+                                          session.SesSenha,
+                                          {{"Pfx", session.SesPfx},
+                                           {"Nome", nome},
+                                           {"Scp", p.Scp},
+                                           {"Fonte", fonte},
+                                           {"CorFnd", p.CorFnd},
+                                           {"CorTxt", p.CorTxt},
+                                           {"CorLnk", p.CorLnk},
+                                           {"JWd", p.JWd},
+                                           {"JHt", p.JHt},
+                                           {"TWd", p.TWd},
+                                           {"THt", p.THt},
+                                           {"TPx", p.TPx},
+                                           {"TPy", p.TPy},
+                                           {"MWd", p.MWd},
+                                           {"MHt", p.MHt},
+                                           {"MPx", p.MPx},
+                                           {"MPy", p.MPy},
+                                           {"Tip", p.Tip},
+                                           {"Pan", p.Pan}}));
 }
 
-std::string saveRegisterTotal(RequestLayer& layer, const Session& session, const std::string& total) {
+std::string saveRegisterTotal(RequestLayer& layer, const Session& session,
+                              const std::string& total) {
     return layer.http().get(serverAddress(session.UrlScp, "scpPtReg.php", session.SesLogin,
-                                          session.SesSenha, {{"Pfx", session.SesPfx}, {"Reg", total}}));
+                                          session.SesSenha,
+                                          {{"Pfx", session.SesPfx}, {"Reg", total}}));
 }
 
 std::string checkNewAdventure(const std::string& name, const std::string& prefix) {

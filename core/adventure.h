@@ -12,12 +12,12 @@ struct Session;
 // of a short reply are empty.
 struct AdventureData {
     std::string JanWd, JanHt, TelPx, TelPy, TelWd, TelHt, MsgPx, MsgPy, MsgWd, MsgHt;
-    std::string colour;     // line 12, RRGGBB
-    std::string Edit9;      // text colour
-    std::string Edit10;     // link colour
-    std::string ImgPan;     // panel picture
+    std::string colour; // line 12, RRGGBB
+    std::string Edit9;  // text colour
+    std::string Edit10; // link colour
+    std::string ImgPan; // panel picture
     std::string firstScript;
-    std::string Edit7;      // main font
+    std::string Edit7; // main font
     std::string TotReg;
     std::string line19;
     std::string TipAvn;
@@ -50,7 +50,8 @@ std::string createAdventure(RequestLayer& layer, const Session& session, const s
                             const std::string& name);
 std::string saveParameters(RequestLayer& layer, const Session& session,
                            const AdventureParameters& p);
-std::string saveRegisterTotal(RequestLayer& layer, const Session& session, const std::string& total);
+std::string saveRegisterTotal(RequestLayer& layer, const Session& session,
+                              const std::string& total);
 
 // The local check before creating: empty name, empty prefix, or a prefix
 // outside 3 to 6 characters give the message to show; "" means go ahead.

@@ -45,7 +45,8 @@ char encodeCodePoint(char32_t cp) {
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (unsigned char b : bytes) appendUtf8(out, decodeByte(b));
+    for (unsigned char b : bytes)
+        appendUtf8(out, decodeByte(b));
     return out;
 }
 

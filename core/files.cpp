@@ -16,7 +16,8 @@ namespace {
 
 class Fd {
 public:
-    explicit Fd(int fd) : m_fd(fd) {}
+    explicit Fd(int fd)
+        : m_fd(fd) {}
     ~Fd() {
         if (m_fd >= 0) ::close(m_fd);
     }
@@ -38,7 +39,9 @@ std::string withSlash(std::string dir) {
     return dir;
 }
 
-std::string systemMessage() { return std::strerror(errno); }
+std::string systemMessage() {
+    return std::strerror(errno);
+}
 
 bool makeDirs(const std::string& path) {
     std::string partial;
@@ -69,15 +72,17 @@ void requireSafeFileName(std::string_view name) {
         throw Error("Nome de arquivo inválido: \"" + std::string(name) + "\"");
 }
 
-std::string localName(std::string_view name) { return cp1252ToUtf8(name); }
+std::string localName(std::string_view name) {
+    return cp1252ToUtf8(name);
+}
 
 bool fileExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool dirExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -156,7 +161,8 @@ std::string findDirApp() {
     else
         data = "/tmp/";
     std::string dir = data + "VORNscript/";
-    if (!makeDirs(dir)) throw Error("Não foi possível criar a pasta " + dir + ": " + systemMessage());
+    if (!makeDirs(dir))
+        throw Error("Não foi possível criar a pasta " + dir + ": " + systemMessage());
     return dir;
 }
 

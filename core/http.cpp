@@ -81,7 +81,8 @@ int onProgress(void* data, curl_off_t, curl_off_t down, curl_off_t, curl_off_t u
         silence->lastMove = now;
         return 0;
     }
-    const auto quiet = std::chrono::duration_cast<std::chrono::milliseconds>(now - silence->lastMove);
+    const auto quiet =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now - silence->lastMove);
     if (silence->limitMs > 0 && quiet.count() >= silence->limitMs) {
         silence->expired = true;
         return 1;
@@ -106,13 +107,14 @@ struct Http::Handle {
     Handle& operator=(const Handle&) = delete;
 };
 
-Http::Http() : m_handle(std::make_unique<Handle>()) {
+Http::Http()
+    : m_handle(std::make_unique<Handle>()) {
     CURL* c = m_handle->curl;
     m_handle->headers = makeHeaders({"Accept: text/html, */*", "Expect:"});
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, m_handle->error);
     curl_easy_setopt(c, CURLOPT_USERAGENT, "Mozilla/3.0 (compatible; Indy Library)");
     curl_easy_setopt(c, CURLOPT_COOKIEFILE, ""); // cookies in memory, for this run only
-    curl_easy_setopt(c, CURLOPT_PROXY, "");       // never a proxy, whatever the environment says
+    curl_easy_setopt(c, CURLOPT_PROXY, "");      // never a proxy, whatever the environment says
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, collect);
     curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");

@@ -32,7 +32,8 @@ std::vector<std::string> LoadObjectList(RequestLayer& layer, const Session& s) {
     const Reply r = ask(layer, s, s.UrlScp, "vpqLsObj.php", {{"Pfx", s.SesPfx}});
     std::vector<std::string> names;
     if (r.ok())
-        for (const auto& line : r.entries()) names.push_back(UnderscoreToBlank(line));
+        for (const auto& line : r.entries())
+            names.push_back(UnderscoreToBlank(line));
     return names;
 }
 
@@ -87,7 +88,8 @@ PlayerList LoadPlayerList(RequestLayer& layer, const Session& s) {
     PlayerList list;
     if (!r.ok()) return list;
     list.ok = true;
-    for (const auto& line : r.entries()) list.rows.push_back(splitPlayerLine(line));
+    for (const auto& line : r.entries())
+        list.rows.push_back(splitPlayerLine(line));
     return list;
 }
 

@@ -28,7 +28,8 @@ std::string randomBoundary() {
     static std::mt19937_64 rng{std::random_device{}()};
     static constexpr char kHex[] = "0123456789abcdef";
     std::string b = "----VORNscript";
-    for (int i = 0; i < 24; ++i) b += kHex[rng() & 0xF];
+    for (int i = 0; i < 24; ++i)
+        b += kHex[rng() & 0xF];
     return b;
 }
 
@@ -45,8 +46,8 @@ void MultipartForm::addFile(std::string name, const std::string& path, std::stri
     // other name the service receives (the Arq key of an upload included).
     std::string fileName =
         utf8ToCp1252(slash == std::string::npos ? path : std::string_view(path).substr(slash + 1));
-    m_parts.push_back({std::move(name), std::move(fileName), std::move(type), std::move(content),
-                       true});
+    m_parts.push_back(
+        {std::move(name), std::move(fileName), std::move(type), std::move(content), true});
 }
 
 MultipartForm::Encoded MultipartForm::encode() const {
@@ -60,7 +61,8 @@ MultipartForm::Encoded MultipartForm::encode() const {
     }
     std::string body;
     std::size_t size = 64;
-    for (const auto& part : m_parts) size += part.content.size() + 256;
+    for (const auto& part : m_parts)
+        size += part.content.size() + 256;
     body.reserve(size);
     for (const auto& part : m_parts) {
         body += "--" + boundary + "\r\n";

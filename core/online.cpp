@@ -22,6 +22,8 @@ bool IsOnline() {
     return online;
 }
 
-bool isReachable(std::string_view address) { return isLoopbackAddress(address) || IsOnline(); }
+bool isReachable(std::string_view address) {
+    return isLoopbackAddress(address) || IsOnline();
+}
 
 } // namespace vorn

@@ -6,7 +6,8 @@
 namespace vorn {
 
 std::string previewAddress(const Session& s) {
-    return pageAddress(s.UrlHtm, "exescp.php", {{"Idx", s.SesIdx}, {"Pfx", s.SesPfx}, {"Scp", s.SesScp}});
+    return pageAddress(s.UrlHtm, "exescp.php",
+                       {{"Idx", s.SesIdx}, {"Pfx", s.SesPfx}, {"Scp", s.SesScp}});
 }
 
 std::string browserAddress(const Session& s) {
@@ -14,7 +15,8 @@ std::string browserAddress(const Session& s) {
                        {{"Idx", s.SesIdx}, {"Pfx", s.SesPfx}, {"Scp", s.SesScp}});
 }
 
-std::string scriptQrPayload(const std::string& pfx, const std::string& idx, const std::string& scp) {
+std::string scriptQrPayload(const std::string& pfx, const std::string& idx,
+                            const std::string& scp) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     const std::string text = pfx + "|" + idx + "|" + scp + "|";
     std::string hex;
@@ -27,7 +29,8 @@ std::string scriptQrPayload(const std::string& pfx, const std::string& idx, cons
 }
 
 std::string scriptQrAddress(const Session& s) {
-    return s.UrlSite + "html/quorbel/exescp.php?Chx=" + scriptQrPayload(s.SesPfx, s.SesIdx, s.SesScp);
+    return s.UrlSite +
+           "html/quorbel/exescp.php?Chx=" + scriptQrPayload(s.SesPfx, s.SesIdx, s.SesScp);
 }
 
 std::string adventureQrAddress(const Session& s) {

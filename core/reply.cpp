@@ -4,7 +4,8 @@
 
 namespace vorn {
 
-Reply::Reply(std::string_view text) : m_lines(splitLines(text)) {}
+Reply::Reply(std::string_view text)
+    : m_lines(splitLines(text)) {}
 
 const std::string& Reply::line(std::size_t n) const {
     static const std::string empty;

@@ -5,7 +5,9 @@
 
 namespace vorn {
 
-RequestLayer::RequestLayer() { m_hooks.reachable = isReachable; }
+RequestLayer::RequestLayer() {
+    m_hooks.reachable = isReachable;
+}
 
 void RequestLayer::light(Light colour) const {
     if (m_hooks.light) m_hooks.light(colour);

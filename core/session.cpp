@@ -26,8 +26,12 @@ ServerRoots serverRoots() {
             rootFrom("VORNSCRIPT_ALTERNATE", VORN_ALTERNATE_ROOT)};
 }
 
-std::string wbetzOf(const std::string& root) { return root + "vornpq/wbetz/"; }
-std::string quorbelOf(const std::string& root) { return root + "html/quorbel/"; }
+std::string wbetzOf(const std::string& root) {
+    return root + "vornpq/wbetz/";
+}
+std::string quorbelOf(const std::string& root) {
+    return root + "html/quorbel/";
+}
 
 Session startSession(const ServerRoots& roots, const std::string& dirApp) {
     Session s;

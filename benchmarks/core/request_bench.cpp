@@ -21,8 +21,10 @@ void BM_ServerGet(benchmark::State& state) {
     vorn::RequestLayer layer;
     int lights = 0;
     layer.hooks().light = [&](vorn::Light) { ++lights; };
-    const std::string address = server.root() + "vornpq/wbetz/vpqGtScp.php?Login=a&Senha=b&Pfx=vorn&Scp=sala";
-    for (auto _ : state) benchmark::DoNotOptimize(layer.ServerGet(address));
+    const std::string address =
+        server.root() + "vornpq/wbetz/vpqGtScp.php?Login=a&Senha=b&Pfx=vorn&Scp=sala";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(layer.ServerGet(address));
     benchmark::DoNotOptimize(lights);
 }
 BENCHMARK(BM_ServerGet)->UseRealTime();
@@ -31,7 +33,8 @@ void BM_BareCurlGet(benchmark::State& state) {
     vorn::test::ScriptedServer server;
     server.byDefault(200, kReply);
     CURL* curl = curl_easy_init();
-    const std::string address = server.root() + "vornpq/wbetz/vpqGtScp.php?Login=a&Senha=b&Pfx=vorn&Scp=sala";
+    const std::string address =
+        server.root() + "vornpq/wbetz/vpqGtScp.php?Login=a&Senha=b&Pfx=vorn&Scp=sala";
     std::string body;
     curl_easy_setopt(curl, CURLOPT_URL, address.c_str());
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, discard);

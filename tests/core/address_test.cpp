@@ -37,12 +37,15 @@ TEST(EncodeValue, EscapesOnlyWhatWouldChangeTheAddress) {
         {"50%", "50%25"},
         {"1+1", "1%2B1"},
         {"a?b", "a%3Fb"},
-        {"Ca\xe7" "a", "Ca%E7a"},
+        {"Ca\xe7"
+         "a",
+         "Ca%E7a"},
         {"tab\there", "tab%09here"},
         {"\x7f", "%7F"},
         {"fig.png-(1).scp", "fig.png-(1).scp"},
     };
-    for (const auto& c : cases) EXPECT_EQ(encodeValue(c.in), c.out) << c.in;
+    for (const auto& c : cases)
+        EXPECT_EQ(encodeValue(c.in), c.out) << c.in;
 }
 
 TEST(PageAddress, PutsTheQuestionMarkBeforeTheFirstKeyOnly) {
@@ -68,7 +71,8 @@ TEST(Loopback, KnowsTheLocalHostsAndNothingElse) {
         {"http://pequenia.example/vornpq/", false},
         {"http://example.org/?h=127.0.0.1", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(isLoopbackAddress(c.address), c.loopback) << c.address;
+    for (const auto& c : cases)
+        EXPECT_EQ(isLoopbackAddress(c.address), c.loopback) << c.address;
 }
 
 TEST(Session, StartsOnThePrimaryServerWithNobodyLoggedIn) {

@@ -16,7 +16,7 @@ TEST(Config, WritesNineCrLfLinesReadableByTheOwnerOnly) {
     const std::string path = dir.path() + kConfigFileName;
     writeConfig(path, {"", "", {Place{51, 10}, Place{116, 263}, Place{51, 200}}});
     EXPECT_EQ(readFile(path), "\r\n\r\n51\r\n10\r\n116\r\n263\r\n51\r\n200\r\n...\r\n");
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
@@ -31,7 +31,8 @@ TEST(Config, RoundTripsLoginPasswordAndPlaces) {
     EXPECT_EQ(read->login, "jo\xe3o");
     EXPECT_EQ(read->senha, "s3nh@");
     EXPECT_TRUE(read->error.empty());
-    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(read->place(i), written.places[i]);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(read->place(i), written.places[i]);
 }
 
 TEST(Config, ReadsOnlyTheLinesThatAreThere) {
@@ -69,11 +70,18 @@ TEST(Config, IntegerLinesFollowTheUsualRules) {
     const struct {
         const char* text;
         std::optional<int> value;
-    } cases[] = {{"51", 51},         {"-20", -20},        {"+7", 7},
-                 {"", std::nullopt}, {" 5", std::nullopt}, {"5 ", std::nullopt},
-                 {"+-5", std::nullopt}, {"--5", std::nullopt}, {"99999999999", std::nullopt},
+    } cases[] = {{"51", 51},
+                 {"-20", -20},
+                 {"+7", 7},
+                 {"", std::nullopt},
+                 {" 5", std::nullopt},
+                 {"5 ", std::nullopt},
+                 {"+-5", std::nullopt},
+                 {"--5", std::nullopt},
+                 {"99999999999", std::nullopt},
                  {"...", std::nullopt}};
-    for (const auto& c : cases) EXPECT_EQ(parseInteger(c.text), c.value) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(parseInteger(c.text), c.value) << c.text;
 }
 
 TEST(Config, AFailedWriteLeavesNoTemporaryFileBehind) {
@@ -83,7 +91,8 @@ TEST(Config, AFailedWriteLeavesNoTemporaryFileBehind) {
     std::filesystem::create_directory(path);
     EXPECT_THROW(writeConfig(path, {"a", "b", {}}), Error);
     int entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++entries;
     EXPECT_EQ(entries, 1);
 }
 

@@ -14,13 +14,25 @@ TEST(SafeFileName, AcceptsPlainNamesAndRefusesAnythingThatLeavesTheFolder) {
         const char* name;
         bool safe;
     } cases[] = {
-        {"foto.png", true},     {"sala 1(2).scp", true}, {"Ca\xe7" "a.gif", true},
-        {".oculto", true},      {"", false},             {".", false},
-        {"..", false},          {"../x", false},         {"a/b.png", false},
-        {"a\\b.png", false},    {"/etc/passwd", false},  {"x..png", false},
-        {"linha\nnova", false}, {"tab\t", false},
+        {"foto.png", true},
+        {"sala 1(2).scp", true},
+        {"Ca\xe7"
+         "a.gif",
+         true},
+        {".oculto", true},
+        {"", false},
+        {".", false},
+        {"..", false},
+        {"../x", false},
+        {"a/b.png", false},
+        {"a\\b.png", false},
+        {"/etc/passwd", false},
+        {"x..png", false},
+        {"linha\nnova", false},
+        {"tab\t", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(isSafeFileName(c.name), c.safe) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(isSafeFileName(c.name), c.safe) << c.name;
     EXPECT_THROW(requireSafeFileName("../x"), Error);
 }
 
@@ -44,8 +56,8 @@ TEST(MakeDir, CreatesOneLevelAndFailsUnlessAFolderIsThereAfterwards) {
     } cases[] = {
         {dir.path() + "nova", true},
         {dir.path() + "existente", true},
-        {dir.path() + "arquivo", false},        // a file of that name is no folder
-        {dir.path() + "falta/nova", false},     // only one level is made
+        {dir.path() + "arquivo", false},    // a file of that name is no folder
+        {dir.path() + "falta/nova", false}, // only one level is made
         {dir.path() + "arquivo/dentro", false},
     };
     for (const auto& c : cases) {

@@ -18,8 +18,9 @@ TEST(Multipart, TextAndFilePartsAreWrittenByteForByte) {
     const std::string& b = e.boundary;
     EXPECT_EQ(e.contentType, "multipart/form-data; boundary=" + b);
     const std::string expected =
-        "--" + b + "\r\nContent-Disposition: form-data; name=\"texto\"\r\n\r\nlinha 1\r\nlinha 2\r\n" +
-        "--" + b + "\r\nContent-Disposition: form-data; name=\"Img\"; filename=\"som.mp3\"\r\n" +
+        "--" + b +
+        "\r\nContent-Disposition: form-data; name=\"texto\"\r\n\r\nlinha 1\r\nlinha 2\r\n" + "--" +
+        b + "\r\nContent-Disposition: form-data; name=\"Img\"; filename=\"som.mp3\"\r\n" +
         "Content-Type: image/jpg\r\nContent-Transfer-Encoding: binary\r\n\r\n" +
         std::string("ID3\0\r\n\xff", 7) + "\r\n--" + b + "--\r\n";
     EXPECT_EQ(e.body, expected);

@@ -50,9 +50,8 @@ TEST(ServerGet, AnyFailureBecomesTryAgainAndTheLightGoesIdle) {
     RawServer truncated("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nOk\r\nshort", true);
     RawServer garbage("not http at all\r\n\r\n", true);
     const std::string refused = "http://127.0.0.1:1/x"; // nothing listens on port 1
-    for (const std::string& address :
-         {server.root() + "err", server.root() + "missing", truncated.root() + "x",
-          garbage.root() + "x", refused}) {
+    for (const std::string& address : {server.root() + "err", server.root() + "missing",
+                                       truncated.root() + "x", garbage.root() + "x", refused}) {
         RequestLayer layer;
         Watch watch;
         watch.attach(layer);
@@ -127,7 +126,8 @@ TEST(HttpLimits, ASlowButSteadyTransferIsNotCutOff) {
     });
     const int port = slow.bind_to_any_port("127.0.0.1");
     std::thread thread([&] { slow.listen_after_bind(); });
-    while (!slow.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    while (!slow.is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     RequestLayer layer;
     layer.http().setLimits(1000, 1000);
     const std::string reply = layer.ServerGet("http://127.0.0.1:" + std::to_string(port) + "/slow");
@@ -142,14 +142,15 @@ TEST(HttpLimits, AReplyLargerThanTheLimitFailsInsteadOfFillingMemory) {
     server.on("/fits", 200, std::string(limit, 'a'));
     server.on("/big", 200, std::string(limit + 1, 'a'));
     // No length announced: the body simply keeps coming until the close.
-    RawServer unannounced("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + std::string(limit + 1, 'b'),
-                          true);
+    RawServer unannounced(
+        "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + std::string(limit + 1, 'b'), true);
     // A length far beyond the limit is refused before the body arrives.
     RawServer huge("HTTP/1.1 200 OK\r\nContent-Length: 900000000000\r\n\r\nOk", true);
     RequestLayer layer;
     layer.http().setReplyLimit(limit);
     EXPECT_EQ(layer.ServerGet(server.root() + "fits"), std::string(limit, 'a'));
-    for (const std::string& address : {server.root() + "big", unannounced.root() + "x", huge.root() + "x"}) {
+    for (const std::string& address :
+         {server.root() + "big", unannounced.root() + "x", huge.root() + "x"}) {
         EXPECT_THROW(layer.http().get(address), Error) << address;
         EXPECT_EQ(layer.ServerGet(address), "Tente novamente!") << address;
     }
@@ -175,10 +176,8 @@ TEST(FetchServerVersion, AnswersTrueOnlyForADifferentNonEmptyText) {
         const char* reply;
         bool newer;
     } cases[] = {
-        {"0.2c", false},
-        {"", false},
-        {"0.2d", true},
-        {"0.2c\r\n", true}, // the line break makes it differ, byte for byte
+        {"0.2c", false}, {"", false},
+        {"0.2d", true},  {"0.2c\r\n", true}, // the line break makes it differ, byte for byte
         {"0.2C", true},
     };
     for (const auto& c : cases) {

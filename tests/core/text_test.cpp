@@ -24,7 +24,8 @@ TEST(SplitLines, EveryLineEndSplitsAndAFinalBreakAddsNothing) {
         {"\n", {""}},
         {"a\r\r\n", {"a", ""}},
     };
-    for (const auto& c : cases) EXPECT_EQ(splitLines(c.text), c.lines) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(splitLines(c.text), c.lines) << c.text;
 }
 
 TEST(Reply, OnlyAnExactOkFirstLineIsSuccess) {

@@ -75,7 +75,8 @@ TEST_F(Transfers, Cp1252NamesBecomeUtf8FileNamesOnDisk) {
     EXPECT_TRUE(DownloadAdventureFile(layer, session, "sal\xe3o.png"));
     EXPECT_EQ(readFile(session.DirAdv + "salão.png"), "PNG");
     EXPECT_EQ(server.requests().front().target, "/html/quorbel/vorn/vorn-sal%E3o.png");
-    EXPECT_FALSE(DownloadAdventureFile(layer, session, "sal\xe3o.png")); // found under its local name
+    EXPECT_FALSE(
+        DownloadAdventureFile(layer, session, "sal\xe3o.png")); // found under its local name
 }
 
 TEST_F(Transfers, ProgramFilesLandInTheProgramFolder) {
@@ -112,10 +113,12 @@ TEST_F(Transfers, UploadPostsTheFileAsImgWithTheNameInArq) {
     ASSERT_EQ(raw.requests().size(), 1u);
     const std::string r = raw.requests().front();
     EXPECT_EQ(r.rfind("POST /vornpq/wbetz/mobPtImg.php?Login=demo&Senha=pw&Pfx=vorn&Arq=som.mp3 "
-                      "HTTP/1.1\r\n", 0), 0u);
+                      "HTTP/1.1\r\n",
+                      0),
+              0u);
     EXPECT_NE(r.find("Content-Type: multipart/form-data; boundary="), std::string::npos);
     EXPECT_NE(r.find("name=\"Img\"; filename=\"som.mp3\"\r\nContent-Type: image/jpg\r\n"
-                          "Content-Transfer-Encoding: binary\r\n\r\nID3data\r\n"),
+                     "Content-Transfer-Encoding: binary\r\n\r\nID3data\r\n"),
               std::string::npos);
     EXPECT_EQ(lights, (std::vector<Light>{Light::Upload, Light::Idle}));
 }
@@ -150,7 +153,9 @@ TEST_F(Transfers, SharedFilesAreCopiedThenUploaded) {
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0].rfind("GET /vornpq/arqs/chave.png ", 0), 0u);
     EXPECT_EQ(requests[1].rfind("POST /vornpq/wbetz/mobPtImg.php?Login=demo&Senha=pw&Pfx=vorn"
-                                "&Arq=chave.png ", 0), 0u);
+                                "&Arq=chave.png ",
+                                0),
+              0u);
     EXPECT_NE(requests[1].find("filename=\"chave.png\"\r\nContent-Type: image/jpg\r\n"
                                "Content-Transfer-Encoding: binary\r\n\r\nKEY\r\n"),
               std::string::npos);

@@ -18,7 +18,9 @@ std::string Recorded::header(const std::string& name) const {
 }
 
 ScriptedServer::ScriptedServer() {
-    auto handler = [this](const httplib::Request& req, httplib::Response& res) { handle(req, res); };
+    auto handler = [this](const httplib::Request& req, httplib::Response& res) {
+        handle(req, res);
+    };
     m_server.Get(".*", handler);
     m_server.Post(".*", handler);
     // Without it every reply waits for a delayed ACK between head and body.
@@ -27,7 +29,8 @@ ScriptedServer::ScriptedServer() {
     if (m_port <= 0) throw std::runtime_error("test server could not bind");
     m_thread = std::thread([this] { m_server.listen_after_bind(); });
     // stop() before the loop runs would be lost and the join would hang.
-    while (!m_server.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    while (!m_server.is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 ScriptedServer::~ScriptedServer() {
@@ -68,7 +71,9 @@ void ScriptedServer::handle(const httplib::Request& req, httplib::Response& res)
     res.set_content(answer.body, "text/plain");
 }
 
-RawServer::RawServer(std::string raw, bool closeAfter) : m_raw(std::move(raw)), m_close(closeAfter) {
+RawServer::RawServer(std::string raw, bool closeAfter)
+    : m_raw(std::move(raw))
+    , m_close(closeAfter) {
     m_listen = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
@@ -76,7 +81,8 @@ RawServer::RawServer(std::string raw, bool closeAfter) : m_raw(std::move(raw)), 
     socklen_t len = sizeof addr;
     if (m_listen < 0 || ::bind(m_listen, reinterpret_cast<sockaddr*>(&addr), len) != 0 ||
         ::listen(m_listen, 16) != 0 ||
-        ::getsockname(m_listen, reinterpret_cast<sockaddr*>(&addr), &len) != 0 || ::pipe(m_wake) != 0)
+        ::getsockname(m_listen, reinterpret_cast<sockaddr*>(&addr), &len) != 0 ||
+        ::pipe(m_wake) != 0)
         throw std::runtime_error("raw test server could not listen");
     m_port = ntohs(addr.sin_port);
     m_thread = std::thread([this] { run(); });
@@ -86,13 +92,16 @@ RawServer::~RawServer() {
     const char stop = 'x';
     [[maybe_unused]] auto n = ::write(m_wake[1], &stop, 1);
     m_thread.join();
-    for (int fd : m_open) ::close(fd);
+    for (int fd : m_open)
+        ::close(fd);
     ::close(m_listen);
     ::close(m_wake[0]);
     ::close(m_wake[1]);
 }
 
-std::string RawServer::root() const { return "http://127.0.0.1:" + std::to_string(m_port) + "/"; }
+std::string RawServer::root() const {
+    return "http://127.0.0.1:" + std::to_string(m_port) + "/";
+}
 
 int RawServer::accepted() const {
     std::lock_guard lock(m_mutex);
@@ -115,7 +124,8 @@ std::string readRequest(int fd) {
         const auto headEnd = request.find("\r\n\r\n");
         if (want == std::string::npos && headEnd != std::string::npos) {
             std::string head = request.substr(0, headEnd);
-            for (auto& c : head) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            for (auto& c : head)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             const auto at = head.find("content-length:");
             want = headEnd + 4 + (at == std::string::npos ? 0 : std::stoul(head.substr(at + 15)));
         }
@@ -146,7 +156,8 @@ void RawServer::run() {
             std::lock_guard lock(m_mutex);
             m_requests.push_back(request);
         }
-        if (!m_raw.empty()) [[maybe_unused]] auto n = ::write(fd, m_raw.data(), m_raw.size());
+        if (!m_raw.empty()) [[maybe_unused]]
+            auto n = ::write(fd, m_raw.data(), m_raw.size());
         if (m_close)
             ::close(fd);
         else

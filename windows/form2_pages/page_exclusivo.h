@@ -20,7 +20,7 @@ public:
 
     QLabel* Label65;
     QLineEdit* edIdx; // the fixed index, masked
-    ClickLabel* Stw; // a click opens the editor's backup page
+    ClickLabel* Stw;  // a click opens the editor's backup page
 
     QRadioButton* Rb1; // alternate server, hidden at start
     QRadioButton* Rb2; // primary server

@@ -38,7 +38,9 @@ protected:
         delete service;
         service = nullptr;
     }
-    void SetUp() override { session = startSession({service->root(), service->root()}, home.path()); }
+    void SetUp() override {
+        session = startSession({service->root(), service->root()}, home.path());
+    }
 
     void logInAndOpen() {
         ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
@@ -137,8 +139,9 @@ TEST_F(Road, ParametersAndRegisterTotalAreStored) {
     const auto opened = OpenAdventure(layer, session, "Castelo de Vorn");
     const auto& d = opened.data;
     AdventureParameters p{"Castelo de Vorn", d.firstScript, "Georgia Bold", "102030", d.Edit9,
-                          d.Edit10, d.JanWd, d.JanHt, d.TelWd, d.TelHt, d.TelPx, d.TelPy,
-                          d.MsgWd, d.MsgHt, d.MsgPx, d.MsgPy, "P", d.ImgPan};
+                          d.Edit10,          d.JanWd,       d.JanHt,        d.TelWd,  d.TelHt,
+                          d.TelPx,           d.TelPy,       d.MsgWd,        d.MsgHt,  d.MsgPx,
+                          d.MsgPy,           "P",           d.ImgPan};
     EXPECT_EQ(saveParameters(layer, session, p), "Ok");
     saveRegisterTotal(layer, session, "250");
     const auto again = OpenAdventure(layer, session, "Castelo de Vorn");
@@ -167,7 +170,8 @@ TEST_F(Road, MediaObjectsAndPlayersOfTheDemo) {
     logInAndOpen();
     const auto images = LoadFileList(layer, session, FileKind::Image);
     EXPECT_FALSE(images.empty());
-    for (const auto& name : images) EXPECT_EQ(name.find("vorn-"), std::string::npos) << name;
+    for (const auto& name : images)
+        EXPECT_EQ(name.find("vorn-"), std::string::npos) << name;
     const auto objects = LoadObjectList(layer, session);
     ASSERT_FALSE(objects.empty());
     EXPECT_TRUE(LoadObjectDetail(layer, session, objects.front()).ok);
@@ -175,8 +179,8 @@ TEST_F(Road, MediaObjectsAndPlayersOfTheDemo) {
 }
 
 TEST(Loaders, FileNamesLoseTheServerPrefixAndKeepTheirKind) {
-    const Lines lines = {"12-capa.png", "13-som.mp3", "fundo.jpg", "vorn-FOTO.PNG", "vorn-a-b.gif",
-                         "x-musica.ogg", "vorn-mapa.bmp"};
+    const Lines lines = {"12-capa.png",  "13-som.mp3",   "fundo.jpg",    "vorn-FOTO.PNG",
+                         "vorn-a-b.gif", "x-musica.ogg", "vorn-mapa.bmp"};
     EXPECT_EQ(filesOfKind(lines, FileKind::Image), (Lines{"capa.png", "fundo.jpg", "a-b.gif"}));
     EXPECT_EQ(filesOfKind(lines, FileKind::Sound), (Lines{"som.mp3", "musica.ogg"}));
 }
@@ -203,7 +207,8 @@ TEST(Scripts, FindInstructionParamsTakesTheFirstLineThatHoldsTheKeyword) {
     EXPECT_EQ(FindInstructionParams({"x", "  telpos= sala.png"}, "telpos="), "sala.png");
     EXPECT_EQ(FindInstructionParams({"  telpos=   "}, "telpos="), "telpos=");
     EXPECT_EQ(FindInstructionParams({"  msg= x"}, "telpos="), "");
-    EXPECT_EQ(FindInstructionParams({"  telpos= " + std::string(150, 'a')}, "telpos=").size(), 100u);
+    EXPECT_EQ(FindInstructionParams({"  telpos= " + std::string(150, 'a')}, "telpos=").size(),
+              100u);
     // The line is trimmed of tabs and other control characters as well as
     // blanks, so the name of a screen picture never carries them.
     const std::pair<std::string, std::string> trimmedCases[] = {
@@ -224,9 +229,11 @@ TEST(Scripts, LocalCopiesNeverReplaceEachOtherNorLeaveTheFolder) {
     EXPECT_EQ(readFile(dir.path() + "S.scp"), "1\r\n");
     EXPECT_EQ(readFile(dir.path() + "S(2).scp"), "3\r\n");
     EXPECT_EQ(keepLocalCopy(dir.path(), "cora\xe7\xe3o", {"x"}), dir.path() + "coração.scp");
-    for (const char* name : {"../fora", "a/b", ".."}) EXPECT_THROW(keepLocalCopy(dir.path(), name, {"x"}), Error);
+    for (const char* name : {"../fora", "a/b", ".."})
+        EXPECT_THROW(keepLocalCopy(dir.path(), name, {"x"}), Error);
     int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++files;
     EXPECT_EQ(files, 4);
 }
 
@@ -290,12 +297,13 @@ TEST(HtmlColor, ReadsRrggbbIntoTheToolkitOrder) {
     // Characters 5-6, 3-4 and 1-2 are read whatever the length: what is
     // missing counts as nothing, what follows the sixth is not looked at.
     const std::pair<const char*, std::uint32_t> cases[] = {
-        {"FF8000 ", 0x0080FFu},   {"FF8000AA", 0x0080FFu}, {"FF80", 0x0080FFu},
-        {"12345", 0x053412u},     {"80", 0x000080u},       {"F", 0x00000Fu},
-        {"#FF8000", 0xCECECEu},   {"FF80zz", 0xCECECEu},   {"ff8000", 0x0080FFu},
+        {"FF8000 ", 0x0080FFu}, {"FF8000AA", 0x0080FFu}, {"FF80", 0x0080FFu},
+        {"12345", 0x053412u},   {"80", 0x000080u},       {"F", 0x00000Fu},
+        {"#FF8000", 0xCECECEu}, {"FF80zz", 0xCECECEu},   {"ff8000", 0x0080FFu},
         {"FF 000", 0xCECECEu},
     };
-    for (const auto& [text, colour] : cases) EXPECT_EQ(HtmlColorToColor(text), colour) << text;
+    for (const auto& [text, colour] : cases)
+        EXPECT_EQ(HtmlColorToColor(text), colour) << text;
 }
 
 } // namespace

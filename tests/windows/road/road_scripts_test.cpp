@@ -326,8 +326,7 @@ private slots:
 
         // The status labels of the scripts, the parameters and the special
         // tools all lead to the server's last message on the backup page.
-        for (ClickLabel* status :
-             {m_p->Stc, f.Form2->Parametros->Stu, f.Form2->Exclusivo->Stw}) {
+        for (ClickLabel* status : {m_p->Stc, f.Form2->Parametros->Stu, f.Form2->Exclusivo->Stw}) {
             f.Form4->Pan1->setPageIndex(TForm4::kScript);
             f.Form4->hide();
             RoadWindows::click(status);

@@ -14,12 +14,6 @@ Reply ask(RequestLayer& layer, const Session& s, const std::string& base, const 
     return Reply(layer.ServerGet(serverAddress(base, script, s.SesLogin, s.SesSenha, keys)));
 }
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 } // namespace
 
 std::vector<std::string> LoadSoundLibrary(RequestLayer& layer, const Session& s,
@@ -60,13 +54,14 @@ std::vector<std::string> LoadFileList(RequestLayer& layer, const Session& s, Fil
 }
 
 ObjectDetail LoadObjectDetail(RequestLayer& layer, const Session& s, const std::string& name) {
-    const Reply r = ask(layer, s, s.UrlScp, "scpGtObj.php",
-                        {{"Pfx", s.SesPfx}, {"Idx", s.SesIdx}, {"Nome", trimmed(name)}});
+    const Reply r =
+        ask(layer, s, s.UrlScp, "scpGtObj.php",
+            {{"Pfx", s.SesPfx}, {"Idx", s.SesIdx}, {"Nome", BlankToUnderscore(trimSpaces(name))}});
     ObjectDetail detail;
     if (!r.ok()) return detail;
     detail.ok = true;
-    detail.first = {trimmed(r.line(1)), trimmed(r.line(2)), trimmed(r.line(3))};
-    detail.second = {trimmed(r.line(4)), trimmed(r.line(5)), trimmed(r.line(6))};
+    detail.first = {trimSpaces(r.line(1)), trimSpaces(r.line(2)), trimSpaces(r.line(3))};
+    detail.second = {trimSpaces(r.line(4)), trimSpaces(r.line(5)), trimSpaces(r.line(6))};
     return detail;
 }
 

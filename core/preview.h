@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace vorn {
@@ -18,5 +19,14 @@ std::string scriptQrPayload(const std::string& pfx, const std::string& idx, cons
 // adventure's start page.
 std::string scriptQrAddress(const Session& session);
 std::string adventureQrAddress(const Session& session);
+
+// The script a page of the game names in its address, for the editor to
+// follow the preview: the "Scp=" value up to the next "&", percent-decoded
+// to cp1252 and trimmed of blanks; the reserved "xvlt" stands for
+// returnScript. Nothing when the address lies outside the published
+// adventures ("html/quorbel/"), names no script, or names one that could
+// not be a script's name (empty, a path, control characters).
+std::optional<std::string> followedScript(const std::string& address,
+                                          const std::string& returnScript);
 
 } // namespace vorn

@@ -10,6 +10,9 @@ namespace vorn {
 std::string BlankToUnderscore(std::string_view text);
 std::string UnderscoreToBlank(std::string_view text);
 
+// Without leading and trailing blanks (only " ": other bytes are content).
+std::string trimSpaces(std::string_view text);
+
 // Splits at CR LF, LF or CR. A final line break makes no extra empty line,
 // and an empty text has no lines at all.
 std::vector<std::string> splitLines(std::string_view text);

@@ -29,6 +29,11 @@ std::string createAccount(RequestLayer& layer, const Session& session, const std
         serverAddress(session.UrlLog, "mobNwUsr.php", login, senha, {{"Email", email}}));
 }
 
+std::string storeFixedIndex(RequestLayer& layer, const Session& session, const std::string& idx) {
+    return layer.http().get(serverAddress(session.UrlLog, "scpNaIdx.php", session.SesLogin,
+                                          session.SesSenha, {{"Idx", idx}}));
+}
+
 AdventureList LoadAdventureList(RequestLayer& layer, const Session& session,
                                 const std::string& tip) {
     const std::string text = layer.ServerGet(serverAddress(

@@ -25,6 +25,11 @@ LoginOutcome logIn(RequestLayer& layer, Session& session, const std::string& log
 std::string createAccount(RequestLayer& layer, const Session& session, const std::string& login,
                           const std::string& senha, const std::string& email);
 
+// Stores the user's fixed index (scpNaIdx.php, a direct call) and returns
+// the service's reply whole. The session keeps the index it got at login.
+// Throws Error on a transport failure.
+std::string storeFixedIndex(RequestLayer& layer, const Session& session, const std::string& idx);
+
 // The adventures the user may see for the type filter ("" all, "E" editable,
 // "M" mobile), blanks restored. ok is false when the server refused; then
 // refusal holds the whole reply text.

@@ -41,11 +41,14 @@ TForm2::TForm2(const PictureStore& store, QWidget* parent)
     onSignal(Inicio, &form2::PageInicio::clicked, this, [this] { LogoClick(); });
 
     // The pages' picture buttons borrow the main window's looks: the tall
-    // round ones and the small ones.
+    // round ones, the special tools' ones and the small ones.
     for (PictureButton* button : Abook->findChildren<PictureButton*>()) {
         if (button->height() == 38)
             button->setLooks(PictureStore::picture(store.btUp2),
                              PictureStore::picture(store.btDw2));
+        else if (button->height() == 21)
+            button->setLooks(PictureStore::picture(store.btUp1),
+                             PictureStore::picture(store.btDw1));
         else
             smallLooks(button);
     }
@@ -63,6 +66,8 @@ void TForm2::attach(const Forms& forms) {
     wireDefault();
     wireAdventures();
     wireScripts();
+    wireSpecial();
+    wireMedia();
 }
 
 Session& TForm2::session() {

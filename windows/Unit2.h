@@ -106,6 +106,20 @@ public:
     void Image7Click();
     void StcClick();
 
+    // Page Exclusivo: the fixed index, the preview's place and the entries
+    // of the larger tools.
+    void Image17Click();
+    void Image27Click();
+    void Image19Click();
+    void Image11Click();
+    void btCnvClick();
+    void Image21Click();
+    void Image22Click();
+    void Image25Click();
+    void Image29Click();
+    void Image16Click();
+    void Image28Click();
+
 protected:
     void layoutPages() override;
 
@@ -113,6 +127,14 @@ private:
     void wireDefault();
     void wireAdventures();
     void wireScripts();
+    void wireSpecial();
+    void wireMedia();
+    // The tools that work on the adventure in edit refuse without one;
+    // true when there is one.
+    bool adventureInEdit();
+    // Widens the editor to its narrow working width and shows page n in
+    // front.
+    void openEditorTool(int page);
     void postLoginSetUp();
     void showPreviewWhenOn();
     void showEditorPage(int page);

@@ -3,12 +3,23 @@
 #include "page_parts.h"
 
 namespace vorn::win::form2 {
+namespace {
+
+constexpr int kRow = 30;
+constexpr int kButtonX = 370;
+
+} // namespace
 
 PageExclusivo::PageExclusivo(QWidget* parent)
     : NotebookPage(QStringLiteral("Exclusivo"), parent) {
     Label65 = label(this, "Label65", QStringLiteral("Seu IDx fixo:"), 10, 14);
     edIdx = field(this, "edIdx", {110, 10, 100, 24});
     edIdx->setEchoMode(QLineEdit::Password);
+    Image17 = toolButton(this, "Image17", 220, 11);
+    Label66 = label(this, "Label66", QStringLiteral("Crie / altere..."), 254, 14);
+    Image27 = toolButton(this, "Image27", 340, 11);
+    Label92 = label(this, "Label92", QStringLiteral("Mostre"), 374, 14);
+
     Stw = new ClickLabel(QStringLiteral("Status..."), this);
     Stw->setObjectName(QStringLiteral("Stw"));
     Stw->setWordWrap(true);
@@ -16,6 +27,38 @@ PageExclusivo::PageExclusivo(QWidget* parent)
     Stw->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold; font-style: italic;"));
     Stw->setCursor(Qt::PointingHandCursor);
     Stw->setGeometry(10, 44, 400, 36);
+
+    // One entry per row: the caption on the left, its button on the right.
+    int y = 90;
+    auto entry = [&](const char* labelName, const QString& caption, const char* buttonName,
+                     QLabel*& captionLabel) {
+        captionLabel = label(this, labelName, caption, 10, y + 3);
+        PictureButton* button = toolButton(this, buttonName, kButtonX, y);
+        y += kRow;
+        return button;
+    };
+    Image16 = entry("Label64", QStringLiteral("Controle de banners:"), "Image16", Label64);
+    Label64->hide();
+    Image16->hide();
+    btCnv =
+        entry("Label27", QStringLiteral("Conversor PQ básico para PQ script:"), "btCnv", Label27);
+    Image19 =
+        entry("Label69", QStringLiteral("Reposicionar o visor da aventura:"), "Image19", Label69);
+
+    y += 10;
+    Label78 = label(this, "Label78", QStringLiteral("Recursos para a aventura em edição:"), 10, y);
+    Label78->setStyleSheet(QStringLiteral("color: #000080; font-weight: bold;"));
+    Label78->adjustSize();
+    y += 28;
+    Image22 = entry("Label71", QStringLiteral("Modelos especiais de scripts:"), "Image22", Label71);
+    Image21 = entry("Label70", QStringLiteral("Criação seriada de scripts:"), "Image21", Label70);
+    Image11 =
+        entry("Label61", QStringLiteral("Controle de jogadores e partidas:"), "Image11", Label61);
+    Image25 = entry("Label91", QStringLiteral("Criação / edição da página da aventura:"), "Image25",
+                    Label91);
+    Image28 = entry("Label99", QStringLiteral("MapMaker:"), "Image28", Label99);
+    Image29 = entry("Label101", QStringLiteral("Criação / edição de variáveis globais:"), "Image29",
+                    Label101);
 
     Rb1 = new QRadioButton(this);
     Rb1->setObjectName(QStringLiteral("Rb1"));

@@ -11,16 +11,43 @@
 
 namespace vorn::win::form2 {
 
-// Page "Exclusivo": the special tools. So far it holds the fixed index, the
-// server profile switch and the (covered) transfer controls.
+// Page "Exclusivo": the special tools. The fixed index, the entries of the
+// larger tools (most open a page of the script editor), the server profile
+// switch and the (covered) transfer controls.
 class PageExclusivo : public NotebookPage {
     Q_OBJECT
 public:
     explicit PageExclusivo(QWidget* parent = nullptr);
 
     QLabel* Label65;
-    QLineEdit* edIdx; // the fixed index, masked
-    ClickLabel* Stw;  // a click opens the editor's backup page
+    QLineEdit* edIdx;       // the fixed index, masked
+    PictureButton* Image17; // store the fixed index
+    QLabel* Label66;
+    PictureButton* Image27; // show or mask it
+    QLabel* Label92;
+    ClickLabel* Stw; // a click opens the editor's backup page
+
+    QLabel* Label64; // the banner account, hidden until offered
+    PictureButton* Image16;
+    QLabel* Label27;
+    PictureButton* btCnv; // converter
+    QLabel* Label69;
+    PictureButton* Image19; // preview window back in place
+
+    // The tools below need an adventure in edit.
+    QLabel* Label78;
+    QLabel* Label71;
+    PictureButton* Image22; // script models
+    QLabel* Label70;
+    PictureButton* Image21; // serial creation
+    QLabel* Label61;
+    PictureButton* Image11; // players and matches
+    QLabel* Label91;
+    PictureButton* Image25; // the adventure's web page
+    QLabel* Label99;
+    PictureButton* Image28; // map maker
+    QLabel* Label101;
+    PictureButton* Image29; // global variables
 
     QRadioButton* Rb1; // alternate server, hidden at start
     QRadioButton* Rb2; // primary server

@@ -1,6 +1,7 @@
 #include "page_parts.h"
 
 #include <QDir>
+#include <QKeyEvent>
 
 namespace vorn::win::form2 {
 namespace {
@@ -68,6 +69,29 @@ PictureButton* smallButton(QWidget* parent, const char* name, int x, int y) {
     b->setGeometry(x, y, 20, 14);
     b->setCursor(Qt::PointingHandCursor);
     return b;
+}
+
+PictureButton* toolButton(QWidget* parent, const char* name, int x, int y) {
+    auto* b = named(new PictureButton(parent), name);
+    b->setGeometry(x, y, 30, 21);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+EnterKey::EnterKey(QWidget* watched)
+    : QObject(watched) {
+    watched->installEventFilter(this);
+}
+
+bool EnterKey::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit pressed();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void listFolder(QListWidget* files, const QString& folder) {

@@ -25,10 +25,25 @@ QListWidget* list(QWidget* parent, const char* name, QRect box, bool sorted);
 // large round button pictures, the others the small ones.
 PictureButton* largeButton(QWidget* parent, const char* name, int x, int y);
 PictureButton* smallButton(QWidget* parent, const char* name, int x, int y);
+// The 30 x 21 buttons of the special tools page.
+PictureButton* toolButton(QWidget* parent, const char* name, int x, int y);
 
 } // namespace vorn::win::form2
 
 namespace vorn::win::form2 {
+
+// Tells when Return or Enter is pressed in a widget; owned by the widget.
+class EnterKey : public QObject {
+    Q_OBJECT
+public:
+    explicit EnterKey(QWidget* watched);
+
+signals:
+    void pressed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 // Fills a local file list with the file names of a folder (UTF-8 path),
 // sorted; an empty or missing folder gives an empty list.

@@ -346,18 +346,28 @@ void TForm1::ShowNavigation(NavState state) {
         w->setVisible(open);
 }
 
+void TForm1::prepareMapArea() {
+    const QColor silver(192, 192, 192);
+    QImage map(kMapWidth, kMapHeight, QImage::Format_RGB32);
+    map.fill(silver);
+    Sb1->widget()->resize(kMapWidth, kMapHeight);
+    Fundo->setGeometry(0, 0, kMapWidth, kMapHeight);
+    Mapa->setGeometry(0, 0, kMapWidth, kMapHeight);
+    showMapPicture(map, silver);
+    Sb1->show();
+}
+
+void TForm1::showMapPicture(const QImage& picture, QColor transparent) {
+    QPixmap shown = QPixmap::fromImage(picture);
+    shown.setMask(shown.createMaskFromColor(transparent, Qt::MaskOutColor));
+    Mapa->setPixmap(shown);
+}
+
 void TForm1::postLoginSetUp() {
     // The editor's two tools wait for a login; they are found by name so the
     // editor may build them as it likes.
     for (const QString& name : {QStringLiteral("Instrucs"), QStringLiteral("Sintaxe")})
         if (auto* tool = m_forms.Form4->findChild<QWidget*>(name)) tool->setEnabled(true);
-}
-
-void TForm1::LoadScriptList() {
-    QListWidget* list = m_forms.Form2->Scripts->Lbx2;
-    list->clear();
-    for (const std::string& name : vorn::LoadScriptList(m_requests, m_session))
-        list->addItem(ui(name));
 }
 
 bool TForm1::ShellOpen(const QString& file, const QString& parameters) {

@@ -7,6 +7,7 @@
 #include "session.h"
 
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QScrollArea>
 #include <QWidget>
@@ -95,14 +96,27 @@ public:
     void btPrmClick();
 
     void ShowNavigation(NavState state);
+    // The map maker's surface: Mapa becomes a 2200 x 1600 silver picture
+    // whose silver is transparent, and the map area shows.
+    static constexpr int kMapWidth = 2200;
+    static constexpr int kMapHeight = 1600;
+    void prepareMapArea();
+    // Shows a map picture in Mapa with one colour transparent.
+    void showMapPicture(const QImage& picture, QColor transparent);
     void showLight(Light colour);
     std::string configPath() const;
 
-    // Server list loaders; the navigation buttons already call them.
+    // Server list loaders: each fills a list of another window from one
+    // request. A refusal leaves the plain lists empty and the object panels
+    // and the players grid as they were.
+    enum ImageListTarget { kToolsImages, kBannerImages };
     void LoadScriptList();
-    void LoadObjectList() {}
-    void LoadImageFileList() {}
-    void LoadSoundFileList() {}
+    void LoadObjectList();
+    void LoadImageFileList(ImageListTarget target = kToolsImages);
+    void LoadSoundFileList();
+    void LoadSoundLibrary(const std::string& category);
+    void LoadObjectDetail(); // the entry selected in the object list
+    void LoadPlayerList();
 
     // What ending the program does; the tests keep the application alive.
     void setQuitAction(std::function<void()> quit) { m_quit = std::move(quit); }

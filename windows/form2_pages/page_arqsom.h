@@ -13,6 +13,9 @@ class PageArqSom : public NotebookPage {
 public:
     explicit PageArqSom(QWidget* parent = nullptr);
 
+    QLabel* Label87;
+    QListWidget* Lbx8; // the adventure's sounds on the server
+    QLabel* Label88;
     QLabel* Label89;    // caption of the upload button
     QListWidget* File2; // the files of the adventure folder
 

@@ -13,6 +13,9 @@ class PageGraficos : public NotebookPage {
 public:
     explicit PageGraficos(QWidget* parent = nullptr);
 
+    QLabel* Label22;
+    QListWidget* Lbx3; // the adventure's pictures on the server
+    QLabel* Label8;
     QLabel* Label40;    // caption of the upload button
     QListWidget* File1; // the files of the adventure folder
 

@@ -2,6 +2,9 @@
 
 #include "notebook.h"
 
+#include <QLabel>
+#include <QListWidget>
+
 namespace vorn::win::form4 {
 
 // Page "Banners": local and server banner pictures.
@@ -9,6 +12,9 @@ class PageBanners : public NotebookPage {
     Q_OBJECT
 public:
     explicit PageBanners(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QListWidget* Lbx1; // the adventure's pictures on the server
 };
 
 } // namespace vorn::win::form4

@@ -1,0 +1,105 @@
+// The main window's server list loaders: they fill the lists, panels and
+// grid of the other windows.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "files.h"
+#include "form2_pages/page_arqsom.h"
+#include "form2_pages/page_graficos.h"
+#include "form2_pages/page_objetos.h"
+#include "form2_pages/page_scripts.h"
+#include "form2_pages/page_sons.h"
+#include "form4_pages/page_banners.h"
+#include "form4_pages/page_controle.h"
+#include "form4_pages/page_extra.h"
+#include "loaders.h"
+#include "pictures.h"
+#include "qt_text.h"
+#include "scripts.h"
+
+#include <QListWidget>
+#include <QTableWidget>
+
+namespace vorn::win {
+namespace {
+
+void fill(QListWidget* list, const std::vector<std::string>& names) {
+    for (const std::string& name : names)
+        list->addItem(ui(name));
+}
+
+} // namespace
+
+void TForm1::LoadScriptList() {
+    QListWidget* list = m_forms.Form2->Scripts->Lbx2;
+    list->clear();
+    fill(list, vorn::LoadScriptList(m_requests, m_session));
+}
+
+void TForm1::LoadObjectList() {
+    QListWidget* list = m_forms.Form2->Objetos->Lbx4;
+    list->clear();
+    fill(list, vorn::LoadObjectList(m_requests, m_session));
+}
+
+void TForm1::LoadImageFileList(ImageListTarget target) {
+    QListWidget* list =
+        target == kToolsImages ? m_forms.Form2->Graficos->Lbx3 : m_forms.Form4->Banners->Lbx1;
+    list->clear();
+    fill(list, LoadFileList(m_requests, m_session, FileKind::Image));
+}
+
+void TForm1::LoadSoundFileList() {
+    QListWidget* list = m_forms.Form2->ArqSom->Lbx8;
+    list->clear();
+    fill(list, LoadFileList(m_requests, m_session, FileKind::Sound));
+}
+
+void TForm1::LoadSoundLibrary(const std::string& category) {
+    QListWidget* list = m_forms.Form2->Sons->Lbx7;
+    list->clear();
+    fill(list, vorn::LoadSoundLibrary(m_requests, m_session, category));
+}
+
+void TForm1::LoadObjectDetail() {
+    form2::PageObjetos* page = m_forms.Form2->Objetos;
+    const QListWidgetItem* item = page->Lbx4->currentItem();
+    if (!item) return;
+    const ObjectDetail detail = vorn::LoadObjectDetail(m_requests, m_session, bytes(item->text()));
+    if (!detail.ok) return;
+    const QPixmap placeholder = m_forms.Form4->Extra->Icc0->pixmap();
+    const ObjectState* states[2] = {&detail.first, &detail.second};
+    for (int i = 0; i < 2; ++i) {
+        const form2::ObjectPanel panel = page->panel(i);
+        const ObjectState& state = *states[i];
+        panel.LocObj->setText(ui(state.place));
+        panel.ShpObj->setText(ui(state.picture));
+        panel.DscObj->setText(ui(state.description));
+        panel.lbObj->clear();
+        // A name from the server becomes a path only when it can name a
+        // file of the adventure folder.
+        const bool onDisk = isSafeFileName(state.picture) &&
+                            fileExists(m_session.DirAdv + localName(state.picture));
+        if (!onDisk) {
+            panel.FigObj->setPixmap(placeholder);
+            continue;
+        }
+        QImage picture;
+        LoadPictureFile(m_session, state.picture, picture);
+        panel.FigObj->setPixmap(QPixmap::fromImage(picture).scaled(
+            panel.FigObj->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+}
+
+void TForm1::LoadPlayerList() {
+    QTableWidget* grid = m_forms.Form4->Controle->Cad;
+    const PlayerList players = vorn::LoadPlayerList(m_requests, m_session);
+    if (!players.ok) return;
+    grid->clearContents();
+    grid->setRowCount(std::max<int>(1, static_cast<int>(players.rows.size())));
+    for (int row = 0; row < static_cast<int>(players.rows.size()); ++row)
+        for (int column = 0; column < form4::PageControle::kColumns; ++column)
+            grid->setItem(row, column, new QTableWidgetItem(ui(players.rows[row][column])));
+}
+
+} // namespace vorn::win

@@ -12,6 +12,7 @@
 #include "form2_pages/page_aventuras.h"
 #include "form2_pages/page_graficos.h"
 #include "form2_pages/page_parametros.h"
+#include "form2_pages/page_parts.h"
 #include "form2_pages/page_scripts.h"
 #include "form4_pages/page_script.h"
 #include "qt_text.h"
@@ -77,8 +78,11 @@ void TForm2::wireAdventures() {
     onSignal(a->Label21, &ClickLabel::clicked, this, [this] { Label21Click(); });
     onSignal(a->Label26, &ClickLabel::clicked, this, [this] { Label26Click(); });
     onSignal(a->Label29, &ClickLabel::clicked, this, [this] { Label29Click(); });
-    // Double-click, or Enter on the chosen line.
-    onSignal(a->Lbx1, &QListWidget::itemActivated, this, [this] { Lbx1DblClick(); });
+    // Double-click, or Enter on the chosen line; a single click only selects
+    // (the platform may activate items on a single click).
+    onSignal(a->Lbx1, &QListWidget::itemDoubleClicked, this, [this] { Lbx1DblClick(); });
+    onSignal(new form2::EnterKey(a->Lbx1), &form2::EnterKey::pressed, this,
+             [this] { Lbx1DblClick(); });
     onSignal(a->btAvn, &PictureButton::clicked, this, [this] { btAvnClick(); });
 
     form2::PageParametros* p = Parametros;

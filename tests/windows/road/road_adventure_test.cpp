@@ -256,6 +256,15 @@ private slots:
         QCOMPARE(p->TotReg->text(), QStringLiteral("25"));
     }
 
+    void onlyADoubleClickOrEnterChoosesAnAdventure() {
+        QListWidget* list = m_w->f().Form2->Aventuras->Lbx1;
+        QVERIFY(RoadWindows::clickItem(list, QStringLiteral("Castelo de Vorn")));
+        QVERIFY(m_w->session().SesPfx.empty());
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(m_w->session().SesPfx, std::string("vorn"));
+    }
+
     void navigationButtonsShowTheirPages() {
         const Forms& f = m_w->f();
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));

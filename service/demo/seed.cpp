@@ -4,6 +4,7 @@
 #include "auth/passwords.h"
 #include "db/sqlite.h"
 #include "demo/demo_scripts.h"
+#include "demo/mp3_writer.h"
 #include "demo/png_writer.h"
 #include "demo/wav_writer.h"
 #include "storage/paths.h"
@@ -183,8 +184,8 @@ void seedCastle(db::Database& db, const DataDir& dir, std::int64_t owner, std::i
         {"tesouro.png", treasurePicture()}, {"icone.png", iconPicture()}};
     for (const auto& [name, canvas] : pictures)
         writeFile(dir.adventureFile("vorn", name), canvas.encodePng());
-    writeFile(dir.adventureFile("vorn", "sino.wav"),
-              demo::encodeWav({{660, 180}, {0, 60}, {495, 400}}));
+    writeFile(dir.adventureFile("vorn", "sino.mp3"),
+              demo::encodeMp3({{660, 180}, {0, 60}, {495, 400}}));
     writeFile(dir.adventureFile("vorn", "notas.txt"), "Ideias: um drag\xE3o na torre?\r\n");
 }
 

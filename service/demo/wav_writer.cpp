@@ -21,18 +21,26 @@ void put32(std::string& out, std::uint32_t v) {
 
 } // namespace
 
-std::string encodeWav(const std::vector<Tone>& tones) {
-    constexpr int kRate = 22050;
-    std::string samples;
+std::vector<std::int16_t> toneSamples(const std::vector<Tone>& tones) {
+    std::vector<std::int16_t> samples;
     for (const Tone& t : tones) {
-        const int count = kRate * t.milliseconds / 1000;
+        const int count = kSampleRate * t.milliseconds / 1000;
         for (int i = 0; i < count; ++i) {
             const double fade = std::min({1.0, i / 200.0, (count - i) / 800.0});
-            const double v =
-                t.hertz > 0 ? std::sin(2 * std::numbers::pi * t.hertz * i / kRate) * fade : 0.0;
-            put16(samples, static_cast<std::uint16_t>(static_cast<std::int16_t>(v * 12000)));
+            const double v = t.hertz > 0
+                                 ? std::sin(2 * std::numbers::pi * t.hertz * i / kSampleRate) * fade
+                                 : 0.0;
+            samples.push_back(static_cast<std::int16_t>(v * 12000));
         }
     }
+    return samples;
+}
+
+std::string encodeWav(const std::vector<Tone>& tones) {
+    constexpr int kRate = kSampleRate;
+    std::string samples;
+    for (const std::int16_t v : toneSamples(tones))
+        put16(samples, static_cast<std::uint16_t>(v));
     std::string out = "RIFF";
     put32(out, static_cast<std::uint32_t>(36 + samples.size()));
     out += "WAVEfmt ";

@@ -248,7 +248,12 @@ GamePage renderGamePage(const Adventure& adv, std::string_view idx, std::string_
                         "px;height:" + std::to_string(winBox.size() > 1 ? r.number(winBox[1]) : 0) +
                         "px}\n"
                         ".el,#tela,#msg,#livre{position:absolute;box-sizing:border-box}\n"
-                        ".el-map{display:block}\n.el img{width:100%;height:100%}\n"
+                        // Every element keeps to its own rectangle: a text
+                        // too long for it is cut, never wrapped over the
+                        // next element.
+                        ".el{display:block;overflow:hidden}\n"
+                        "a.el,.el-reg{white-space:nowrap;text-overflow:ellipsis}\n"
+                        ".el img{display:block;width:100%;height:100%}\n"
                         "#msg{overflow:auto;padding:4px}\n#livre{overflow:auto;padding:4px}\n";
     std::string body = "<div id=\"jogo\"";
     std::string pageBackground;

@@ -1,7 +1,19 @@
 #include "Unit3.h"
 
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "error_report.h"
+#include "following_page.h"
+#include "form2_pages/page_scripts.h"
+#include "form4_pages/page_script.h"
+#include "preview.h"
+#include "qt_text.h"
+#include "session.h"
 #include "svg_pictures.h"
 #include "window_shape.h"
+
+#include <QWebEngineView>
 
 namespace vorn::win {
 
@@ -39,6 +51,13 @@ TForm3::TForm3(QWidget* parent)
     // The panel crops the browser's own border and part of its scroll bar.
     Web = new WebHolder(QStringLiteral("Web"), Pan2);
     Web->setGeometry(-2, -2, 940, 444);
+    connect(Web, &WebHolder::viewCreated, this, [this](QWebEngineView* view) {
+        auto* page = new FollowingPage(view);
+        view->setPage(page);
+        connect(page, &FollowingPage::navigating, this, [this](const QUrl& url) {
+            guarded([this, &url] { WebBeforeNavigate2(QString::fromLatin1(url.toEncoded())); });
+        });
+    });
 
     m_dragger = new WindowDragger(this);
     m_dragger->addHandle(Imp);
@@ -62,6 +81,39 @@ void TForm3::setFrameColour(const QColor& colour) {
     pal.setColor(QPalette::Window, colour);
     WebFnd->setPalette(pal);
     WebFnd->update();
+}
+
+void TForm3::WebBeforeNavigate2(const QString& address) {
+    if (!m_forms.Form1) return;
+    Session& s = m_forms.Form1->session();
+    const std::string u = bytes(address);
+    if (u.find("html/quorbel/") == std::string::npos) return;
+    s.PreviewUrl = u;
+    // Addresses that name no usable script concern no script.
+    const auto reached = followedScript(u, s.ReturnScp);
+    if (!reached) return;
+    s.PreviewScp = *reached;
+
+    QListWidget* scripts = m_forms.Form2->Scripts->Lbx2;
+    const auto same = scripts->findItems(ui(*reached), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!same.isEmpty()) scripts->setCurrentItem(same.front());
+    m_forms.Form1->requests().pump();
+
+    TForm4* editor = m_forms.Form4;
+    // Unsaved text stays where it is, and so does the script it belongs to,
+    // so that it can still be saved; the author is told where the game went.
+    if (editor->hasUnsavedChanges()) {
+        editor->Script->status()->setText(
+            QStringLiteral("A visualização chegou ao script ") + ui(*reached) +
+            QStringLiteral("; o texto em edição não foi gravado e continua aqui."));
+        return;
+    }
+    s.SesScp = *reached;
+    // The editor already shows this script as stored (a preview after a
+    // save): fetching it again would only lose the caret and the undo.
+    if (editor->loadedScript() == *reached) return;
+    editor->Script->status()->clear();
+    m_forms.Form2->OpenScriptInEditor(s.SesScp);
 }
 
 QColor TForm3::frameColour() const {

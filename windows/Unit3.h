@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms.h"
 #include "web_holder.h"
 #include "window_drag.h"
 
@@ -34,8 +35,15 @@ public:
 
     WindowDragger* dragger() const { return m_dragger; }
 
+    // The script list and the editor that follow the game.
+    void attach(const Forms& forms) { m_forms = forms; }
+    // The browser is about to open address: the editor follows to the
+    // script of the page reached. Runs after the browser's own callback.
+    void WebBeforeNavigate2(const QString& address);
+
 private:
     WindowDragger* m_dragger;
+    Forms m_forms;
 };
 
 } // namespace vorn::win

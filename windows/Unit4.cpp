@@ -325,9 +325,12 @@ void TForm4::btGrsClick() {
     form4::keepFirstLines(Script->Memo3, static_cast<int>(saved.lines.size()));
     m_loadedScript = session.SesScp;
     m_baseline = saved.lines;
-    if (Script->Cbx->isChecked() && m_forms.Form3)
-        m_forms.Form3->Web->navigate(ui(previewAddress(session)));
     Script->setUnsaved(false);
+    if (Script->Cbx->isChecked() && m_forms.Form3) {
+        m_forms.Form3->Web->navigate(ui(previewAddress(session)));
+        m_forms.Form3->show();
+        m_forms.Form3->raise();
+    }
 }
 
 // ---- Navegador page ----

@@ -21,6 +21,7 @@ Program::Program() {
                     m_form4.get(), m_form5.get(), m_form6.get()};
     m_form1->attach(m_forms);
     m_form2->attach(m_forms);
+    m_form3->attach(m_forms);
     m_form4->attach(m_forms);
 }
 

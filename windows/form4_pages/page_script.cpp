@@ -50,6 +50,11 @@ PageScript::PageScript(QWidget* parent)
     Memo3->setObjectName(QStringLiteral("Memo3"));
     Memo3->setGeometry(8, kMemoTop, 770, 440);
 
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("lbStatus"));
+    m_status->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
+    m_status->setGeometry(8, kMemoTop + 446, 770, 20);
+
     Modelos = new ScriptTemplatesPanel(this);
     Modelos->move(790, kMemoTop);
 

@@ -30,6 +30,10 @@ public:
     QLabel* lbGrs;
     QCheckBox* Cbx;
 
+    // One line of news for the author about the text, such as where the
+    // preview went while the text was unsaved.
+    QLabel* status() const { return m_status; }
+
     // The unsaved mark is the colour of the "Gravar script" caption.
     bool unsaved() const { return m_unsaved; }
     void setUnsaved(bool unsaved);
@@ -40,6 +44,7 @@ public:
     void setCurrentLine(int line) { m_currentLine = line; }
 
 private:
+    QLabel* m_status;
     bool m_unsaved = false;
     int m_currentLine = 0;
 };

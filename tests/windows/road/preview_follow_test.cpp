@@ -1,0 +1,117 @@
+// The editor following the game in the preview window, with the real
+// browser engine on a real service: a link clicked in a page opens its
+// script, and unsaved text is never replaced by the follow-up.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "error_report.h"
+#include "form2_pages/page_scripts.h"
+#include "form4_pages/page_script.h"
+#include "local_service.h"
+#include "preview.h"
+#include "qt_text.h"
+#include "road_windows.h"
+#include "session.h"
+#include "startup.h"
+
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <memory>
+
+using namespace vorn::win;
+using vorn::test::RoadWindows;
+
+namespace {
+
+// Loads an address in the preview and waits for the page.
+bool loadPreview(TForm3* preview, const std::string& address) {
+    preview->Web->navigate(ui(address));
+    QWebEngineView* view = preview->Web->view();
+    if (!view) return false;
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+    return loaded.wait(30000) && loaded.front().front().toBool();
+}
+
+// Clicks the game page's link to a script, as the player would.
+void clickLinkTo(TForm3* preview, const char* script) {
+    preview->Web->view()->page()->runJavaScript(
+        QStringLiteral("document.querySelector('a[href$=\"Scp=%1\"]').click();")
+            .arg(QString::fromLatin1(script)));
+}
+
+QString selected(const QListWidget* list) {
+    const QListWidgetItem* item = list->currentItem();
+    return item ? item->text() : QString();
+}
+
+} // namespace
+
+class PreviewFollowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
+    void init() {
+        m_w = std::make_unique<RoadWindows>(m_svc->port());
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+    }
+    void cleanup() { m_w.reset(); }
+    void cleanupTestCase() { m_svc.reset(); }
+
+    void aClickedLinkOpensItsScript() {
+        const Forms& f = m_w->f();
+        vorn::Session& s = m_w->session();
+        s.SesScp = "inicio";
+        QVERIFY(loadPreview(f.Form3, vorn::previewAddress(s)));
+        QTRY_COMPARE(m_w->editorText().section(QLatin1Char('\n'), 0, 0),
+                     QStringLiteral("//=== Script: inicio =============================="));
+
+        clickLinkTo(f.Form3, "portao");
+        QTRY_COMPARE_WITH_TIMEOUT(s.SesScp, std::string("portao"), 30000);
+        QCOMPARE(s.PreviewScp, std::string("portao"));
+        QVERIFY(s.PreviewUrl.find("Scp=portao") != std::string::npos);
+        QCOMPARE(selected(f.Form2->Scripts->Lbx2), QStringLiteral("portao"));
+        QTRY_VERIFY(m_w->editorText().startsWith(QStringLiteral("//=== Script: portao")));
+    }
+
+    void unsavedTextStaysWhenTheGameMovesOn() {
+        const Forms& f = m_w->f();
+        vorn::Session& s = m_w->session();
+        QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("portao")));
+        QVERIFY(loadPreview(f.Form3, vorn::previewAddress(s)));
+        QTRY_COMPARE(s.SesScp, std::string("portao"));
+
+        auto* memo = f.Form4->Script->Memo3;
+        memo->setFocus();
+        QTest::keyClicks(memo, QStringLiteral("// nova ideia"));
+        const QString typed = m_w->editorText();
+        QVERIFY(f.Form4->hasUnsavedChanges());
+
+        clickLinkTo(f.Form3, "inicio");
+        QTRY_COMPARE_WITH_TIMEOUT(s.PreviewScp, std::string("inicio"), 30000);
+        QTRY_COMPARE(selected(f.Form2->Scripts->Lbx2), QStringLiteral("inicio"));
+        QCOMPARE(m_w->editorText(), typed);
+        QCOMPARE(s.SesScp, std::string("portao"));
+        QVERIFY(f.Form4->Script->status()->text().contains(QStringLiteral("inicio")));
+    }
+
+private:
+    std::unique_ptr<vorn::test::LocalService> m_svc;
+    std::unique_ptr<RoadWindows> m_w;
+};
+
+// This program drives the real browser engine, unlike the other window
+// tests.
+int main(int argc, char** argv) {
+    prepareEnvironment();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    Application app(argc, argv);
+    PreviewFollowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "preview_follow_test.moc"

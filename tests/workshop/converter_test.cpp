@@ -1,0 +1,122 @@
+#include "converter.h"
+#include "error.h"
+#include "scripts.h"
+#include "workshop_fixtures.h"
+
+namespace vorn {
+namespace {
+
+using test::has;
+using Lines = std::vector<std::string>;
+
+// One link line through a position's block: its map command, or the part of
+// the error that names the value at fault.
+TEST(ConverterText, LinksAndOffsetsMakeTheBlock) {
+    const struct {
+        const char *link, *dx, *dy, *result;
+    } cases[] = {
+        {"1,0,100,50,180,90,Sala", "10", "20", "  cmd= map,110,70,80,40,exescp.php?Scp=Sala"},
+        {"2,0,300,40,260,120,ponte", "abc", "99999999999",
+         "  cmd= map,300,40,-40,80,exescp.php?Scp=ponte"},
+        {"3,0,5,5,60,60,rio,margem", "-7", "+5",
+         "  cmd= map,-2,10,55,55,exescp.php?Scp=rio,margem"},
+        {"4,0,-2147483648,0,2147483647,0,x", "-2147483648", "",
+         "  cmd= map,-4294967296,0,4294967295,0,exescp.php?Scp=x"},
+        {"a,0,1,2,3,4,t", "0", "0", "'a'"},
+        {"1,0,99999999999,2,3,4,t", "0", "0", "'99999999999'"},
+        {"1,0,1,2,3", "0", "0", "Link incompleto"},
+    };
+    for (const auto& c : cases) {
+        const Position p{"Vale", "clareira", "c.jpg", "Calma.", c.dx, c.dy, {c.link}};
+        try {
+            const auto block = convertedBlock(p);
+            EXPECT_EQ(Lines(block.begin(), block.end() - 1),
+                      (Lines{"//=== script da posi\xe7\xe3o: clareira ============================",
+                             "  telpos= c.jpg", "  setpos= clareira", "  retscp= clareira",
+                             "  msg= Calma.", "",
+                             "//--- Desvios e links convertidos --------------------------"}));
+            EXPECT_EQ(block.back(), c.result);
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find(c.result), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(ConverterText, ListsAreSortedIgnoringCase) {
+    Lines names{"b", "\xe9gua", "Ana", "\xc9gide", "abc"};
+    sortLikeList(names);
+    EXPECT_EQ(names, (Lines{"abc", "Ana", "b", "\xc9gide", "\xe9gua"}));
+}
+
+class ConverterRoad : public test::WorkshopRoad {
+protected:
+    void SetUp() override { open("Vale Perdido"); }
+    PositionLoad load(const std::string& name) {
+        return loadPosition(layer, session, "Vale Perdido", name);
+    }
+};
+
+TEST_F(ConverterRoad, ConvertsIntoTheEditedAdventureOnlyAndAppends) {
+    ASSERT_TRUE(has(loadConverterAdventures(layer, session).names, "Vale Perdido"));
+    EXPECT_TRUE(has(loadPositions(layer, session, "Vale Perdido").names, "clareira"));
+    const Position p = load("clareira").position;
+    EXPECT_EQ(p.screen + "|" + p.offsetX + "|" + p.offsetY, "clareira.jpg|10|20");
+    const auto block = convertedBlock(p);
+    EXPECT_EQ(block.back(), "  cmd= map,310,60,-40,80,exescp.php?Scp=ponte");
+
+    Session castle = session;
+    castle.SesAdv = "Castelo de Vorn";
+    castle.SesPfx = "vorn";
+    EXPECT_EQ(convertPosition(layer, castle, p), kNotEditedAdventure);
+    EXPECT_TRUE(findExistingScripts(layer, castle, {"clareira"}).names.empty());
+    castle.SesPfx.clear();
+    EXPECT_EQ(convertPosition(layer, castle, p), kNoAdventureOpen);
+
+    EXPECT_EQ(convertPosition(layer, session, p), kConverted);
+    EXPECT_EQ(convertPosition(layer, session, p), kConverted);
+    auto twice = block;
+    twice.insert(twice.end(), block.begin(), block.end());
+    EXPECT_EQ(fetchScript(layer, session, "clareira"), twice);
+}
+
+TEST_F(ConverterRoad, FailedLoadsLeaveNothingToActOnAndDeletingNeedsOk) {
+    const auto none = loadPositions(layer, session, "Nenhuma");
+    EXPECT_TRUE(!none.ok && !none.status.empty() && none.names.empty());
+    const auto missing = load("caverna");
+    EXPECT_FALSE(missing.status.empty());
+    EXPECT_EQ(missing.position.name + missing.position.screen + missing.position.message, "");
+    EXPECT_EQ(convertPosition(layer, session, missing.position), kSelectPosition);
+    EXPECT_EQ(deletePosition(layer, session, missing.position).status, kSelectPosition);
+
+    const Position rio = load("rio").position;
+    const auto deleted = deletePosition(layer, session, rio);
+    EXPECT_TRUE(deleted.removed && deleted.status == "Ok");
+    EXPECT_FALSE(has(loadPositions(layer, session, "Vale Perdido").names, "rio"));
+    EXPECT_FALSE(deletePosition(layer, session, rio).removed);
+    EXPECT_EQ(setEditMode(layer, session, "", EditMode::ScriptOnly), kSelectAdventure);
+}
+
+using ConverterFaults = test::WorkshopFaults;
+
+TEST_F(ConverterFaults, AScriptThatCannotBeReadIsNeverStoredOver) {
+    Position p{"Aventura", "sala", "s.png", "m", "0", "0", {"1,0,1,2,3,quatro,x"}};
+    EXPECT_THROW(convertPosition(layer, session, p), Error); // before any request
+    EXPECT_EQ(server.count(), 0u);
+    p.links.clear();
+    const std::pair<const char*, const char*> refusals[] = {
+        {"Ok\r\nsala", kTryAgain}, // listed, but vpqGtScp.php fails
+        {"Acesso negado!!!", "Acesso negado!!!"},
+        {"Ok", "J\xe1 existe!!!"}, // not listed, and the creation is refused
+    };
+    server.on("/vornpq/wbetz/scpNwScp.php", 200, "J\xe1 existe!!!");
+    for (const auto& [list, status] : refusals) {
+        server.on("/vornpq/wbetz/vpqLsScp.php", 200, list);
+        EXPECT_EQ(convertPosition(layer, session, p), status);
+    }
+    EXPECT_FALSE(called("scpGrScp.php"));
+    layer.hooks().reachable = [](std::string_view) { return false; };
+    EXPECT_EQ(convertPosition(layer, session, p), kNoConnection);
+}
+
+} // namespace
+} // namespace vorn

@@ -1,0 +1,54 @@
+#include "map_compiler.h"
+
+#include "address.h"
+#include "multipart.h"
+#include "reply.h"
+#include "request_layer.h"
+#include "session.h"
+
+namespace vorn::map {
+namespace {
+
+std::string mapCall(const Session& s, const char* script, const std::string& name) {
+    return serverAddress(s.UrlScp, script, s.SesLogin, s.SesSenha,
+                         {{"Pfx", s.SesPfx}, {"Scp", name}});
+}
+
+} // namespace
+
+CompileOutcome compileMap(RequestLayer& layer, const Session& session, const MapModel& model,
+                          const CompileOptions& options, bool overwrite,
+                          const CompileProgress& progress) {
+    CompileOutcome outcome;
+    for (int i = 0; i < kCellCount; ++i) {
+        if (progress) progress(i + 1);
+        layer.pump();
+        const auto script = cellScript(model, i, options);
+        if (!script) continue;
+        if (!overwrite &&
+            layer.http().get(mapCall(session, "scpTmScp.php", script->name)) != "Ok") {
+            ++outcome.skipped;
+            continue;
+        }
+        MultipartForm form;
+        form.addText("texto", script->text);
+        const Reply reply(layer.http().post(mapCall(session, "scpNkScp.php", script->name), form));
+        if (reply.ok()) {
+            ++outcome.stored;
+        } else if (outcome.refused++ == 0) {
+            outcome.firstRefusal = reply.status();
+        }
+    }
+    return outcome;
+}
+
+std::string compileSummary(const CompileOutcome& outcome) {
+    std::string text = "Gravados: " + std::to_string(outcome.stored) +
+                       "; j\xe1 existiam: " + std::to_string(outcome.skipped);
+    if (outcome.refused)
+        text +=
+            "; recusados: " + std::to_string(outcome.refused) + " (" + outcome.firstRefusal + ")";
+    return text;
+}
+
+} // namespace vorn::map

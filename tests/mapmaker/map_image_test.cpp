@@ -1,0 +1,224 @@
+// The map's pictures: where things are drawn, the transparent grey, and the
+// bitmap file of an adventure folder.
+
+#include "error.h"
+#include "file_limit.h"
+#include "files.h"
+#include "map_editor.h"
+#include "map_file.h"
+#include "map_image.h"
+#include "map_pictures.h"
+#include "scripted_server.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace vorn::map {
+namespace {
+
+// The names are drawn with a font, which needs the application object.
+class GuiEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    int m_argc = 1;
+    char m_name[16] = "map_image_test";
+    char* m_argv[2] = {m_name, nullptr};
+    std::unique_ptr<QGuiApplication> m_app;
+};
+const auto* const kGui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+QImage cellOf(const QImage& map, int index) {
+    const MapPoint at = cellOrigin(index);
+    return map.copy(at.x, at.y, kCellWidth, kCellHeight);
+}
+
+bool allGrey(const QImage& picture) {
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != kMapGrey) return false;
+    return true;
+}
+
+std::string bmpBytes(const QImage& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    return bytes.toStdString();
+}
+
+TEST(MapPictures, TilesStandOnTheMapsGreyAndTheStampOnSilver) {
+    const MapPictures& pictures = mapPictures();
+    for (int code = 10; code <= 33; ++code) {
+        const QImage* tile = pictures.tile(code);
+        ASSERT_TRUE(tile) << code;
+        EXPECT_EQ(tile->size(), QSize(110, 80)) << code;
+        EXPECT_EQ(tile->pixel(0, 0), kMapGrey) << code;
+        EXPECT_NE(*tile, pictures.Vazio) << code;
+        EXPECT_EQ(stampPicture(code).pixel(0, 0), kStampSilver) << code;
+    }
+    EXPECT_FALSE(pictures.tile(9));
+    EXPECT_FALSE(pictures.tile(34));
+    EXPECT_TRUE(stampPicture(34).isNull());
+    EXPECT_TRUE(allGrey(pictures.Vazio));
+    for (const QImage* arrow : {&pictures.stNor, &pictures.stLes, &pictures.stSul, &pictures.stOes})
+        EXPECT_EQ(arrow->size(), QSize(20, 20));
+}
+
+TEST(DrawCell, TheTileGoesOnTheCellAndTheArrowsAtTheirOffsets) {
+    const MapPictures& pictures = mapPictures();
+    QImage map = blankMap();
+    drawCell(map, 57, "12,,,,,,");
+    EXPECT_EQ(cellOf(map, 57), *pictures.tile(12));
+    EXPECT_TRUE(allGrey(cellOf(map, 56)));
+    EXPECT_TRUE(allGrey(cellOf(map, 58)));
+    EXPECT_TRUE(allGrey(cellOf(map, 37)));
+
+    // Only the east neighbour: the east arrow at (X + 85, Y + 30), no other.
+    drawCell(map, 57, "12,,,cozinha,,,");
+    const MapPoint at = cellOrigin(57);
+    const QImage& arrow = pictures.stLes;
+    int inked = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            if (qAlpha(arrow.pixel(x, y)) == 255) {
+                EXPECT_EQ(map.pixel(at.x + 85 + x, at.y + 30 + y), 0xFF000000u) << x << "," << y;
+                ++inked;
+            }
+    EXPECT_GT(inked, 50);
+    const QImage tile = *pictures.tile(12);
+    for (const QPoint& place : {QPoint(45, 5), QPoint(45, 55), QPoint(5, 30)})
+        EXPECT_EQ(cellOf(map, 57).copy(place.x(), place.y(), 20, 20),
+                  tile.copy(place.x(), place.y(), 20, 20))
+            << place.x() << "," << place.y();
+}
+
+TEST(DrawCell, EmptyUnknownAndShortLinesShowNoTileAndNamesStayInTheirCell) {
+    QImage map = blankMap();
+    for (const char* line : {"", "99,,,,,,", "1", "x"}) {
+        drawCell(map, 0, "17,sala,a,b,c,d,");
+        drawCell(map, 0, line);
+        EXPECT_TRUE(allGrey(cellOf(map, 0))) << line;
+    }
+    drawCell(map, 0, "10,MMMMMMMMMMMMMMMM,,,,,");
+    EXPECT_FALSE(allGrey(cellOf(map, 0).copy(25, 30, 60, 16)));
+    EXPECT_TRUE(allGrey(cellOf(map, 1)));
+    EXPECT_THROW(drawCell(map, 400, "12,,,,,,"), Error);
+}
+
+TEST(DrawMap, TheWholeMapIsItsCellsDrawnInAnyOrder) {
+    MapModel model;
+    model.cells[0] = "17,entrada,,corredor,,,";
+    model.cells[1] = "31,corredor,,sal\xe3o,,entrada,";
+    model.cells[2] = "11,sal\xe3o,,,,corredor,";
+    model.cells[21] = "99,perdido,,,,,";
+    const QImage map = drawMap(model);
+    QImage backwards = blankMap();
+    for (int i = 399; i >= 0; --i)
+        if (!model.cells[static_cast<std::size_t>(i)].empty())
+            drawCell(backwards, i, model.cells[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(map, backwards);
+    EXPECT_TRUE(allGrey(cellOf(map, 3)));
+}
+
+TEST(MapPicture, TheGreyIsTheTransparentColour) {
+    QImage map = blankMap();
+    drawCell(map, 0, "12,,,,,,");
+    const QImage keyed = transparentKeyed(map);
+    EXPECT_EQ(keyed.pixel(500, 500), 0u);
+    EXPECT_EQ(qAlpha(keyed.pixel(0, 0)), 0);
+    EXPECT_EQ(keyed.pixel(55, 40), 0xFFFFFFFFu); // inside the room
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 110; ++x)
+            EXPECT_EQ(qAlpha(keyed.pixel(x, y)) == 0, map.pixel(x, y) == kMapGrey);
+}
+
+TEST(OpenMap, ANewMapIsBlankAndWrittenAtOnce) {
+    test::TempDir dir;
+    const OpenedMap opened = openMap(dir.path());
+    EXPECT_EQ(readFile(dir.path() + "mapa.txt"), mapToText(MapModel{}));
+    EXPECT_TRUE(allGrey(opened.picture));
+    QImage onDisk;
+    ASSERT_TRUE(onDisk.load(QString::fromUtf8((dir.path() + "mapa.bmp").c_str()), "BMP"));
+    EXPECT_EQ(onDisk.size(), QSize(2200, 1600));
+    EXPECT_EQ(onDisk.pixel(1000, 1000), kMapGrey);
+}
+
+TEST(OpenMap, AMissingUnreadableOrWrongSizedBitmapIsDrawnFromTheText) {
+    MapModel model;
+    model.cells[5] = "17,sala,,,,,";
+    const QImage drawn = drawMap(model);
+    QImage small(100, 100, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    const struct {
+        const char* what;
+        std::optional<std::string> bmp; // none: no file
+        bool writtenAtOnce;
+    } cases[] = {
+        {"missing", std::nullopt, true},
+        {"unreadable", std::string("BM not a bitmap"), false},
+        {"wrong size", bmpBytes(small), false},
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        saveMapText(dir.path(), model);
+        if (c.bmp) writeFileAtomic(dir.path() + "mapa.bmp", *c.bmp);
+        const OpenedMap opened = openMap(dir.path());
+        EXPECT_TRUE(opened.redrawn) << c.what;
+        EXPECT_EQ(opened.picture, drawn) << c.what;
+        EXPECT_EQ(opened.model.cells[5], "17,sala,,,,,") << c.what;
+        const std::string onDisk = readFile(dir.path() + "mapa.bmp");
+        EXPECT_EQ(onDisk == bmpBytes(drawn.convertToFormat(QImage::Format_RGB888)), c.writtenAtOnce)
+            << c.what;
+        if (c.bmp) {
+            EXPECT_EQ(onDisk, *c.bmp) << c.what;
+        }
+    }
+}
+
+TEST(MapEditor, EachChangeIsDrawnAndSavedAndAFailedSaveLosesNothingOnDisk) {
+    test::TempDir dir;
+    MapEditor editor(dir.path());
+    editor.place(57, 12);
+    EXPECT_FALSE(editor.update(58, {"vazia", "", "", "", ""}));
+    EXPECT_THROW(editor.update(57, {"sala", "", "a,b", "", ""}), Error);
+    EXPECT_TRUE(editor.update(57, {"sala", "", "cozinha", "", ""}));
+    EXPECT_EQ(editor.model().cells[57], "12,sala,,cozinha,,,");
+    const std::string bmp = readFile(dir.path() + "mapa.bmp");
+    const std::string text = readFile(dir.path() + "mapa.txt");
+    EXPECT_EQ(text, mapToText(editor.model()));
+
+    const MapEditor reopened(dir.path());
+    EXPECT_FALSE(reopened.redrawnOnOpen());
+    EXPECT_EQ(reopened.picture(), editor.picture());
+    EXPECT_EQ(reopened.picture(), drawMap(editor.model()));
+
+    const CellView view = editor.show(57);
+    EXPECT_EQ(view.coords, "2 X 17");
+    EXPECT_EQ(view.tile, 12);
+    EXPECT_EQ(view.fields.east, "cozinha");
+    EXPECT_TRUE(editor.show(0).empty);
+
+    EXPECT_FALSE(editor.setBackground("../fundo.png"));
+    EXPECT_TRUE(editor.setBackground("fundo.png"));
+    {
+        test::FileSizeLimit full(1 << 20); // the text would fit, the bitmap does not
+        EXPECT_THROW(editor.remove(57), Error);
+    }
+    EXPECT_EQ(editor.model().cells[57], "");
+    EXPECT_EQ(readFile(dir.path() + "mapa.bmp"), bmp);
+    EXPECT_EQ(readFile(dir.path() + "mapa.txt"), text);
+}
+
+} // namespace
+} // namespace vorn::map

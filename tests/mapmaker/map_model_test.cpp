@@ -1,0 +1,200 @@
+#include "cp1252.h"
+#include "error.h"
+#include "file_limit.h"
+#include "files.h"
+#include "map_file.h"
+#include "map_model.h"
+#include "map_names.h"
+#include "scripted_server.h"
+#include "text.h"
+
+#include <gtest/gtest.h>
+
+namespace vorn::map {
+namespace {
+
+TEST(MapText, AnyLengthAndLineEndBecomeExactly401Lines) {
+    const struct {
+        std::string bytes;
+        std::string cell0, cell1, cell399, background;
+    } cases[] = {
+        {"", "", "", "", ""},
+        {"12,a,,,,,,\r\n13,b,,,,,,", "12,a,,,,,,", "13,b,,,,,,", "", ""},
+        {"12,a,,,,,,\n\n", "12,a,,,,,,", "", "", ""},
+        {"12,a,,,,,,\r13,b,,,,,,\r", "12,a,,,,,,", "13,b,,,,,,", "", ""},
+        {std::string(399, '\n') + "33,fim,,,,,,\nfundo.png\nsobra\nmais\n", "", "", "33,fim,,,,,,",
+         "fundo.png"},
+    };
+    for (const auto& c : cases) {
+        const MapModel model = mapFromText(c.bytes);
+        EXPECT_EQ(model.cells[0], c.cell0);
+        EXPECT_EQ(model.cells[1], c.cell1);
+        EXPECT_EQ(model.cells[399], c.cell399);
+        EXPECT_EQ(model.background, c.background);
+    }
+}
+
+TEST(MapText, WrittenAs401CrLfLinesAndReadBackTheSame) {
+    MapModel model;
+    model.cells[43] = "12,sal\xe3o,,,,,";
+    model.background = "fundo.png";
+    std::vector<std::string> expected(401);
+    expected[43] = model.cells[43];
+    expected[400] = "fundo.png";
+    EXPECT_EQ(mapToText(model), joinLinesCrLf(expected));
+
+    const MapModel again = mapFromText(mapToText(model));
+    EXPECT_EQ(again.cells, model.cells);
+    EXPECT_EQ(again.background, model.background);
+}
+
+TEST(MapText, ANewMapIsWrittenAndAFailedSaveKeepsTheFileOnDisk) {
+    test::TempDir dir;
+    MapModel model = openMapText(dir.path());
+    EXPECT_EQ(readFile(dir.path() + "mapa.txt"), joinLinesCrLf(std::vector<std::string>(401)));
+
+    placeTile(model, 0, 17);
+    saveMapText(dir.path(), model);
+    const std::string saved = readFile(dir.path() + "mapa.txt");
+    placeTile(model, 1, 17);
+    {
+        test::FileSizeLimit full(saved.size());
+        EXPECT_THROW(saveMapText(dir.path(), model), Error);
+    }
+    EXPECT_EQ(readFile(dir.path() + "mapa.txt"), saved);
+    EXPECT_THROW(saveMapText(dir.path() + "falta/", model), Error);
+}
+
+TEST(CellOperations, LinesAfterPlaceUpdateAndDelete) {
+    const CellFields sala{"sala", "", "cozinha", "", ""};
+    const CellFields all{"a", "n", "l", "s", "o"};
+    const struct {
+        const char* before;
+        char operation; // 'p' place tile 15, 'u' update with fields, 'd' delete
+        const CellFields* fields;
+        const char* after;
+    } cases[] = {
+        {"", 'p', nullptr, "15,,,,,,"},
+        {"23,a,b,c,d,e,f", 'p', nullptr, "15,a,b,c,d,e,f"},
+        {"12,sala,n,l,s,o,", 'p', nullptr, "15,sala,n,l,s,o,"},
+        {"1", 'p', nullptr, "15,,,,,,"}, // too short to hold a code: nothing to keep
+        {"12,,,,,,", 'u', &sala, "12,sala,,cozinha,,,"},
+        {"33,x,y,,,,", 'u', &all, "33,a,n,l,s,o,"},
+        {"", 'u', &sala, ""}, // no tile, no name
+        {"12,sala,,cozinha,,,", 'd', nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        MapModel model;
+        model.cells[43] = c.before;
+        if (c.operation == 'p') placeTile(model, 43, 15);
+        if (c.operation == 'u') {
+            EXPECT_EQ(updateCell(model, 43, *c.fields), *c.before != '\0');
+        }
+        if (c.operation == 'd') deleteCell(model, 43);
+        EXPECT_EQ(model.cells[43], c.after) << c.before << " " << c.operation;
+        EXPECT_EQ(model.cells[42], "");
+    }
+    MapModel model;
+    EXPECT_THROW(placeTile(model, 0, 34), Error);
+    EXPECT_THROW(placeTile(model, 400, 12), Error);
+    EXPECT_THROW(deleteCell(model, -1), Error);
+}
+
+TEST(CellReading, CodeIsTheFirstTwoCharactersAndFieldsStartAtTheFourth) {
+    const struct {
+        const char* line;
+        std::optional<int> tile;
+        Cell cell;
+    } cases[] = {
+        {"12,sala,n,l,s,o,", 12, {"12", "sala", "n", "l", "s", "o"}},
+        {"33,sala,,cozinha,,,", 33, {"33", "sala", "", "cozinha", "", ""}},
+        {"10,sala", 10, {"10", "sala", "", "", "", ""}},
+        {"12", 12, {"12", "", "", "", "", ""}},
+        {"1", std::nullopt, {"1", "", "", "", "", ""}},
+        {"", std::nullopt, {}},
+        {"09,a,,,,,", std::nullopt, {"09", "a", "", "", "", ""}},
+        {"34,a,,,,,", std::nullopt, {"34", "a", "", "", "", ""}},
+        {"x1,a,,,,,", std::nullopt, {"x1", "a", "", "", "", ""}},
+        {"123,a,b", 12, {"12", "", "a", "b", "", ""}}, // the third character is skipped
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(tileOf(c.line), c.tile) << c.line;
+        const Cell cell = readCell(c.line);
+        EXPECT_EQ(cell.code, c.cell.code) << c.line;
+        EXPECT_EQ(cell.name, c.cell.name) << c.line;
+        EXPECT_EQ(cell.north + "|" + cell.east + "|" + cell.south + "|" + cell.west,
+                  c.cell.north + "|" + c.cell.east + "|" + c.cell.south + "|" + c.cell.west)
+            << c.line;
+    }
+}
+
+TEST(Grid, PointsFindCellsOnlyInsideTheMap) {
+    const struct {
+        int x, y;
+        std::optional<int> index;
+    } cases[] = {
+        {0, 0, 0},
+        {219, 159, 21},
+        {220, 159, 22},
+        {2199, 1599, 399},
+        {2200, 0, std::nullopt},
+        {0, 1600, std::nullopt},
+        {-1, 5, std::nullopt},
+        {5, -1, std::nullopt},
+        {2199, 1600, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto pos = cellAt(c.x, c.y);
+        EXPECT_EQ(pos ? std::optional<int>(cellIndex(*pos)) : std::nullopt, c.index)
+            << c.x << "," << c.y;
+    }
+    EXPECT_EQ(coordsText(57), "2 X 17");
+    EXPECT_EQ(coordsText(399), "19 X 19");
+    EXPECT_EQ(cellOrigin(57).x, 17 * 110);
+    EXPECT_EQ(cellOrigin(57).y, 2 * 80);
+}
+
+TEST(Names, CellNamesAndNeighboursCannotBreakTheirLine) {
+    const struct {
+        std::string utf8;
+        NameFault fault;
+    } cases[] = {
+        {"", NameFault::None},
+        {"sala", NameFault::None},
+        {"salão da torre", NameFault::None},
+        {"1234567890123456", NameFault::None},
+        {"12345678901234567", NameFault::TooLong},
+        {"ããããããããããããããããã", NameFault::TooLong}, // characters, not UTF-8 bytes
+        {"sala,2", NameFault::Comma},
+        {"sala\n", NameFault::LineBreak},
+        {"sala\r", NameFault::LineBreak},
+        {"sa\tla", NameFault::Control},
+        {"sala →", NameFault::NotCp1252},
+        {"sala \xc2\x81", NameFault::NotCp1252}, // a code point cp1252 leaves undefined
+        {"sala\xff", NameFault::NotCp1252},      // not UTF-8
+    };
+    for (const auto& c : cases) {
+        const TypedName typed = typedName(c.utf8);
+        EXPECT_EQ(typed.fault, c.fault) << c.utf8;
+        if (c.fault == NameFault::None) {
+            EXPECT_EQ(typed.name, utf8ToCp1252(c.utf8));
+        }
+    }
+    EXPECT_EQ(nameFault("sal\xe3o"), NameFault::None);
+    EXPECT_EQ(nameFault("a\x9d"), NameFault::NotCp1252);
+}
+
+TEST(Names, BackgroundBecomesAPathOnlyWhenSafeAndPresent) {
+    test::TempDir dir;
+    writeFileAtomic(dir.path() + "fundo.png", "x");
+    writeFileAtomic(dir.path() + "p\xc3\xa1tio.png", "x");
+    EXPECT_EQ(backgroundPath(dir.path(), "fundo.png"), dir.path() + "fundo.png");
+    EXPECT_EQ(backgroundPath(dir.path(), "p\xe1tio.png"), dir.path() + "p\xc3\xa1tio.png");
+    for (const char* name : {"", "falta.png", "../fundo.png", "a/fundo.png", "."})
+        EXPECT_EQ(backgroundPath(dir.path(), name), std::nullopt) << name;
+    EXPECT_FALSE(isBackgroundName("../../etc/passwd"));
+    EXPECT_TRUE(isBackgroundName("fundo.png"));
+}
+
+} // namespace
+} // namespace vorn::map

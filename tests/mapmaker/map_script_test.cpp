@@ -1,0 +1,115 @@
+#include "map_script.h"
+#include "text.h"
+
+#include <gtest/gtest.h>
+
+namespace vorn::map {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string kTitle = "//=== posi\xe7\xe3o: sala " + std::string(29, '=');
+const Lines kHead = {kTitle, "  setpos= sala", "  retscp= sala",
+                     "  cmd= msg,0,0,500,50,6,Posi\xe7\xe3o sala.,BIu000000"};
+
+Lines plus(Lines lines, const Lines& more) {
+    lines.insert(lines.end(), more.begin(), more.end());
+    return lines;
+}
+
+TEST(CellScript, EachOptionAddsItsLinesInTheirPlace) {
+    CompileOptions defaults;
+    CompileOptions screen;
+    screen.screen = true;
+    CompileOptions screenTyped = screen;
+    screenTyped.prefix = "fig_";
+    screenTyped.ending = ".jpg";
+    CompileOptions text;
+    text.textArea = true;
+    CompileOptions bold = text;
+    bold.bold = true;
+    CompileOptions typed = text;
+    typed.italic = true;
+    typed.textX = "1";
+    typed.textY = "2";
+    typed.textWidth = "3";
+    typed.textHeight = "4";
+    typed.font = "Verdana";
+    typed.textSize = "5";
+    typed.background = "00FF00";
+    typed.textColour = "0000FF";
+    CompileOptions phrase;
+    phrase.phrase = true;
+    CompileOptions phraseTyped = phrase;
+    phraseTyped.phraseX = "5";
+    phraseTyped.phraseY = "6";
+    phraseTyped.phraseWidth = "7";
+    phraseTyped.phraseHeight = "8";
+    phraseTyped.commands = "cmdos";
+    phraseTyped.registerNumber = "12";
+    phraseTyped.notFound = "N\xe3o entendi";
+    CompileOptions all = bold;
+    all.screen = true;
+    all.phrase = true;
+
+    const Lines link = {"  cmd= lnk,0,50,150,30,5,cozinha,$cozinha", "  fim"};
+    const struct {
+        const CompileOptions* options;
+        Lines middle;
+    } cases[] = {
+        {&defaults, {}},
+        {&screen, {"  telpos= tela57.png"}},
+        {&screenTyped, {"  telpos= fig_57.jpg"}},
+        {&text, {"  texto= 10,10,880,360,6,Arial,FFFFFF,biu000000", "  boxon", "  boxoff"}},
+        {&bold, {"  texto= 10,10,880,360,6,Arial,FFFFFF,Biu000000", "  boxon", "  boxoff"}},
+        {&typed, {"  texto= 1,2,3,4,5,Verdana,00FF00,bIu0000FF", "  boxon", "  boxoff"}},
+        {&phrase, {"  frase= 10,370,400,25,frases,10,,"}},
+        {&phraseTyped, {"  frase= 5,6,7,8,cmdos,12,N\xe3o entendi,"}},
+        {&all,
+         {"  telpos= tela57.png", "  texto= 10,10,880,360,6,Arial,FFFFFF,Biu000000", "  boxon",
+          "  boxoff", "  frase= 10,370,400,25,frases,10,,"}},
+    };
+    const Cell sala{"12", "sala", "", "cozinha", "", ""};
+    for (const auto& c : cases)
+        EXPECT_EQ(cellScriptLines(57, sala, *c.options), plus(plus(kHead, c.middle), link));
+}
+
+TEST(CellScript, LinksSitSideBySideWhateverNeighboursAreEmpty) {
+    const struct {
+        Cell cell;
+        Lines links;
+    } cases[] = {
+        {{"17", "sala", "n", "l", "s", "o"},
+         {"  cmd= lnk,0,50,150,30,5,n,$n", "  cmd= lnk,150,50,150,30,5,l,$l",
+          "  cmd= lnk,300,50,150,30,5,s,$s", "  cmd= lnk,450,50,150,30,5,o,$o"}},
+        {{"20", "sala", "n", "", "", "o"},
+         {"  cmd= lnk,0,50,150,30,5,n,$n", "  cmd= lnk,150,50,150,30,5,o,$o"}},
+        {{"10", "sala", "", "", "", ""}, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cellScriptLines(0, c.cell, {}), plus(plus(kHead, c.links), {"  fim"}));
+}
+
+TEST(MapScripts, NamedCellsInIndexOrderEachLineEndingInCrLf) {
+    MapModel model;
+    model.cells[3] = "  12,sala,,cozinha,,,  "; // read without the blanks at its ends
+    model.cells[4] = "13,,,,,,";                // a tile without a name
+    model.cells[9] = "14,cozinha,,,,sala,";
+    model.cells[12] = "14,sala,,,,,"; // the same name again
+    const auto scripts = mapScripts(model, {});
+    ASSERT_EQ(scripts.size(), 3u);
+    EXPECT_EQ(scripts[0].index, 3);
+    EXPECT_EQ(scripts[0].name, "sala");
+    EXPECT_EQ(scripts[0].text,
+              joinLinesCrLf(plus(kHead, {"  cmd= lnk,0,50,150,30,5,cozinha,$cozinha", "  fim"})));
+    EXPECT_TRUE(scripts[0].text.ends_with("  fim\r\n"));
+    EXPECT_EQ(scripts[1].name, "cozinha");
+    EXPECT_EQ(scripts[2].index, 12);
+    EXPECT_EQ(scripts[2].name, "sala");
+    EXPECT_FALSE(cellScript(model, 4, {}));
+    EXPECT_FALSE(cellScript(model, 400, {}));
+    EXPECT_TRUE(mapScripts(MapModel{}, {}).empty());
+}
+
+} // namespace
+} // namespace vorn::map

@@ -35,6 +35,10 @@ std::vector<std::string> adventureScripts(const QWidget* tools) {
     return names;
 }
 
+std::string adventureField(const QWidget* tools, std::string_view name) {
+    return fieldText(tools, ui(name));
+}
+
 std::array<std::string, 4> adventureArea(const QWidget* tools, std::string_view prefix) {
     const QString p = ui(prefix);
     return {fieldText(tools, p + QStringLiteral("Px")), fieldText(tools, p + QStringLiteral("Py")),

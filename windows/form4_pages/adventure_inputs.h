@@ -21,6 +21,9 @@ AdventureLimits adventureLimits(const QWidget* tools);
 // The entries of the script list Lbx2, in list order.
 std::vector<std::string> adventureScripts(const QWidget* tools);
 
+// One parameter field as typed, by its name (Edit7, JanWd, ImgPan ...).
+std::string adventureField(const QWidget* tools, std::string_view name);
+
 // <prefix>Px, <prefix>Py, <prefix>Wd, <prefix>Ht: "Msg" for the message
 // area, "Tel" for the screen area.
 std::array<std::string, 4> adventureArea(const QWidget* tools, std::string_view prefix);

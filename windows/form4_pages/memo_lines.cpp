@@ -49,6 +49,16 @@ void insertLineBefore(QTextEdit* memo, int before, const QString& line) {
     cursor.endEditBlock();
 }
 
+void replaceLine(QTextEdit* memo, int line, const QString& text) {
+    const QTextBlock block = memo->document()->findBlockByNumber(line);
+    if (!block.isValid()) return;
+    QTextCursor cursor(block);
+    cursor.beginEditBlock();
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.insertText(text, lineFormat(LineStyle::Plain));
+    cursor.endEditBlock();
+}
+
 void showCheckedLines(QTextEdit* memo, const std::vector<CheckedLine>& lines) {
     const int caretLine = memo->textCursor().blockNumber();
     const int scroll = memo->verticalScrollBar()->value();

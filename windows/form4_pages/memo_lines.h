@@ -26,6 +26,9 @@ std::vector<std::string> memoLines(const QTextEdit* memo);
 // line is appended at the end.
 void insertLineBefore(QTextEdit* memo, int before, const QString& line);
 
+// Replaces the text of line "line" (counting from 0) by a plain line.
+void replaceLine(QTextEdit* memo, int line, const QString& text);
+
 // Replaces the whole text by the checked lines, each in its kind's colours.
 // The caret and the scroll position stay where they were.
 void showCheckedLines(QTextEdit* memo, const std::vector<CheckedLine>& lines);

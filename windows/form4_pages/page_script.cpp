@@ -57,6 +57,16 @@ PageScript::PageScript(QWidget* parent)
 
     Modelos = new ScriptTemplatesPanel(this);
     Modelos->move(790, kMemoTop);
+    const auto beside = [this](const char* name, const QLabel* heading) {
+        auto* b = new PictureButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(Modelos->x() + heading->geometry().right() + 6, Modelos->y() + heading->y(),
+                       20, 14);
+        return b;
+    };
+    Image1 = beside("Image1", Modelos->lbLink);
+    Image5 = beside("Image5", Modelos->lbObjetos);
+    Image3 = beside("Image3", Modelos->lbEspeciais);
 
     setUnsaved(false);
 }

@@ -21,6 +21,11 @@ public:
     QLabel* lbTelPos;
     QLineEdit* TelPos;
     ScriptTemplatesPanel* Modelos;
+    // Beside the template headings: the screen rectangle designer on the
+    // current line, for a screen element, an object area, a special area.
+    PictureButton* Image1;
+    PictureButton* Image5;
+    PictureButton* Image3;
 
     PictureButton* Sintaxe;
     QLabel* lbSintaxe;

@@ -1,0 +1,200 @@
+#include "cp_text.h"
+#include "designer_line.h"
+#include "designer_screen.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace vorn {
+namespace {
+
+using test::cp;
+using ::testing::HasSubstr;
+
+std::string rectText(const DesignerRect& r) {
+    return std::to_string(r.x) + "," + std::to_string(r.y) + "," + std::to_string(r.w) + "," +
+           std::to_string(r.h);
+}
+
+TEST(DesignerLine, ElementAndAreaLinesAreCutIntoHeadRectangleAndRest) {
+    const struct {
+        const char* line;
+        bool area; // read as an area instruction, else as an element
+        DesignerMode mode;
+        const char* head;
+        const char* numbers; // the four as written, joined by "|"
+        const char* rest;    // nullptr: no comma after the height
+    } cases[] = {
+        {"  cmd= lnk,460,330,220,30,4,Entrar no castelo,$portao", false, DesignerMode::Element,
+         "lnk", "460|330|220|30", "4,Entrar no castelo,$portao"},
+        {"cmd=img,10,20,100,50,porta.png", false, DesignerMode::Element, "img", "10|20|100|50",
+         "porta.png"},
+        {"\tcmd=   vip,1,2,3,4,a,b  ", false, DesignerMode::ShortElement, "vip", "1|2|3|4", "a,b"},
+        {"  cmd= gtf,1,2,3,4", false, DesignerMode::ShortElement, "gtf", "1|2|3|4", nullptr},
+        {"  cmd= map,1,2,3", false, DesignerMode::Element, "map", "1|2|3|", nullptr},
+        {"  cmd= lnk,1,2,3,4,", false, DesignerMode::Element, "lnk", "1|2|3|4", ""},
+        {"  objjog= 0,0,160,40,largura_shape,qt_por_linha", true, DesignerMode::Area,
+         "objjog=", "0|0|160|40", "largura_shape,qt_por_linha"},
+        {"tela=  100,20,600,400", true, DesignerMode::Area, "tela=", "100|20|600|400", nullptr},
+        {"  input 5,6,7,8,,x", true, DesignerMode::Area, "input", "5|6|7|8", ",x"},
+        {"  frase=", true, DesignerMode::Area, "frase=", "|||", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto read = c.area ? readAreaLine(c.line) : readElementLine(c.line);
+        ASSERT_TRUE(read) << c.line;
+        EXPECT_EQ(read->mode, c.mode) << c.line;
+        EXPECT_EQ(read->head, c.head) << c.line;
+        const auto& n = read->numbers;
+        EXPECT_EQ(n[0] + "|" + n[1] + "|" + n[2] + "|" + n[3], c.numbers) << c.line;
+        EXPECT_EQ(read->rest.has_value(), c.rest != nullptr) << c.line;
+        if (c.rest) {
+            EXPECT_EQ(*read->rest, c.rest) << c.line;
+        }
+    }
+}
+
+TEST(DesignerLine, OnlyTheLinesOwnInstructionOpensIt) {
+    for (const char* line : {"  ifreg= 1,2,x  cmd= lnk,1,2,3,4", "// cmd= lnk,1,2,3,4",
+                             ":cmd=", "  shape= img,1,2,3,4,a", "  tela= 0,0,600,400", ""})
+        EXPECT_FALSE(readElementLine(line)) << line;
+    for (const char* line : {"  ifobjjog= chave,temchave", "  zban= 0,0,100,200",
+                             "// objjog= 1,2,3,4", "  cmd= lnk,1,2,3,4", "  inputx 1,2,3,4", ""})
+        EXPECT_FALSE(readAreaLine(line)) << line;
+}
+
+TEST(DesignerLine, ExtrasAreTheFieldsOfTheRest) {
+    const struct {
+        const char* line;
+        std::size_t n;
+        const char* extra;
+    } cases[] = {{"cmd= lnk,1,2,3,4,5,,$sala", 1, "5"},     {"cmd= lnk,1,2,3,4,5,,$sala", 2, ""},
+                 {"cmd= lnk,1,2,3,4,5,,$sala", 3, "$sala"}, {"cmd= btn,1,2,3,4,a,b,c,d", 3, "c,d"},
+                 {"cmd= btn,1,2,3,4,a,b,c,d", 4, ""},       {"cmd= img,1,2,3,4", 1, ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(readElementLine(c.line)->extra(c.n), c.extra) << c.line << " " << c.n;
+}
+
+TEST(DesignerLine, RebuildingChangesOnlyTheRectangle) {
+    const struct {
+        const char* line;
+        DesignerRect rect;
+        const char* rebuilt;
+    } cases[] = {
+        {"cmd= lnk,460,330,220,30,4,Entrar no castelo,$portao",
+         {465, 330, 220, 30},
+         "  cmd= lnk,465,330,220,30,4,Entrar no castelo,$portao"},
+        {"   cmd= lnk,1,2,3,4,5,,$sala", {1, 2, 3, 4}, "  cmd= lnk,1,2,3,4,5,,$sala"},
+        {"cmd= vip,1,2,3,4,a,b,c,d", {9, 8, 7, 6}, "  cmd= vip,9,8,7,6,a,b,c,d"},
+        {"cmd= img,+1,02,3,4,", {1, 2, 3, 4}, "  cmd= img,1,2,3,4,"},
+        {"  objjog= 0,0,160,40,largura_shape,qt_por_linha",
+         {10, 20, 160, 40},
+         "  objjog= 10,20,160,40,largura_shape,qt_por_linha"},
+        {"tela= 100,20,600,400", {0, 0, 600, 400}, "  tela= 0,0,600,400"},
+    };
+    for (const auto& c : cases) {
+        const bool area = std::string_view(c.line).find("cmd=") == std::string_view::npos;
+        const auto read = area ? readAreaLine(c.line) : readElementLine(c.line);
+        ASSERT_TRUE(read) << c.line;
+        EXPECT_EQ(rebuildLine(*read, c.rect), c.rebuilt);
+    }
+}
+
+TEST(DesignerLine, RectangleNumbersMustBeWholeAndInRange) {
+    const auto good = readElementLine("cmd= lnk, 10 ,-20,0,+30,x");
+    ASSERT_TRUE(good);
+    const RectangleReading read = readRectangle(*good);
+    EXPECT_EQ(read.fault, "");
+    EXPECT_EQ(read.rect, (DesignerRect{10, -20, 0, 30}));
+
+    const struct {
+        const char* line;
+        const char* fault;
+    } cases[] = {
+        {"cmd= lnk,a,2,3,4",
+         "Valor inválido para x: \"a\" (um número inteiro de -100000 a 100000)!!!"},
+        {"cmd= lnk,1,2.5,3,4", "Valor inválido para y: \"2.5\""},
+        {"cmd= lnk,1,2,-3,4", "Valor inválido para largura: \"-3\" (um número inteiro de 0 a"},
+        {"cmd= lnk,1,2,3,100001", "Valor inválido para altura: \"100001\""},
+        {"cmd= lnk,1,2,3", "Valor inválido para altura: \"\""},
+        {"cmd= lnk,1,2,3,99999999999999999999999", "altura"},
+    };
+    for (const auto& c : cases) {
+        const auto line = readElementLine(c.line);
+        ASSERT_TRUE(line) << c.line;
+        EXPECT_THAT(readRectangle(*line).fault, HasSubstr(cp(c.fault))) << c.line;
+    }
+}
+
+TEST(DesignerLine, MovesStayOnTheScreen) {
+    const ScreenSize screen{600, 400};
+    const struct {
+        DesignerRect from;
+        int dx, dy;
+        DesignerRect to;
+    } cases[] = {
+        {{100, 100, 50, 20}, 5, -3, {105, 97, 50, 20}},
+        {{100, 100, 50, 20}, 900, 0, {550, 100, 50, 20}},  // right edge on the screen's
+        {{100, 100, 50, 20}, -500, 900, {0, 380, 50, 20}}, // bottom left corner
+        {{10, 10, 900, 20}, 30, 0, {0, 10, 900, 20}},      // wider than the screen
+        {{10, 10, 20, 500}, 0, -5, {10, 0, 20, 500}},      // taller than the screen
+        {{2000, 2000, 50, 20}, 1, 1, {550, 380, 50, 20}},  // from beyond the screen
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rectText(movedRectangle(c.from, c.dx, c.dy, screen)), rectText(c.to))
+            << rectText(c.from) << " by " << c.dx << "," << c.dy;
+}
+
+TEST(DesignerLine, ResizingKeepsTheHandleOnTheScreenAndEightPixels) {
+    const ScreenSize screen{600, 400};
+    const DesignerRect r{100, 100, 50, 20};
+    const struct {
+        DesignerRect from;
+        int hx, hy; // where the handle was dragged
+        ScreenSize screen;
+        DesignerRect to;
+    } cases[] = {
+        {r, handleLeft(r) + 10, handleTop(r) + 5, screen, {100, 100, 60, 25}},
+        {r, 20, 30, screen, {100, 100, 8, 8}},                    // up and left past the corner
+        {r, 5000, 5000, screen, {100, 100, 500, 300}},            // stops at the screen's edges
+        {{595, 395, 50, 20}, 700, 700, screen, {595, 395, 8, 8}}, // corner near the edge
+        {{0, 0, 50, 20}, 60, 60, {4, 3}, {0, 0, 8, 8}},           // a screen under 8 pixels
+    };
+    for (const auto& c : cases) {
+        const DesignerRect got = resizedRectangle(c.from, c.hx, c.hy, c.screen);
+        EXPECT_EQ(rectText(got), rectText(c.to)) << rectText(c.from) << " to " << c.hx;
+    }
+}
+
+TEST(DesignerScreen, LayoutComesFromTheParameters) {
+    ScreenParameters p{"800", "600", "100", "20", "600", "400", "", ""};
+    ScreenLayout layout = designerScreenLayout(p);
+    EXPECT_EQ(layout.fault, "");
+    EXPECT_EQ(layout.canvas.width, 800);
+    EXPECT_EQ(layout.canvas.height, 600);
+    EXPECT_EQ(rectText(layout.screen), "100,20,600,400");
+
+    // The fixed layout does not read the window's size at all.
+    p.AdvLine19 = "*";
+    p.JanWd = "largo";
+    layout = designerScreenLayout(p);
+    EXPECT_EQ(layout.fault, "");
+    EXPECT_EQ(layout.canvas.width, 920);
+    EXPECT_EQ(layout.canvas.height, 440);
+
+    const struct {
+        ScreenParameters p;
+        const char* fault;
+    } faults[] = {
+        {{"", "600", "0", "0", "600", "400", "", ""}, "Parâmetro inválido: Largura total \"\""},
+        {{"800", "4001", "0", "0", "600", "400", "", ""}, "Altura total \"4001\""},
+        {{"800", "600", "-4001", "0", "600", "400", "", ""}, "Tela px \"-4001\""},
+        {{"800", "600", "0", "0", "0", "400", "", ""},
+         "Tela larg \"0\" (um número inteiro de 1 a 4000)!!!"},
+        {{"800", "600", "0", "0", "600", "-1", "", "*"}, "Tela altura \"-1\""},
+    };
+    for (const auto& c : faults)
+        EXPECT_THAT(designerScreenLayout(c.p).fault, HasSubstr(cp(c.fault)));
+}
+
+} // namespace
+} // namespace vorn

@@ -1,0 +1,165 @@
+// The screen rectangle designer on "Castelo de Vorn": opening it on a line
+// of a demo script, the composed screen, dragging and resizing with the
+// mouse, and the line coming back to the script or to the clipboard.
+#include "Unit2.h"
+#include "Unit4.h"
+#include "error_report.h"
+#include "form2_pages/page_parametros.h"
+#include "form2_pages/page_scripts.h"
+#include "form4_pages/page_default.h"
+#include "form4_pages/page_script.h"
+#include "local_service.h"
+#include "road_windows.h"
+#include "session.h"
+#include "window_test_main.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QTest>
+#include <QTextBlock>
+
+#include <memory>
+
+using namespace vorn::win;
+using vorn::test::RoadWindows;
+
+namespace {
+
+const QString kLink = QStringLiteral("  cmd= lnk,460,330,220,30,4,Entrar no castelo,$portao");
+
+QString lineOf(const QTextEdit* memo, int line) {
+    return memo->document()->findBlockByNumber(line).text();
+}
+
+void drag(QWidget* shape, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(shape, button, {}, from);
+    QTest::mouseMove(shape, to);
+    QTest::mouseRelease(shape, button, {}, to);
+}
+
+} // namespace
+
+class RoadDesignerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
+    void init() {
+        m_w = std::make_unique<RoadWindows>(m_svc->port());
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+    }
+    void cleanup() { m_w.reset(); }
+    void cleanupTestCase() { m_svc.reset(); }
+
+    void dragsTheLinksRectangleAndPutsTheLineBack() {
+        TForm4* editor = open("inicio", 7);
+        RoadWindows::click(editor->Script->Image1);
+        form4::PageDefault* d = editor->Default;
+        QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kDefault));
+        QCOMPARE(m_w->f().Form2->Abook->PageIndex(), int(TForm2::kScripts));
+
+        // The adventure window with the gate picture in its screen area.
+        QCOMPARE(d->Tela->size(), QSize(800, 600));
+        const QImage tela = d->Tela->pixmap().toImage();
+        const QImage gate(QString::fromStdString(m_w->session().DirAdv + "portao.png"));
+        for (const QPoint p : {QPoint(0, 0), QPoint(300, 200), QPoint(599, 399)})
+            QCOMPARE(tela.pixel(p + QPoint(100, 20)), gate.pixel(p));
+        QCOMPARE(tela.pixelColor(50, 500), QColor(0x1A, 0x1A, 0x2E));
+        // The link's text in the link colour over its rectangle.
+        bool gold = false;
+        for (int x = 460; x < 680 && !gold; ++x)
+            for (int y = 330; y < 360 && !gold; ++y)
+                gold = tela.pixelColor(x, y) == QColor(0xFF, 0xD7, 0x00);
+        QVERIFY(gold);
+
+        QCOMPARE(d->Shp1->geometry(), QRect(460, 330, 220, 30));
+        QCOMPARE(d->Shp2->geometry(), QRect(672, 352, 8, 8));
+        drag(d->Shp1, {10, 10}, {25, 15});
+        QCOMPARE(d->Shp1->geometry(), QRect(475, 335, 220, 30));
+        drag(d->Shp2, {4, 4}, {24, 14});
+        QCOMPARE(d->Shp1->geometry(), QRect(475, 335, 240, 40));
+        QCOMPARE(d->Shp2->geometry(), QRect(707, 367, 8, 8));
+        // Past the right edge the rectangle stops on the screen's edge; the
+        // right button changes the pen on the way.
+        drag(d->Shp1, {10, 10}, {500, 10}, Qt::RightButton);
+        QCOMPARE(d->Shp1->geometry(), QRect(560, 335, 240, 40));
+        QCOMPARE(d->Shp1->penColour(), QColor(Qt::black));
+        QTest::mouseClick(d->Shp1, Qt::RightButton, {}, {5, 5});
+        QCOMPARE(d->Shp1->penColour(), QColor(Qt::white));
+        QCOMPARE(lineOf(memo(), 7), kLink); // nothing written before the return
+
+        RoadWindows::click(m_w->f().Form2->Scripts->Image3);
+        QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kScript));
+        QCOMPARE(lineOf(memo(), 7),
+                 QStringLiteral("  cmd= lnk,560,335,240,40,4,Entrar no castelo,$portao"));
+        QCOMPARE(lineOf(memo(), 8), QStringLiteral("  cmd= lnk,460,370,220,30,3,Como jogar,$menu"));
+        QCOMPARE(editor->Script->lbGrs->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    }
+
+    void aLineOfAnotherScriptGoesToTheClipboard() {
+        TForm4* editor = open("inicio", 7);
+        RoadWindows::click(editor->Script->Image1);
+        drag(editor->Default->Shp1, {10, 10}, {11, 10});
+        QVERIFY(RoadWindows::clickItem(m_w->f().Form2->Scripts->Lbx2, QStringLiteral("portao")));
+        const QStringList portao = memoLines();
+        RoadWindows::click(m_w->f().Form2->Scripts->Image3);
+        QCOMPARE(memoLines(), portao);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("  cmd= lnk,461,330,220,30,4,Entrar no castelo,$portao"));
+        QVERIFY(editor->Script->status()->text().contains(QStringLiteral("transferência")));
+    }
+
+    void picturesAndAreas() {
+        // A picture element: its picture fetched and stretched over it.
+        TForm4* editor = open("torre", 6);
+        RoadWindows::click(editor->Script->Image1);
+        QCOMPARE(editor->Default->mode(), vorn::DesignerMode::Element);
+        const QImage treasure(QString::fromStdString(m_w->session().DirAdv + "tesouro.png"));
+        QCOMPARE(editor->Default->Tela->pixmap().toImage().pixel(260 + 40, 200 + 30),
+                 treasure.pixel(40, 30));
+
+        // A screen picture that cannot be had shows none, and says so.
+        editor->Script->TelPos->setText(QStringLiteral("nada.png"));
+        RoadWindows::click(editor->Script->Image1);
+        QCOMPARE(editor->Default->Tela->pixmap().toImage().pixelColor(150, 100),
+                 QColor(0x1A, 0x1A, 0x2E));
+        QVERIFY(editor->Default->Std->text().contains(QStringLiteral("nada.png")));
+
+        // An area: "  texto= 20,20,560,200,3,Arial,1A1A2E,biuF0E6D2".
+        open("menu", 6);
+        RoadWindows::click(editor->Script->Image3);
+        QCOMPARE(editor->Default->mode(), vorn::DesignerMode::Area);
+        QCOMPARE(editor->Default->Shp1->geometry(), QRect(20, 20, 560, 200));
+    }
+
+    void badNumbersLeaveTheEditorAsItWas() {
+        TForm4* editor = open("inicio", 7);
+        const int reports = ErrorReport::instance().count();
+        m_w->f().Form2->Parametros->TelWd->setText(QStringLiteral("seiscentos"));
+        RoadWindows::click(editor->Script->Image1);
+        QCOMPARE(ErrorReport::instance().count(), reports + 1);
+        QVERIFY(ErrorReport::instance().lastMessage().contains(QStringLiteral("\"seiscentos\"")));
+        QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kScript));
+        QCOMPARE(editor->Default->mode(), vorn::DesignerMode::Closed);
+    }
+
+private:
+    QTextEdit* memo() const { return m_w->f().Form4->Script->Memo3; }
+    QStringList memoLines() const { return m_w->editorText().split(QLatin1Char('\n')); }
+
+    // Opens a script from the catalogue and puts the caret on a line.
+    TForm4* open(const char* script, int line) {
+        RoadWindows::clickItem(m_w->f().Form2->Scripts->Lbx2, QString::fromLatin1(script));
+        QTextCursor c(memo()->document()->findBlockByNumber(line));
+        memo()->setTextCursor(c);
+        QTest::keyRelease(memo(), Qt::Key_Right);
+        return m_w->f().Form4;
+    }
+
+    std::unique_ptr<vorn::test::LocalService> m_svc;
+    std::unique_ptr<RoadWindows> m_w;
+};
+
+VORN_WINDOW_TEST_MAIN(RoadDesignerTest)
+#include "road_designer_test.moc"

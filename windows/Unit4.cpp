@@ -99,9 +99,14 @@ TForm4::TForm4(const PictureStore& store, QWidget* parent)
     const QPixmap down1 = PictureStore::picture(store.btDw1);
     for (PictureButton* b : {Script->Sintaxe, Script->Instrucs, Script->btGrs, Backup->Image2})
         b->setLooks(up1, down1);
+    for (PictureButton* b : {Script->Image1, Script->Image5, Script->Image3})
+        smallLooks(b);
     buildTitleTools();
     buildPanelButtons();
     connectHandlers();
+    wireConverter();
+    wireSeries();
+    wireModels();
 
     setGeometry(200, kLockedTop, kNarrowWidth, kHeight);
     relayout();
@@ -173,6 +178,9 @@ void TForm4::connectHandlers() {
     onSignal(Image19, &PictureButton::clicked, this, [this] { Image19Click(); });
     onSignal(Backup, &form4::PageBackup::copyChosen, this, [this] { File1Click(); });
     onSignal(Backup->Image2, &PictureButton::clicked, this, [this] { Image2Click(); });
+    onSignal(Script->Image1, &PictureButton::clicked, this, [this] { Image1Click(); });
+    onSignal(Script->Image5, &PictureButton::clicked, this, [this] { Image5Click(); });
+    onSignal(Script->Image3, &PictureButton::clicked, this, [this] { Image3Click(); });
     connect(Navegador->Web2, &form4::EditorBrowser::navigating, this,
             [this](const QString& address) { Web2BeforeNavigate2(address); });
 }

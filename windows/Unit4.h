@@ -9,7 +9,8 @@
 
 namespace vorn {
 struct Session;
-}
+struct DesignerLine;
+} // namespace vorn
 
 namespace vorn::win {
 
@@ -152,6 +153,27 @@ public:
     void Image2Click();
     void btGrsClick(); // save and preview
     void Web2BeforeNavigate2(const QString& address);
+    // The screen rectangle designer: Image1 opens it on a "cmd=" line,
+    // Image5 and Image3 on an area instruction; the edit tools window's
+    // "Script" button puts its line back.
+    void Image1Click();
+    void Image5Click();
+    void Image3Click();
+    void putDesignerLineBack();
+
+    // The workshop pages. Opened from the special tools page, the converter
+    // lists its adventures and the models page its models.
+    void prepareConverter();
+    void prepareModels();
+    void Lbx2Click(); // Conversor: the adventure's positions
+    void Lbx3Click(); // Conversor: the position and its links
+    void Image6Click();
+    void Image7Click();
+    void Image8Click();
+    void Image9Click();
+    void btSreClick();
+    void Lbx4Click();
+    void Image11Click(const QObject* button); // Image11 and Image12: the tag chooses
 
 protected:
     void layoutPages() override;
@@ -161,7 +183,11 @@ private:
     void buildTitleTools();
     void buildPanelButtons();
     void connectHandlers();
+    void wireConverter();
+    void wireSeries();
+    void wireModels();
     void showFileForDevelopment(const char* path);
+    void openDesigner(const DesignerLine& read, int line, const std::string& text);
 
     int m_workingWidth = kNarrowWidth;
     std::string m_loadedScript;

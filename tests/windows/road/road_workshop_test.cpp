@@ -1,0 +1,257 @@
+// The editor's workshop pages on a real service: the converter's lists and
+// its refusals, a series written into the adventure and its script list, a
+// model put into the adventure or appended to the editor with its file, and
+// every question to the author answered through the pages' seam.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "converter.h"
+#include "files.h"
+#include "form2_pages/page_exclusivo.h"
+#include "form2_pages/page_scripts.h"
+#include "form4_pages/page_conversor.h"
+#include "form4_pages/page_modelos.h"
+#include "form4_pages/page_script.h"
+#include "form4_pages/page_seriado.h"
+#include "local_service.h"
+#include "models.h"
+#include "qt_text.h"
+#include "road_windows.h"
+#include "scripts.h"
+#include "serial.h"
+#include "session.h"
+#include "window_test_main.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace vorn::win;
+using vorn::test::RoadWindows;
+
+class RoadWorkshopTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
+    void init() {
+        m_w = std::make_unique<RoadWindows>(m_svc->port());
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        // The questions are answered from m_replies, the careful answer
+        // once it is used up, and kept in m_asked.
+        const auto answer = [this](const std::string& question, const char*, const char*) {
+            m_asked << ui(question);
+            return !m_replies.isEmpty() && m_replies.takeFirst();
+        };
+        m_w->f().Form4->Seriado->ask = answer;
+        m_w->f().Form4->Modelos->ask = answer;
+        m_asked.clear();
+        m_replies.clear();
+    }
+    void cleanup() { m_w.reset(); }
+    void cleanupTestCase() { m_svc.reset(); }
+
+    void converterConvertsIntoTheAdventureInEditOnly() {
+        const Forms& f = m_w->f();
+        form4::PageConversor* p = f.Form4->Conversor;
+        RoadWindows::click(f.Form2->Exclusivo->btCnv); // no adventure needed to open it
+        QCOMPARE(RoadWindows::items(p->Lbx2), QStringList{QStringLiteral("Vale Perdido")});
+        QVERIFY(RoadWindows::clickItem(p->Lbx2, QStringLiteral("Vale Perdido")));
+        QVERIFY(RoadWindows::clickItem(p->Lbx3, QStringLiteral("clareira")));
+        QCOMPARE(p->Lbz->count(), 2);
+        QCOMPARE(p->Stp->text(), QString());
+
+        const std::pair<const char*, const char*> roads[] = {
+            {nullptr, vorn::kNoAdventureOpen},
+            {"Castelo de Vorn", vorn::kNotEditedAdventure},
+            {"Vale Perdido", vorn::kConverted},
+        };
+        for (const auto& [adventure, status] : roads) {
+            if (adventure) QVERIFY(m_w->choose(QString::fromUtf8(adventure)));
+            RoadWindows::click(p->Image6);
+            QCOMPARE(p->Stp->text(), ui(status));
+        }
+        QCOMPARE(vorn::fetchScript(m_w->requests(), m_w->session(), "clareira"),
+                 vorn::convertedBlock(p->position));
+        QVERIFY(RoadWindows::items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("clareira")));
+
+        // Opening again lists afresh: nothing is chosen, nothing converted.
+        RoadWindows::click(f.Form2->Exclusivo->btCnv);
+        QVERIFY(p->Lbx3->count() == 0 && p->Lbz->count() == 0);
+        RoadWindows::click(p->Image6);
+        QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
+    }
+
+    void converterDeletesPositionsAndSetsTheEditMode() {
+        const Forms& f = m_w->f();
+        form4::PageConversor* p = f.Form4->Conversor;
+        RoadWindows::click(f.Form2->Exclusivo->btCnv);
+        RoadWindows::click(p->Image8);
+        QCOMPARE(p->Stp->text(), ui(vorn::kSelectAdventure));
+        QVERIFY(RoadWindows::clickItem(p->Lbx2, QStringLiteral("Vale Perdido")));
+        RoadWindows::click(p->Image8);
+        QCOMPARE(p->Stp->text(), QStringLiteral("Aventura editável apenas no VORN script."));
+
+        QVERIFY(RoadWindows::clickItem(p->Lbx3, QStringLiteral("rio")));
+        RoadWindows::click(p->Image7);
+        QCOMPARE(p->Stp->text(), QStringLiteral("Ok"));
+        QVERIFY(!RoadWindows::items(p->Lbx3).contains(QStringLiteral("rio")));
+        QCOMPARE(p->Lbz->count(), 0);
+        RoadWindows::click(p->Image7);
+        QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
+
+        // A position the service does not know leaves nothing to act on.
+        p->Lbx3->addItem(QStringLiteral("caverna"));
+        QVERIFY(RoadWindows::clickItem(p->Lbx3, QStringLiteral("caverna")));
+        QCOMPARE(p->Stp->text(), QStringLiteral("Posição não encontrada!!!"));
+        RoadWindows::click(p->Image6);
+        QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
+    }
+
+    void seriesAppearsInTheScriptListAndAsksBeforeReplacing() {
+        const Forms& f = m_w->f();
+        form4::PageSeriado* p = f.Form4->Seriado;
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        RoadWindows::click(f.Form2->Exclusivo->Image21);
+        p->Edit1->setText(QStringLiteral("corredor"));
+        p->Edit3->setText(QStringLiteral("3"));
+        p->Edit4->setText(QStringLiteral("tela"));
+        p->Memo6->setPlainText(QStringLiteral("  msg= Escuro"));
+        QSignalSpy gauge(p->gauge(), &QProgressBar::valueChanged);
+        RoadWindows::click(p->btSre);
+        QCOMPARE(p->Sty->text(), ui(vorn::kSeriesWritten));
+        QVERIFY(m_asked.isEmpty());
+        QCOMPARE(gauge.last().front().toInt(), 3);
+        QVERIFY(!p->gauge()->isVisible());
+        const QStringList listed = RoadWindows::items(f.Form2->Scripts->Lbx2);
+        for (const char* name : {"corredor1", "corredor2", "corredor3"})
+            QVERIFY2(listed.contains(QString::fromLatin1(name)), name);
+        const auto dark = vorn::seriesScript(p->form(), 2);
+        QCOMPARE(vorn::fetchScript(m_w->requests(), m_w->session(), "corredor2"), dark);
+
+        // Skipped, then replaced: asked once each time.
+        p->Memo6->setPlainText(QStringLiteral("  msg= Claro"));
+        RoadWindows::click(p->btSre);
+        QCOMPARE(
+            m_asked,
+            QStringList{ui(vorn::replaceScriptsQuestion({"corredor1", "corredor2", "corredor3"}))});
+        QVERIFY(
+            p->Sty->text().startsWith(ui(vorn::kSeriesWritten) + QStringLiteral(" Mantidos 3")));
+        QCOMPARE(vorn::fetchScript(m_w->requests(), m_w->session(), "corredor2"), dark);
+        m_replies << true;
+        RoadWindows::click(p->btSre);
+        QCOMPARE(m_asked.size(), 2);
+        QCOMPARE(vorn::fetchScript(m_w->requests(), m_w->session(), "corredor2"),
+                 vorn::seriesScript(p->form(), 2));
+    }
+
+    void seriesRefusalsAndTheLargeSeriesQuestion_data() {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("asked");
+        QTest::newRow("empty range") << QStringLiteral("3") << false << ui(vorn::kSeriesEmpty) << 0;
+        QTest::newRow("over the limit")
+            << QStringLiteral("505") << false << ui(vorn::kSeriesTooLong) << 0;
+        QTest::newRow("large, cancelled") << QStringLiteral("45") << false << QString() << 1;
+        QTest::newRow("large, confirmed")
+            << QStringLiteral("45") << true << ui(vorn::kSeriesWritten) << 1;
+    }
+    void seriesRefusalsAndTheLargeSeriesQuestion() {
+        QFETCH(QString, last);
+        QFETCH(bool, confirmed);
+        QFETCH(QString, status);
+        QFETCH(int, asked);
+        const Forms& f = m_w->f();
+        form4::PageSeriado* p = f.Form4->Seriado;
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        RoadWindows::click(f.Form2->Exclusivo->Image21);
+        RoadWindows::click(p->btSre);
+        QCOMPARE(p->Sty->text(), ui(vorn::kSeriesNeedsName));
+        p->Edit1->setText(QStringLiteral("ala"));
+        p->Edit2->setText(QStringLiteral("5"));
+        p->Edit3->setText(last);
+        m_replies << confirmed;
+        RoadWindows::click(p->btSre);
+        QCOMPARE(p->Sty->text(), status);
+        QCOMPARE(m_asked.size(), asked);
+        QCOMPARE(RoadWindows::items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("ala45")),
+                 confirmed);
+    }
+
+    void modelGoesIntoTheAdventureWithItsFile() {
+        const Forms& f = m_w->f();
+        form4::PageModelos* p = f.Form4->Modelos;
+        vorn::Session& s = m_w->session();
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        RoadWindows::click(f.Form2->Exclusivo->Image22);
+        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("porta_trancada")));
+        const vorn::Model model = p->model();
+        QCOMPARE(p->Memo1->toPlainText().count(QLatin1Char('\n')) + 1, int(model.script.size()));
+        QVERIFY(p->Memo4->toPlainText().startsWith(QStringLiteral("Uma porta que só abre")));
+
+        RoadWindows::click(p->Image11);
+        QVERIFY(m_asked.isEmpty());
+        QCOMPARE(f.Form4->scriptText(), model.script);
+        QCOMPARE(f.Form4->loadedScript(), std::string("porta_trancada"));
+        QCOMPARE(s.SesScp, std::string("porta_trancada"));
+        QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), QStringLiteral("porta_trancada"));
+        QVERIFY(f.Form4->Pan1->PageIndex() == TForm4::kScript &&
+                f.Form2->Abook->PageIndex() == TForm2::kScripts);
+        const std::string padlock = s.DirAdv + vorn::localName("cadeado.png");
+        QVERIFY(vorn::fileExists(padlock));
+
+        // Kept, then replaced with the author's file kept; the unsaved text
+        // of the editor goes to a numbered copy first.
+        vorn::writeFileAtomic(padlock, "meu desenho");
+        f.Form4->Script->Memo3->append(QStringLiteral("  msg= minha linha"));
+        f.Form4->Pan1->setPageIndex(TForm4::kModelos);
+        RoadWindows::click(p->Image11);
+        QCOMPARE(p->status()->text(), ui(vorn::kModelKept));
+        QVERIFY(m_w->editorText().endsWith(QStringLiteral("minha linha")));
+        m_replies << true << false;
+        RoadWindows::click(p->Image11);
+        QCOMPARE(m_asked, (QStringList{ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
+                                       ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
+                                       ui(vorn::replaceFilesQuestion({"cadeado.png"}))}));
+        QCOMPARE(vorn::readFile(padlock), std::string("meu desenho"));
+        QCOMPARE(f.Form4->scriptText(), model.script);
+        const QDir folder(QString::fromUtf8(s.DirAdv));
+        QVERIFY(!folder.entryList({QStringLiteral("porta_trancada*.scp")}).isEmpty());
+    }
+
+    void modelIsAppendedToTheScriptInTheEditor() {
+        const Forms& f = m_w->f();
+        form4::PageModelos* p = f.Form4->Modelos;
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("masmorra")));
+        const auto before = f.Form4->scriptText();
+        RoadWindows::click(f.Form2->Exclusivo->Image22);
+        RoadWindows::click(p->Image12); // nothing chosen: nothing happens
+        QCOMPARE(f.Form4->scriptText(), before);
+
+        p->Lbx4->addItem(QStringLiteral("sem_modelo"));
+        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("sem_modelo")));
+        QVERIFY(!p->status()->text().isEmpty() && p->Memo1->toPlainText().isEmpty());
+        RoadWindows::click(p->Image12);
+        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kModelos));
+
+        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("porta_trancada")));
+        RoadWindows::click(p->Image12);
+        QCOMPARE(f.Form4->scriptText(), vorn::appendModel(before, p->model()));
+        QCOMPARE(f.Form4->loadedScript(), std::string("masmorra"));
+        QVERIFY(f.Form4->hasUnsavedChanges());
+        QVERIFY(vorn::fileExists(m_w->session().DirAdv + vorn::localName("cadeado.png")));
+    }
+
+private:
+    std::unique_ptr<vorn::test::LocalService> m_svc;
+    std::unique_ptr<RoadWindows> m_w;
+    QStringList m_asked;
+    QList<bool> m_replies;
+};
+
+VORN_WINDOW_TEST_MAIN(RoadWorkshopTest)
+#include "road_workshop_test.moc"

@@ -68,6 +68,8 @@ void TForm2::attach(const Forms& forms) {
     wireScripts();
     wireSpecial();
     wireMedia();
+    wireObjects();
+    wirePermissions();
 }
 
 Session& TForm2::session() {

@@ -29,6 +29,7 @@ class PageArqSom;
 class PageAutorizacao;
 class PageExclusivo;
 class PageInicio;
+class SoundDeck;
 } // namespace form2
 
 // The edit tools window: a narrow tool window whose notebook Abook holds the
@@ -120,6 +121,32 @@ public:
     void Image16Click();
     void Image28Click();
 
+    // Pages Graficos, ArqSom and Sons: the adventure's pictures and sounds,
+    // and the sound library. Deck plays one sound at a time; it is made at
+    // the first play unless one was given (setDeck takes it over).
+    form2::SoundDeck* Deck = nullptr;
+    void setDeck(form2::SoundDeck* deck);
+    void File1Click();
+    void Image12Click();
+    void Image13Click();
+    void File2Click();
+    void Image20Click();
+    void Image18Click();
+    void Lbx7Click();
+    // Plays a sound of the adventure folder, or a library sound ("$" and
+    // its name); what happens is told in status.
+    void TocaWave(const std::string& name, QLabel* status);
+
+    // Pages Objetos and Autorizacao.
+    void Lbx4Click();
+    void btObj1Click();
+    void btObj2Click();
+    void Image26Click();
+    void Image23Click();
+    void Lbx10Click();
+    void Lbx11Click();
+    void Image24Click();
+
 protected:
     void layoutPages() override;
 
@@ -129,6 +156,8 @@ private:
     void wireScripts();
     void wireSpecial();
     void wireMedia();
+    void wireObjects();
+    void wirePermissions();
     // The tools that work on the adventure in edit refuse without one;
     // true when there is one.
     bool adventureInEdit();

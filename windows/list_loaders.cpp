@@ -3,7 +3,6 @@
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit4.h"
-#include "files.h"
 #include "form2_pages/page_arqsom.h"
 #include "form2_pages/page_graficos.h"
 #include "form2_pages/page_objetos.h"
@@ -13,7 +12,6 @@
 #include "form4_pages/page_controle.h"
 #include "form4_pages/page_extra.h"
 #include "loaders.h"
-#include "pictures.h"
 #include "qt_text.h"
 #include "scripts.h"
 
@@ -76,18 +74,7 @@ void TForm1::LoadObjectDetail() {
         panel.ShpObj->setText(ui(state.picture));
         panel.DscObj->setText(ui(state.description));
         panel.lbObj->clear();
-        // A name from the server becomes a path only when it can name a
-        // file of the adventure folder.
-        const bool onDisk = isSafeFileName(state.picture) &&
-                            fileExists(m_session.DirAdv + localName(state.picture));
-        if (!onDisk) {
-            panel.FigObj->setPixmap(placeholder);
-            continue;
-        }
-        QImage picture;
-        LoadPictureFile(m_session, state.picture, picture);
-        panel.FigObj->setPixmap(QPixmap::fromImage(picture).scaled(
-            panel.FigObj->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        form2::showShape(panel, m_session, state.picture, placeholder);
     }
 }
 

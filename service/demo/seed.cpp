@@ -224,6 +224,16 @@ void seedLibrary(db::Database& db, const DataDir& dir) {
         exec(db, "INSERT INTO sounds (name, category) VALUES (?1, ?2)", {s.name, s.category});
         writeFile(dir.soundFile(s.name), demo::encodeWav(s.tones));
     }
+    // MP3 sounds, one listed without its extension: the client adds ".mp3"
+    // to a library name that carries no sound kind.
+    const Sound mp3s[] = {{"vento", "amb", {{220, 300}, {260, 400}, {200, 500}}},
+                          {"coruja.mp3", "bicho", {{520, 180}, {0, 90}, {440, 260}}}};
+    for (const Sound& s : mp3s) {
+        exec(db, "INSERT INTO sounds (name, category) VALUES (?1, ?2)", {s.name, s.category});
+        std::string file = s.name;
+        if (!file.ends_with(".mp3")) file += ".mp3";
+        writeFile(dir.soundFile(file), demo::encodeMp3(s.tones));
+    }
 }
 
 void seedModel(db::Database& db, const DataDir& dir) {

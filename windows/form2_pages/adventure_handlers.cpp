@@ -91,8 +91,7 @@ void TForm2::wireAdventures() {
     onSignal(p->Image1, &PictureButton::clicked, this, [this] { Image1Click(); });
     onSignal(p->Image5, &PictureButton::clicked, this, [this] { Image5Click(); });
     onSignal(p->Stu, &ClickLabel::clicked, this, [this] { StcClick(); });
-    onSignal(p->Image23, &PictureButton::clicked, this,
-             [this] { Abook->setPageIndex(kAutorizacao); });
+    onSignal(p->Image23, &PictureButton::clicked, this, [this] { Image23Click(); });
 }
 
 void TForm2::Label21Click() {
@@ -121,6 +120,7 @@ void TForm2::Lbx1DblClick() {
 
     main->Mapa->clear();
     main->Fundo->clear();
+    m_forms.Form6->closeMap();
     m_forms.Form6->hide();
     main->Sb1->hide();
 

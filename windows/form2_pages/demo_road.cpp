@@ -1,9 +1,13 @@
 #include "demo_road.h"
 
+#include "Unit1.h"
 #include "Unit2.h"
+#include "Unit4.h"
 #include "error_report.h"
 #include "form2_pages/page_aventuras.h"
 #include "form2_pages/page_default.h"
+#include "form2_pages/page_graficos.h"
+#include "form2_pages/page_objetos.h"
 #include "form2_pages/page_scripts.h"
 
 #include <QListWidget>
@@ -12,6 +16,29 @@
 #include <cstdlib>
 
 namespace vorn::win {
+namespace {
+
+// A page that a navigation button shows is filled as the button fills it,
+// with its first entry chosen.
+void fillPage(const Forms& forms, int page) {
+    TForm2* tools = forms.Form2;
+    const auto chooseFirst = [](QListWidget* list) {
+        if (list->count() > 0) list->setCurrentRow(0);
+        return list->count() > 0;
+    };
+    if (page == TForm2::kGraficos) {
+        forms.Form1->btImgClick();
+        if (chooseFirst(tools->Graficos->File1)) tools->File1Click();
+    }
+    if (page == TForm2::kArqSom) forms.Form1->btSndClick();
+    if (page == TForm2::kObjetos) {
+        forms.Form1->btObjClick();
+        if (chooseFirst(tools->Objetos->Lbx4)) tools->Lbx4Click();
+    }
+    if (page == TForm2::kAutorizacao) tools->Image23Click();
+}
+
+} // namespace
 
 void installDemoRoad(const Forms& forms) {
     const char* value = std::getenv("VORNSCRIPT_DEMO_ROAD");
@@ -19,8 +46,8 @@ void installDemoRoad(const Forms& forms) {
     const QStringList parts = QString::fromLocal8Bit(value).split(QLatin1Char(':'));
     if (parts.size() < 2) return;
     TForm2* tools = forms.Form2;
-    QTimer::singleShot(300, tools, [tools, parts] {
-        guarded([tools, parts] {
+    QTimer::singleShot(300, tools, [forms, tools, parts] {
+        guarded([forms, tools, parts] {
             tools->LogoClick();
             tools->Default->XLog->setText(parts[0]);
             tools->Default->XSen->setText(parts[1]);
@@ -39,7 +66,15 @@ void installDemoRoad(const Forms& forms) {
             tools->Lbx2Click();
             if (parts.size() < 5) return;
             tools->Abook->setPageIndex(parts[4].toInt());
+            fillPage(forms, parts[4].toInt());
             tools->raise();
+            if (parts.size() < 6) return;
+            // A workshop page of the editor, opened as its entry opens it.
+            const int editorPage = parts[5].toInt();
+            if (editorPage == TForm4::kConversor) tools->btCnvClick();
+            if (editorPage == TForm4::kSeriado) tools->Image21Click();
+            if (editorPage == TForm4::kModelos) tools->Image22Click();
+            if (parts[5] == QStringLiteral("mapa")) tools->Image28Click();
         });
     });
 }

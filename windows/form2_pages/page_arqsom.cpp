@@ -1,25 +1,24 @@
 #include "page_arqsom.h"
 
-#include "page_parts.h"
-
 namespace vorn::win::form2 {
 
 PageArqSom::PageArqSom(QWidget* parent)
-    : NotebookPage(QStringLiteral("ArqSom"), parent) {
-    Label87 = label(this, "Label87", QStringLiteral("Sons e ruidos (servidor)..."), 10, 8);
-    Lbx8 = list(this, "Lbx8", {10, 28, 190, 300}, true);
-    Label88 = label(this, "Label88", QStringLiteral("Sons (local)..."), 215, 8);
-    File2 = list(this, "File2", {215, 28, 195, 300}, false);
-    Label89 = label(this, "Label89", QStringLiteral("Upload..."), 215, 340);
-}
-
-void PageArqSom::setFolder(const QString& folder) {
-    m_folder = folder;
-    refreshLocalFiles();
-}
-
-void PageArqSom::refreshLocalFiles() {
-    listFolder(File2, m_folder);
+    : FilesPage(QStringLiteral("ArqSom"), QString::fromLatin1(kMask), parent) {
+    const Controls c =
+        build({"Label87", "Lbx8", "Image18", "Label86", "St2", "Label88", "File2", "Image20",
+               "Label89", "Label90", "G2"},
+              QStringLiteral("Sons e ruidos (servidor)..."), QStringLiteral("Sons (local)..."));
+    Label87 = c.serverHeading;
+    Lbx8 = c.server;
+    Image18 = c.remove;
+    Label86 = c.removeCaption;
+    St2 = c.removeStatus;
+    Label88 = c.localHeading;
+    File2 = c.local;
+    Image20 = c.upload;
+    Label89 = c.uploadCaption;
+    Label90 = c.uploadStatus;
+    G2 = c.gauge;
 }
 
 } // namespace vorn::win::form2

@@ -1,32 +1,29 @@
 #pragma once
 
-#include "notebook.h"
-
-#include <QLabel>
-#include <QListWidget>
+#include "page_files.h"
 
 namespace vorn::win::form2 {
 
-// Page "ArqSom": the adventure's sound files, local and on the server.
-class PageArqSom : public NotebookPage {
+// Page "ArqSom": the adventure's sound files on the server and in the
+// adventure folder, uploads, deletions, and playing a local sound.
+class PageArqSom : public FilesPage {
     Q_OBJECT
 public:
     explicit PageArqSom(QWidget* parent = nullptr);
 
+    static constexpr const char* kMask = "*.mp3;*.ogg";
+
     QLabel* Label87;
     QListWidget* Lbx8; // the adventure's sounds on the server
+    PictureButton* Image18;
+    QLabel* Label86;
+    QLabel* St2; // result of a deletion
     QLabel* Label88;
-    QLabel* Label89;    // caption of the upload button
-    QListWidget* File2; // the files of the adventure folder
-
-    // Points File2 at the adventure folder (UTF-8 path) and lists it.
-    void setFolder(const QString& folder);
-    QString folder() const { return m_folder; }
-    // Re-reads the local file list of the adventure folder.
-    void refreshLocalFiles();
-
-private:
-    QString m_folder;
+    QListWidget* File2; // the sounds of the adventure folder
+    PictureButton* Image20;
+    QLabel* Label89; // caption of the upload button
+    QLabel* Label90; // uploads and playing
+    QProgressBar* G2;
 };
 
 } // namespace vorn::win::form2

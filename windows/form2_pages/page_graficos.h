@@ -1,32 +1,38 @@
 #pragma once
 
-#include "notebook.h"
+#include "page_files.h"
 
-#include <QLabel>
-#include <QListWidget>
+#include <QImage>
 
 namespace vorn::win::form2 {
 
-// Page "Gráficos": the image library, local and on the server.
-class PageGraficos : public NotebookPage {
+// Page "Gráficos": the adventure's pictures on the server and in the
+// adventure folder, the preview of a local picture, uploads and deletions.
+class PageGraficos : public FilesPage {
     Q_OBJECT
 public:
     explicit PageGraficos(QWidget* parent = nullptr);
 
+    static constexpr const char* kMask = "*.png;*.gif;*.jpg";
+    // The preview keeps to a column this wide.
+    static constexpr int kPreviewWidth = 221;
+
     QLabel* Label22;
     QListWidget* Lbx3; // the adventure's pictures on the server
+    PictureButton* Image13;
+    QLabel* Label13;
+    QLabel* St1; // result of a deletion
     QLabel* Label8;
-    QLabel* Label40;    // caption of the upload button
-    QListWidget* File1; // the files of the adventure folder
+    QListWidget* File1; // the pictures of the adventure folder
+    PictureButton* Image12;
+    QLabel* Label40; // caption of the upload button
+    QLabel* Stg;     // progress and result of uploads
+    QProgressBar* G1;
+    QLabel* Img1; // preview of the clicked local picture
 
-    // Points File1 at the adventure folder (UTF-8 path) and lists it.
-    void setFolder(const QString& folder);
-    QString folder() const { return m_folder; }
-    // Re-reads the local file list of the adventure folder.
-    void refreshLocalFiles();
-
-private:
-    QString m_folder;
+    // Shows a picture in Img1 at its natural size, or narrowed to the
+    // preview column with its proportions kept.
+    void showPreview(const QImage& picture);
 };
 
 } // namespace vorn::win::form2

@@ -1,6 +1,9 @@
 #include "page_objetos.h"
 
+#include "files.h"
 #include "page_parts.h"
+#include "pictures.h"
+#include "session.h"
 
 namespace vorn::win::form2 {
 namespace {
@@ -56,6 +59,20 @@ int PageObjetos::buildPanel(int top, const char* suffix, QLabel*& heading, const
     status = statusLabel(this, named("lbObj", suffix).constData(), {110, y, 300, 36});
     status->clear();
     return y + 36;
+}
+
+void showShape(const ObjectPanel& panel, const Session& session, const std::string& name,
+               const QPixmap& placeholder) {
+    const bool onDisk = !session.DirAdv.empty() && isSafeFileName(name) &&
+                        fileExists(session.DirAdv + localName(name));
+    if (!onDisk) {
+        panel.FigObj->setPixmap(placeholder);
+        return;
+    }
+    QImage picture;
+    LoadPictureFile(session, name, picture);
+    panel.FigObj->setPixmap(QPixmap::fromImage(picture).scaled(
+        panel.FigObj->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 ObjectPanel PageObjetos::panel(int state) const {

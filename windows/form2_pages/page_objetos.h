@@ -6,6 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
+
+#include <string>
+
+namespace vorn {
+struct Session;
+}
 
 namespace vorn::win::form2 {
 
@@ -19,6 +26,12 @@ struct ObjectPanel {
     PictureButton* btObj; // store this state
     QLabel* lbObj;        // status of the store
 };
+
+// Shows the picture of a state, a file of the adventure folder, in its
+// panel; the placeholder when the name cannot stand for a file of the
+// folder or the file is not there.
+void showShape(const ObjectPanel& panel, const Session& session, const std::string& name,
+               const QPixmap& placeholder);
 
 // Page "Objetos": the adventure's objects, both states of the chosen one,
 // and the creation of new ones.

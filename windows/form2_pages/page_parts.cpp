@@ -94,10 +94,11 @@ bool EnterKey::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void listFolder(QListWidget* files, const QString& folder) {
+void listFolder(QListWidget* files, const QString& folder, const QString& mask) {
     files->clear();
     if (folder.isEmpty()) return;
-    files->addItems(QDir(folder).entryList(QDir::Files, QDir::Name));
+    const QStringList patterns = mask.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    files->addItems(QDir(folder).entryList(patterns, QDir::Files, QDir::Name));
 }
 
 } // namespace vorn::win::form2

@@ -46,7 +46,8 @@ protected:
 };
 
 // Fills a local file list with the file names of a folder (UTF-8 path),
-// sorted; an empty or missing folder gives an empty list.
-void listFolder(QListWidget* files, const QString& folder);
+// sorted; an empty or missing folder gives an empty list. A mask such as
+// "*.png;*.gif" keeps the names it matches, in any case.
+void listFolder(QListWidget* files, const QString& folder, const QString& mask = {});
 
 } // namespace vorn::win::form2

@@ -10,6 +10,7 @@ PageSons::PageSons(QWidget* parent)
     Lbx7 = list(this, "Lbx7", {10, 28, 250, 400}, true);
     Image15 = smallButton(this, "Image15", 10, 440);
     Label77 = label(this, "Label77", QStringLiteral("voltar"), 34, 439);
+    m_status = statusLabel(this, nullptr, {10, 462, 400, 52});
 
     const struct {
         const char* name;

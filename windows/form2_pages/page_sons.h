@@ -11,7 +11,8 @@
 namespace vorn::win::form2 {
 
 // Page "Sons": the shared sound library by category. A click on a category
-// label loads the category whose key is the label's hint.
+// label loads the category whose key is the label's hint; a click on a sound
+// plays it.
 class PageSons : public NotebookPage {
     Q_OBJECT
 public:
@@ -30,9 +31,12 @@ public:
     ClickLabel* Label85;
 
     const std::vector<ClickLabel*>& categories() const { return m_categories; }
+    // Where playing a library sound tells what happened.
+    QLabel* status() const { return m_status; }
 
 private:
     std::vector<ClickLabel*> m_categories;
+    QLabel* m_status;
 };
 
 } // namespace vorn::win::form2

@@ -79,6 +79,7 @@ void TForm2::Image3Click() {
     TForm4* editor = m_forms.Form4;
     editor->resize(editor->workingWidth(), editor->height());
     showEditorPage(TForm4::kScript);
+    editor->putDesignerLineBack();
 }
 
 void TForm2::Image4Click() {

@@ -75,6 +75,7 @@ void TForm2::Image11Click() {
 // on the one in edit, so it needs none.
 void TForm2::btCnvClick() {
     openEditorTool(TForm4::kConversor);
+    m_forms.Form4->prepareConverter();
 }
 
 void TForm2::Image21Click() {
@@ -82,7 +83,9 @@ void TForm2::Image21Click() {
 }
 
 void TForm2::Image22Click() {
-    if (adventureInEdit()) openEditorTool(TForm4::kModelos);
+    if (!adventureInEdit()) return;
+    openEditorTool(TForm4::kModelos);
+    m_forms.Form4->prepareModels();
 }
 
 void TForm2::Image25Click() {
@@ -106,6 +109,7 @@ void TForm2::Image28Click() {
     m_forms.Form6->show();
     m_forms.Form6->raise();
     m_forms.Form1->prepareMapArea();
+    m_forms.Form6->OpenMap(session().DirAdv);
 }
 
 } // namespace vorn::win

@@ -189,7 +189,12 @@ void TForm1::buildMapArea() {
     Qdr = new QLabel(Sb1->viewport());
     Qdr->setObjectName(QStringLiteral("Qdr"));
     Qdr->resize(110, 80);
+    Qdr->setCursor(Qt::SizeAllCursor);
     Qdr->hide();
+    for (QLabel* picture : {Mapa, Qdr}) {
+        picture->setMouseTracking(true);
+        picture->installEventFilter(this);
+    }
     Sb1->hide();
 }
 
@@ -347,20 +352,19 @@ void TForm1::ShowNavigation(NavState state) {
 }
 
 void TForm1::prepareMapArea() {
-    const QColor silver(192, 192, 192);
-    QImage map(kMapWidth, kMapHeight, QImage::Format_RGB32);
-    map.fill(silver);
+    // Silver, the stamp's ground, is the transparent colour: nothing shows
+    // until the map is drawn.
+    QImage map(kMapWidth, kMapHeight, QImage::Format_ARGB32);
+    map.fill(Qt::transparent);
     Sb1->widget()->resize(kMapWidth, kMapHeight);
     Fundo->setGeometry(0, 0, kMapWidth, kMapHeight);
     Mapa->setGeometry(0, 0, kMapWidth, kMapHeight);
-    showMapPicture(map, silver);
+    showMapPicture(map);
     Sb1->show();
 }
 
-void TForm1::showMapPicture(const QImage& picture, QColor transparent) {
-    QPixmap shown = QPixmap::fromImage(picture);
-    shown.setMask(shown.createMaskFromColor(transparent, Qt::MaskOutColor));
-    Mapa->setPixmap(shown);
+void TForm1::showMapPicture(const QImage& picture) {
+    Mapa->setPixmap(QPixmap::fromImage(picture));
 }
 
 void TForm1::postLoginSetUp() {

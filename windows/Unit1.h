@@ -101,8 +101,14 @@ public:
     static constexpr int kMapWidth = 2200;
     static constexpr int kMapHeight = 1600;
     void prepareMapArea();
-    // Shows a map picture in Mapa with one colour transparent.
-    void showMapPicture(const QImage& picture, QColor transparent);
+    // Shows a map picture in Mapa; its transparent pixels let Fundo show.
+    void showMapPicture(const QImage& picture);
+    // The map view's mouse, in map pixels: the stamp follows the mouse while
+    // a tile is picked, a click on the stamp places it, a click on the map
+    // opens the cell in the map maker.
+    void MapaMouseMove(int x, int y);
+    void MapaMouseDown(int x, int y);
+    void QdrMouseDown();
     void showLight(Light colour);
     std::string configPath() const;
 
@@ -145,6 +151,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -23,6 +23,7 @@ Program::Program() {
     m_form2->attach(m_forms);
     m_form3->attach(m_forms);
     m_form4->attach(m_forms);
+    m_form6->attach(m_forms);
 }
 
 Program::~Program() {

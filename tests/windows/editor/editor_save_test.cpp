@@ -73,9 +73,11 @@ private slots:
         QVERIFY(named<QCheckBox>(w->editor(), "Cbx")->isChecked());
         QCOMPARE(named<QCheckBox>(w->editor(), "Cbx")->text(), QStringLiteral("ligado"));
         QCOMPARE(w->forms().Form3->Web->address(), ui(vorn::previewAddress(s)));
+        QVERIFY(w->forms().Form3->isVisible());
 
         // Ctrl+S saves too, into the next copy; with the switch off the
-        // preview stays where it was.
+        // preview stays where it was, and so does a hidden preview window.
+        w->forms().Form3->hide();
         named<QCheckBox>(w->editor(), "Cbx")->setChecked(false);
         w->forms().Form3->Web->navigate(QStringLiteral("about:blank"));
         w->caretTo(0);
@@ -85,6 +87,7 @@ private slots:
         QCOMPARE(vorn::fetchScript(layer, s, "patio"), expected);
         QCOMPARE(vorn::splitLines(vorn::readFile(s.DirAdv + "patio(1).scp")), expected);
         QCOMPARE(w->forms().Form3->Web->address(), QStringLiteral("about:blank"));
+        QVERIFY(!w->forms().Form3->isVisible());
         QCOMPARE(captionColour(w->lbGrs()), kSaved);
         QCOMPARE(blocks(w->memo()).first(), ui(expected[0]));
 

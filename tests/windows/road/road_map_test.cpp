@@ -1,0 +1,171 @@
+// The map maker on a real service with "Castelo de Vorn" open: stamping a
+// tile with the mouse, naming and deleting a cell, the two files on disk
+// after each change, and compiling the map into scripts.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit6.h"
+#include "files.h"
+#include "form2_pages/page_exclusivo.h"
+#include "form2_pages/page_scripts.h"
+#include "form6_pages/page_compilacao.h"
+#include "form6_pages/page_graficos.h"
+#include "form6_pages/page_posicoes.h"
+#include "local_service.h"
+#include "map_editor.h"
+#include "map_file.h"
+#include "road_windows.h"
+#include "scripts.h"
+#include "session.h"
+#include "text.h"
+#include "window_test_main.h"
+
+#include <QImage>
+#include <QTest>
+
+#include <memory>
+
+using namespace vorn::win;
+using vorn::test::RoadWindows;
+
+class RoadMapTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
+    void init() {
+        m_w = std::make_unique<RoadWindows>(m_svc->port());
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        RoadWindows::click(m_w->f().Form2->Exclusivo->Image28);
+        m_map = m_w->f().Form6;
+        QVERIFY(m_map->mapOpen());
+    }
+    void cleanup() {
+        // Each test starts from a new map.
+        const std::string dir = m_w->session().DirAdv;
+        m_w.reset();
+        std::remove((dir + "mapa.txt").c_str());
+        std::remove((dir + "mapa.bmp").c_str());
+    }
+    void cleanupTestCase() { m_svc.reset(); }
+
+    void openingMakesANewMapPair() {
+        const std::string dir = m_w->session().DirAdv;
+        const auto lines = vorn::splitLines(vorn::readFile(dir + "mapa.txt"));
+        QCOMPARE(lines.size(), std::size_t(401));
+        QCOMPARE(QImage(QString::fromStdString(dir + "mapa.bmp")).size(), QSize(2200, 1600));
+        QCOMPARE(m_w->f().Form1->Mapa->pixmap().size(), QSize(2200, 1600));
+    }
+
+    void aPickedTileFollowsTheMouseAndIsStamped() {
+        TForm1* main = m_w->f().Form1;
+        QLabel* stamp = main->Qdr;
+        // Without a pick the stamp stays hidden.
+        QTest::mouseMove(main->Mapa, QPoint(3 * 110 + 50, 2 * 80 + 40));
+        main->MapaMouseMove(3 * 110 + 50, 2 * 80 + 40);
+        QVERIFY(stamp->isHidden());
+
+        RoadWindows::click(m_map->Graficos->tile(12));
+        QVERIFY(m_map->tilePicked());
+        main->MapaMouseMove(3 * 110 + 50, 2 * 80 + 40);
+        QVERIFY(!stamp->isHidden());
+        QCOMPARE(stamp->pos(), QPoint(330, 160));
+        // Outside the map nothing moves.
+        main->MapaMouseMove(2200, 10);
+        QCOMPARE(stamp->pos(), QPoint(330, 160));
+
+        RoadWindows::click(stamp);
+        QVERIFY(!m_map->tilePicked());
+        QVERIFY(stamp->isHidden());
+        QCOMPARE(m_map->editor()->model().cells[43], std::string("12,,,,,,"));
+        const auto onDisk = vorn::splitLines(vorn::readFile(m_w->session().DirAdv + "mapa.txt"));
+        QCOMPARE(onDisk[43], std::string("12,,,,,,"));
+    }
+
+    void aCellIsNamedAndDeleted() {
+        form6::PagePosicoes* p = m_map->Posicoes;
+        m_map->TileClick(15);
+        m_map->PlaceTile(57);
+        m_w->f().Form1->MapaMouseDown(17 * 110 + 3, 2 * 80 + 3);
+        QCOMPARE(m_map->Abook->PageIndex(), int(TForm6::kPosicoes));
+        QCOMPARE(p->lbCoords->text(), QStringLiteral("2 X 17"));
+        QVERIFY(!p->Img->pixmap().isNull());
+
+        // A comma cannot be typed into a name.
+        p->NoPos->clear();
+        QTest::keyClicks(p->NoPos, QStringLiteral("sa,la"));
+        QCOMPARE(p->NoPos->text(), QStringLiteral("sala"));
+        p->Leste->setText(QStringLiteral("cozinha"));
+        RoadWindows::click(p->Image2);
+        const std::string dir = m_w->session().DirAdv;
+        QCOMPARE(vorn::splitLines(vorn::readFile(dir + "mapa.txt"))[57],
+                 std::string("15,sala,,cozinha,,,"));
+        // The drawn cell shows over the background; the map's grey does not.
+        const QImage shown = m_w->f().Form1->Mapa->pixmap().toImage();
+        int opaque = 0;
+        for (int y = 160; y < 240; ++y)
+            for (int x = 1870; x < 1980; ++x)
+                opaque += qAlpha(shown.pixel(x, y)) == 255;
+        QVERIFY(opaque > 100 && opaque < 110 * 80 / 2);
+        QCOMPARE(qAlpha(shown.pixel(5, 5)), 0);
+
+        // A name the service could not take is refused, and nothing changes.
+        p->NoPos->setText(QStringLiteral("sala\u20AC\u4E2D"));
+        RoadWindows::click(p->Image2);
+        QVERIFY(!p->status()->text().isEmpty());
+        QCOMPARE(m_map->editor()->model().cells[57], std::string("15,sala,,cozinha,,,"));
+
+        RoadWindows::click(p->Image3);
+        QCOMPARE(vorn::splitLines(vorn::readFile(dir + "mapa.txt"))[57], std::string());
+        QVERIFY(p->NoPos->text().isEmpty());
+        // An empty cell takes no name before a tile.
+        p->NoPos->setText(QStringLiteral("sala"));
+        RoadWindows::click(p->Image2);
+        QCOMPARE(m_map->editor()->model().cells[57], std::string());
+    }
+
+    void compilingStoresThePositionScripts() {
+        form6::PagePosicoes* p = m_map->Posicoes;
+        const auto name = [&](int index, const char* cellName, const char* east) {
+            m_map->TileClick(12);
+            m_map->PlaceTile(index);
+            m_map->ShowCell(index);
+            p->NoPos->setText(QString::fromLatin1(cellName));
+            p->Leste->setText(QString::fromLatin1(east));
+            RoadWindows::click(p->Image2);
+        };
+        name(0, "mp_sala", "mp_hall");
+        name(1, "mp_hall", "");
+
+        form6::PageCompilacao* c = m_map->Compilacao;
+        RoadWindows::click(p->Image5);
+        QCOMPARE(m_map->Abook->PageIndex(), int(TForm6::kCompilacao));
+        RoadWindows::click(c->Image4);
+        QVERIFY(c->Stk->text().startsWith(QStringLiteral("Completa!")));
+        QVERIFY(c->Stk->text().contains(QStringLiteral("2")));
+        QCOMPARE(c->g1->value(), 0);
+        const QStringList listed = RoadWindows::items(m_w->f().Form2->Scripts->Lbx2);
+        QVERIFY(listed.contains(QStringLiteral("mp_sala")) &&
+                listed.contains(QStringLiteral("mp_hall")));
+        const auto stored = vorn::fetchScript(m_w->requests(), m_w->session(), "mp_sala");
+        QVERIFY(std::find(stored.begin(), stored.end(),
+                          "  cmd= lnk,0,50,150,30,5,mp_hall,$mp_hall") != stored.end());
+
+        // Without "sobrepor" existing scripts stay; with it they are replaced.
+        c->Cb3->setChecked(true);
+        RoadWindows::click(c->Image4);
+        auto again = vorn::fetchScript(m_w->requests(), m_w->session(), "mp_sala");
+        QCOMPARE(again, stored);
+        c->Cb1->setChecked(true);
+        RoadWindows::click(c->Image4);
+        again = vorn::fetchScript(m_w->requests(), m_w->session(), "mp_sala");
+        QVERIFY(std::find(again.begin(), again.end(), "  telpos= tela0.png") != again.end());
+    }
+
+private:
+    std::unique_ptr<vorn::test::LocalService> m_svc;
+    std::unique_ptr<RoadWindows> m_w;
+    TForm6* m_map = nullptr;
+};
+
+VORN_WINDOW_TEST_MAIN(RoadMapTest)
+#include "road_map_test.moc"

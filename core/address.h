@@ -14,6 +14,9 @@ using Key = std::pair<std::string_view, std::string_view>;
 // 0x7E. Everything else goes as it is, so ordinary names stay readable in the
 // service's log.
 std::string encodeValue(std::string_view value);
+// The reverse, byte for byte: "%XX" escapes and "+" as a blank; a "%" that
+// starts no escape stays as it is. No character set conversion.
+std::string percentDecode(std::string_view text);
 
 // base + script + "?Login=" + login + "&Senha=" + senha, then "&key=value" for
 // each further key in the given order.

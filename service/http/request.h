@@ -1,5 +1,7 @@
 #pragma once
 
+#include <address.h>
+
 #include <map>
 #include <optional>
 #include <string>
@@ -32,8 +34,8 @@ struct Request {
 };
 
 // Decodes %XX escapes byte for byte and "+" as a blank, as form values are
-// read. A "%" not followed by two hexadecimal digits stays as it is.
-std::string percentDecode(std::string_view text);
+// read: the client's own decoder.
+using vorn::percentDecode;
 
 // Splits "a=1&b=2" into decoded pairs; a key without "=" has an empty value;
 // a repeated key keeps its last value.

@@ -107,6 +107,9 @@ TForm4::TForm4(const PictureStore& store, QWidget* parent)
     wireConverter();
     wireSeries();
     wireModels();
+    wirePanel();
+    wireVariables();
+    wireBanners();
 
     setGeometry(200, kLockedTop, kNarrowWidth, kHeight);
     relayout();
@@ -300,6 +303,7 @@ void TForm4::InstrucsClick() {
     const int wide = width() == kNarrowWidth ? kWideWidth : kNarrowWidth;
     resize(wide, height());
     setWorkingWidth(wide);
+    if (Abook1->PageIndex() == 1) refreshRegisters();
 }
 
 void TForm4::Image14Click() {
@@ -307,7 +311,7 @@ void TForm4::Image14Click() {
 }
 
 void TForm4::btRegsClick() {
-    Abook1->setPageIndex(1);
+    refreshRegisters();
 }
 
 void TForm4::Image18Click() {
@@ -334,6 +338,7 @@ void TForm4::btGrsClick() {
     m_loadedScript = session.SesScp;
     m_baseline = saved.lines;
     Script->setUnsaved(false);
+    if (width() != kNarrowWidth && Abook1->PageIndex() == 1) refreshRegisters();
     if (Script->Cbx->isChecked() && m_forms.Form3) {
         m_forms.Form3->Web->navigate(ui(previewAddress(session)));
         m_forms.Form3->show();

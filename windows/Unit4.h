@@ -175,6 +175,28 @@ public:
     void Lbx4Click();
     void Image11Click(const QObject* button); // Image11 and Image12: the tag chooses
 
+    // The adventure's web page (Painel), its state (the register list and
+    // the page Variaveis) and its banners, each opened from the special
+    // tools page with an adventure in edit.
+    void preparePanel();
+    void prepareVariables();
+    void prepareBanners();
+    void loadPanelPage(const std::string& prefix);
+    void Lbx9Click();
+    void Image10Click();
+    void Image15Click(const QObject* button); // Image15 and Image17: the tag steps
+    void Image16Click();
+    void Ed6KeyPress(QLabel* picture, const QString& name); // Enter in Ed6 or Ed7
+    void StiClick();                                        // also a click on Stv
+    void Image20Click();
+    void Image21Click();
+    void btMktClick();
+    void refreshRegisters();
+    void Lbx7Click();
+    // A newly opened adventure starts its register list at the first entry.
+    void resetRegisterChoice() { m_register = 0; }
+    int registerChoice() const { return m_register; }
+
 protected:
     void layoutPages() override;
 
@@ -186,6 +208,10 @@ private:
     void wireConverter();
     void wireSeries();
     void wireModels();
+    void wirePanel();
+    void wireVariables();
+    void wireBanners();
+    void listBanners();
     void showFileForDevelopment(const char* path);
     void openDesigner(const DesignerLine& read, int line, const std::string& text);
 
@@ -197,6 +223,7 @@ private:
     Session* m_sharedSession = nullptr;
     Forms m_forms;
     std::string m_referenceAddress;
+    int m_register = 0; // the register chosen in Lbx7, kept across refreshes
 };
 
 } // namespace vorn::win

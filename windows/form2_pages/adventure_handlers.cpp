@@ -125,6 +125,7 @@ void TForm2::Lbx1DblClick() {
     main->Sb1->hide();
 
     const OpenedAdventure opened = OpenAdventure(requests(), s, name);
+    editor->resetRegisterChoice();
     if (opened.ok) {
         const QString folder = QString::fromUtf8(s.DirAdv);
         Graficos->setFolder(folder);

@@ -74,6 +74,9 @@ void installDemoRoad(const Forms& forms) {
             if (editorPage == TForm4::kConversor) tools->btCnvClick();
             if (editorPage == TForm4::kSeriado) tools->Image21Click();
             if (editorPage == TForm4::kModelos) tools->Image22Click();
+            if (editorPage == TForm4::kPainel) tools->Image25Click();
+            if (editorPage == TForm4::kVariaveis) tools->Image29Click();
+            if (editorPage == TForm4::kBanners) tools->Image16Click();
             if (parts[5] == QStringLiteral("mapa")) tools->Image28Click();
         });
     });

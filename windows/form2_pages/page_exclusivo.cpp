@@ -38,8 +38,6 @@ PageExclusivo::PageExclusivo(QWidget* parent)
         return button;
     };
     Image16 = entry("Label64", QStringLiteral("Controle de banners:"), "Image16", Label64);
-    Label64->hide();
-    Image16->hide();
     btCnv =
         entry("Label27", QStringLiteral("Conversor PQ básico para PQ script:"), "btCnv", Label27);
     Image19 =

@@ -27,7 +27,7 @@ public:
     QLabel* Label92;
     ClickLabel* Stw; // a click opens the editor's backup page
 
-    QLabel* Label64; // the banner account, hidden until offered
+    QLabel* Label64; // the banner account
     PictureButton* Image16;
     QLabel* Label27;
     PictureButton* btCnv; // converter

@@ -89,15 +89,23 @@ void TForm2::Image22Click() {
 }
 
 void TForm2::Image25Click() {
-    if (adventureInEdit()) openEditorTool(TForm4::kPainel);
+    if (!adventureInEdit()) return;
+    openEditorTool(TForm4::kPainel);
+    m_forms.Form4->preparePanel();
 }
 
+// Shown like every other tool: an editor left hidden or behind would keep
+// the variables out of sight.
 void TForm2::Image29Click() {
-    if (adventureInEdit()) openEditorTool(TForm4::kVariaveis);
+    if (!adventureInEdit()) return;
+    openEditorTool(TForm4::kVariaveis);
+    m_forms.Form4->prepareVariables();
 }
 
 void TForm2::Image16Click() {
+    if (!adventureInEdit()) return;
     openEditorTool(TForm4::kBanners);
+    m_forms.Form4->prepareBanners();
 }
 
 void TForm2::Image28Click() {

@@ -45,6 +45,17 @@ Progress GaugeRun::progress() {
     };
 }
 
+ClickLabel* clickableStatus(QWidget* parent, const char* name, QRect box) {
+    auto* status = new ClickLabel(QStringLiteral("Status..."), parent);
+    status->setObjectName(QString::fromLatin1(name));
+    status->setWordWrap(true);
+    status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    status->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold; font-style: italic;"));
+    status->setCursor(Qt::PointingHandCursor);
+    status->setGeometry(box);
+    return status;
+}
+
 QProgressBar* pageGauge(QWidget* parent, QRect box) {
     auto* gauge = new QProgressBar(parent);
     gauge->setObjectName(QStringLiteral("gauge"));

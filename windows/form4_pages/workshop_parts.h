@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page_common.h"
+#include "picture_button.h"
 
 #include <QObject>
 #include <QProgressBar>
@@ -49,6 +50,9 @@ private:
     QProgressBar* m_gauge;
     RequestLayer& m_layer;
 };
+
+// A page's maroon "Status..." line that the author can click.
+ClickLabel* clickableStatus(QWidget* parent, const char* name, QRect box);
 
 // A page's gauge: hidden until a loop runs.
 QProgressBar* pageGauge(QWidget* parent, QRect box);

@@ -1,0 +1,201 @@
+// The adventure's web page, its registers and global variables and its
+// banners through the real windows: each page's road from the special
+// tools page, the administrator's extras, and the refusals that keep a
+// failed load or a page never loaded from being sent.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "adventure.h"
+#include "files.h"
+#include "form2_pages/page_exclusivo.h"
+#include "form4_pages/page_banners.h"
+#include "form4_pages/page_extra.h"
+#include "form4_pages/page_painel.h"
+#include "form4_pages/page_registradores.h"
+#include "form4_pages/page_script.h"
+#include "form4_pages/page_variaveis.h"
+#include "local_service.h"
+#include "panel.h"
+#include "qt_text.h"
+#include "road_windows.h"
+#include "session.h"
+#include "variables.h"
+#include "window_test_main.h"
+
+#include <QImage>
+#include <QListWidget>
+#include <QTest>
+
+#include <memory>
+
+using namespace vorn::win;
+using vorn::test::RoadWindows;
+
+class RoadStateTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
+    void init() { m_w = std::make_unique<RoadWindows>(m_svc->port()); }
+    void cleanup() { m_w.reset(); }
+    void cleanupTestCase() { m_svc.reset(); }
+
+    void authorEditsThePageOfTheAdventure() {
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        const Forms& f = m_w->f();
+        form4::PagePainel* p = f.Form4->Painel;
+        RoadWindows::click(f.Form2->Exclusivo->Image25);
+        QCOMPARE(f.Form2->Exclusivo->Stw->text(),
+                 QStringLiteral("Não está editando nenhuma aventura!"));
+        RoadWindows::click(p->Image16); // nothing loaded: nothing sent
+        QCOMPARE(p->Sti->text(), ui(vorn::kPageNotLoaded));
+
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        RoadWindows::click(f.Form2->Exclusivo->Image25);
+        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kPainel));
+        QCOMPARE(p->Ed5->text(), QStringLiteral("Castelo de Vorn"));
+        QVERIFY(p->Pan2->isHidden() && p->Pan3->isHidden());
+        // The icon is on the server only: the placeholder until it is local.
+        const QImage placeholder = f.Form4->Extra->Icc0->pixmap().toImage();
+        QCOMPARE(p->Icone->pixmap().toImage(), placeholder);
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(QString::fromStdString(m_w->session().DirAdv + "icone.png")));
+        QTest::keyClick(p->Ed6, Qt::Key_Return);
+        QCOMPARE(p->Icone->pixmap().toImage().pixelColor(1, 1), QColor(Qt::red));
+        p->Ed7->setText(QStringLiteral("../vorn/icone.png"));
+        QTest::keyClick(p->Ed7, Qt::Key_Return);
+        QCOMPARE(p->QRcode->pixmap().toImage(), placeholder);
+
+        RoadWindows::click(p->Label259);
+        QCOMPARE(p->Lb5->text(), QStringLiteral("qbc"));
+        p->Ed5->setText(QStringLiteral("O castelo de Vorn"));
+        p->Ed7->clear();
+        RoadWindows::click(p->Image16);
+        QCOMPARE(p->Sti->text(), QStringLiteral("Página atualizada!"));
+        const vorn::PageLoad stored = vorn::loadPage(m_w->requests(), m_w->session(), "vorn");
+        QCOMPARE(ui(stored.page.Ed5 + stored.page.Lb5), QStringLiteral("O castelo de Vorn"
+                                                                       "qbc"));
+        RoadWindows::click(p->Sti);
+        QCOMPARE(p->Desc->toPlainText(), QStringLiteral("Página atualizada!"));
+    }
+
+    void administratorChoosesAmongThePages() {
+        m_w->logIn(QStringLiteral("admin"), QStringLiteral("admin"));
+        // The administrator owns no adventure: it edits the demo's.
+        QVERIFY(vorn::OpenAdventure(m_w->requests(), m_w->session(), "Castelo de Vorn").ok);
+        const Forms& f = m_w->f();
+        form4::PagePainel* p = f.Form4->Painel;
+        RoadWindows::click(f.Form2->Exclusivo->Image25);
+        QVERIFY(!p->Pan2->isHidden() && !p->Pan3->isHidden());
+        QVERIFY(RoadWindows::items(p->Lbx9).contains(QStringLiteral("vorn")));
+        QVERIFY(RoadWindows::clickItem(p->Lbx9, QStringLiteral("vorn")));
+        RoadWindows::click(p->Image10);
+        QCOMPARE(p->Lb1->text(), QStringLiteral("não"));
+        for (int i = 0; i < 6; ++i)
+            RoadWindows::click(p->Image15);
+        QCOMPARE(p->Lb4->text(), QStringLiteral("5"));
+        RoadWindows::click(p->Image17);
+        RoadWindows::click(p->Image16);
+        QCOMPARE(p->Sti->text(), QStringLiteral("Página atualizada!"));
+        const vorn::PageLoad stored = vorn::loadPage(m_w->requests(), m_w->session(), "vorn");
+        QCOMPARE(ui(stored.page.Lb1 + stored.page.Lb4), QStringLiteral("não4"));
+    }
+
+    void globalVariablesAreRestartedAndStored() {
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        const Forms& f = m_w->f();
+        form4::PageVariaveis* p = f.Form4->Variaveis;
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        RoadWindows::click(f.Form2->Exclusivo->Image29);
+        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kVariaveis));
+        QCOMPARE(p->Memo8->toPlainText(), QStringLiteral("vidas=3\nouro=0\nporta_torre=fechada"));
+        QCOMPARE(p->Memo9->toPlainText(), QStringLiteral("vidas=2\nouro=150\nporta_torre=aberta"));
+        RoadWindows::click(p->Image20);
+        QCOMPARE(p->Stv->text(), QStringLiteral("Dados copiados!"));
+        QCOMPARE(p->Memo9->toPlainText(), p->Memo8->toPlainText());
+        RoadWindows::click(p->Image21);
+        QCOMPARE(p->Stv->text(), QStringLiteral("Ok..."));
+        QCOMPARE(vorn::loadVariables(m_w->requests(), m_w->session(), vorn::VariableSet::Current)
+                     .lines.back(),
+                 "porta_torre=fechada");
+
+        // A refused load is a status, not data, and is never stored back.
+        m_w->session().SesPfx = "nada";
+        RoadWindows::click(f.Form2->Exclusivo->Image29);
+        QCOMPARE(p->Stv->text(), QStringLiteral("Aventura não encontrada!!!"));
+        QVERIFY(p->Memo8->toPlainText().isEmpty() && p->Memo9->toPlainText().isEmpty());
+        RoadWindows::click(p->Image21);
+        QCOMPARE(p->Stv->text(), ui(vorn::kVariablesNotLoaded));
+    }
+
+    void registerListFollowsTheSaveWhileShown() {
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        const Forms& f = m_w->f();
+        TForm4* e = f.Form4;
+        QListWidget* regs = e->Registradores->Lbx7;
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        RoadWindows::click(e->btRegs);
+        QCOMPARE(regs->count(), 10);
+        QCOMPARE(regs->item(2)->text(), QStringLiteral("Reg: 2 = Vorn"));
+        QCOMPARE(regs->currentRow(), 0);
+        QVERIFY(RoadWindows::clickItem(regs, QStringLiteral("Reg: 4 = 7")));
+        QCOMPARE(e->registerChoice(), 4);
+
+        // Narrow, the panel is out of sight: a save leaves the list alone.
+        regs->clear();
+        RoadWindows::click(e->Script->btGrs);
+        QCOMPARE(regs->count(), 0);
+        RoadWindows::click(e->Script->Instrucs); // wide, and refreshed
+        QCOMPARE(regs->count(), 10);
+        regs->clear();
+        RoadWindows::click(e->Script->btGrs);
+        QCOMPARE(regs->count(), 10);
+        QCOMPARE(regs->currentRow(), 4);
+
+        // Another adventure opened starts at the first register again.
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QCOMPARE(e->registerChoice(), 0);
+    }
+
+    void bannersOfferTheAccountOnceAndListBothSides() {
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        const Forms& f = m_w->f();
+        form4::PageBanners* p = f.Form4->Banners;
+        QVERIFY(!f.Form2->Exclusivo->Image16->isHidden());
+        QVERIFY(!f.Form2->Exclusivo->Label64->isHidden());
+        RoadWindows::click(f.Form2->Exclusivo->Image16);
+        QCOMPARE(f.Form2->Exclusivo->Stw->text(),
+                 QStringLiteral("Não está editando nenhuma aventura!"));
+
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        RoadWindows::click(f.Form2->Exclusivo->Image16);
+        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kBanners));
+        QCOMPARE(p->lbMkt->text(),
+                 QStringLiteral("Você não tem conta no KERV banner. Deseja criar uma?"));
+        QVERIFY(!p->lbMkt->isHidden() && !p->btMkt->isHidden());
+        QCOMPARE(p->Lbx1->count(), 0);
+
+        RoadWindows::click(p->btMkt);
+        QVERIFY(p->lbMkt->isHidden() && p->btMkt->isHidden());
+        QVERIFY(p->lbConta->text().contains(QStringLiteral("KB")));
+        const QStringList server = RoadWindows::items(p->Lbx1);
+        QVERIFY(server.contains(QStringLiteral("portao.png")));
+        QVERIFY(!server.contains(QStringLiteral("notas.txt")));
+        const std::string folder = m_w->session().DirAdv + "banners/";
+        QVERIFY(vorn::dirExists(folder));
+        QCOMPARE(p->File3->count(), 0);
+
+        vorn::writeFileAtomic(folder + "topo.png", "x");
+        vorn::writeFileAtomic(folder + "leia.txt", "x");
+        RoadWindows::click(f.Form2->Exclusivo->Image16); // again: the account is there
+        QVERIFY(p->lbMkt->isHidden());
+        QCOMPARE(RoadWindows::items(p->File3), QStringList{QStringLiteral("topo.png")});
+    }
+
+private:
+    std::unique_ptr<vorn::test::LocalService> m_svc;
+    std::unique_ptr<RoadWindows> m_w;
+};
+
+VORN_WINDOW_TEST_MAIN(RoadStateTest)
+#include "road_state_test.moc"

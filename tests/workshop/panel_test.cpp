@@ -1,0 +1,104 @@
+#include "error.h"
+#include "files.h"
+#include "panel.h"
+#include "workshop_fixtures.h"
+
+namespace vorn {
+namespace {
+
+TEST(PanelRules, OrderActiveFlagAndAdministrator) {
+    const struct {
+        const char* order;
+        int step;
+        const char* result;
+    } orders[] = {{"0", -1, "0"}, {"5", 1, "5"},  {"x", 1, "1"}, {"x", -1, "0"},
+                  {"3", 1, "4"},  {"9", -1, "5"}, {"-4", 1, "0"}};
+    for (const auto& c : orders)
+        EXPECT_EQ(steppedOrder(c.order, c.step), c.result) << c.order << " " << c.step;
+    EXPECT_EQ(switchedActive("n\xe3o"), "sim");
+    EXPECT_EQ(switchedActive(""), "n\xe3o");
+    Session s;
+    for (const char* code : {"0593", "593 ", " 593", "59", ""}) {
+        s.SesCod = code;
+        EXPECT_FALSE(isAdministrator(s)) << "[" << code << "]";
+    }
+    s.SesCod = "593";
+    EXPECT_TRUE(isAdministrator(s));
+}
+
+TEST(PanelRules, PicturesComeOnlyFromSafeLocalFiles) {
+    test::TempDir home;
+    Session s;
+    s.DirApp = home.path();
+    makeDir(s.DirApp + "abc");
+    writeFileAtomic(s.DirApp + "abc/icone.png", "x");
+    EXPECT_EQ(localPagePicture(s, "abc", "icone.png"), s.DirApp + "abc/icone.png");
+    for (const auto& [prefix, name] :
+         std::vector<std::pair<std::string, std::string>>{{"abc", "falta.png"},
+                                                          {"abc", "../abc/icone.png"},
+                                                          {"..", "abc"},
+                                                          {"", "icone.png"},
+                                                          {"abc", ""},
+                                                          {"a/b", "icone.png"}})
+        EXPECT_FALSE(localPagePicture(s, prefix, name)) << prefix << " " << name;
+}
+
+using PanelRoad = test::WorkshopRoad;
+
+TEST_F(PanelRoad, AuthorLoadsAndStoresThePage) {
+    open("Castelo de Vorn");
+    PageLoad load = loadPage(layer, session, "vorn");
+    ASSERT_TRUE(load.ok) << load.status;
+    EXPECT_EQ(load.page.Ed6, "icone.png");
+    EXPECT_EQ(load.page.Desc.size(), 2u);
+
+    PageData changed = load.page;
+    changed.Ed5 = "O castelo sombrio";
+    changed.Lb5 = "jog";
+    changed.Desc = {"Primeira linha  com blanks", "", "fim"};
+    changed.Lb1 = "n\xe3o"; // not sent: only the administrator's page sends it
+    EXPECT_EQ(sendPage(layer, session, changed, false), "P\xe1gina atualizada!");
+    const PageLoad again = loadPage(layer, session, "vorn");
+    EXPECT_EQ(again.page.Ed5, "O castelo sombrio");
+    EXPECT_EQ(again.page.Desc, changed.Desc);
+    EXPECT_EQ(again.page.Lb1, "sim");
+
+    EXPECT_EQ(sendPage(layer, session, changed, true),
+              "Somente o administrador pode fazer isso!!!");
+    EXPECT_FALSE(loadPageList(layer, session).ok);
+    EXPECT_EQ(loadPage(layer, session, "nada").status, "Aventura n\xe3o encontrada!!!");
+    EXPECT_EQ(sendPage(layer, session, PageData{}, false), kPageNotLoaded);
+}
+
+using PanelFaults = test::WorkshopFaults;
+
+TEST_F(PanelFaults, ShortRepliesAndFailedPosts) {
+    server.on("/vornpq/wbetz/scpGtPag.php", 200, "Ok\r\n-\r\nana\r\n2\r\nT\xedtulo");
+    const PageLoad load = loadPage(layer, session, "adv");
+    ASSERT_TRUE(load.ok);
+    EXPECT_EQ(load.page.Lb1, "n\xe3o");
+    EXPECT_EQ(load.page.Ed5, "T\xedtulo");
+    EXPECT_EQ(load.page.Ed6, "");
+    EXPECT_EQ(load.page.Lb5, "");
+    EXPECT_TRUE(load.page.Desc.empty());
+
+    server.on("/vornpq/wbetz/scpLsPag.php", 200, "Ok\r\n  zeta \r\nalfa");
+    EXPECT_EQ(loadPageList(layer, session).names, (std::vector<std::string>{"alfa", "zeta"}));
+
+    server.on("/vornpq/wbetz/scpPtPag.php", 200, "Gravado");
+    PageData page = load.page;
+    page.Ed5 = "Um t\xedtulo";
+    page.Lb6 = "em teste";
+    page.Desc = {"a b", "c"};
+    EXPECT_EQ(sendPage(layer, session, page, true), "Gravado");
+    const auto sent = server.requests().back();
+    EXPECT_NE(sent.target.find(
+                  "&Tit=Um_t%EDtulo&Stx=em_teste&Icn=&Tip=&Qrc=&Atv=-&Dta=adv&Atr=ana&Pri=2"),
+              std::string::npos)
+        << sent.target;
+    server.on("/vornpq/wbetz/scpPtPag.php", 500, "");
+    EXPECT_THROW(sendPage(layer, session, page, false), Error);
+}
+
+} // namespace
+} // namespace vorn

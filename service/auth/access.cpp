@@ -11,16 +11,17 @@ namespace {
 constexpr const char* kAccountColumns =
     "SELECT id, login, email, code, fixed_idx, locked, created, last_login FROM accounts ";
 
-Account readAccount(const db::Statement& st) {
+// The account's columns start at "first".
+Account readAccount(const db::Statement& st, int first = 0) {
     Account a;
-    a.id = st.integer(0);
-    a.login = st.text(1);
-    a.email = st.text(2);
-    a.code = st.text(3);
-    a.fixedIdx = st.text(4);
-    a.locked = st.integer(5) != 0;
-    a.created = st.text(6);
-    a.lastLogin = st.text(7);
+    a.id = st.integer(first);
+    a.login = st.text(first + 1);
+    a.email = st.text(first + 2);
+    a.code = st.text(first + 3);
+    a.fixedIdx = st.text(first + 4);
+    a.locked = st.integer(first + 5) != 0;
+    a.created = st.text(first + 6);
+    a.lastLogin = st.text(first + 7);
     return a;
 }
 
@@ -87,11 +88,14 @@ Account requireLogin(Context& ctx, const Request& req) {
     };
     Found found = ctx.store.with([&](db::Database& db) {
         Found f;
-        f.account = findAccount(db, login);
-        if (f.account) {
-            auto st = db.prepare("SELECT hash FROM accounts WHERE id = ?1");
-            st.bind(1, f.account->id);
-            if (st.step()) f.hash = st.text(0);
+        // The stored hash and the account in one look-up.
+        static const std::string sql =
+            "SELECT hash, " + std::string(kAccountColumns).substr(7) + "WHERE login = ?1";
+        auto st = db.prepare(sql);
+        st.bind(1, login);
+        if (st.step()) {
+            f.account = readAccount(st, 1);
+            f.hash = st.text(0);
         }
         return f;
     });

@@ -8,6 +8,8 @@ namespace pequenia::db {
 
 namespace {
 
+constexpr std::size_t kMaxIdleStatements = 64;
+
 [[noreturn]] void fail(sqlite3* db, const std::string& what) {
     throw vorn::Error(what + ": " + (db ? sqlite3_errmsg(db) : "sqlite"));
 }
@@ -24,12 +26,17 @@ Database::Database(const std::string& path) {
         throw vorn::Error("cannot open database " + path + ": " + message);
     }
     sqlite3_busy_timeout(m_db, 5000);
+    // The service is the database's one user: holding the lock for the
+    // connection's life spares every statement taking and dropping it.
+    exec("PRAGMA locking_mode=EXCLUSIVE");
     exec("PRAGMA journal_mode=WAL");
     exec("PRAGMA foreign_keys=ON");
     exec("PRAGMA synchronous=NORMAL");
 }
 
 Database::~Database() {
+    for (const auto& [sql, stmt] : m_idle)
+        sqlite3_finalize(stmt);
     sqlite3_close_v2(m_db);
 }
 
@@ -55,19 +62,40 @@ int Database::changes() const {
     return sqlite3_changes(m_db);
 }
 
+void Database::giveBack(std::string sql, sqlite3_stmt* stmt) {
+    // Left as new: no row pending, no read snapshot held, no values bound.
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (m_idle.size() >= kMaxIdleStatements || !m_idle.try_emplace(std::move(sql), stmt).second)
+        sqlite3_finalize(stmt);
+}
+
 Statement::Statement(Database& db, std::string_view sql)
-    : m_db(db.handle()) {
+    : m_owner(&db)
+    , m_sql(sql)
+    , m_db(db.handle()) {
+    // Taken out while in use, so a statement nested in another of the same
+    // text gets its own.
+    if (const auto it = db.m_idle.find(m_sql); it != db.m_idle.end()) {
+        m_stmt = it->second;
+        db.m_idle.erase(it);
+        return;
+    }
     if (sqlite3_prepare_v2(m_db, sql.data(), static_cast<int>(sql.size()), &m_stmt, nullptr) !=
-        SQLITE_OK)
+        SQLITE_OK) {
+        sqlite3_finalize(m_stmt);
         fail(m_db, "prepare");
+    }
 }
 
 Statement::~Statement() {
-    sqlite3_finalize(m_stmt);
+    if (m_stmt) m_owner->giveBack(std::move(m_sql), m_stmt);
 }
 
 Statement::Statement(Statement&& other) noexcept
-    : m_stmt(other.m_stmt)
+    : m_owner(other.m_owner)
+    , m_sql(std::move(other.m_sql))
+    , m_stmt(other.m_stmt)
     , m_db(other.m_db) {
     other.m_stmt = nullptr;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -23,13 +24,21 @@ public:
     Database& operator=(const Database&) = delete;
 
     void exec(std::string_view sql);
+    // A statement compiled once per connection: an idle one with the same
+    // text is reused, so a request does not pay SQLite's compiler again.
     Statement prepare(std::string_view sql);
     std::int64_t lastInsertId() const;
     int changes() const;
     sqlite3* handle() const { return m_db; }
 
 private:
+    friend class Statement;
+    void giveBack(std::string sql, sqlite3_stmt* stmt);
+
     sqlite3* m_db = nullptr;
+    // Statements not in use, by their text; bounded, since a few texts are
+    // put together from the fields a request changes.
+    std::unordered_map<std::string, sqlite3_stmt*> m_idle;
 };
 
 // A prepared statement; parameters are numbered from 1, columns from 0.
@@ -56,6 +65,8 @@ public:
     bool isNull(int column) const;
 
 private:
+    Database* m_owner = nullptr;
+    std::string m_sql;
     sqlite3_stmt* m_stmt = nullptr;
     sqlite3* m_db = nullptr;
 };

@@ -21,6 +21,7 @@ public:
     LocalService& operator=(const LocalService&) = delete;
 
     int port() const { return m_port; }
+    pid_t pid() const { return m_pid; }
     // "http://127.0.0.1:<port>/": the server root (UrlSite).
     std::string root() const;
     // root() + "vornpq/wbetz/": the base of every server script (UrlLog, UrlScp).

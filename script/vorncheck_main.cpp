@@ -4,36 +4,60 @@
 #include "decimal.h"
 #include "error.h"
 #include "messages.h"
-#include "syntax_check.h"
 #include "text.h"
+#include "text_check.h"
 #include "vorncheck_options.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
-std::string readStream(std::FILE* stream, const std::string& name) {
-    std::string bytes;
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, stream)) > 0)
-        bytes.append(buffer, got);
-    if (std::ferror(stream)) throw vorn::Error("cannot read " + name + ": " + std::strerror(errno));
-    return bytes;
-}
+// Bytes read whole into one buffer. A file gets a buffer of its size, not
+// zero-filled first (the read writes every byte): growing one by doubling
+// would hold up to twice the text for a moment.
+class Bytes {
+public:
+    void read(std::FILE* stream, const std::string& name, std::size_t expected) {
+        reserve(expected + 1);
+        std::size_t got = 0;
+        while ((got = std::fread(m_data.get() + m_size, 1, m_capacity - m_size, stream)) > 0) {
+            m_size += got;
+            if (m_size == m_capacity) reserve(m_capacity * 2);
+        }
+        if (std::ferror(stream))
+            throw vorn::Error("cannot read " + name + ": " + std::strerror(errno));
+    }
+    std::string_view view() const { return {m_data.get(), m_size}; }
 
-std::string readFile(const std::string& path) {
+private:
+    void reserve(std::size_t capacity) {
+        std::unique_ptr<char[]> data(new char[capacity]);
+        if (m_size) std::memcpy(data.get(), m_data.get(), m_size);
+        m_data = std::move(data);
+        m_capacity = capacity;
+    }
+
+    std::unique_ptr<char[]> m_data;
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
+};
+
+Bytes readFile(const std::string& path) {
     std::error_code code;
     if (std::filesystem::is_directory(path, code)) throw vorn::Error(path + " is a directory");
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) throw vorn::Error("cannot open " + path + ": " + std::strerror(errno));
     try {
-        std::string bytes = readStream(file, path);
+        const auto size = std::filesystem::file_size(path, code);
+        Bytes bytes;
+        bytes.read(file, path, code ? 0 : static_cast<std::size_t>(size));
         std::fclose(file);
         return bytes;
     } catch (...) {
@@ -42,27 +66,31 @@ std::string readFile(const std::string& path) {
     }
 }
 
-std::string renderAnnotated(const vorn::CheckResult& result) {
-    std::string out;
-    for (const auto& line : result.lines) {
-        out += line.text;
-        out += '\n';
+// The output, written as it is produced in large pieces.
+class Output {
+public:
+    Output() { m_buffer.reserve(kPiece); }
+    void write(std::string_view text) {
+        m_buffer += text;
+        if (m_buffer.size() >= kPiece) flush();
     }
-    return out;
-}
+    void flush() {
+        if (std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout) != m_buffer.size()) fail();
+        m_buffer.clear();
+    }
+    void finish() {
+        flush();
+        if (std::fflush(stdout) != 0) fail();
+    }
 
-std::string renderGcc(const vorn::CheckResult& result, const std::string& fileName) {
-    std::string out;
-    for (const auto& fault : result.faults) {
-        out += fileName;
-        out += ':';
-        out += std::to_string(fault.source + 1);
-        out += ": error: ";
-        out += vorn::cp1252ToUtf8(vorn::messageBody(fault.message));
-        out += '\n';
+private:
+    [[noreturn]] static void fail() {
+        throw vorn::Error(std::string("cannot write the output: ") + std::strerror(errno));
     }
-    return out;
-}
+
+    static constexpr std::size_t kPiece = 1 << 16;
+    std::string m_buffer;
+};
 
 int run(const std::vector<std::string>& args) {
     vorn::VorncheckOptions options;
@@ -76,13 +104,17 @@ int run(const std::vector<std::string>& args) {
         return 0;
     }
     const bool fromStdin = options.input == "-";
-    const std::string text =
-        fromStdin ? readStream(stdin, "standard input") : readFile(options.input);
+    Bytes input;
+    if (fromStdin)
+        input.read(stdin, "standard input", 1 << 16);
+    else
+        input = readFile(options.input);
+    const std::string_view text = input.view();
     std::vector<std::string> scripts;
     if (options.scriptsFile) {
         // No script has an empty name; a stray blank line in the list must
         // not make a bare "$" a valid target.
-        for (auto& name : vorn::splitLines(readFile(*options.scriptsFile)))
+        for (auto& name : vorn::splitLines(readFile(*options.scriptsFile).view()))
             if (!name.empty()) scripts.push_back(std::move(name));
     }
 
@@ -92,14 +124,23 @@ int run(const std::vector<std::string>& args) {
                      "are checked for their form only\n",
                      vorn::cp1252ToUtf8(options.limits.registerTotal).c_str());
 
-    const vorn::CheckResult result =
-        vorn::checkScript(vorn::splitLines(text), options.limits, scripts);
-    const std::string out = options.format == vorn::OutputFormat::Annotated
-                                ? renderAnnotated(result)
-                                : renderGcc(result, fromStdin ? "<stdin>" : options.input);
-    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
-        throw vorn::Error(std::string("cannot write the output: ") + std::strerror(errno));
-    return result.faults.empty() ? 0 : 1;
+    Output out;
+    const std::string fileName = fromStdin ? "<stdin>" : options.input;
+    const bool annotated = options.format == vorn::OutputFormat::Annotated;
+    const std::size_t faults = vorn::checkScriptText(
+        text, options.limits, scripts,
+        [&](const vorn::CheckedLineView& line) {
+            if (!annotated) return;
+            out.write(line.text);
+            out.write("\n");
+        },
+        [&](const vorn::Fault& fault) {
+            if (annotated) return;
+            out.write(fileName + ':' + std::to_string(fault.source + 1) +
+                      ": error: " + vorn::cp1252ToUtf8(vorn::messageBody(fault.message)) + '\n');
+        });
+    out.finish();
+    return faults == 0 ? 0 : 1;
 }
 
 } // namespace

@@ -36,7 +36,7 @@ void BM_LoadPngFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadPngFile)->Unit(benchmark::kMillisecond);
 
-void BM_BareLibpngDecode(benchmark::State& state) {
+void BM_BareLibPngDecode(benchmark::State& state) {
     const std::string& path = sampleFile();
     for (auto _ : state) {
         std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -56,6 +56,6 @@ void BM_BareLibpngDecode(benchmark::State& state) {
         benchmark::DoNotOptimize(pixels.data());
     }
 }
-BENCHMARK(BM_BareLibpngDecode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareLibPngDecode)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <png.h>
 
+#include <algorithm>
+#include <bit>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
@@ -33,22 +35,22 @@ void onPngError(png_structp png, png_const_charp message) {
 
 void onPngWarning(png_structp, png_const_charp) {}
 
+// The rows are decoded in the bitmap's own byte order.
+static_assert(std::endian::native == std::endian::little);
+
 constexpr png_uint_32 kMaxSide = 16384;
 constexpr std::uint64_t kMaxPixels = 64ull * 1024 * 1024;
 
-struct Decoded {
-    png_uint_32 width = 0;
-    png_uint_32 height = 0;
-    std::size_t bytesPerPixel = 0;
-    // Not zero-filled: a hostile header claiming a huge picture costs only
-    // the pages the decoder really writes before the data runs out.
-    std::unique_ptr<png_byte[]> pixels;
-};
+enum class Decode { Done, Broken, NoMemory };
 
 // Everything between setjmp and a possible longjmp lives in objects created
-// before the setjmp, so the jump skips no destructor.
-bool decode(std::FILE* file, PngRead& read, Decoded& out, std::vector<png_bytep>& rows) {
-    if (setjmp(png_jmpbuf(read.png))) return false;
+// before the setjmp, so the jump skips no destructor. libpng writes the rows
+// straight into the bitmap's memory: no copy of the picture is made. Without
+// alpha they are in the bitmap's own layout (blue, green, red, 255); with
+// alpha ("hasAlpha") they are red, green, blue, alpha, for compose().
+Decode decode(std::FILE* file, PngRead& read, QImage& work, bool& hasAlpha,
+              std::vector<png_bytep>& rows) {
+    if (setjmp(png_jmpbuf(read.png))) return Decode::Broken;
     // A hostile header must not make us allocate gigabytes.
     png_set_user_limits(read.png, kMaxSide, kMaxSide);
     png_init_io(read.png, file);
@@ -59,74 +61,78 @@ bool decode(std::FILE* file, PngRead& read, Decoded& out, std::vector<png_bytep>
     int depth = 0, colour = 0;
     png_get_IHDR(read.png, read.info, &width, &height, &depth, &colour, nullptr, nullptr, nullptr);
 
-    png_set_invert_alpha(read.png); // afterwards 0 is opaque and 255 transparent
     if (colour == PNG_COLOR_TYPE_PALETTE && depth <= 8) png_set_expand(read.png);
     if (colour == PNG_COLOR_TYPE_GRAY && depth < 8) png_set_expand(read.png);
-    if (png_get_valid(read.png, read.info, PNG_INFO_tRNS)) png_set_expand(read.png);
+    const bool transparency = png_get_valid(read.png, read.info, PNG_INFO_tRNS) != 0;
+    if (transparency) png_set_expand(read.png);
     if (depth < 8) png_set_packing(read.png);
-    // Layouts the composition cannot take become RGB or RGBA with 8-bit
-    // samples: grey (with or without alpha) and 16-bit images.
+    // Every layout becomes four 8-bit samples: grey (with or without alpha)
+    // is spread to RGB, 16-bit samples lose their low byte.
     if (depth == 16) png_set_strip_16(read.png);
     if (colour == PNG_COLOR_TYPE_GRAY || colour == PNG_COLOR_TYPE_GRAY_ALPHA)
         png_set_gray_to_rgb(read.png);
+    // Pictures with alpha keep libpng's order (red first) for the
+    // composition, which reorders them in the same pass as it blends.
+    hasAlpha = transparency || (colour & PNG_COLOR_MASK_ALPHA) != 0;
+    if (!hasAlpha) {
+        png_set_bgr(read.png);
+        png_set_filler(read.png, 0xFF, PNG_FILLER_AFTER);
+    }
 
     png_read_update_info(read.png, read.info);
     png_get_IHDR(read.png, read.info, &width, &height, &depth, &colour, nullptr, nullptr, nullptr);
     const std::size_t rowBytes = png_get_rowbytes(read.png, read.info);
-    if (width == 0 || height == 0) return false;
-    out.width = width;
-    out.height = height;
-    out.bytesPerPixel = rowBytes / width;
-    if (depth != 8 || (out.bytesPerPixel != 3 && out.bytesPerPixel != 4)) return false;
-    if (static_cast<std::uint64_t>(width) * height > kMaxPixels) return false;
-    out.pixels.reset(new png_byte[rowBytes * height]);
+    if (width == 0 || height == 0) return Decode::Broken;
+    if (depth != 8 || rowBytes != std::size_t{width} * 4) return Decode::Broken;
+    if (static_cast<std::uint64_t>(width) * height > kMaxPixels) return Decode::Broken;
+    // Not zero-filled: a hostile header claiming a huge picture costs only
+    // the pages the decoder really writes before the data runs out.
+    work = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (work.isNull()) return Decode::NoMemory;
     rows.resize(height);
     for (png_uint_32 y = 0; y < height; ++y)
-        rows[y] = out.pixels.get() + y * rowBytes;
+        rows[y] = work.scanLine(static_cast<int>(y));
     png_read_image(read.png, rows.data());
     png_read_end(read.png, nullptr);
-    return true;
+    return Decode::Done;
 }
 
-// Channel blend with inverted alpha a (0 opaque, 255 transparent).
-inline int blend(int existing, int incoming, int a) {
+// Channel blend with inverted alpha a (0 opaque, 255 transparent), one rule
+// for every pixel: 0 gives the incoming value, 255 keeps the existing one.
+inline std::uint32_t blend(std::uint32_t existing, std::uint32_t incoming, std::uint32_t a) {
     return (existing * a + incoming * (255 - a)) / 255;
 }
 
-void compose(const Decoded& img, QImage& bitmap) {
-    const int w = static_cast<int>(img.width);
-    const int h = static_cast<int>(img.height);
-    QImage work(w, h, QImage::Format_RGB32);
-    if (work.isNull()) throw Error("Memória insuficiente para a imagem");
-    work.fill(Qt::white);
-    if (!bitmap.isNull()) {
-        const QImage old = bitmap.convertToFormat(QImage::Format_RGB32);
-        for (int y = 0; y < std::min(h, old.height()); ++y) {
-            const auto* src = reinterpret_cast<const QRgb*>(old.constScanLine(y));
-            auto* dst = reinterpret_cast<QRgb*>(work.scanLine(y));
-            std::copy(src, src + std::min(w, old.width()), dst);
-        }
-    }
-    const std::size_t bpp = img.bytesPerPixel;
+// A decoded pixel (red in the low byte, alpha in the high one) over the
+// bitmap's pixel behind it.
+inline std::uint32_t over(std::uint32_t pixel, std::uint32_t behind) {
+    const std::uint32_t a = 255 - (pixel >> 24);
+    const std::uint32_t r = blend((behind >> 16) & 0xFF, pixel & 0xFF, a);
+    const std::uint32_t g = blend((behind >> 8) & 0xFF, (pixel >> 8) & 0xFF, a);
+    const std::uint32_t b = blend(behind & 0xFF, (pixel >> 16) & 0xFF, a);
+    return 0xFF000000u | (r << 16) | (g << 8) | b;
+}
+
+// One row over the earlier bitmap's row "back" as far as it reaches, and
+// over white beyond.
+void composeRow(QRgb* row, const QRgb* back, int backWidth, int width) {
+    for (int x = 0; x < backWidth; ++x)
+        row[x] = over(row[x], back[x]);
+    for (int x = backWidth; x < width; ++x)
+        row[x] = over(row[x], 0xFFFFFFFFu);
+}
+
+void compose(QImage& work, const QImage& bitmap) {
+    const int w = work.width();
+    const int h = work.height();
+    QImage old;
+    if (!bitmap.isNull()) old = bitmap.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < h; ++y) {
-        const png_byte* src = img.pixels.get() + static_cast<std::size_t>(y) * w * bpp;
-        auto* dst = reinterpret_cast<QRgb*>(work.scanLine(y));
-        for (int x = 0; x < w; ++x, src += bpp) {
-            const int r = src[0], g = src[1], b = src[2];
-            if (bpp == 3) {
-                dst[x] = qRgb(r, g, b);
-                continue;
-            }
-            const int a = src[3];
-            if (a == 0) {
-                dst[x] = qRgb(r, g, b);
-            } else if (a < 255) {
-                const QRgb e = dst[x];
-                dst[x] = qRgb(blend(qRed(e), r, a), blend(qGreen(e), g, a), blend(qBlue(e), b, a));
-            }
-        }
+        const bool behind = y < old.height();
+        const auto* back = behind ? reinterpret_cast<const QRgb*>(old.constScanLine(y)) : nullptr;
+        composeRow(reinterpret_cast<QRgb*>(work.scanLine(y)), back,
+                   behind ? std::min(w, old.width()) : 0, w);
     }
-    bitmap = std::move(work);
 }
 
 } // namespace
@@ -146,13 +152,21 @@ void LoadPngFile(const std::string& path, QImage& bitmap) {
         bitmap = QImage();
         return;
     }
-    Decoded img;
+    QImage work;
+    bool hasAlpha = false;
     std::vector<png_bytep> rows;
-    if (!decode(file.get(), read, img, rows)) {
+    switch (decode(file.get(), read, work, hasAlpha, rows)) {
+    case Decode::Done:
+        break;
+    case Decode::NoMemory:
+        throw Error("Memória insuficiente para a imagem");
+    case Decode::Broken: {
         std::string detail = read.message.empty() ? "" : " (" + read.message + ")";
         throw Error("Error Reading File " + path + "!" + detail);
     }
-    compose(img, bitmap);
+    }
+    if (hasAlpha) compose(work, bitmap);
+    bitmap = std::move(work);
 }
 
 } // namespace vorn

@@ -2,6 +2,8 @@
 
 #include "cp1252.h"
 
+#include "scripted_server.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -24,14 +26,8 @@ struct Outcome {
 
 class Vorncheck : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("vorncheck_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    // A folder of its own: two builds' tests may run on one machine at once.
+    void SetUp() override { dir_ = m_temp.path(); }
 
     std::string write(const std::string& name, const std::string& bytes) {
         const fs::path path = dir_ / name;
@@ -58,6 +54,7 @@ protected:
         return result;
     }
 
+    vorn::test::TempDir m_temp;
     fs::path dir_;
 };
 

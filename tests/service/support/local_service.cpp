@@ -100,7 +100,9 @@ bool LocalService::stop() {
     ::kill(m_pid, SIGTERM);
     int status = 0;
     bool exited = false;
-    for (int i = 0; i < 500 && !exited; ++i) {
+    // A kept-alive connection may hold a worker for its 5 s idle limit
+    // before the service can end.
+    for (int i = 0; i < 1500 && !exited; ++i) {
         const pid_t r = ::waitpid(m_pid, &status, WNOHANG);
         if (r == m_pid)
             exited = true;

@@ -51,18 +51,9 @@ QString selected(const QListWidget* list) {
 
 } // namespace
 
-class PreviewFollowTest : public QObject {
+class PreviewFollowTest : public vorn::test::RoadTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
-    void init() {
-        m_w = std::make_unique<RoadWindows>(m_svc->port());
-        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-    }
-    void cleanup() { m_w.reset(); }
-    void cleanupTestCase() { m_svc.reset(); }
-
     void aClickedLinkOpensItsScript() {
         const Forms& f = m_w->f();
         vorn::Session& s = m_w->session();
@@ -99,10 +90,6 @@ private slots:
         QCOMPARE(s.SesScp, std::string("portao"));
         QVERIFY(f.Form4->Script->status()->text().contains(QStringLiteral("inicio")));
     }
-
-private:
-    std::unique_ptr<vorn::test::LocalService> m_svc;
-    std::unique_ptr<RoadWindows> m_w;
 };
 
 // This program drives the real browser engine, unlike the other window

@@ -40,18 +40,9 @@ void drag(QWidget* shape, QPoint from, QPoint to, Qt::MouseButton button = Qt::L
 
 } // namespace
 
-class RoadDesignerTest : public QObject {
+class RoadDesignerTest : public vorn::test::RoadTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
-    void init() {
-        m_w = std::make_unique<RoadWindows>(m_svc->port());
-        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-    }
-    void cleanup() { m_w.reset(); }
-    void cleanupTestCase() { m_svc.reset(); }
-
     void dragsTheLinksRectangleAndPutsTheLineBack() {
         TForm4* editor = open("inicio", 7);
         RoadWindows::click(editor->Script->Image1);
@@ -156,9 +147,6 @@ private:
         QTest::keyRelease(memo(), Qt::Key_Right);
         return m_w->f().Form4;
     }
-
-    std::unique_ptr<vorn::test::LocalService> m_svc;
-    std::unique_ptr<RoadWindows> m_w;
 };
 
 VORN_WINDOW_TEST_MAIN(RoadDesignerTest)

@@ -27,27 +27,23 @@
 using namespace vorn::win;
 using vorn::test::RoadWindows;
 
-class RoadMapTest : public QObject {
+class RoadMapTest : public vorn::test::RoadTest {
     Q_OBJECT
-private slots:
-    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
-    void init() {
-        m_w = std::make_unique<RoadWindows>(m_svc->port());
-        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+protected:
+    void arrive() override {
+        RoadTest::arrive();
         RoadWindows::click(m_w->f().Form2->Exclusivo->Image28);
         m_map = m_w->f().Form6;
         QVERIFY(m_map->mapOpen());
     }
-    void cleanup() {
-        // Each test starts from a new map.
+    // Each test starts from a new map.
+    void leave() override {
         const std::string dir = m_w->session().DirAdv;
-        m_w.reset();
         std::remove((dir + "mapa.txt").c_str());
         std::remove((dir + "mapa.bmp").c_str());
     }
-    void cleanupTestCase() { m_svc.reset(); }
 
+private slots:
     void openingMakesANewMapPair() {
         const std::string dir = m_w->session().DirAdv;
         const auto lines = vorn::splitLines(vorn::readFile(dir + "mapa.txt"));
@@ -162,8 +158,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<vorn::test::LocalService> m_svc;
-    std::unique_ptr<RoadWindows> m_w;
     TForm6* m_map = nullptr;
 };
 

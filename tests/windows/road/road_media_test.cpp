@@ -64,18 +64,9 @@ void selectOnly(QListWidget* list, const QStringList& names) {
 
 } // namespace
 
-class RoadMediaTest : public QObject {
+class RoadMediaTest : public vorn::test::RoadTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
-    void init() {
-        m_w = std::make_unique<RoadWindows>(m_svc->port());
-        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-    }
-    void cleanup() { m_w.reset(); }
-    void cleanupTestCase() { m_svc.reset(); }
-
     void localListsShowOnlyTheirKinds() {
         for (const char* name :
              {"a.png", "b.jpg", "c.gif", "D.PNG", "e.mp3", "f.ogg", "g.wav", "h.scp"})
@@ -264,10 +255,6 @@ private slots:
         QCOMPARE(vorn::LoadEditorLists(m_w->requests(), s).editors,
                  std::vector<std::string>{"bia"});
     }
-
-private:
-    std::unique_ptr<vorn::test::LocalService> m_svc;
-    std::unique_ptr<RoadWindows> m_w;
 };
 
 VORN_WINDOW_TEST_MAIN(RoadMediaTest)

@@ -44,17 +44,13 @@ QString cell(const QTableWidget* grid, int row, int column) {
 
 } // namespace
 
-class RoadSpecialTest : public QObject {
+class RoadSpecialTest : public vorn::test::RoadTest {
     Q_OBJECT
-private slots:
-    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
-    void init() {
-        m_w = std::make_unique<RoadWindows>(m_svc->port());
-        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
-    }
-    void cleanup() { m_w.reset(); }
-    void cleanupTestCase() { m_svc.reset(); }
+protected:
+    // Logged in, no adventure chosen: the refusals need none.
+    void arrive() override { m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo")); }
 
+private slots:
     void toolsOfTheAdventureRefuseWithoutOne_data() {
         QTest::addColumn<QString>("button");
         for (const char* name : {"Image22", "Image21", "Image11", "Image25", "Image28", "Image29"})
@@ -214,10 +210,6 @@ private slots:
         QVERIFY(!p->FigObj1->pixmap().isNull());
         QVERIFY(p->FigObj1->pixmap().toImage() != placeholder);
     }
-
-private:
-    std::unique_ptr<vorn::test::LocalService> m_svc;
-    std::unique_ptr<RoadWindows> m_w;
 };
 
 VORN_WINDOW_TEST_MAIN(RoadSpecialTest)

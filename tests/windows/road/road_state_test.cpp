@@ -31,14 +31,13 @@
 using namespace vorn::win;
 using vorn::test::RoadWindows;
 
-class RoadStateTest : public QObject {
+class RoadStateTest : public vorn::test::RoadTest {
     Q_OBJECT
-private slots:
-    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
-    void init() { m_w = std::make_unique<RoadWindows>(m_svc->port()); }
-    void cleanup() { m_w.reset(); }
-    void cleanupTestCase() { m_svc.reset(); }
+protected:
+    // Each test logs in as the account it needs.
+    void arrive() override {}
 
+private slots:
     void authorEditsThePageOfTheAdventure() {
         m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
         const Forms& f = m_w->f();
@@ -191,10 +190,6 @@ private slots:
         QVERIFY(p->lbMkt->isHidden());
         QCOMPARE(RoadWindows::items(p->File3), QStringList{QStringLiteral("topo.png")});
     }
-
-private:
-    std::unique_ptr<vorn::test::LocalService> m_svc;
-    std::unique_ptr<RoadWindows> m_w;
 };
 
 VORN_WINDOW_TEST_MAIN(RoadStateTest)

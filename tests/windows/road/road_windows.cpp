@@ -84,4 +84,27 @@ QString RoadWindows::editorText() const {
     return f().Form4->Script->Memo3->toPlainText();
 }
 
+void RoadTest::arrive() {
+    m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+    QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+}
+
+void RoadTest::initTestCase() {
+    m_svc = std::make_unique<LocalService>();
+}
+
+void RoadTest::init() {
+    m_w = std::make_unique<RoadWindows>(m_svc->port());
+    arrive();
+}
+
+void RoadTest::cleanup() {
+    leave();
+    m_w.reset();
+}
+
+void RoadTest::cleanupTestCase() {
+    m_svc.reset();
+}
+
 } // namespace vorn::test

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "forms.h"
+#include "local_service.h"
 #include "program.h"
 
 #include <QColor>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -52,6 +54,27 @@ public:
 private:
     QTemporaryDir m_home;
     std::unique_ptr<win::Program> m_program;
+};
+
+// The life of a road test program: one service for the whole program and
+// fresh windows for each test, logged in as the demo author with "Castelo
+// de Vorn" open unless arrive() says otherwise.
+class RoadTest : public QObject {
+    Q_OBJECT
+protected:
+    // Where each test starts, once its windows are made.
+    virtual void arrive();
+    // Before a test's windows go.
+    virtual void leave() {}
+
+    std::unique_ptr<LocalService> m_svc;
+    std::unique_ptr<RoadWindows> m_w;
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
 };
 
 } // namespace vorn::test

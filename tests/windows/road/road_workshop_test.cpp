@@ -32,12 +32,10 @@
 using namespace vorn::win;
 using vorn::test::RoadWindows;
 
-class RoadWorkshopTest : public QObject {
+class RoadWorkshopTest : public vorn::test::RoadTest {
     Q_OBJECT
-private slots:
-    void initTestCase() { m_svc = std::make_unique<vorn::test::LocalService>(); }
-    void init() {
-        m_w = std::make_unique<RoadWindows>(m_svc->port());
+protected:
+    void arrive() override {
         m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
         // The questions are answered from m_replies, the careful answer
         // once it is used up, and kept in m_asked.
@@ -50,9 +48,8 @@ private slots:
         m_asked.clear();
         m_replies.clear();
     }
-    void cleanup() { m_w.reset(); }
-    void cleanupTestCase() { m_svc.reset(); }
 
+private slots:
     void converterConvertsIntoTheAdventureInEditOnly() {
         const Forms& f = m_w->f();
         form4::PageConversor* p = f.Form4->Conversor;
@@ -247,8 +244,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<vorn::test::LocalService> m_svc;
-    std::unique_ptr<RoadWindows> m_w;
     QStringList m_asked;
     QList<bool> m_replies;
 };

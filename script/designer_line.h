@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-// The screen rectangle designer's view of one script line: the part before
+// The screen rectangle designer's view of one script line: the text before
 // its rectangle, the rectangle's four numbers and everything after them;
 // the mouse's moves kept inside the screen; the line put back together.
 // Texts are cp1252 byte strings.

@@ -9,7 +9,7 @@ namespace {
 using test::has;
 using Lines = std::vector<std::string>;
 
-// One link line through a position's block: its map command, or the part of
+// One link line through a position's block: its map command, or the words of
 // the error that names the value at fault.
 TEST(ConverterText, LinksAndOffsetsMakeTheBlock) {
     const struct {

@@ -48,11 +48,9 @@ TEST(MapText, WrittenAs401CrLfLinesAndReadBackTheSame) {
     EXPECT_EQ(again.background, model.background);
 }
 
-TEST(MapText, ANewMapIsWrittenAndAFailedSaveKeepsTheFileOnDisk) {
+TEST(MapText, AFailedSaveKeepsTheFileOnDisk) {
     test::TempDir dir;
     MapModel model = openMapText(dir.path());
-    EXPECT_EQ(readFile(dir.path() + "mapa.txt"), joinLinesCrLf(std::vector<std::string>(401)));
-
     placeTile(model, 0, 17);
     saveMapText(dir.path(), model);
     const std::string saved = readFile(dir.path() + "mapa.txt");

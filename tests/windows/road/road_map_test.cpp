@@ -44,14 +44,6 @@ protected:
     }
 
 private slots:
-    void openingMakesANewMapPair() {
-        const std::string dir = m_w->session().DirAdv;
-        const auto lines = vorn::splitLines(vorn::readFile(dir + "mapa.txt"));
-        QCOMPARE(lines.size(), std::size_t(401));
-        QCOMPARE(QImage(QString::fromStdString(dir + "mapa.bmp")).size(), QSize(2200, 1600));
-        QCOMPARE(m_w->f().Form1->Mapa->pixmap().size(), QSize(2200, 1600));
-    }
-
     void aPickedTileFollowsTheMouseAndIsStamped() {
         TForm1* main = m_w->f().Form1;
         QLabel* stamp = main->Qdr;

@@ -205,7 +205,6 @@ private slots:
         RoadWindows::click(p->btObj1);
         RoadWindows::click(p->btObj2);
         QVERIFY(!p->lbObj1->text().isEmpty() && !p->lbObj2->text().isEmpty());
-        QCOMPARE(p->FigObj1->pixmap().toImage(), f.Form4->Extra->Icc0->pixmap().toImage());
 
         QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("chave")));
         QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("lampiao velho")));

@@ -38,11 +38,8 @@ bool TForm2::adventureInEdit() {
 }
 
 void TForm2::openEditorTool(int page) {
-    TForm4* editor = m_forms.Form4;
-    editor->resize(TForm4::kNarrowWidth, editor->height());
-    editor->Pan1->setPageIndex(page);
-    editor->show();
-    editor->raise();
+    m_forms.Form4->resize(TForm4::kNarrowWidth, m_forms.Form4->height());
+    showEditorPage(page);
 }
 
 void TForm2::Image17Click() {

@@ -4,8 +4,10 @@
 
 #include <error.h>
 
+#include <chrono>
 #include <csignal>
 #include <iostream>
+#include <mutex>
 #include <pthread.h>
 #include <thread>
 
@@ -27,18 +29,35 @@ int main(int argc, char** argv) {
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+    // Past a file size limit a write then fails like a full disk, and is
+    // refused, instead of the signal ending the service.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     try {
         pequenia::Service service(options);
         const int port = service.bind();
+        // A stop asked before the accept loop runs would be lost, so the
+        // waiter asks again until run() has returned; the mutex keeps it
+        // from touching the service once main has left it.
+        static std::mutex running;
+        static bool finished = false;
         std::thread waiter([&service, stopSignals] {
             int sig = 0;
             sigwait(&stopSignals, &sig);
-            service.stop();
+            for (;;) {
+                {
+                    std::lock_guard lock(running);
+                    if (finished) return;
+                    service.stop();
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
         });
         waiter.detach();
         std::cout << "listening on " << options.bind << ":" << port << std::endl;
         service.run();
+        std::lock_guard lock(running);
+        finished = true;
         std::cerr << "pequenia-local: stopped\n";
     } catch (const std::exception& e) {
         std::cerr << "pequenia-local: " << e.what() << "\n";

@@ -8,7 +8,7 @@ namespace pequenia {
 
 const char* usageText() {
     return "usage: pequenia-local --port N --data DIR [--bind ADDR] [--demo] [--version TEXT] "
-           "[--auto-unlock]\n";
+           "[--auto-unlock] [--quiet]\n";
 }
 
 Options parseOptions(const std::vector<std::string>& args) {
@@ -36,6 +36,10 @@ Options parseOptions(const std::vector<std::string>& args) {
             o.demo = true;
         } else if (a == "--auto-unlock") {
             o.autoUnlock = true;
+        } else if (a == "--login-limit") {
+            o.loginLimit = parseLoginLimit(value());
+        } else if (a == "--quiet") {
+            o.quiet = true;
         } else {
             throw vorn::Error("unknown argument: " + a);
         }

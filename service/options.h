@@ -1,5 +1,7 @@
 #pragma once
 
+#include "auth/login_throttle.h"
+
 #include <string>
 #include <vector>
 
@@ -12,6 +14,8 @@ struct Options {
     bool demo = false;
     std::string version = "0.2c";
     bool autoUnlock = false;
+    LoginLimit loginLimit;
+    bool quiet = false; // no line per request on stderr
 };
 
 // Reads the command line (without the program name); throws vorn::Error with

@@ -98,15 +98,19 @@ template <class F> httplib::Server::Handler guarded(F f) {
 
 Service::Service(const Options& options)
     : m_options(options)
-    , m_dir(options.dataDir) {
+    , m_dir(options.dataDir)
+    , m_logins(options.loginLimit) {
     ensureFolder(m_dir.root());
     m_dir.prepare();
+    // A write cut short by a crash leaves its temporary file; the file it
+    // would have replaced is intact, so the leftover only goes.
+    removeUnfinishedWrites(m_dir);
     m_store = std::make_unique<db::Store>(m_dir.database());
     m_store->with([&](db::Database& db) {
         db::createSchema(db);
         if (m_options.demo && db::isEmpty(db)) seedDemo(db, m_dir);
     });
-    m_ctx = std::make_unique<Context>(Context{m_options, m_dir, *m_store, m_passwords});
+    m_ctx = std::make_unique<Context>(Context{m_options, m_dir, *m_store, m_passwords, m_logins});
     installRoutes();
 }
 
@@ -118,6 +122,11 @@ void Service::installRoutes() {
     m_http.set_tcp_nodelay(true);
     m_http.set_read_timeout(10, 0);
     m_http.set_write_timeout(10, 0);
+    // A worker serves one connection for as long as it is kept alive, so
+    // the pool is sized for many clients at once; the requests themselves
+    // take turns on the one database connection.
+    m_http.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    m_http.set_keep_alive_max_count(100);
 
     const auto script = [&ctx](const httplib::Request& req, httplib::Response& res) {
         send(res, dispatch(ctx, toRequest(req, req.matches[1])));
@@ -195,6 +204,7 @@ void Service::installRoutes() {
     });
     // One line per request; the query, which carries the password, is never
     // written.
+    if (m_options.quiet) return;
     m_http.set_logger([](const httplib::Request& req, const httplib::Response& res) {
         const auto slash = req.path.rfind('/');
         std::string name = slash == std::string::npos ? req.path : req.path.substr(slash + 1);
@@ -226,6 +236,10 @@ void Service::run() {
 
 void Service::stop() {
     m_http.stop();
+}
+
+bool Service::serve(httplib::Stream& stream) {
+    return m_http.serveStream(stream);
 }
 
 } // namespace pequenia

@@ -25,19 +25,34 @@ public:
     // Accepts requests until stop(); returns when stopped.
     void run();
     void stop();
+    // Serves the first request that a connection's bytes carry, read from
+    // and answered on stream as on a socket: lets the request reader be
+    // driven with raw bytes.
+    bool serve(httplib::Stream& stream);
 
     // Largest request body and upload accepted.
     static constexpr std::size_t kMaxBody = 16u << 20;
+    // Connections served at once; more wait for a free worker.
+    static constexpr std::size_t kWorkers = 64;
 
 private:
+    // The server with its stream entry open.
+    class Http : public httplib::Server {
+    public:
+        bool serveStream(httplib::Stream& stream) {
+            bool closed = false;
+            return process_request(stream, true, closed, nullptr);
+        }
+    };
     void installRoutes();
 
     Options m_options;
     DataDir m_dir;
     std::unique_ptr<db::Store> m_store;
     PasswordCache m_passwords;
+    LoginThrottle m_logins;
     std::unique_ptr<Context> m_ctx;
-    httplib::Server m_http;
+    Http m_http;
 };
 
 } // namespace pequenia

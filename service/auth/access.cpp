@@ -100,9 +100,18 @@ Account requireLogin(Context& ctx, const Request& req) {
         return f;
     });
     if (!found.account) throw Refusal(text::kBadLogin);
+    // A pair verified before is no guess, so an account under a wave of
+    // wrong passwords keeps working for whoever already logged in with the
+    // right one.
     if (!ctx.passwords.knows(login, password)) {
+        if (const auto wait = ctx.logins.wait(login); wait.count() > 0)
+            throw Refusal(lockedMessage(wait));
         // The slow check runs outside the database lock.
-        if (!verifyPassword(found.hash, password)) throw Refusal(text::kBadLogin);
+        if (!verifyPassword(found.hash, password)) {
+            ctx.logins.failed(login);
+            throw Refusal(text::kBadLogin);
+        }
+        ctx.logins.succeeded(login);
         ctx.passwords.remember(login, password);
     }
     if (found.account->locked) throw Refusal(text::kLocked);

@@ -1,5 +1,7 @@
 #include "db/sqlite.h"
 
+#include "storage/storage_error.h"
+
 #include <error.h>
 
 #include <sqlite3.h>
@@ -10,8 +12,25 @@ namespace {
 
 constexpr std::size_t kMaxIdleStatements = 64;
 
+// Whether the last failure came from the disk rather than the statement.
+bool isStorageFault(sqlite3* db) {
+    if (!db) return false;
+    switch (sqlite3_errcode(db)) {
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+        return true;
+    default:
+        return false;
+    }
+}
+
 [[noreturn]] void fail(sqlite3* db, const std::string& what) {
-    throw vorn::Error(what + ": " + (db ? sqlite3_errmsg(db) : "sqlite"));
+    const std::string message = what + ": " + (db ? sqlite3_errmsg(db) : "sqlite");
+    if (isStorageFault(db)) throw StorageError(message);
+    throw vorn::Error(message);
 }
 
 } // namespace
@@ -26,12 +45,21 @@ Database::Database(const std::string& path) {
         throw vorn::Error("cannot open database " + path + ": " + message);
     }
     sqlite3_busy_timeout(m_db, 5000);
-    // The service is the database's one user: holding the lock for the
-    // connection's life spares every statement taking and dropping it.
-    exec("PRAGMA locking_mode=EXCLUSIVE");
-    exec("PRAGMA journal_mode=WAL");
-    exec("PRAGMA foreign_keys=ON");
-    exec("PRAGMA synchronous=NORMAL");
+    try {
+        // The service is the database's one user: holding the lock for the
+        // connection's life spares every statement taking and dropping it.
+        exec("PRAGMA locking_mode=EXCLUSIVE");
+        exec("PRAGMA journal_mode=WAL");
+        exec("PRAGMA foreign_keys=ON");
+        exec("PRAGMA synchronous=NORMAL");
+    } catch (const vorn::Error& e) {
+        // The first statements are where a folder that cannot be written
+        // shows, as a bare "disk I/O error".
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw vorn::Error("cannot use database " + path +
+                          " (its folder must be writable): " + e.what());
+    }
 }
 
 Database::~Database() {
@@ -46,6 +74,7 @@ void Database::exec(std::string_view sql) {
     if (sqlite3_exec(m_db, text.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
         std::string what = message ? message : "error";
         sqlite3_free(message);
+        if (isStorageFault(m_db)) throw StorageError("sql: " + what);
         throw vorn::Error("sql: " + what);
     }
 }

@@ -86,7 +86,7 @@ void writeUnlockMail(Context& ctx, const Request& req, std::int64_t id, const st
                              "Ol\xE1, " +
                              login + "!\r\n\r\nPara desbloquear sua conta abra o endere\xE7o:\r\n" +
                              link + "\r\n";
-    vorn::writeFileAtomic(ctx.dir.outbox() + std::to_string(id) + "-" + login + ".txt", mail);
+    storeFile(ctx.dir.outbox() + std::to_string(id) + "-" + login + ".txt", mail);
 }
 
 Reply newAccount(Context& ctx, const Request& req) {
@@ -111,12 +111,14 @@ Reply newAccount(Context& ctx, const Request& req) {
         const std::string code = std::to_string(1000 + newId);
         auto up = db.prepare("UPDATE accounts SET code = ?1, fixed_idx = ?1 WHERE id = ?2");
         up.bind(1, code).bind(2, newId).run();
+        // The mail goes out before the commit: an account whose unlock mail
+        // could not be written could never be unlocked, so it is not kept.
+        if (!ctx.options.autoUnlock) writeUnlockMail(ctx, req, newId, login, email, token);
         tx.commit();
         return newId;
     });
     if (id == 0) return message("Login j\xE1 existe, escolha outro!!!");
     if (ctx.options.autoUnlock) return message("Conta criada e liberada! J\xE1 pode logar.");
-    writeUnlockMail(ctx, req, id, login, email, token);
     return message("Conta criada! Um e-mail foi enviado para " + email +
                    " com o link de desbloqueio.");
 }

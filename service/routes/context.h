@@ -1,5 +1,6 @@
 #pragma once
 
+#include "auth/login_throttle.h"
 #include "auth/passwords.h"
 #include "db/sqlite.h"
 #include "options.h"
@@ -11,12 +12,13 @@
 namespace pequenia {
 
 // What every handler may use: the options, the data folder, the database and
-// the verified-password cache.
+// the verified-password cache and the wrong-password count.
 struct Context {
     Options options;
     DataDir dir;
     db::Store& store;
     PasswordCache& passwords;
+    LoginThrottle& logins;
 };
 
 // Thrown by a handler to answer a one-line refusal for the user.
@@ -36,6 +38,8 @@ inline constexpr const char* kBadRequest = "Requisi\xE7\xE3o inv\xE1lida!!!";
 inline constexpr const char* kBadName = "Nome inv\xE1lido!!!";
 inline constexpr const char* kBadFile = "Nome de arquivo inv\xE1lido!!!";
 inline constexpr const char* kAdminOnly = "Somente o administrador pode fazer isso!!!";
+inline constexpr const char* kNotStored =
+    "O servidor n\xE3o conseguiu gravar (disco cheio ou sem permiss\xE3o); nada foi alterado.";
 } // namespace text
 
 } // namespace pequenia

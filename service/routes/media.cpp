@@ -1,6 +1,7 @@
 // Files of an adventure (list, upload, delete) and the shared sound library.
 #include "auth/access.h"
 #include "routes/routes.h"
+#include "storage/storage_error.h"
 
 #include <files.h>
 
@@ -46,7 +47,7 @@ Reply uploadFile(Context& ctx, const Request& req) {
     const Adventure adv =
         ctx.store.with([&](db::Database& db) { return requireAdventure(db, me, req.get("Pfx")); });
     ensureFolder(ctx.dir.adventureFolder(adv.prefix));
-    vorn::writeFileAtomic(ctx.dir.adventureFile(adv.prefix, name), req.upload->content);
+    storeFile(ctx.dir.adventureFile(adv.prefix, name), req.upload->content);
     return message("Upload de " + name + " feito (" + std::to_string(req.upload->content.size()) +
                    " bytes).");
 }
@@ -57,8 +58,9 @@ Reply deleteFile(Context& ctx, const Request& req) {
     const Adventure adv =
         ctx.store.with([&](db::Database& db) { return requireAdventure(db, me, req.get("Pfx")); });
     const std::string path = ctx.dir.adventureFile(adv.prefix, name);
-    if (!vorn::fileExists(path) || std::remove(path.c_str()) != 0)
+    if (!vorn::fileExists(path))
         return message("Arquivo " + name + " n\xE3o encontrado no servidor!!!");
+    if (std::remove(path.c_str()) != 0) throw StorageError("cannot remove " + path);
     return message("Arquivo " + name + " apagado do servidor.");
 }
 

@@ -1,5 +1,7 @@
 #include "routes/routes.h"
 
+#include "storage/storage_error.h"
+
 #include <error.h>
 
 #include <iostream>
@@ -33,6 +35,9 @@ Reply dispatch(Context& ctx, const Request& req) {
         return it->second(ctx, req);
     } catch (const Refusal& e) {
         return message(e.what());
+    } catch (const StorageError& e) {
+        std::cerr << "not stored in " << req.script << ": " << e.what() << "\n";
+        return message(text::kNotStored);
     } catch (const std::exception& e) {
         std::cerr << "error in " << req.script << ": " << e.what() << "\n";
         return message("Erro no servidor, tente novamente!!!");

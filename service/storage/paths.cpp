@@ -1,5 +1,7 @@
 #include "storage/paths.h"
 
+#include "storage/storage_error.h"
+
 #include <error.h>
 #include <files.h>
 
@@ -7,6 +9,7 @@
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace pequenia {
 
@@ -85,7 +88,40 @@ std::vector<std::string> listFolder(const std::string& folder) {
 }
 
 void ensureFolder(const std::string& path) {
-    if (!vorn::dirExists(path)) vorn::makeDir(path);
+    if (vorn::dirExists(path)) return;
+    try {
+        vorn::makeDir(path);
+    } catch (const vorn::Error& e) {
+        throw StorageError(e.what());
+    }
+}
+
+void storeFile(const std::string& path, std::string_view bytes) {
+    try {
+        vorn::writeFileAtomic(path, bytes);
+    } catch (const vorn::Error& e) {
+        throw StorageError(e.what());
+    }
+}
+
+void removeUnfinishedWrites(const DataDir& dir) {
+    // Every folder the service writes files into; the temporary names are
+    // those of vorn::writeFileAtomic: ".<name>.tmp-XXXXXX".
+    std::vector<std::string> folders = {dir.outbox(), dir.root() + "html/quorbel/pags/sons/",
+                                        dir.root() + "vornpq/", dir.root() + "vornpq/arqs/"};
+    const std::string adventures = dir.root() + "html/quorbel/";
+    if (std::unique_ptr<DIR, int (*)(DIR*)> d(::opendir(adventures.c_str()), ::closedir); d)
+        while (const dirent* e = ::readdir(d.get()))
+            if (isValidPrefix(e->d_name)) folders.push_back(adventures + e->d_name + "/");
+    for (const std::string& folder : folders) {
+        std::unique_ptr<DIR, int (*)(DIR*)> d(::opendir(folder.c_str()), ::closedir);
+        if (!d) continue;
+        while (const dirent* e = ::readdir(d.get())) {
+            const std::string_view name = e->d_name;
+            if (name.starts_with(".") && name.find(".tmp-") != std::string_view::npos)
+                ::unlink((folder + e->d_name).c_str());
+        }
+    }
 }
 
 } // namespace pequenia

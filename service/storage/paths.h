@@ -41,6 +41,15 @@ bool isValidItemName(std::string_view name);
 // The regular files of a folder, sorted by name; empty when it is missing.
 std::vector<std::string> listFolder(const std::string& folder);
 
+// Creates a missing folder; throws StorageError when the disk refuses.
 void ensureFolder(const std::string& path);
+
+// Writes a file whole (temporary file, then rename): readers and a crash
+// see the old bytes or the new ones. Throws StorageError, leaving the old
+// file and no temporary one behind.
+void storeFile(const std::string& path, std::string_view bytes);
+
+// Removes the temporary files of writes a crash cut short.
+void removeUnfinishedWrites(const DataDir& dir);
 
 } // namespace pequenia

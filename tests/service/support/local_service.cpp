@@ -10,6 +10,7 @@
 #include <poll.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -41,7 +42,10 @@ std::string readLine(int fd, std::chrono::milliseconds limit) {
 LocalService::LocalService(std::vector<std::string> flags)
     : LocalService(std::move(flags), std::string()) {}
 
-LocalService::LocalService(std::vector<std::string> flags, std::string dataDir) {
+LocalService::LocalService(std::vector<std::string> flags, std::string dataDir)
+    : LocalService(std::move(flags), std::move(dataDir), Launch{}) {}
+
+LocalService::LocalService(std::vector<std::string> flags, std::string dataDir, Launch launch) {
     std::string templ = (std::filesystem::temp_directory_path() / "pequenia-test-XXXXXX").string();
     if (!::mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
     m_tempDir = templ + "/";
@@ -50,7 +54,8 @@ LocalService::LocalService(std::vector<std::string> flags, std::string dataDir) 
 
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
-    std::vector<std::string> args = {PEQUENIA_LOCAL_BINARY, "--port", "0", "--data", m_dataDir};
+    std::vector<std::string> args = launch.prefix;
+    args.insert(args.end(), {PEQUENIA_LOCAL_BINARY, "--port", "0", "--data", m_dataDir});
     args.insert(args.end(), flags.begin(), flags.end());
     const std::string logPath = m_tempDir + "service.log";
 
@@ -60,11 +65,15 @@ LocalService::LocalService(std::vector<std::string> flags, std::string dataDir) 
         ::dup2(out[1], STDOUT_FILENO);
         const int log = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (log >= 0) ::dup2(log, STDERR_FILENO);
+        if (launch.fileSizeLimit > 0) {
+            const rlimit limit{launch.fileSizeLimit, launch.fileSizeLimit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
         std::vector<char*> argv;
         for (auto& a : args)
             argv.push_back(a.data());
         argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
+        ::execvp(argv[0], argv.data());
         ::_exit(127);
     }
     ::close(out[1]);

@@ -16,6 +16,15 @@ public:
     // The same on a data folder of the caller's, which is kept afterwards
     // (to restart a service on the data of an earlier one).
     LocalService(std::vector<std::string> flags, std::string dataDir);
+
+    // How the process is started, for tests of a hostile machine.
+    struct Launch {
+        // Runs the service through this command, e.g. setpriv with options.
+        std::vector<std::string> prefix;
+        // RLIMIT_FSIZE of the process in bytes; 0 keeps the limit.
+        unsigned long long fileSizeLimit = 0;
+    };
+    LocalService(std::vector<std::string> flags, std::string dataDir, Launch launch);
     ~LocalService();
     LocalService(const LocalService&) = delete;
     LocalService& operator=(const LocalService&) = delete;

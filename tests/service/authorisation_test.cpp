@@ -1,0 +1,258 @@
+// Every server script, called by a stranger (a valid account without rights
+// on the adventure), an authorised editor and the owner: who is refused, and
+// that a refused write changed nothing. A script without a row fails.
+#include "routes/routes.h"
+#include "service_client.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+using vorn::test::LocalService;
+using vorn::test::ServiceClient;
+
+namespace {
+
+enum class Outcome { Allowed, NoRights, NotOwner, NotAdmin };
+
+// What each role gets: stranger (bia), authorised (ana), owner (demo).
+struct Expected {
+    Outcome stranger, authorised, owner;
+};
+constexpr Outcome A = Outcome::Allowed;
+constexpr Expected kEditors{Outcome::NoRights, A, A};
+constexpr Expected kOwnerOnly{Outcome::NoRights, Outcome::NotOwner, A};
+constexpr Expected kAnyAccount{A, A, A}; // not about an adventure
+constexpr Expected kAdminOnly{Outcome::NotAdmin, Outcome::NotAdmin, Outcome::NotAdmin};
+
+struct Call {
+    const char* script = nullptr;
+    std::vector<std::pair<std::string, std::string>> keys;
+    std::string field = {}; // body: text field name, or "Img" for an upload
+    std::string body = {};
+};
+
+// In every text of a row "{who}" stands for the caller's login, so each role
+// creates, renames or deletes an item of its own.
+struct Row {
+    const char* script;
+    Expected expected;
+    std::vector<std::pair<std::string, std::string>> keys;
+    std::string allowed;    // how an allowed reply starts ("" any but a refusal)
+    std::string field = {}; // as in Call
+    std::string body = {};
+    Call probe = {};         // the owner's read that a refused write leaves alone
+    Call before = {};        // the owner's call that prepares each role's item
+    std::string hidden = {}; // a stranger's allowed reply never shows this
+    bool needsLogin = true;  // false: open to anyone (account creation, ...)
+};
+
+// One row per line reads as a table.
+// clang-format off
+const std::vector<std::pair<std::string, std::string>> kParameters = {
+    {"Pfx", "vorn"}, {"Nome", "Castelo_de_Vorn"}, {"Scp", "inicio"}, {"Fonte", "Arial"},
+    {"CorFnd", "123456"}, {"CorTxt", "F0E6D2"}, {"CorLnk", "FFD700"}, {"JWd", "800"},
+    {"JHt", "600"}, {"TWd", "600"}, {"THt", "400"}, {"TPx", "100"}, {"TPy", "20"},
+    {"MWd", "600"}, {"MHt", "120"}, {"MPx", "100"}, {"MPy", "440"}, {"Tip", "P"}, {"Pan", ""}};
+
+const Call kScripts{"vpqLsScp.php", {{"Pfx", "vorn"}}};
+const Call kFiles{"mobLsArq.php", {{"Pfx", "vorn"}}};
+const Call kObjects{"vpqLsObj.php", {{"Pfx", "vorn"}}};
+const Call kCastle{"scpDados.php", {{"Adv", "Castelo_de_Vorn"}}};
+const Call kInicio{"vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", "inicio"}}};
+const Call kChave{"scpGtObj.php", {{"Pfx", "vorn"}, {"Nome", "chave"}}};
+
+const std::vector<Row>& table() {
+    static const std::vector<Row> rows = {
+        // Accounts: no adventure involved.
+        {"scpLog", kAnyAccount, {}, "Ok"},
+        {"scpOut", kAnyAccount, {}, "Ok"},
+        {"scpVrs", kAnyAccount, {}, "0.2c", {}, {}, {}, {}, {}, false},
+        {"mobNwUsr", kAnyAccount, {{"Email", "x@y.org"}}, "Login j\xE1 existe", {}, {}, {}, {}, {}, false},
+        {"mobDsUsr", kAnyAccount, {{"Chave", "x"}}, "Link de desbloqueio inv", {}, {}, {}, {}, {}, false},
+        {"scpNaIdx", kAnyAccount, {{"Idx", "4242"}}, "\xCDndice fixo alterado"},
+        {"mktLog", kAnyAccount, {}, ""},
+        {"mktNew", kAnyAccount, {}, ""},
+        // Adventures.
+        {"scpList", kAnyAccount, {{"Tip", "E"}}, "Ok", {}, {}, {}, {}, "Castelo"},
+        {"scpDados", kEditors, {{"Adv", "Castelo_de_Vorn"}}, "Ok"},
+        {"scpNwAdv", kAnyAccount, {{"Pfx", "n{who}"}, {"Nom", "Nova_{who}"}}, "Ok"},
+        {"scpPtPrm", kEditors, kParameters, "Ok", {}, {}, kCastle},
+        {"scpPtReg", kEditors, {{"Pfx", "vorn"}, {"Reg", "12"}}, "Total de registradores gravado", {}, {}, kCastle},
+        {"scpLsUsr", kEditors, {{"Pfx", "vorn"}}, "Ok"},
+        // Scripts.
+        {"vpqLsScp", kEditors, {{"Pfx", "vorn"}}, "Ok"},
+        {"vpqGtScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "inicio"}}, "Ok"},
+        {"vpqPtScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "inicio"}}, "Ok", "texto", "  msg= {who}", kInicio},
+        {"mobNwScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "n_{who}"}}, "Ok", {}, {}, kScripts},
+        {"scpDtScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "d_{who}"}}, "Ok", {}, {}, kScripts,
+         {"mobNwScp.php", {{"Pfx", "vorn"}, {"Scp", "d_{who}"}}}},
+        {"scpRnScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "r_{who}"}, {"Nvs", "r2_{who}"}}, "Ok", {}, {}, kScripts,
+         {"mobNwScp.php", {{"Pfx", "vorn"}, {"Scp", "r_{who}"}}}},
+        {"scpTmScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "livre"}}, "Ok"},
+        {"scpNkScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "menu"}}, "Ok", "texto", "mapa {who}",
+         {"vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", "menu"}}}},
+        // Objects and authorisations.
+        {"vpqLsObj", kEditors, {{"Pfx", "vorn"}}, "Ok"},
+        {"scpGtObj", kEditors, {{"Pfx", "vorn"}, {"Nome", "chave"}}, "Ok"},
+        {"scpPtObj", kEditors, {{"Pfx", "vorn"}, {"Nome", "chave"}, {"Loc", "sala_{who}"}}, "Estado inicial gravado!", {}, {}, kChave},
+        {"scpPtObx", kEditors, {{"Pfx", "vorn"}, {"Nome", "chave"}, {"Loc", "sala_{who}"}}, "Estado atual gravado!", {}, {}, kChave},
+        {"scpNwObj", kEditors, {{"Pfx", "vorn"}, {"Nome", "o_{who}"}}, "Ok", {}, {}, kObjects},
+        {"mobLsLib", kOwnerOnly, {{"Pfx", "vorn"}}, "Ok"},
+        // The owner's own login in the list is skipped, so ana stays alone.
+        {"mobPtLib", kOwnerOnly, {{"Pfx", "vorn"}}, "Autoriza\xE7\xF5", "texto", "ana\r\n{who}",
+         {"mobLsLib.php", {{"Pfx", "vorn"}}}},
+        // Files.
+        {"mobLsArq", kEditors, {{"Pfx", "vorn"}}, "Ok"},
+        {"mobPtImg", kEditors, {{"Pfx", "vorn"}, {"Arq", "u_{who}.txt"}}, "Upload de u_", "Img", "texto {who}", kFiles},
+        {"mobDtArq", kEditors, {{"Pfx", "vorn"}, {"Arq", "d_{who}.txt"}}, "Arquivo d_{who}.txt apagado", {}, {}, kFiles,
+         {"mobPtImg.php", {{"Pfx", "vorn"}, {"Arq", "d_{who}.txt"}}, "Img", "x"}},
+        {"mobLsSom", kAnyAccount, {{"Cat", "beep"}}, "Ok"},
+        // Workshop.
+        {"scpLsMds", kAnyAccount, {}, "Ok"},
+        {"scpGtMds", kAnyAccount, {{"Nome", "porta_trancada"}}, "Ok"},
+        {"scpGtVrs", kEditors, {{"Pfx", "vorn"}, {"Cmd", "1"}}, "vidas=3"},
+        {"scpPtVrs", kEditors, {{"Pfx", "vorn"}, {"Cmd", "2"}}, "Ok", "texto", "vidas={who}",
+         {"scpGtVrs.php", {{"Pfx", "vorn"}, {"Cmd", "2"}}}},
+        {"scpGtReg", kEditors, {{"Pfx", "vorn"}, {"Idx", "77"}}, "Ok"},
+        {"scpGtPag", kEditors, {{"Pfx", "vorn"}}, "Ok"},
+        {"scpPtPag", kEditors, {{"Pfx", "vorn"}, {"Tit", "T_{who}"}, {"Tip", "adv"}}, "P\xE1gina atualizada!", "Texto", "por {who}",
+         {"scpGtPag.php", {{"Pfx", "vorn"}}}},
+        {"scpLsPag", kAdminOnly, {}, "Ok"},
+        // The position converter names adventures by name.
+        {"scpMal", kAnyAccount, {}, "Ok", {}, {}, {}, {}, "Vale"},
+        {"scpMApos", kEditors, {{"Adv", "Vale_Perdido"}}, "Ok\r\nclareira"},
+        {"scpGtPos", kEditors, {{"Nome", "Vale_Perdido"}, {"Psc", "clareira"}}, "Ok"},
+        {"scpLsLnk", kEditors, {{"Nome", "Vale_Perdido"}, {"Psc", "clareira"}}, "Ok"},
+        // The editor deletes "rio"; the owner then finds it gone.
+        {"scpDtPos", kEditors, {{"Nome", "Vale_Perdido"}, {"Psc", "rio"}}, "", {}, {},
+         {"scpMApos.php", {{"Adv", "Vale_Perdido"}}}},
+        // No call shows the edit mode: only the refusal itself is checked.
+        {"scpMdPos", kEditors, {{"Nome", "Vale_Perdido"}, {"Tip", "sm"}}, "Aventura edit\xE1vel"},
+        {"scpNwScp", kEditors, {{"Nome", "Vale_Perdido"}, {"Scp", "p_{who}"}}, "Ok", {}, {},
+         {"vpqLsScp.php", {{"Pfx", "vale"}}}},
+        {"scpGrScp", kEditors, {{"Nome", "Vale_Perdido"}, {"Scp", "clareira"}}, "Ok", "texto", "{who}",
+         {"vpqGtScp.php", {{"Pfx", "vale"}, {"Scp", "clareira"}}}},
+    };
+    return rows;
+}
+// clang-format on
+
+std::string fill(std::string text, const std::string& who) {
+    for (auto at = text.find("{who}"); at != std::string::npos; at = text.find("{who}"))
+        text.replace(at, 5, who);
+    return text;
+}
+
+std::string refusalOf(Outcome o) {
+    switch (o) {
+    case Outcome::NoRights:
+        return "Sem permiss\xE3o para editar esta aventura!!!";
+    case Outcome::NotOwner:
+        return "S\xF3 o dono da aventura muda as autoriza\xE7\xF5"
+               "es!!!";
+    case Outcome::NotAdmin:
+        return "Somente o administrador pode fazer isso!!!";
+    case Outcome::Allowed:
+        break;
+    }
+    return {};
+}
+
+class Authorisation : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        // Wrong passwords are tried on every script here, far past the login
+        // limit, which has tests of its own.
+        service = new LocalService({"--demo", "--auto-unlock", "--login-limit", "100000,1,1,1"});
+        upload = service->dataDir() + "../upload.txt";
+    }
+    static void TearDownTestSuite() {
+        delete service;
+        service = nullptr;
+    }
+
+    // Calls a script as login/senha with "{who}" filled in.
+    static std::string call(const std::string& login, const std::string& senha, const Call& c,
+                            const std::string& field = {}, const std::string& body = {},
+                            const std::string& who = {}) {
+        std::string address = vorn::serverAddress(service->scriptBase(), c.script, login, senha);
+        for (const auto& [k, v] : c.keys)
+            address += "&" + fill(k, who) + "=" + vorn::encodeValue(fill(v, who));
+        vorn::Http http;
+        if (field.empty()) return http.get(address);
+        vorn::MultipartForm form;
+        if (field == "Img") {
+            std::ofstream(upload, std::ios::binary) << fill(body, who);
+            form.addFile("Img", upload, "text/plain");
+        } else {
+            form.addText(field, fill(body, who));
+        }
+        return http.post(address, form);
+    }
+
+    static LocalService* service;
+    static std::string upload;
+};
+LocalService* Authorisation::service = nullptr;
+std::string Authorisation::upload;
+
+TEST_F(Authorisation, EveryScriptHasARow) {
+    std::set<std::string> rows;
+    for (const Row& r : table())
+        rows.insert(r.script);
+    for (const auto& [name, handler] : pequenia::serverScripts())
+        EXPECT_TRUE(rows.count(name)) << name << " has no row in the authorisation table";
+}
+
+TEST_F(Authorisation, EachRoleGetsWhatItsRowSays) {
+    // ana is authorised on the castle by the demo data; on the valley too,
+    // so the converter's calls have an editor besides the owner.
+    ASSERT_NE(call("demo", "demo", {"mobPtLib.php", {{"Pfx", "vale"}}}, "texto", "ana")
+                  .find("gravadas: 1"),
+              std::string::npos);
+    const struct {
+        const char* login;
+        const char* senha;
+        Outcome Expected::*outcome;
+    } roles[] = {{"bia", "bia123", &Expected::stranger},
+                 {"ana", "ana123", &Expected::authorised},
+                 {"demo", "demo", &Expected::owner}};
+    for (const Row& row : table()) {
+        SCOPED_TRACE(row.script);
+        const std::string script = std::string(row.script) + ".php";
+        if (row.needsLogin) {
+            const std::string wrong =
+                call("demo", "errada", {script.c_str(), row.keys}, row.field, row.body, "x");
+            EXPECT_EQ(wrong, "Login ou senha inv\xE1lidos!!!");
+        }
+        for (const auto& role : roles) {
+            SCOPED_TRACE(role.login);
+            if (row.before.script)
+                call("demo", "demo", row.before, row.before.field, row.before.body, role.login);
+            const std::string before =
+                row.probe.script ? call("demo", "demo", row.probe) : std::string();
+            const std::string reply = call(role.login, role.senha, {script.c_str(), row.keys},
+                                           row.field, row.body, role.login);
+            const Outcome expected = row.expected.*role.outcome;
+            if (expected != Outcome::Allowed) {
+                EXPECT_EQ(reply, refusalOf(expected));
+                if (row.probe.script) {
+                    EXPECT_EQ(call("demo", "demo", row.probe), before);
+                }
+                continue;
+            }
+            for (Outcome o : {Outcome::NoRights, Outcome::NotOwner, Outcome::NotAdmin})
+                EXPECT_NE(reply, refusalOf(o));
+            const std::string allowed = fill(row.allowed, role.login);
+            EXPECT_EQ(reply.substr(0, allowed.size()), allowed);
+            if (!row.hidden.empty() && role.outcome == &Expected::stranger) {
+                EXPECT_EQ(reply.find(row.hidden), std::string::npos) << reply;
+            }
+        }
+    }
+}
+
+} // namespace

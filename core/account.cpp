@@ -12,8 +12,11 @@ LoginOutcome logIn(RequestLayer& layer, Session& session, const std::string& log
                    const std::string& senha) {
     const Reply reply(layer.ServerGet(serverAddress(session.UrlLog, "scpLog.php", login, senha)));
     LoginOutcome outcome;
+    if (!reply.ok()) {
+        outcome.status = reply.refusal();
+        return outcome;
+    }
     outcome.status = reply.status();
-    if (!reply.ok()) return outcome;
     outcome.ok = true;
     outcome.fixedIndexShown = reply.line(4);
     session.SesLogin = reply.line(1);

@@ -5,9 +5,11 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,6 +60,77 @@ bool makeDirs(const std::string& path) {
     return true;
 }
 
+[[noreturn]] void cannotWrite(const std::string& path, int failure) {
+    throw Error("Não foi possível gravar " + path + ": " + std::strerror(failure));
+}
+
+// A file's new content, complete and on disk under a temporary name in the
+// file's folder, removed again unless it takes a name.
+class TempFile {
+public:
+    TempFile(const std::string& path, std::string_view bytes, mode_t mode) {
+        const auto slash = path.rfind('/');
+        const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
+        const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+        m_temp = dir + "/." + base + ".tmp-XXXXXX";
+        Fd fd(::mkstemp(m_temp.data()));
+        if (fd.get() < 0) {
+            const int failure = errno;
+            m_temp.clear();
+            cannotWrite(path, failure);
+        }
+        // A constructor that throws gets no destructor: the temporary file
+        // written so far is removed here.
+        const auto fail = [&](int failure) {
+            ::unlink(m_temp.c_str());
+            m_temp.clear();
+            cannotWrite(path, failure);
+        };
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) fail(errno);
+            done += static_cast<std::size_t>(n);
+        }
+        if (::fchmod(fd.get(), mode) != 0 || ::fsync(fd.get()) != 0) fail(errno);
+        if (::close(fd.release()) != 0) fail(errno);
+    }
+    ~TempFile() {
+        if (!m_temp.empty()) ::unlink(m_temp.c_str());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    // Takes path, replacing what is there.
+    void renameTo(const std::string& path) {
+        if (::rename(m_temp.c_str(), path.c_str()) != 0) cannotWrite(path, errno);
+        m_temp.clear();
+    }
+
+    // Takes path only when nothing has that name; false when something has.
+    // The temporary file stays for the next try until this object goes.
+    bool linkTo(const std::string& path) {
+        if (::link(m_temp.c_str(), path.c_str()) == 0) return true;
+        int failure = errno;
+        // Folders without hard links (some shared and removable drives):
+        // a rename that refuses to replace does the same.
+        if (failure == EPERM || failure == EOPNOTSUPP || failure == ENOSYS) {
+            if (::renameat2(AT_FDCWD, m_temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) ==
+                0) {
+                m_temp.clear();
+                return true;
+            }
+            failure = errno;
+        }
+        if (failure == EEXIST) return false;
+        cannotWrite(path, failure);
+    }
+
+private:
+    std::string m_temp;
+};
+
 } // namespace
 
 bool isSafeFileName(std::string_view name) {
@@ -104,28 +177,25 @@ std::string readFile(const std::string& path) {
 }
 
 void writeFileAtomic(const std::string& path, std::string_view bytes, mode_t mode) {
-    const auto slash = path.rfind('/');
-    const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
-    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temp = dir + "/." + base + ".tmp-XXXXXX";
-    const auto fail = [&](const std::string& why) {
-        ::unlink(temp.c_str());
-        throw Error("Não foi possível gravar " + path + ": " + why);
-    };
-    Fd fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) throw Error("Não foi possível gravar " + path + ": " + systemMessage());
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fail(systemMessage());
-        }
-        done += static_cast<std::size_t>(n);
+    TempFile(path, bytes, mode).renameTo(path);
+}
+
+void writeFilesAtomic(const std::vector<FileBytes>& files, mode_t mode) {
+    std::vector<std::unique_ptr<TempFile>> written;
+    written.reserve(files.size());
+    for (const FileBytes& file : files)
+        written.push_back(std::make_unique<TempFile>(file.path, file.bytes, mode));
+    for (std::size_t i = 0; i < files.size(); ++i)
+        written[i]->renameTo(files[i].path);
+}
+
+std::string writeFileUnderFreeName(std::string_view bytes,
+                                   const std::function<std::string(int)>& pathFor, mode_t mode) {
+    TempFile temp(pathFor(0), bytes, mode);
+    for (int n = 0;; ++n) {
+        std::string path = pathFor(n);
+        if (temp.linkTo(path)) return path;
     }
-    if (::fchmod(fd.get(), mode) != 0 || ::fsync(fd.get()) != 0) fail(systemMessage());
-    if (::close(fd.release()) != 0) fail(systemMessage());
-    if (::rename(temp.c_str(), path.c_str()) != 0) fail(systemMessage());
 }
 
 void makeDir(const std::string& path) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+#include <vector>
 
 namespace vorn {
 
@@ -26,8 +28,26 @@ std::string readFile(const std::string& path);
 
 // Writes a whole file through a temporary file in the same folder and a
 // rename, so a reader sees either the old file or the new one, never a part.
-// Throws Error when the folder cannot be written.
+// Throws Error when the folder cannot be written (read-only, full); the old
+// file then stays as it was and the temporary file goes.
 void writeFileAtomic(const std::string& path, std::string_view bytes, mode_t mode = 0644);
+
+// Files that belong together (a map's text and its picture): every one is
+// written whole under a temporary name first, and they take their names only
+// once all of them are complete, so a failed write leaves all the old files.
+struct FileBytes {
+    std::string path;
+    std::string_view bytes;
+};
+void writeFilesAtomic(const std::vector<FileBytes>& files, mode_t mode = 0644);
+
+// Writes a whole file under the first name not taken among pathFor(0),
+// pathFor(1), ... (paths of one folder) and returns it. The file is complete
+// before it gets its name, and taking the name never replaces a file, so two
+// writers cannot take the same one. Throws Error like writeFileAtomic.
+std::string writeFileUnderFreeName(std::string_view bytes,
+                                   const std::function<std::string(int)>& pathFor,
+                                   mode_t mode = 0644);
 
 // Creates one folder level when it is missing; throws Error on failure,
 // including when a file, not a folder, has that name.

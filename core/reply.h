@@ -16,8 +16,14 @@ public:
     bool ok() const { return !m_lines.empty() && m_lines.front() == "Ok"; }
     // Line n, or an empty text when the reply is shorter.
     const std::string& line(std::size_t n) const;
-    // What to show the author when ok() is false.
+    // Line 0 as it came.
     const std::string& status() const { return line(0); }
+    // What to show the author when ok() is false: line 0 when it reads as a
+    // message, otherwise "Tente novamente!". A reply that is empty, or whose
+    // first line holds control bytes or runs longer than any message, came
+    // from something that failed (a wrong server, a broken proxy, a binary
+    // file), not from the service refusing in words.
+    std::string refusal() const;
     const std::vector<std::string>& lines() const { return m_lines; }
     std::size_t size() const { return m_lines.size(); }
     // The entries of a list reply: every line after "Ok".

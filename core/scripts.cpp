@@ -9,9 +9,7 @@
 #include "session.h"
 #include "text.h"
 
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
+#include "cp1252.h"
 
 namespace vorn {
 namespace {
@@ -57,6 +55,7 @@ FetchedScript fetchScriptChecked(RequestLayer& layer, const Session& session,
     FetchedScript fetched;
     fetched.exists = reply.ok();
     fetched.lines = reply.entries();
+    if (!fetched.exists) fetched.refusal = reply.refusal();
     return fetched;
 }
 
@@ -90,11 +89,16 @@ std::string renameScript(RequestLayer& layer, const Session& session, const std:
                                           {{"Pfx", s.SesPfx}, {"Nvs", to}, {"Scp", from}}));
 }
 
-Lines LoadScriptList(RequestLayer& layer, const Session& session) {
+ScriptList fetchScriptList(RequestLayer& layer, const Session& session) {
     const auto& s = session;
     const Reply reply(layer.ServerGet(
         serverAddress(s.UrlScp, "vpqLsScp.php", s.SesLogin, s.SesSenha, {{"Pfx", s.SesPfx}})));
-    return reply.ok() ? reply.entries() : Lines{};
+    if (!reply.ok()) return {false, {}, reply.refusal()};
+    return {true, reply.entries(), {}};
+}
+
+Lines LoadScriptList(RequestLayer& layer, const Session& session) {
+    return fetchScriptList(layer, session).names;
 }
 
 Lines trimTrailingBlankLines(Lines lines) {
@@ -112,23 +116,10 @@ std::string keepLocalCopy(const std::string& folder, const std::string& name, co
     requireSafeFileName(name + ".scp");
     std::string dir = folder;
     if (!dir.empty() && dir.back() != '/') dir += '/';
-    // Written whole under a temporary name, then linked to the first free
-    // copy name: link() never replaces, so two saves cannot take one number.
-    const std::string file = localName(name);
-    const std::string temp = dir + "." + file + ".scp.tmp";
-    writeFileAtomic(temp, joinLinesCrLf(lines));
-    for (int n = 0;; ++n) {
-        const std::string path = dir + file + (n ? "(" + std::to_string(n) + ")" : "") + ".scp";
-        if (::link(temp.c_str(), path.c_str()) == 0) {
-            ::unlink(temp.c_str());
-            return path;
-        }
-        if (errno != EEXIST) {
-            const std::string why = std::strerror(errno);
-            ::unlink(temp.c_str());
-            throw Error("Não foi possível gravar " + path + ": " + why);
-        }
-    }
+    const std::string file = dir + localName(name);
+    return writeFileUnderFreeName(joinLinesCrLf(lines), [&file](int n) {
+        return file + (n ? "(" + std::to_string(n) + ")" : "") + ".scp";
+    });
 }
 
 SavedScript SaveScriptToServer(RequestLayer& layer, const Session& session, const Lines& lines) {
@@ -139,9 +130,18 @@ SavedScript SaveScriptToServer(RequestLayer& layer, const Session& session, cons
     saved.lines = trimTrailingBlankLines(lines);
     {
         LightScope lit(layer, Light::Request);
-        putScript(layer, session, session.SesScp, saved.lines);
+        // A reply other than "Ok" means the service did not store the text
+        // (or something else answered): saying it was saved would lose it.
+        const Reply reply(putScript(layer, session, session.SesScp, saved.lines));
+        if (!reply.ok())
+            throw Error("O script não foi gravado no servidor: " + cp1252ToUtf8(reply.refusal()));
     }
-    saved.copyPath = keepLocalCopy(session.DirAdv, session.SesScp, saved.lines);
+    try {
+        saved.copyPath = keepLocalCopy(session.DirAdv, session.SesScp, saved.lines);
+    } catch (const Error& e) {
+        throw Error(std::string("O script foi gravado no servidor, mas a cópia local não: ") +
+                    e.what());
+    }
     return saved;
 }
 

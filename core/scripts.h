@@ -17,10 +17,12 @@ using Lines = std::vector<std::string>;
 // unknown script or a refusal gives the lines after it (often none).
 Lines fetchScript(RequestLayer& layer, const Session& session, const std::string& name);
 
-// The same, but tells whether the script exists (line 0 "Ok").
+// The same, but tells whether the script exists (line 0 "Ok"), and when not,
+// what to show the author (Reply::refusal).
 struct FetchedScript {
     bool exists = false;
     Lines lines;
+    std::string refusal;
 };
 FetchedScript fetchScriptChecked(RequestLayer& layer, const Session& session,
                                  const std::string& name);
@@ -39,6 +41,14 @@ std::string renameScript(RequestLayer& layer, const Session& session, const std:
 
 // vpqLsScp.php: the names in the server's order; empty when refused.
 Lines LoadScriptList(RequestLayer& layer, const Session& session);
+// The same, telling a refused or failed list from an empty one: refusal is
+// what to show the author (Reply::refusal).
+struct ScriptList {
+    bool ok = false;
+    Lines names;
+    std::string refusal;
+};
+ScriptList fetchScriptList(RequestLayer& layer, const Session& session);
 
 // Removes blank lines (nothing but blanks, tabs or other control characters)
 // from the end; the first line always stays.
@@ -56,8 +66,10 @@ std::string keepLocalCopy(const std::string& folder, const std::string& name, co
 // The save of the editor: trims trailing blank lines, posts the text with
 // the light lime, then keeps the local copy. Returns the trimmed lines (what
 // the editor shows afterwards) and the copy's path. Throws Error when the
-// post fails; then no copy is kept and the light is idle again. A script
-// name that could not name the copy is refused with Error before posting.
+// post fails or the service's reply is not "Ok"; then no copy is kept and
+// the light is idle again. Throws Error saying that the server has the text
+// when only the local copy could not be written. A script name that could
+// not name the copy is refused with Error before posting.
 struct SavedScript {
     Lines lines;
     std::string copyPath;

@@ -102,19 +102,27 @@ OpenedMap openMap(const std::string& dirAdv) {
     return opened;
 }
 
-void saveMapPicture(const std::string& dirAdv, const QImage& map) {
+namespace {
+
+std::string bmpBytes(const std::string& dirAdv, const QImage& map) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!map.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
         throw Error("Não foi possível gravar " + picturePath(dirAdv) + ": BMP não gerado");
-    writeFileAtomic(picturePath(dirAdv),
-                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return bytes.toStdString();
+}
+
+} // namespace
+
+void saveMapPicture(const std::string& dirAdv, const QImage& map) {
+    writeFileAtomic(picturePath(dirAdv), bmpBytes(dirAdv, map));
 }
 
 void saveMap(const std::string& dirAdv, const MapModel& model, const QImage& map) {
-    saveMapPicture(dirAdv, map);
-    saveMapText(dirAdv, model);
+    const std::string picture = bmpBytes(dirAdv, map);
+    const std::string text = mapToText(model);
+    writeFilesAtomic({{picturePath(dirAdv), picture}, {mapTextPath(dirAdv), text}});
 }
 
 } // namespace vorn::map

@@ -52,8 +52,9 @@ OpenedMap openMap(const std::string& dirAdv);
 // the file on disk stays as it was.
 void saveMapPicture(const std::string& dirAdv, const QImage& map);
 
-// Saves the pair after a change, the picture first; a failure throws Error
-// before the next file is touched.
+// Saves the pair after a change as one: both files are written whole before
+// either takes its name, so a failure throws Error and leaves both as they
+// were, never a new picture beside an old model.
 void saveMap(const std::string& dirAdv, const MapModel& model, const QImage& map);
 
 } // namespace vorn::map

@@ -29,9 +29,12 @@ void fill(QListWidget* list, const std::vector<std::string>& names) {
 } // namespace
 
 void TForm1::LoadScriptList() {
-    QListWidget* list = m_forms.Form2->Scripts->Lbx2;
-    list->clear();
-    fill(list, vorn::LoadScriptList(m_requests, m_session));
+    form2::PageScripts* page = m_forms.Form2->Scripts;
+    page->Lbx2->clear();
+    const ScriptList loaded = fetchScriptList(m_requests, m_session);
+    fill(page->Lbx2, loaded.names);
+    // An empty list alone would read as an adventure without scripts.
+    if (!loaded.ok) page->Stc->setText(ui(loaded.refusal));
 }
 
 void TForm1::LoadObjectList() {

@@ -60,7 +60,7 @@ void sortLikeList(std::vector<std::string>& names) {
 }
 
 std::string refusalText(const Reply& reply) {
-    return reply.size() == 0 ? std::string(kTryAgain) : reply.status();
+    return reply.refusal();
 }
 
 NameList readNameList(std::string_view text) {

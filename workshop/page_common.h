@@ -30,8 +30,8 @@ struct NameList {
 // them as given, without sorting of its own).
 void sortLikeList(std::vector<std::string>& names);
 
-// The text to show for a refusal: line 0, or "Tente novamente!" for an
-// empty reply, which would otherwise show nothing at all.
+// The text to show for a refusal (Reply::refusal): line 0, or "Tente
+// novamente!" for an empty reply or one that is not a message.
 std::string refusalText(const Reply& reply);
 
 // A list reply read bounds-safe: the lines after "Ok", or the refusal.

@@ -1,8 +1,8 @@
 // The map's pictures: where things are drawn, the transparent grey, and the
 // bitmap file of an adventure folder.
 
+#include "disk_faults.h"
 #include "error.h"
-#include "file_limit.h"
 #include "files.h"
 #include "map_editor.h"
 #include "map_file.h"

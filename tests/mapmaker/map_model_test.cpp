@@ -1,6 +1,6 @@
 #include "cp1252.h"
+#include "disk_faults.h"
 #include "error.h"
-#include "file_limit.h"
 #include "files.h"
 #include "map_file.h"
 #include "map_model.h"

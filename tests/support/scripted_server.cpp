@@ -1,5 +1,6 @@
 #include "scripted_server.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cctype>
 #include <chrono>
@@ -34,6 +35,11 @@ ScriptedServer::ScriptedServer() {
 }
 
 ScriptedServer::~ScriptedServer() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_ending = true;
+    }
+    m_end.notify_all();
     m_server.stop();
     m_thread.join();
 }
@@ -52,6 +58,11 @@ void ScriptedServer::byDefault(int status, std::string body) {
     m_default = {status, std::move(body)};
 }
 
+void ScriptedServer::fail(const std::string& path, Fault fault, std::size_t bytes) {
+    std::lock_guard lock(m_mutex);
+    m_answers[path] = {200, {}, true, fault, bytes};
+}
+
 std::vector<Recorded> ScriptedServer::requests() const {
     std::lock_guard lock(m_mutex);
     return m_requests;
@@ -63,12 +74,55 @@ std::size_t ScriptedServer::count() const {
 }
 
 void ScriptedServer::handle(const httplib::Request& req, httplib::Response& res) {
-    std::lock_guard lock(m_mutex);
-    m_requests.push_back({req.method, req.target, req.path, req.headers, req.body});
-    auto it = m_answers.find(req.path);
-    const Answer& answer = it == m_answers.end() ? m_default : it->second;
+    Answer answer;
+    {
+        std::lock_guard lock(m_mutex);
+        m_requests.push_back({req.method, req.target, req.path, req.headers, req.body});
+        auto it = m_answers.find(req.path);
+        answer = it == m_answers.end() ? m_default : it->second;
+    }
+    if (answer.faulty) return misbehave(answer, res);
     res.status = answer.status;
     res.set_content(answer.body, "text/plain");
+}
+
+void ScriptedServer::misbehave(const Answer& answer, httplib::Response& res) {
+    // The bodies start as a good reply would, so that only the fault is wrong.
+    static const std::string kLines = [] {
+        std::string lines;
+        while (lines.size() < 65536)
+            lines += "linha\r\n";
+        return lines;
+    }();
+    const std::size_t total = answer.bytes;
+    switch (answer.fault) {
+    case Fault::Stall: {
+        std::unique_lock lock(m_mutex);
+        m_end.wait(lock, [this] { return m_ending; });
+        res.status = 503;
+        return;
+    }
+    case Fault::CutOff:
+        res.set_content_provider(
+            total, "text/plain", [total](std::size_t, std::size_t, httplib::DataSink& sink) {
+                const std::string half = ("Ok\r\n" + kLines).substr(0, total / 2);
+                sink.write(half.data(), half.size());
+                return false; // the connection closes here
+            });
+        return;
+    case Fault::Flood:
+        res.set_chunked_content_provider(
+            "text/plain", [total](std::size_t offset, httplib::DataSink& sink) {
+                if (offset >= total) {
+                    sink.done();
+                    return true;
+                }
+                const std::string chunk = offset == 0 ? "Ok\r\n" + kLines : kLines;
+                // false once the client has hung up: nobody is reading any more
+                return sink.write(chunk.data(), std::min(chunk.size(), total - offset));
+            });
+        return;
+    }
 }
 
 RawServer::RawServer(std::string raw, bool closeAfter)

@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <string>
@@ -20,6 +21,14 @@ struct Recorded {
     std::string header(const std::string& name) const;
 };
 
+// What a path can do instead of answering: the connection, not the service,
+// goes wrong.
+enum class Fault {
+    Stall,  // reads the request and stays silent until the server ends
+    CutOff, // announces `bytes` of body, sends half of them and closes
+    Flood,  // streams `bytes` of body with no length announced
+};
+
 // A real HTTP server on loopback that answers what the test tells it to and
 // records every request.
 class ScriptedServer {
@@ -36,6 +45,8 @@ public:
     // the default answer, 404 unless set.
     void on(const std::string& path, int status, std::string body);
     void byDefault(int status, std::string body);
+    // The fault for one path, in place of its answer.
+    void fail(const std::string& path, Fault fault, std::size_t bytes = 1024);
 
     std::vector<Recorded> requests() const;
     std::size_t count() const;
@@ -44,8 +55,12 @@ private:
     struct Answer {
         int status = 404;
         std::string body;
+        bool faulty = false;
+        Fault fault = Fault::Stall;
+        std::size_t bytes = 0;
     };
     void handle(const httplib::Request& req, httplib::Response& res);
+    void misbehave(const Answer& answer, httplib::Response& res);
 
     httplib::Server m_server;
     std::thread m_thread;
@@ -54,6 +69,8 @@ private:
     std::map<std::string, Answer> m_answers;
     Answer m_default;
     std::vector<Recorded> m_requests;
+    bool m_ending = false; // wakes the stalled handlers
+    std::condition_variable m_end;
 };
 
 // A TCP listener on loopback that accepts connections and, for each one,

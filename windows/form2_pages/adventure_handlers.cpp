@@ -137,7 +137,12 @@ void TForm2::Lbx1DblClick() {
     m_forms.Form3->show();
     editor->Pan1->setPageIndex(TForm4::kScript);
     editor->show();
-    OpenScriptInEditor(s.SesScp);
+    if (!OpenScriptInEditor(s.SesScp)) {
+        // The text still shown belongs to the adventure left behind (its copy
+        // was kept above): it must not be saved into this one.
+        editor->clearScriptText();
+        s.SesScp.clear();
+    }
     m_forms.Form5->hide();
     showPreviewWhenOn();
     Abook->setPageIndex(kScripts);

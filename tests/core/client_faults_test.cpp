@@ -1,0 +1,158 @@
+// The client when the service or the disk fails: what reaches the author,
+// and what stays on disk.
+#include "disk_faults.h"
+#include "error.h"
+#include "files.h"
+#include "reply.h"
+#include "request_layer.h"
+#include "scripted_server.h"
+#include "scripts.h"
+#include "session.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <optional>
+
+namespace vorn {
+namespace {
+
+using test::ScriptedServer;
+using test::TempDir;
+
+TEST(Reply, ARefusalIsShownOnlyWhenItReadsAsAMessage) {
+    const struct {
+        std::string reply;
+        std::string shown;
+    } cases[] = {
+        {"Senha errada!!!\r\nresto", "Senha errada!!!"},
+        {"Script n\xe3o encontrado!", "Script n\xe3o encontrado!"},
+        {"\tcom tab", "\tcom tab"},
+        {"", "Tente novamente!"},
+        {"\r\nOk", "Tente novamente!"},
+        {std::string("\x1f\x8b\x08\x00\x00\x00", 6), "Tente novamente!"},
+        {"PK\x03\x04zip", "Tente novamente!"},
+        {std::string(1001, 'x'), "Tente novamente!"},
+        {std::string(1000, 'x'), std::string(1000, 'x')},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Reply(c.reply).refusal(), c.shown) << c.reply.substr(0, 20);
+}
+
+// A save counts only when the service says "Ok": anything else keeps no
+// copy and reaches the author.
+TEST(SaveScriptToServer, OnlyAnOkReplyIsASave) {
+    const struct {
+        const char* reply;
+        const char* message; // "" for a save
+    } cases[] = {
+        {"Ok\r\n", ""},
+        {"Script grande demais (limite de 1 MiB)!!!",
+         "O script n\xc3\xa3o foi gravado no servidor: Script grande demais (limite de 1 MiB)!!!"},
+        {"", "O script n\xc3\xa3o foi gravado no servidor: Tente novamente!"},
+    };
+    for (const auto& c : cases) {
+        ScriptedServer server;
+        server.on("/vornpq/wbetz/vpqPtScp.php", 200, c.reply);
+        TempDir dir;
+        Session session = startSession({server.root(), server.root()}, dir.path());
+        session.DirAdv = dir.path();
+        session.SesScp = "sala";
+        RequestLayer layer;
+        const std::string message = test::thrownMessage([&] {
+            SaveScriptToServer(layer, session, {"  fim", ""});
+        });
+        EXPECT_EQ(server.count(), 1u) << c.reply;
+        if (!*c.message) {
+            EXPECT_EQ(message, "(nothing thrown)") << c.reply;
+            EXPECT_EQ(readFile(dir.path() + "sala.scp"), "  fim\r\n") << c.reply;
+        } else {
+            EXPECT_EQ(message, c.message);
+            EXPECT_TRUE(test::folderFiles(dir.path()).empty()) << c.reply;
+        }
+    }
+}
+
+// Writers of the files that matter, each on a folder that already holds
+// what it must not lose.
+struct Writer {
+    const char* what;
+    std::function<void(const std::string&)> prepare;
+    std::function<void(const std::string&)> write;
+    const char* message; // how its failure starts
+};
+
+const std::string kBig(4096, 'x');
+const std::string kCannotWrite = "N\xc3\xa3o foi poss\xc3\xadvel gravar ";
+
+std::vector<Writer> writers(const ScriptedServer& server) {
+    const auto session = [&server](const std::string& dir) {
+        Session s = startSession({server.root(), server.root()}, dir);
+        s.DirAdv = dir;
+        s.SesScp = "sala";
+        return s;
+    };
+    return {
+        {"replacing a file", [](const std::string& d) { writeFileAtomic(d + "a.txt", "velho"); },
+         [](const std::string& d) { writeFileAtomic(d + "a.txt", kBig); }, kCannotWrite.c_str()},
+        {"a pair whose first file fits",
+         [](const std::string& d) {
+             writeFilesAtomic({{d + "mapa.bmp", "bmp velho"}, {d + "mapa.txt", "txt velho"}});
+         },
+         [](const std::string& d) {
+             writeFilesAtomic({{d + "mapa.bmp", "bmp novo"}, {d + "mapa.txt", kBig}});
+         },
+         kCannotWrite.c_str()},
+        {"a numbered copy",
+         [](const std::string& d) {
+             keepLocalCopy(d, "sala", {"um"});
+             keepLocalCopy(d, "sala", {"dois"});
+         },
+         [](const std::string& d) { keepLocalCopy(d, "sala", {kBig}); }, kCannotWrite.c_str()},
+        {"the copy of a save", [](const std::string& d) { keepLocalCopy(d, "sala", {"um"}); },
+         [session](const std::string& d) {
+             RequestLayer layer;
+             SaveScriptToServer(layer, session(d), {kBig});
+         },
+         "O script foi gravado no servidor, mas a c\xc3\xb3pia local n\xc3\xa3o: "},
+    };
+}
+
+TEST(DiskFaults, AFailedWriteIsReportedAndLeavesTheFolderAsItWas) {
+    ScriptedServer server;
+    server.byDefault(200, "Ok");
+    const struct {
+        const char* what;
+        int error;
+    } faults[] = {{"read-only folder", EACCES}, {"full disk", EFBIG}};
+    for (const auto& fault : faults) {
+        for (const Writer& writer : writers(server)) {
+            const std::string where = std::string(writer.what) + ", " + fault.what;
+            TempDir dir;
+            writer.prepare(dir.path());
+            const auto before = test::folderFiles(dir.path());
+            std::string message;
+            {
+                std::optional<test::ReadOnlyFolder> readOnly;
+                std::optional<test::FileSizeLimit> full;
+                if (fault.error == EACCES)
+                    readOnly.emplace(dir.path());
+                else
+                    full.emplace(1024);
+                message = test::thrownMessage([&] { writer.write(dir.path()); });
+            }
+            EXPECT_EQ(message.rfind(writer.message, 0), 0u) << where << ": " << message;
+            EXPECT_NE(message.find(std::strerror(fault.error)), std::string::npos)
+                << where << ": " << message;
+            EXPECT_EQ(test::folderFiles(dir.path()), before) << where;
+            // The fault was the only obstacle: without it the write goes through.
+            EXPECT_NO_THROW(writer.write(dir.path())) << where;
+            EXPECT_NE(test::folderFiles(dir.path()), before) << where;
+        }
+    }
+}
+
+} // namespace
+} // namespace vorn

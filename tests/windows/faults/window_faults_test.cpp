@@ -1,0 +1,218 @@
+// The windows when the server misbehaves or the disk refuses: every
+// operation comes back, says what went wrong in the client's words, puts the
+// light back to idle and leaves the author's text and its unsaved mark alone.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "disk_faults.h"
+#include "editor_fixture.h"
+#include "error_report.h"
+#include "form2_pages/page_default.h"
+#include "form2_pages/page_scripts.h"
+#include "picture_button.h"
+#include "scripted_server.h"
+#include "scripts.h"
+#include "session.h"
+#include "window_test_main.h"
+
+#include <QDir>
+#include <QFrame>
+
+#include <optional>
+
+using namespace editor_test;
+using vorn::test::Fault;
+using vorn::test::ScriptedServer;
+
+namespace {
+
+enum Operation { kLogin, kScriptList, kOpenScript, kSaveScript };
+enum ServerFault { kStall, kCutOff, kGarbage, kStatus500, kFlood };
+
+const char* const kPaths[] = {"/vornpq/wbetz/scpLog.php", "/vornpq/wbetz/vpqLsScp.php",
+                              "/vornpq/wbetz/vpqGtScp.php", "/vornpq/wbetz/vpqPtScp.php"};
+
+void arm(ScriptedServer& server, ServerFault fault, const std::string& path) {
+    switch (fault) {
+    case kStall:
+        server.fail(path, Fault::Stall);
+        break;
+    case kCutOff:
+        server.fail(path, Fault::CutOff, 4096);
+        break;
+    case kGarbage:
+        server.on(path, 200, std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x03", 9));
+        break;
+    case kStatus500:
+        server.on(path, 500, "Ok\r\n");
+        break;
+    case kFlood:
+        server.fail(path, Fault::Flood, vorn::Http::kDefaultReplyLimit + 1);
+        break;
+    }
+}
+
+// How a save that never reached the service is reported, by fault; the
+// other operations go through the request layer and all say "Tente
+// novamente!".
+QString saveMessage(ServerFault fault) {
+    switch (fault) {
+    case kStall:
+        return QStringLiteral("O servidor não respondeu a tempo");
+    case kCutOff:
+        return QStringLiteral("Falha na comunicação com o servidor");
+    case kGarbage:
+        return QStringLiteral("O script não foi gravado no servidor: Tente novamente!");
+    case kStatus500:
+        return QStringLiteral("O servidor recusou o pedido: HTTP 500");
+    case kFlood:
+        return QStringLiteral("A resposta do servidor passa do tamanho aceito");
+    }
+    return {};
+}
+
+const QColor kIdle(0x80, 0x00, 0x00);
+
+// The windows on a scripted server, logged in as far as the session goes,
+// with "inicio" in the editor and one typed character not yet saved.
+class Scene {
+public:
+    explicit Scene(const ScriptedServer& server) {
+        qputenv("VORNSCRIPT_PRIMARY", QByteArray::fromStdString(server.root()));
+        qputenv("VORNSCRIPT_ALTERNATE", QByteArray::fromStdString(server.root()));
+        w.emplace();
+        vorn::Session& s = w->session();
+        s.SesLogin = s.SesSenha = "demo";
+        s.SesIdx = "11";
+        s.SesPfx = "vorn";
+        const QString folder = w->home() + QStringLiteral("/vorn");
+        QDir().mkpath(folder);
+        s.DirAdv = folder.toStdString() + "/";
+        s.SesScp = "inicio";
+        w->load("inicio", {"//=== Script: inicio", "  fim"});
+        w->caretTo(1, 5);
+        QTest::keyClicks(w->memo(), QStringLiteral("!"));
+        tools()->Scripts->Lbx2->addItems({QStringLiteral("inicio"), QStringLiteral("patio")});
+        tools()->Scripts->Stc->setText(QStringLiteral("Status..."));
+        tools()->show();
+        w->forms().Form1->requests().http().setLimits(1000, 1000);
+    }
+    TForm2* tools() const { return w->forms().Form2; }
+    QColor light() const { return w->forms().Form1->Led->palette().color(QPalette::Window); }
+
+    // Runs the operation as the author would and answers the text the
+    // window shows for it.
+    QString run(Operation operation) {
+        const int reports = ErrorReport::instance().count();
+        switch (operation) {
+        case kLogin:
+            tools()->Abook->setPageIndex(TForm2::kDefault);
+            tools()->Default->XLog->setText(QStringLiteral("demo"));
+            tools()->Default->XSen->setText(QStringLiteral("demo"));
+            click(tools()->Default->btLog);
+            return tools()->Default->Sta->text();
+        case kScriptList:
+            w->forms().Form1->LoadScriptList();
+            return tools()->Scripts->Stc->text();
+        case kOpenScript: {
+            tools()->Abook->setPageIndex(TForm2::kScripts);
+            QListWidget* list = tools()->Scripts->Lbx2;
+            const QListWidgetItem* patio = list->findItems(QStringLiteral("patio"), {}).front();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(patio).center());
+            return tools()->Scripts->Stc->text();
+        }
+        case kSaveScript:
+            click(named<PictureButton>(w->editor(), "btGrs"));
+            return ErrorReport::instance().count() == reports + 1
+                       ? ErrorReport::instance().lastMessage()
+                       : QStringLiteral("(no report)");
+        }
+        return {};
+    }
+
+    std::optional<Windows> w;
+};
+
+} // namespace
+
+class WindowFaultsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void serverFaults_data() {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("operation");
+        const char* faults[] = {"stall", "cut off", "garbage", "500", "64 MiB"};
+        const char* operations[] = {"login", "script list", "open script", "save script"};
+        for (int f = kStall; f <= kFlood; ++f)
+            for (int o = kLogin; o <= kSaveScript; ++o)
+                QTest::addRow("%s, %s", faults[f], operations[o]) << f << o;
+    }
+
+    void serverFaults() {
+        QFETCH(int, fault);
+        QFETCH(int, operation);
+        ScriptedServer server;
+        server.byDefault(200, "Ok");
+        arm(server, static_cast<ServerFault>(fault), kPaths[operation]);
+        Scene scene(server);
+        const QString text = scene.w->editor()->Script->Memo3->toPlainText();
+
+        const QString shown = scene.run(static_cast<Operation>(operation));
+
+        QVERIFY(!server.requests().empty());
+        QCOMPARE(server.requests().back().path, std::string(kPaths[operation]));
+        if (operation == kSaveScript)
+            QVERIFY2(shown.startsWith(saveMessage(static_cast<ServerFault>(fault))),
+                     qPrintable(shown));
+        else
+            QCOMPARE(shown, QStringLiteral("Tente novamente!"));
+        QCOMPARE(scene.light(), kIdle);
+        QCOMPARE(scene.w->editor()->Script->Memo3->toPlainText(), text);
+        QCOMPARE(captionColour(scene.w->lbGrs()), kMaroon);
+        QCOMPARE(scene.w->session().SesScp, std::string("inicio"));
+        if (operation == kScriptList) QCOMPARE(scene.tools()->Scripts->Lbx2->count(), 0);
+        // Nothing was taken for a saved version of the text.
+        QCOMPARE(QDir(QString::fromStdString(scene.w->session().DirAdv)).entryList(QDir::Files),
+                 QStringList());
+    }
+
+    // The service took the text but the adventure folder does not take its
+    // copy: the author hears which half failed and keeps the unsaved mark.
+    void diskFaults_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addRow("read-only folder") << true;
+        QTest::addRow("full disk") << false;
+    }
+
+    void diskFaults() {
+        QFETCH(bool, readOnly);
+        ScriptedServer server;
+        server.byDefault(200, "Ok");
+        Scene scene(server);
+        const std::string folder = scene.w->session().DirAdv;
+        vorn::keepLocalCopy(folder, "inicio", {"uma versao anterior"});
+        const auto before = vorn::test::folderFiles(folder);
+        const QString text = scene.w->editor()->Script->Memo3->toPlainText();
+        QString shown;
+        {
+            std::optional<vorn::test::ReadOnlyFolder> locked;
+            std::optional<vorn::test::FileSizeLimit> full;
+            if (readOnly)
+                locked.emplace(folder);
+            else
+                full.emplace(8);
+            shown = scene.run(kSaveScript);
+        }
+        QCOMPARE(server.count(), 1u);
+        QVERIFY2(shown.startsWith(QStringLiteral("O script foi gravado no servidor, mas a cópia "
+                                                 "local não: Não foi possível gravar ")),
+                 qPrintable(shown));
+        QCOMPARE(scene.light(), kIdle);
+        QCOMPARE(scene.w->editor()->Script->Memo3->toPlainText(), text);
+        QCOMPARE(captionColour(scene.w->lbGrs()), kMaroon);
+        QVERIFY(vorn::test::folderFiles(folder) == before);
+    }
+};
+
+VORN_WINDOW_TEST_MAIN(WindowFaultsTest)
+#include "window_faults_test.moc"

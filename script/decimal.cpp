@@ -11,6 +11,16 @@ std::optional<std::int64_t> parseDecimal(std::string_view text) {
         text.remove_prefix(1);
     }
     if (text.empty()) return std::nullopt;
+    // Up to 18 digits cannot overflow: the common short number takes the
+    // plain loop.
+    if (text.size() <= 18) {
+        std::int64_t value = 0;
+        for (const char c : text) {
+            if (c < '0' || c > '9') return std::nullopt;
+            value = value * 10 + (c - '0');
+        }
+        return negative ? -value : value;
+    }
     // Accumulate towards the sign's side so that the most negative value
     // fits as well as the most positive one.
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();

@@ -1,7 +1,6 @@
 #include "instruction_table.h"
 
-#include <algorithm>
-#include <unordered_set>
+#include "word_table.h"
 
 namespace vorn {
 
@@ -50,14 +49,13 @@ const std::array<std::string_view, kScreenElementKindCount> kScreenElementKinds 
 
 bool IsInstruction(std::string_view keyword) {
     // Built once; lines are checked by the hundred thousand.
-    static const std::unordered_set<std::string_view> keywords(kInstructionTable.begin(),
-                                                               kInstructionTable.end());
-    return keywords.contains(keyword);
+    static const WordTable<bool> keywords = wordSet(kInstructionTable);
+    return keywords.find(keyword) != nullptr;
 }
 
 bool isScreenElementKind(std::string_view kind) {
-    return std::find(kScreenElementKinds.begin(), kScreenElementKinds.end(), kind) !=
-           kScreenElementKinds.end();
+    static const WordTable<bool> kinds = wordSet(kScreenElementKinds);
+    return kinds.find(kind) != nullptr;
 }
 
 } // namespace vorn

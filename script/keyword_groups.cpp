@@ -1,8 +1,9 @@
 #include "keyword_groups.h"
 
+#include "word_table.h"
+
 #include <algorithm>
 #include <array>
-#include <unordered_map>
 
 namespace vorn {
 namespace {
@@ -35,15 +36,18 @@ constexpr std::array<std::string_view, 10> kBareWords = {
     "end",      "fim",      "ret",       "boxoff", "return",
     "saveregs", "linksoff", "mudachave", "logoff", "logoffpromo"};
 
-const std::unordered_map<std::string_view, KeywordGroup>& groupIndex() {
+// Consulted for every line with parameters.
+const WordTable<KeywordGroup>& groupIndex() {
     static const auto index = [] {
-        std::unordered_map<std::string_view, KeywordGroup> map;
+        WordTable<KeywordGroup> table(kScreenElement.size() + kArea.size() + kLabelField1.size() +
+                                      kLabelField2.size() + kLabelField3.size() +
+                                      kConditional.size());
         for (const auto group :
              {KeywordGroup::ScreenElement, KeywordGroup::Area, KeywordGroup::LabelField1,
               KeywordGroup::LabelField2, KeywordGroup::LabelField3, KeywordGroup::Conditional})
             for (const auto keyword : keywordsOf(group))
-                map.emplace(keyword, group);
-        return map;
+                table.add(keyword, group);
+        return table;
     }();
     return index;
 }
@@ -51,9 +55,8 @@ const std::unordered_map<std::string_view, KeywordGroup>& groupIndex() {
 } // namespace
 
 KeywordGroup keywordGroup(std::string_view keyword) {
-    const auto& index = groupIndex();
-    const auto found = index.find(keyword);
-    return found == index.end() ? KeywordGroup::None : found->second;
+    const KeywordGroup* found = groupIndex().find(keyword);
+    return found ? *found : KeywordGroup::None;
 }
 
 std::span<const std::string_view> keywordsOf(KeywordGroup group) {

@@ -13,18 +13,43 @@ namespace {
 // measured against.
 struct Coordinate {
     std::string_view value;
-    std::string_view total;
+    std::optional<std::int64_t> total;
     std::string_view notNumber;
     std::string_view outside;
     bool isPosition; // positions have a lower bound of 0, sizes have none
 };
 
-std::string checkCoordinate(const Coordinate& c, std::string_view registerTotal) {
-    if (c.value.starts_with('#')) return CheckRegisterRef(c.value, registerTotal);
+std::string checkRegisterRef(std::string_view reference, std::string_view registerTotal,
+                             std::optional<std::int64_t> total) {
+    const auto number = parseDecimal(reference.substr(1));
+    if (!number) return std::string(message::kBadRegisterRef);
+    if (total && *number > *total) return message::registerOutOfRange(registerTotal);
+    return {};
+}
+
+std::string checkCoordinate(const Coordinate& c, const AdventureLimits& limits,
+                            const LimitValues& values) {
+    if (c.value.starts_with('#'))
+        return checkRegisterRef(c.value, limits.registerTotal, values.registerTotal);
     const auto value = parseDecimal(c.value);
-    const auto total = parseDecimal(c.total);
-    if (!value || !total) return std::string(c.notNumber);
-    if ((c.isPosition && *value < 0) || *value > *total) return std::string(c.outside);
+    if (!value || !c.total) return std::string(c.notNumber);
+    if ((c.isPosition && *value < 0) || *value > *c.total) return std::string(c.outside);
+    return {};
+}
+
+std::string checkArea(std::string_view x, std::string_view y, std::string_view width,
+                      std::string_view height, const AdventureLimits& limits,
+                      const LimitValues& values) {
+    const Coordinate sides[] = {
+        {x, values.totalWidth, message::kXNotNumber, message::kXOutside, true},
+        {y, values.totalHeight, message::kYNotNumber, message::kYOutside, true},
+        {width, values.totalWidth, message::kWidthNotNumber, message::kWidthTooLarge, false},
+        {height, values.totalHeight, message::kHeightNotNumber, message::kHeightTooLarge, false},
+    };
+    for (const auto& side : sides) {
+        std::string fault = checkCoordinate(side, limits, values);
+        if (!fault.empty()) return fault;
+    }
     return {};
 }
 
@@ -34,8 +59,8 @@ std::string checkScreenElement(const SplitLine& split, const CheckContext& conte
     if (const auto target = scriptTargetField(kind);
         target && !ScriptExists(context.scripts, split.field(*target)))
         return std::string(message::kNoTargetScript);
-    return CheckArea(split.field(2), split.field(3), split.field(4), split.field(5),
-                     context.limits);
+    return checkArea(split.field(2), split.field(3), split.field(4), split.field(5), context.limits,
+                     context.values);
 }
 
 std::string checkLabelTarget(std::string_view name, const CheckContext& context) {
@@ -56,7 +81,7 @@ std::string checkConditional(const SplitLine& split, const CheckContext& context
 std::string checkBareLine(std::string_view line, const CheckContext& context, std::size_t& index) {
     if (isBareWord(line) || line.starts_with(':')) return {};
     if (line != "boxon") return std::string(message::kUnknownInstruction);
-    const std::size_t boxoff = context.work.nextBoxoff[index];
+    const std::size_t boxoff = nextBoxoff(context.work, index);
     if (boxoff == WorkCopy::kNone) return std::string(message::kBoxonNotClosed);
     index = boxoff;
     return {};
@@ -66,31 +91,23 @@ std::string checkBareLine(std::string_view line, const CheckContext& context, st
 
 CheckContext makeCheckContext(std::vector<std::string> text, AdventureLimits limits,
                               const std::vector<std::string>& scriptNames) {
+    LimitValues values = limitValues(limits);
     return CheckContext{makeWorkCopy(std::move(text)), ScriptNameSet(scriptNames),
-                        std::move(limits)};
+                        std::move(limits), values};
+}
+
+LimitValues limitValues(const AdventureLimits& limits) {
+    return {parseDecimal(limits.totalWidth), parseDecimal(limits.totalHeight),
+            parseDecimal(limits.registerTotal)};
 }
 
 std::string CheckRegisterRef(std::string_view reference, std::string_view registerTotal) {
-    const auto number = parseDecimal(reference.substr(1));
-    if (!number) return std::string(message::kBadRegisterRef);
-    const auto total = parseDecimal(registerTotal);
-    if (total && *number > *total) return message::registerOutOfRange(registerTotal);
-    return {};
+    return checkRegisterRef(reference, registerTotal, parseDecimal(registerTotal));
 }
 
 std::string CheckArea(std::string_view x, std::string_view y, std::string_view width,
                       std::string_view height, const AdventureLimits& limits) {
-    const Coordinate sides[] = {
-        {x, limits.totalWidth, message::kXNotNumber, message::kXOutside, true},
-        {y, limits.totalHeight, message::kYNotNumber, message::kYOutside, true},
-        {width, limits.totalWidth, message::kWidthNotNumber, message::kWidthTooLarge, false},
-        {height, limits.totalHeight, message::kHeightNotNumber, message::kHeightTooLarge, false},
-    };
-    for (const auto& side : sides) {
-        std::string fault = checkCoordinate(side, limits.registerTotal);
-        if (!fault.empty()) return fault;
-    }
-    return {};
+    return checkArea(x, y, width, height, limits, limitValues(limits));
 }
 
 std::string CheckLine(std::string_view line, const CheckContext& context, std::size_t& index) {
@@ -100,15 +117,18 @@ std::string CheckLine(std::string_view line, const CheckContext& context, std::s
     const SplitLine split = splitLine(line);
     // A keyword outside the table is reported unless its group's own check
     // has the last word (area lines such as "video=" are judged by their
-    // rectangle alone).
+    // rectangle alone), so the table is only consulted where it may speak.
+    const KeywordGroup group = keywordGroup(split.keyword);
     std::string message;
-    if (!IsInstruction(split.keyword)) message = message::kUnknownInstruction;
-    switch (keywordGroup(split.keyword)) {
+    if ((group == KeywordGroup::None || group == KeywordGroup::Conditional) &&
+        !IsInstruction(split.keyword))
+        message = message::kUnknownInstruction;
+    switch (group) {
     case KeywordGroup::ScreenElement:
         return checkScreenElement(split, context);
     case KeywordGroup::Area:
-        return CheckArea(split.field(1), split.field(2), split.field(3), split.field(4),
-                         context.limits);
+        return checkArea(split.field(1), split.field(2), split.field(3), split.field(4),
+                         context.limits, context.values);
     case KeywordGroup::LabelField1:
         return checkLabelTarget(split.field(1), context);
     case KeywordGroup::LabelField2:

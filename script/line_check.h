@@ -4,6 +4,8 @@
 #include "work_copy.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,11 +22,22 @@ struct AdventureLimits {
     std::string registerTotal = "100";
 };
 
+// The limits read as numbers once per check rather than once per line;
+// nothing where the author's text is not a number.
+struct LimitValues {
+    std::optional<std::int64_t> totalWidth;
+    std::optional<std::int64_t> totalHeight;
+    std::optional<std::int64_t> registerTotal;
+};
+
+LimitValues limitValues(const AdventureLimits& limits);
+
 // Everything one check consults, built once before its first line.
 struct CheckContext {
     WorkCopy work;
     ScriptNameSet scripts;
     AdventureLimits limits;
+    LimitValues values;
 };
 
 CheckContext makeCheckContext(std::vector<std::string> text, AdventureLimits limits,

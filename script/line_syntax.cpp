@@ -42,12 +42,15 @@ SplitLine splitLine(std::string_view trimmed) {
         return split;
     }
     split.keyword = trimmed.substr(0, blank);
-    std::string_view rest = trimmed.substr(blank + 1);
-    while (split.fieldCount < kMaxFields) {
-        const std::size_t comma = rest.find(',');
-        split.fields[split.fieldCount++] = rest.substr(0, comma);
-        if (comma == std::string_view::npos) break;
-        rest.remove_prefix(comma + 1);
+    // One walk over the parameters: every line with parameters is split, so
+    // this runs once per line of a script.
+    const char* const end = trimmed.data() + trimmed.size();
+    const char* field = trimmed.data() + blank + 1;
+    for (const char* at = field;; ++at) {
+        if (at != end && *at != ',') continue;
+        split.fields[split.fieldCount++] = {field, static_cast<std::size_t>(at - field)};
+        if (at == end || split.fieldCount == kMaxFields) break;
+        field = at + 1;
     }
     return split;
 }

@@ -21,7 +21,10 @@ TextAttributes attributesOf(LineStyle style) {
 }
 
 LineStyle appendedLineStyle(std::string_view line) {
-    const std::string_view trimmed = trimBlanks(line);
+    return trimmedLineStyle(trimBlanks(line));
+}
+
+LineStyle trimmedLineStyle(std::string_view trimmed) {
     if (trimmed.starts_with(':')) return LineStyle::Label;
     if (trimmed.starts_with(kCommentPrefix)) return LineStyle::Comment;
     return LineStyle::Plain;

@@ -33,6 +33,8 @@ TextAttributes attributesOf(LineStyle style);
 // The style a line gets when appended after its check: labels and anything
 // else that begins with ":" in blue, comments in teal, the rest plain.
 LineStyle appendedLineStyle(std::string_view line);
+// The same for a line already trimmed.
+LineStyle trimmedLineStyle(std::string_view trimmed);
 
 struct CheckedLine {
     std::string text;

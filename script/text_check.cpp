@@ -60,27 +60,18 @@ private:
     std::size_t m_origin = 0;
 };
 
-// What a check consults, built in one pass over the bytes: the labels and,
-// for the "boxon" lines, where the next "boxoff" stands. The lines
-// themselves stay in the bytes.
+// What a check consults, built in one pass over the bytes: the labels and
+// where the "boxoff" lines stand. The lines themselves stay in the bytes.
 CheckContext scanContext(std::string_view bytes, const AdventureLimits& limits,
                          const std::vector<std::string>& scriptNames) {
     CheckContext context = makeCheckContext({}, limits, scriptNames);
-    std::vector<std::size_t> boxoffs;
-    std::size_t count = 0;
     WorkLines lines(bytes);
     std::string_view line, trimmed;
     std::size_t origin = 0;
-    for (; lines.next(line, trimmed, origin); ++count) {
+    for (std::size_t index = 0; lines.next(line, trimmed, origin); ++index) {
         context.work.labels.add(trimmed);
-        if (trimmed == "boxoff") boxoffs.push_back(count);
+        if (trimmed == "boxoff") context.work.boxoffs.push_back(index);
     }
-    std::vector<std::size_t>& next = context.work.nextBoxoff;
-    next.assign(count + 1, WorkCopy::kNone);
-    std::size_t i = 0;
-    for (const std::size_t boxoff : boxoffs)
-        for (; i <= boxoff; ++i)
-            next[i] = boxoff;
     return context;
 }
 
@@ -101,7 +92,7 @@ std::size_t checkScriptText(std::string_view bytes, const AdventureLimits& limit
             continue;
         }
         if (trimmed.starts_with(kCommentPrefix)) {
-            onLine({line, appendedLineStyle(line), origin});
+            onLine({line, LineStyle::Comment, origin});
             continue;
         }
         const std::size_t first = index;
@@ -117,7 +108,7 @@ std::size_t checkScriptText(std::string_view bytes, const AdventureLimits& limit
             onLine({line, LineStyle::FreeText, origin});
             lines.next(line, trimmed, origin);
         }
-        onLine({line, appendedLineStyle(line), origin});
+        onLine({line, trimmedLineStyle(trimmed), origin});
     }
     return faults;
 }

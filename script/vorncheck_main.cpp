@@ -6,65 +6,17 @@
 #include "messages.h"
 #include "text.h"
 #include "text_check.h"
+#include "vorncheck_input.h"
 #include "vorncheck_options.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
-
-// Bytes read whole into one buffer. A file gets a buffer of its size, not
-// zero-filled first (the read writes every byte): growing one by doubling
-// would hold up to twice the text for a moment.
-class Bytes {
-public:
-    void read(std::FILE* stream, const std::string& name, std::size_t expected) {
-        reserve(expected + 1);
-        std::size_t got = 0;
-        while ((got = std::fread(m_data.get() + m_size, 1, m_capacity - m_size, stream)) > 0) {
-            m_size += got;
-            if (m_size == m_capacity) reserve(m_capacity * 2);
-        }
-        if (std::ferror(stream))
-            throw vorn::Error("cannot read " + name + ": " + std::strerror(errno));
-    }
-    std::string_view view() const { return {m_data.get(), m_size}; }
-
-private:
-    void reserve(std::size_t capacity) {
-        std::unique_ptr<char[]> data(new char[capacity]);
-        if (m_size) std::memcpy(data.get(), m_data.get(), m_size);
-        m_data = std::move(data);
-        m_capacity = capacity;
-    }
-
-    std::unique_ptr<char[]> m_data;
-    std::size_t m_size = 0;
-    std::size_t m_capacity = 0;
-};
-
-Bytes readFile(const std::string& path) {
-    std::error_code code;
-    if (std::filesystem::is_directory(path, code)) throw vorn::Error(path + " is a directory");
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) throw vorn::Error("cannot open " + path + ": " + std::strerror(errno));
-    try {
-        const auto size = std::filesystem::file_size(path, code);
-        Bytes bytes;
-        bytes.read(file, path, code ? 0 : static_cast<std::size_t>(size));
-        std::fclose(file);
-        return bytes;
-    } catch (...) {
-        std::fclose(file);
-        throw;
-    }
-}
 
 // The output, written as it is produced in large pieces.
 class Output {
@@ -104,17 +56,17 @@ int run(const std::vector<std::string>& args) {
         return 0;
     }
     const bool fromStdin = options.input == "-";
-    Bytes input;
+    vorn::InputBytes input;
     if (fromStdin)
         input.read(stdin, "standard input", 1 << 16);
     else
-        input = readFile(options.input);
+        input = vorn::readInputFile(options.input);
     const std::string_view text = input.view();
     std::vector<std::string> scripts;
     if (options.scriptsFile) {
         // No script has an empty name; a stray blank line in the list must
         // not make a bare "$" a valid target.
-        for (auto& name : vorn::splitLines(readFile(*options.scriptsFile).view()))
+        for (auto& name : vorn::splitLines(vorn::readInputFile(*options.scriptsFile).view()))
             if (!name.empty()) scripts.push_back(std::move(name));
     }
 

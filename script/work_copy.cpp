@@ -2,6 +2,8 @@
 
 #include "line_syntax.h"
 
+#include <algorithm>
+
 namespace vorn {
 
 WorkCopy makeWorkCopy(std::vector<std::string> text) {
@@ -13,13 +15,16 @@ WorkCopy makeWorkCopy(std::vector<std::string> text) {
         if (trimmed.starts_with(kAnnotationPrefix)) continue;
         work.labels.add(trimmed);
         if (trimmed.empty()) text[i].clear();
+        if (trimmed == "boxoff") work.boxoffs.push_back(work.lines.size());
         work.lines.push_back(std::move(text[i]));
         work.origin.push_back(i);
     }
-    work.nextBoxoff.assign(work.lines.size() + 1, WorkCopy::kNone);
-    for (std::size_t i = work.lines.size(); i-- > 0;)
-        work.nextBoxoff[i] = trimBlanks(work.lines[i]) == "boxoff" ? i : work.nextBoxoff[i + 1];
     return work;
+}
+
+std::size_t nextBoxoff(const WorkCopy& work, std::size_t index) {
+    const auto found = std::lower_bound(work.boxoffs.begin(), work.boxoffs.end(), index);
+    return found == work.boxoffs.end() ? WorkCopy::kNone : *found;
 }
 
 } // namespace vorn

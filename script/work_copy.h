@@ -15,13 +15,16 @@ struct WorkCopy {
     std::vector<std::string> lines;
     // For each line, its index in the text the work copy was made from.
     std::vector<std::size_t> origin;
-    // For each line, the index of the first line at or after it whose trimmed
-    // text is "boxoff", or kNone.
-    std::vector<std::size_t> nextBoxoff;
+    // The indices of the lines whose trimmed text is "boxoff", ascending: a
+    // few per script where one per line would cost a word for every line.
+    std::vector<std::size_t> boxoffs;
     LabelIndex labels;
 
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 };
+
+// The index of the first "boxoff" line at or after "index", or kNone.
+std::size_t nextBoxoff(const WorkCopy& work, std::size_t index);
 
 // Takes the text by value so that a caller done with it can move it in.
 WorkCopy makeWorkCopy(std::vector<std::string> text);

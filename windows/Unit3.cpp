@@ -4,7 +4,6 @@
 #include "Unit2.h"
 #include "Unit4.h"
 #include "error_report.h"
-#include "following_page.h"
 #include "form2_pages/page_scripts.h"
 #include "form4_pages/page_script.h"
 #include "preview.h"
@@ -12,8 +11,6 @@
 #include "session.h"
 #include "svg_pictures.h"
 #include "window_shape.h"
-
-#include <QWebEngineView>
 
 namespace vorn::win {
 
@@ -29,9 +26,6 @@ TForm3::TForm3(QWidget* parent)
     Imp = new QLabel(this);
     Imp->setObjectName(QStringLiteral("Imp"));
     Imp->setGeometry(0, 0, kWidth, kHeight);
-    Imp->setPixmap(
-        QPixmap::fromImage(svgImageKeyed(QStringLiteral("preview_frame"), {kWidth, kHeight},
-                                         QColor(kOutsideKey), QStringLiteral("frame"))));
 
     WebFnd = new QWidget(this);
     WebFnd->setObjectName(QStringLiteral("WebFnd"));
@@ -51,12 +45,8 @@ TForm3::TForm3(QWidget* parent)
     // The panel crops the browser's own border and part of its scroll bar.
     Web = new WebHolder(QStringLiteral("Web"), Pan2);
     Web->setGeometry(-2, -2, 940, 444);
-    connect(Web, &WebHolder::viewCreated, this, [this](QWebEngineView* view) {
-        auto* page = new FollowingPage(view);
-        view->setPage(page);
-        connect(page, &FollowingPage::navigating, this, [this](const QUrl& url) {
-            guarded([this, &url] { WebBeforeNavigate2(QString::fromLatin1(url.toEncoded())); });
-        });
+    connect(Web, &WebHolder::navigationRequested, this, [this](const QUrl& url) {
+        guarded([this, &url] { WebBeforeNavigate2(QString::fromLatin1(url.toEncoded())); });
     });
 
     m_dragger = new WindowDragger(this);
@@ -66,8 +56,20 @@ TForm3::TForm3(QWidget* parent)
     WebFnd->setCursor(Qt::SizeAllCursor);
 
     move(263, 116);
-    ShapeWindowFromPicture();
+    // The frame picture and the outline it gives wait for the first show:
+    // the window is hidden at start and the picture is the largest there.
+    resize(kWidth, kHeight);
     hide();
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    if (Imp->pixmap().isNull()) {
+        Imp->setPixmap(
+            QPixmap::fromImage(svgImageKeyed(QStringLiteral("preview_frame"), {kWidth, kHeight},
+                                             QColor(kOutsideKey), QStringLiteral("frame"))));
+        ShapeWindowFromPicture();
+    }
+    QWidget::showEvent(event);
 }
 
 void TForm3::ShapeWindowFromPicture() {

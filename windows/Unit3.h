@@ -27,7 +27,8 @@ public:
     QFrame* Pan2;
     WebHolder* Web;
 
-    // Gives the window the frame picture's size and outline.
+    // Gives the window the frame picture's size and outline; the picture is
+    // made on the first show.
     void ShapeWindowFromPicture();
     // The frame's face; white until an adventure is opened.
     void setFrameColour(const QColor& colour);
@@ -40,6 +41,9 @@ public:
     // The browser is about to open address: the editor follows to the
     // script of the page reached. Runs after the browser's own callback.
     void WebBeforeNavigate2(const QString& address);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     WindowDragger* m_dragger;

@@ -11,7 +11,6 @@ int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
     vorn::win::prepareEnvironment();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     vorn::win::Application app(argc, argv);
     try {
         vorn::win::Program program;

@@ -50,13 +50,15 @@ QImage svgImageKeyed(const QString& name, QSize size, QColor key, const QString&
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
             const QRgb p = in[x];
-            if (qAlpha(p) < 128) {
+            const int a = qAlpha(p);
+            if (a < 128) {
                 row[x] = ground;
                 continue;
             }
-            // Undo the blend with transparency so the inside keeps its colour.
-            const int a = qAlpha(p);
-            row[x] = qRgb(qRed(p) * 255 / a, qGreen(p) * 255 / a, qBlue(p) * 255 / a);
+            // Undo the blend with transparency so the inside keeps its colour;
+            // the opaque inside, nearly every pixel, needs no division.
+            row[x] =
+                a == 255 ? p : qRgb(qRed(p) * 255 / a, qGreen(p) * 255 / a, qBlue(p) * 255 / a);
             // A shape pixel that happens to be the key would read as outside.
             if ((row[x] & 0xFFFFFFu) == (ground & 0xFFFFFFu)) row[x] ^= 0x000001u;
         }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 namespace vorn {
 namespace {
 
@@ -71,9 +73,19 @@ TEST(WorkCopy, DropsAnnotationsEmptiesBlankLinesAndRemembersOrigins) {
     const WorkCopy work = makeWorkCopy({"a", "  //!- old", "   ", "  boxon", "boxoff ", "b"});
     EXPECT_EQ(work.lines, (std::vector<std::string>{"a", "", "  boxon", "boxoff ", "b"}));
     EXPECT_EQ(work.origin, (std::vector<std::size_t>{0, 2, 3, 4, 5}));
-    EXPECT_EQ(work.nextBoxoff[0], 3u);
-    EXPECT_EQ(work.nextBoxoff[3], 3u);
-    EXPECT_EQ(work.nextBoxoff[4], WorkCopy::kNone);
+    EXPECT_EQ(work.boxoffs, (std::vector<std::size_t>{3}));
+    EXPECT_EQ(nextBoxoff(work, 0), 3u);
+    EXPECT_EQ(nextBoxoff(work, 3), 3u);
+    EXPECT_EQ(nextBoxoff(work, 4), WorkCopy::kNone);
+}
+
+TEST(WorkCopy, NextBoxoffFromEveryLineAndPastTheEnd) {
+    const WorkCopy work =
+        makeWorkCopy({"boxoff", "a", "boxon", " boxoff", "b", "//!- x", "c", "boxoff\t", "d"});
+    const std::size_t none = WorkCopy::kNone;
+    const std::size_t expected[] = {0, 3, 3, 3, 6, 6, 6, none, none, none};
+    for (std::size_t index = 0; index < std::size(expected); ++index)
+        EXPECT_EQ(nextBoxoff(work, index), expected[index]) << index;
 }
 
 } // namespace

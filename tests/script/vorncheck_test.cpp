@@ -123,6 +123,34 @@ TEST_F(Vorncheck, UsageAndInputErrorsExitTwoWithAMessage) {
     }
 }
 
+// The input is read whole, from a file of known size or from a pipe that
+// grows its buffer: both give the same text, however long or empty.
+TEST_F(Vorncheck, LongAndEmptyInputsByFileAndByPipe) {
+    const std::string annotation = vorn::utf8ToCp1252(
+        "//!- não encontrei a definição deste label destino <<<<<<<<<<<<<<<<<<<<< erro <<<\n");
+    std::string script, expected;
+    for (int i = 0; script.size() < 300000; ++i) {
+        const std::string label = ":lugar" + std::to_string(i) + "\r\n";
+        script += label + "  goto lugar" + std::to_string(i) + "\r\n  goto longe\r\n";
+        expected += label.substr(0, label.size() - 2) + "\n  goto lugar" + std::to_string(i) +
+                    "\n" + annotation + "  goto longe\n";
+    }
+    const std::string file = write("long.vsc", script);
+    const Outcome byFile = run("'" + file + "'");
+    EXPECT_EQ(byFile.status, 1) << byFile.err;
+    EXPECT_EQ(byFile.out, expected);
+    const Outcome byPipe = run("- <'" + file + "'");
+    EXPECT_EQ(byPipe.status, 1) << byPipe.err;
+    EXPECT_EQ(byPipe.out, expected);
+
+    const std::string empty = write("empty.vsc", "");
+    for (const std::string& arguments : {"'" + empty + "'", "- <'" + empty + "'"}) {
+        const Outcome r = run(arguments);
+        EXPECT_EQ(r.status, 0) << arguments << r.err;
+        EXPECT_EQ(r.out, "") << arguments;
+    }
+}
+
 TEST_F(Vorncheck, HelpDescribesOptionsAndExitStatus) {
     const Outcome r = run("--help");
     EXPECT_EQ(r.status, 0);

@@ -94,6 +94,10 @@ private slots:
         TForm3 preview;
         QCOMPARE(preview.size(), QSize(940, 480));
         QCOMPARE(preview.pos(), QPoint(263, 116));
+        // Hidden at start, it takes its picture and outline as it shows.
+        QVERIFY(preview.Imp->pixmap().isNull());
+        preview.show();
+        QCOMPARE(preview.size(), QSize(940, 480));
         const QRegion mask = preview.mask();
         QVERIFY(!mask.contains(QPoint(0, 479)));
         QVERIFY(!mask.contains(QPoint(939, 479)));

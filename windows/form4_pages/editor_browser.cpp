@@ -1,15 +1,11 @@
 #include "editor_browser.h"
 
-#include <QWebEngineView>
-
 namespace vorn::win::form4 {
 
 EditorBrowser::EditorBrowser(const QString& name, QWidget* parent)
     : WebHolder(name, parent) {
-    connect(this, &WebHolder::viewCreated, this, [this](QWebEngineView* view) {
-        connect(view, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
-            if (!url.isEmpty()) emit navigating(url.toString());
-        });
+    connect(this, &WebHolder::urlChanged, this, [this](const QUrl& url) {
+        if (!url.isEmpty()) emit navigating(url.toString());
     });
 }
 

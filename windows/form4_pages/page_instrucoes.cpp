@@ -17,7 +17,14 @@ PageInstrucoes::PageInstrucoes(QWidget* parent)
     Sbx->setFrameShape(QFrame::NoFrame);
     Sbx->setWidgetResizable(true);
     Sbx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
 
+void PageInstrucoes::showEvent(QShowEvent* event) {
+    if (!Sbx->widget()) buildReference();
+    NotebookPage::showEvent(event);
+}
+
+void PageInstrucoes::buildReference() {
     auto* list = new QWidget;
     list->setObjectName(QStringLiteral("Referencia"));
     list->setAutoFillBackground(true);

@@ -7,7 +7,9 @@
 namespace vorn::win::form4 {
 
 // Reference panel page: the instruction reference, group by group, each
-// syntax line clickable with its description beneath.
+// syntax line clickable with its description beneath. Its hundreds of
+// labels are made when the page is first shown, not with the editor at the
+// program's start.
 class PageInstrucoes : public NotebookPage {
     Q_OBJECT
 public:
@@ -21,6 +23,10 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildReference();
 };
 
 } // namespace vorn::win::form4

@@ -1,5 +1,5 @@
 # The two set-up commands: `make run` and `make test`.
-.PHONY: run test build build-asan format clean
+.PHONY: run test build build-asan fuzz format clean
 
 JOBS ?= $(shell nproc)
 
@@ -19,6 +19,13 @@ run: build
 test: build build-asan
 	ctest --preset dev -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Fuzzes every harness of fuzz/ for FUZZ_SECONDS each (FUZZ_ONLY="a b" for
+# some of them); not part of make test, which replays their saved inputs.
+FUZZ_SECONDS ?= 60
+fuzz:
+	tools/setup
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_ONLY="$(FUZZ_ONLY)" tools/fuzz
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,3 +1,4 @@
+#include "picture_limits.h"
 #include "pictures.h"
 
 #include <gif_lib.h>
@@ -36,7 +37,7 @@ bool loadGifFile(const std::string& path, QImage& picture) {
     const ColorMapObject* map =
         frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
     const int sw = gif->SWidth, sh = gif->SHeight;
-    if (!map || sw <= 0 || sh <= 0 || sw > 16384 || sh > 16384) return false;
+    if (!map || !pictureSizeAllowed(sw, sh)) return false;
 
     // The canvas shows the background colour where the first frame leaves gaps.
     QImage out(sw, sh, QImage::Format_RGB32);

@@ -1,3 +1,4 @@
+#include "picture_limits.h"
 #include "pictures.h"
 
 #include <csetjmp>
@@ -41,7 +42,7 @@ bool decode(std::FILE* file, Decompress& d, QImage& out, std::vector<JSAMPLE>& r
     jpeg_create_decompress(&d.info);
     jpeg_stdio_src(&d.info, file);
     if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK) return false;
-    if (d.info.image_width > 16384 || d.info.image_height > 16384) return false;
+    if (!pictureSizeAllowed(d.info.image_width, d.info.image_height)) return false;
     d.info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&d.info);
     const int w = static_cast<int>(d.info.output_width);

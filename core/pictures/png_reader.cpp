@@ -1,3 +1,4 @@
+#include "picture_limits.h"
 #include "pictures.h"
 
 #include "error.h"
@@ -38,8 +39,7 @@ void onPngWarning(png_structp, png_const_charp) {}
 // The rows are decoded in the bitmap's own byte order.
 static_assert(std::endian::native == std::endian::little);
 
-constexpr png_uint_32 kMaxSide = 16384;
-constexpr std::uint64_t kMaxPixels = 64ull * 1024 * 1024;
+constexpr auto kMaxSide = static_cast<png_uint_32>(kMaxPictureSide);
 
 enum class Decode { Done, Broken, NoMemory };
 
@@ -84,7 +84,7 @@ Decode decode(std::FILE* file, PngRead& read, QImage& work, bool& hasAlpha,
     const std::size_t rowBytes = png_get_rowbytes(read.png, read.info);
     if (width == 0 || height == 0) return Decode::Broken;
     if (depth != 8 || rowBytes != std::size_t{width} * 4) return Decode::Broken;
-    if (static_cast<std::uint64_t>(width) * height > kMaxPixels) return Decode::Broken;
+    if (!pictureSizeAllowed(width, height)) return Decode::Broken;
     // Not zero-filled: a hostile header claiming a huge picture costs only
     // the pages the decoder really writes before the data runs out.
     work = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);

@@ -12,27 +12,37 @@
 
 namespace vorn {
 
-OpenedAdventure OpenAdventure(RequestLayer& layer, Session& session, const std::string& name) {
+AdventureRecord fetchAdventureData(RequestLayer& layer, const Session& session,
+                                   const std::string& name) {
     const Reply r(
         layer.ServerGet(serverAddress(session.UrlScp, "scpDados.php", session.SesLogin,
                                       session.SesSenha, {{"Adv", BlankToUnderscore(name)}})));
-    OpenedAdventure opened;
-    if (!r.ok()) return opened;
-    // The prefix names a local folder: refuse one that would lead elsewhere
-    // before the session points at it.
-    requireSafeFileName(r.line(1));
-    session.SesPfx = r.line(1);
-    makeDir(session.DirApp + localName(session.SesPfx));
-    session.DirAdv = session.DirApp + localName(session.SesPfx) + "/";
-
-    AdventureData& d = opened.data;
+    AdventureRecord record;
+    if (!r.ok()) return record;
+    record.ok = true;
+    record.prefix = r.line(1);
+    AdventureData& d = record.data;
     d.JanWd = r.line(2), d.JanHt = r.line(3), d.TelPx = r.line(4), d.TelPy = r.line(5);
     d.TelWd = r.line(6), d.TelHt = r.line(7), d.MsgPx = r.line(8), d.MsgPy = r.line(9);
     d.MsgWd = r.line(10), d.MsgHt = r.line(11);
     d.colour = r.line(12), d.Edit9 = r.line(13), d.Edit10 = r.line(14), d.ImgPan = r.line(15);
     d.firstScript = r.line(16), d.Edit7 = r.line(17), d.TotReg = r.line(18);
     d.line19 = r.line(19), d.TipAvn = r.line(20);
+    return record;
+}
 
+OpenedAdventure OpenAdventure(RequestLayer& layer, Session& session, const std::string& name) {
+    const AdventureRecord record = fetchAdventureData(layer, session, name);
+    OpenedAdventure opened;
+    if (!record.ok) return opened;
+    // The prefix names a local folder: refuse one that would lead elsewhere
+    // before the session points at it.
+    requireSafeFileName(record.prefix);
+    session.SesPfx = record.prefix;
+    makeDir(session.DirApp + localName(session.SesPfx));
+    session.DirAdv = session.DirApp + localName(session.SesPfx) + "/";
+
+    const AdventureData& d = opened.data = record.data;
     session.AdvColor = d.colour;
     if (!d.ImgPan.empty() && isSafeFileName(d.ImgPan))
         DownloadAdventureFile(layer, session, d.ImgPan);

@@ -23,6 +23,16 @@ struct AdventureData {
     std::string TipAvn;
 };
 
+// scpDados.php for the named adventure (as listed, with blanks), read by
+// position, the session untouched; ok is false when the server refuses.
+struct AdventureRecord {
+    bool ok = false;
+    std::string prefix;
+    AdventureData data;
+};
+AdventureRecord fetchAdventureData(RequestLayer& layer, const Session& session,
+                                   const std::string& name);
+
 // Makes the named adventure (as listed, with blanks) the one being edited:
 // asks for its data, sets SesPfx, DirAdv, AdvColor, SesScp and AdvLine19,
 // creates the local folder and fetches the panel picture when missing.

@@ -49,6 +49,12 @@ std::string uploadAddress(const Session& session, const std::string& name) {
 
 } // namespace
 
+std::string fetchAdventureFile(RequestLayer& layer, const Session& session,
+                               const std::string& name) {
+    requireSafeFileName(name);
+    return fetch(layer, adventureFileAddress(session, session.SesPfx, name));
+}
+
 bool DownloadAdventureFile(RequestLayer& layer, const Session& session, const std::string& name) {
     requireSafeFileName(name);
     const std::string path = adventureFolder(session) + localName(name);
@@ -80,9 +86,15 @@ std::string fetchAdventurePicture(RequestLayer& layer, const Session& session,
 
 std::string UploadImage(RequestLayer& layer, const Session& session, const std::string& name) {
     requireSafeFileName(name);
+    return uploadAdventureFile(layer, session, session.DirAdv + localName(name), name);
+}
+
+std::string uploadAdventureFile(RequestLayer& layer, const Session& session,
+                                const std::string& path, const std::string& name) {
+    requireSafeFileName(name);
     LightScope lit(layer, Light::Upload);
     layer.pump();
-    const MultipartForm form = imageForm(session.DirAdv + localName(name));
+    const MultipartForm form = imageForm(path);
     return layer.http().post(uploadAddress(session, name), form);
 }
 

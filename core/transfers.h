@@ -11,6 +11,11 @@ struct Session;
 // with an Error before anything is fetched or written. Local files are
 // written whole and atomically: a failed transfer leaves no partial file.
 
+// The bytes of html/quorbel/<pfx>/<pfx>-<name> of the adventure being
+// edited; throws Error when the fetch fails.
+std::string fetchAdventureFile(RequestLayer& layer, const Session& session,
+                               const std::string& name);
+
 // Fetches html/quorbel/<pfx>/<pfx>-<name> into the adventure folder unless the
 // file is there already. True when a file was fetched.
 bool DownloadAdventureFile(RequestLayer& layer, const Session& session, const std::string& name);
@@ -32,6 +37,9 @@ std::string fetchAdventurePicture(RequestLayer& layer, const Session& session,
 // red, and returns the service's reply. Throws Error when the file cannot be
 // read or the post fails; the light is idle again either way.
 std::string UploadImage(RequestLayer& layer, const Session& session, const std::string& name);
+// The same for the file at path, stored in the adventure under name.
+std::string uploadAdventureFile(RequestLayer& layer, const Session& session,
+                                const std::string& path, const std::string& name);
 
 // Copies a shared model file, vornpq/arqs/<name>, into the adventure folder
 // and uploads it into the adventure. Failures are silent by design: a model

@@ -67,6 +67,7 @@ void TForm2::attach(const Forms& forms) {
     wireAdventures();
     wireScripts();
     wireSpecial();
+    wireExport();
     wireMedia();
     wireObjects();
     wirePermissions();

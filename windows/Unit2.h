@@ -97,7 +97,10 @@ public:
 
     // Page Scripts.
     void Lbx2Click();
-    void OpenScriptInEditor(const std::string& name);
+    // False when the server gave no script (a refusal or a failed request,
+    // shown in Stc): the editor keeps its text, and the session keeps naming
+    // the script that text belongs to.
+    bool OpenScriptInEditor(const std::string& name);
     void Image3Click();
     void Image4Click();
     void Image2Click();
@@ -120,6 +123,8 @@ public:
     void Image29Click();
     void Image16Click();
     void Image28Click();
+    void exportClick();
+    void restoreClick();
 
     // Pages Graficos, ArqSom and Sons: the adventure's pictures and sounds,
     // and the sound library. Deck plays one sound at a time; it is made at
@@ -155,6 +160,8 @@ private:
     void wireAdventures();
     void wireScripts();
     void wireSpecial();
+    void wireExport();
+    void offerReferenceUpdate(const std::string& from, const std::string& to);
     void wireMedia();
     void wireObjects();
     void wirePermissions();

@@ -3,6 +3,7 @@
 #include "form4_pages/adventure_inputs.h"
 #include "form4_pages/captions.h"
 #include "form4_pages/memo_lines.h"
+#include "form4_pages/page_auditoria.h"
 #include "form4_pages/page_backup.h"
 #include "form4_pages/page_banners.h"
 #include "form4_pages/page_controle.h"
@@ -90,6 +91,7 @@ TForm4::TForm4(const PictureStore& store, QWidget* parent)
     Pan1->addPage(Extra = new form4::PageExtra);
     Pan1->addPage(Painel = new form4::PagePainel);
     Pan1->addPage(Variaveis = new form4::PageVariaveis);
+    Pan1->addPage(Auditoria = new form4::PageAuditoria);
 
     Abook1 = new Notebook(QStringLiteral("Abook1"), this);
     Abook1->addPage(Instrucoes = new form4::PageInstrucoes);
@@ -110,6 +112,7 @@ TForm4::TForm4(const PictureStore& store, QWidget* parent)
     wirePanel();
     wireVariables();
     wireBanners();
+    wireAudit();
 
     setGeometry(200, kLockedTop, kNarrowWidth, kHeight);
     relayout();

@@ -12,6 +12,8 @@ struct Session;
 struct DesignerLine;
 } // namespace vorn
 
+class QListWidgetItem;
+
 namespace vorn::win {
 
 namespace form4 {
@@ -29,6 +31,7 @@ class PagePainel;
 class PageVariaveis;
 class PageInstrucoes;
 class PageRegistradores;
+class PageAuditoria;
 } // namespace form4
 
 // The script editor window: the page notebook Pan1, switched only by the
@@ -50,6 +53,7 @@ public:
         kExtra,
         kPainel,
         kVariaveis,
+        kAuditoria,
     };
     static constexpr int kNarrowWidth = 930;
     static constexpr int kWideWidth = 1185;
@@ -71,6 +75,7 @@ public:
     form4::PageExtra* Extra;
     form4::PagePainel* Painel;
     form4::PageVariaveis* Variaveis;
+    form4::PageAuditoria* Auditoria;
 
     Notebook* Abook1;
     form4::PageInstrucoes* Instrucoes;
@@ -181,6 +186,11 @@ public:
     void preparePanel();
     void prepareVariables();
     void prepareBanners();
+    // Page Auditoria: audits the adventure in edit now; an entry opens its
+    // script at its line.
+    void prepareAudit();
+    void openFinding(QListWidgetItem* item);
+    void replaceInAllScripts();
     void loadPanelPage(const std::string& prefix);
     void Lbx9Click();
     void Image10Click();
@@ -211,6 +221,7 @@ private:
     void wirePanel();
     void wireVariables();
     void wireBanners();
+    void wireAudit();
     void listBanners();
     void showFileForDevelopment(const char* path);
     void openDesigner(const DesignerLine& read, int line, const std::string& text);

@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(f.Form2->Abook->count(), 12);
         QCOMPARE(f.Form2->Abook->caption(4), QStringLiteral("Gráficos"));
         QCOMPARE(f.Form2->Abook->caption(9), QStringLiteral("Autorização"));
-        QCOMPARE(f.Form4->Pan1->count(), 12);
+        QCOMPARE(f.Form4->Pan1->count(), 13);
         QCOMPARE(f.Form4->Pan1->caption(11), QStringLiteral("Variaveis"));
 
         for (QWidget* hidden : {static_cast<QWidget*>(f.Form3), static_cast<QWidget*>(f.Form4),

@@ -1,5 +1,7 @@
 #include "demo_road.h"
 
+#include "form2_pages/page_exclusivo.h"
+
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit4.h"
@@ -78,6 +80,7 @@ void installDemoRoad(const Forms& forms) {
             if (editorPage == TForm4::kVariaveis) tools->Image29Click();
             if (editorPage == TForm4::kBanners) tools->Image16Click();
             if (parts[5] == QStringLiteral("mapa")) tools->Image28Click();
+            if (parts[5] == QStringLiteral("auditoria")) emit tools->Exclusivo->m_audit->clicked();
         });
     });
 }

@@ -57,6 +57,26 @@ PageExclusivo::PageExclusivo(QWidget* parent)
     Image28 = entry("Label99", QStringLiteral("MapMaker:"), "Image28", Label99);
     Image29 = entry("Label101", QStringLiteral("Criação / edição de variáveis globais:"), "Image29",
                     Label101);
+    m_audit =
+        entry("lbAuditoria", QStringLiteral("Auditoria da aventura:"), "btAuditoria", m_auditLabel);
+    m_export =
+        entry("lbExportar", QStringLiteral("Exportar aventura:"), "btExportar", m_exportLabel);
+    m_restore = entry("lbRestaurar", QStringLiteral("Restaurar de exportação:"), "btRestaurar",
+                      m_restoreLabel);
+    // What else a restore stores, ticked before it starts.
+    m_restoreMedia = new QCheckBox(QStringLiteral("também imagens e sons"), this);
+    m_restoreMedia->setObjectName(QStringLiteral("cbRestaurarArquivos"));
+    m_restoreMedia->setGeometry(30, y - 4, 170, 22);
+    m_restoreParameters = new QCheckBox(QStringLiteral("também parâmetros"), this);
+    m_restoreParameters->setObjectName(QStringLiteral("cbRestaurarParametros"));
+    m_restoreParameters->setGeometry(210, y - 4, 160, 22);
+    m_transferNote = label(this, "lbTransferir",
+                           QStringLiteral("Para o outro servidor: exporte, mude o servidor abaixo "
+                                          "e restaure."),
+                           10, y + 22);
+    m_transferNote->setStyleSheet(QStringLiteral("color: #404040; font-style: italic;"));
+    // Over the note while an export or a restore runs.
+    m_gauge = form4::pageGauge(this, {10, y + 22, 390, 16});
 
     Rb1 = new QRadioButton(this);
     Rb1->setObjectName(QStringLiteral("Rb1"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form4_pages/workshop_parts.h"
 #include "notebook.h"
 #include "picture_button.h"
 
@@ -7,7 +8,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QRadioButton>
+
+#include <functional>
+#include <string>
 
 namespace vorn::win::form2 {
 
@@ -48,6 +53,24 @@ public:
     PictureButton* Image28; // map maker
     QLabel* Label101;
     PictureButton* Image29; // global variables
+
+    // The adventure as a whole: its audit, export to a folder, restore from one (also
+    // the way to carry an adventure to the other server), with what else
+    // the restore may store, and the gauge of both.
+    QLabel* m_auditLabel;
+    PictureButton* m_audit;
+    QLabel* m_exportLabel;
+    PictureButton* m_export;
+    QLabel* m_restoreLabel;
+    PictureButton* m_restore;
+    QCheckBox* m_restoreMedia;
+    QCheckBox* m_restoreParameters;
+    QLabel* m_transferNote;
+    QProgressBar* m_gauge;
+    // Seams for the tests: the folder chosen (a local path, "" for none) and
+    // the question before the restore stores anything.
+    std::function<std::string(const std::string& start, bool forExport)> chooseFolder;
+    form4::AuthorQuestion ask;
 
     QRadioButton* Rb1; // alternate server, hidden at start
     QRadioButton* Rb2; // primary server

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form4_pages/workshop_parts.h"
 #include "notebook.h"
 #include "picture_button.h"
 
@@ -34,6 +35,10 @@ public:
     QLabel* Label55;
     PictureButton* Image7; // system browser
     QLabel* Label98;
+
+    // After a rename: may the references to the old name follow it? A seam
+    // for the tests; the window asks with a message box.
+    form4::AuthorQuestion ask;
 };
 
 } // namespace vorn::win::form2

@@ -12,9 +12,11 @@
 #include "form2_pages/page_scripts.h"
 #include "form4_pages/page_backup.h"
 #include "form4_pages/page_script.h"
+#include "map_file.h"
 #include "preview.h"
 #include "qt_text.h"
 #include "reply.h"
+#include "script_edits.h"
 #include "scripts.h"
 #include "session.h"
 #include "transfers.h"
@@ -23,6 +25,7 @@ namespace vorn::win {
 
 void TForm2::wireScripts() {
     form2::PageScripts* p = Scripts;
+    p->ask = form4::messageBoxQuestion(this);
     onSignal(p->Lbx2, &QListWidget::itemClicked, this, [this] { Lbx2Click(); });
     onSignal(p->Image3, &PictureButton::clicked, this, [this] { Image3Click(); });
     onSignal(p->Image4, &PictureButton::clicked, this, [this] { Image4Click(); });
@@ -61,11 +64,30 @@ void TForm2::Lbx2Click() {
     showPreviewWhenOn();
 }
 
-void TForm2::OpenScriptInEditor(const std::string& name) {
-    const Session& s = session();
-    const Lines lines = fetchScript(requests(), s, name);
+bool TForm2::OpenScriptInEditor(const std::string& name) {
+    Session& s = session();
     TForm4* editor = m_forms.Form4;
+    // Whatever stops the opening (a refusal, a failed request, a local copy
+    // that cannot be written), a save must not store the text still shown
+    // under the name that was asked for.
+    struct SessionFollowsEditor {
+        Session& s;
+        const TForm4* editor;
+        bool opened = false;
+        ~SessionFollowsEditor() {
+            if (!opened) s.SesScp = editor->loadedScript();
+        }
+    } follow{s, editor};
+    // Only a reply that says "Ok" carries a script: anything else shown as
+    // the text would be a message, or garbage, taken for the author's work.
+    const FetchedScript fetched = fetchScriptChecked(requests(), s, name);
+    if (!fetched.exists) {
+        Scripts->Stc->setText(ui(fetched.refusal));
+        return false;
+    }
+    const Lines& lines = fetched.lines;
     editor->replaceScriptText(name, lines);
+    follow.opened = true;
     showEditorPage(TForm4::kScript);
 
     const std::string screen = FindInstructionParams(lines, "telpos=");
@@ -73,6 +95,7 @@ void TForm2::OpenScriptInEditor(const std::string& name) {
     // A screen picture named in a script is fetched only when the name can
     // stand for a file of the adventure folder.
     if (!screen.empty() && isSafeFileName(screen)) DownloadAdventureFile(requests(), s, screen);
+    return true;
 }
 
 void TForm2::Image3Click() {
@@ -179,8 +202,38 @@ void TForm2::Image9Click() {
         // must not bring the old name back as a second script.
         if (session().SesScp == from) session().SesScp = to;
         m_forms.Form4->scriptRenamed(from, to);
+        m_forms.Form4->showMessage(reply);
+        offerReferenceUpdate(from, to);
+        return;
     }
     m_forms.Form4->showMessage(reply);
+}
+
+// Other scripts and the map may still lead to the old name: the author sees
+// every line that would change before anything is stored, and each changed
+// script and the map keep a numbered copy.
+void TForm2::offerReferenceUpdate(const std::string& from, const std::string& to) {
+    form2::PageScripts* p = Scripts;
+    const Session& s = session();
+    std::vector<std::string> failed;
+    const auto edits =
+        adventure::planRename(adventure::fetchAllScripts(requests(), s, failed), from, to);
+    const std::string mapPath = s.DirAdv + map::kMapTextName;
+    const std::string mapText = fileExists(mapPath) ? readFile(mapPath) : std::string();
+    const std::string newMap = adventure::renameInMap(mapText, from, to);
+    if (edits.empty() && newMap == mapText) return;
+
+    std::string question = "Atualizar as refer\xeancias a " + from + " em " +
+                           std::to_string(edits.size()) + " scripts" +
+                           (newMap != mapText ? " e no mapa" : "") + "?\r\n" +
+                           adventure::editPreview(edits);
+    if (!p->ask(question, "Atualizar", "Manter")) return;
+    failed = adventure::storeEdits(requests(), s, edits);
+    if (newMap != mapText) adventure::storeMapWithCopy(s, newMap);
+    p->Stc->setText(
+        QStringLiteral("Referências atualizadas em %1 scripts%2.")
+            .arg(edits.size() - failed.size())
+            .arg(failed.empty() ? QString() : QStringLiteral("; falhou: ") + ui(failed.front())));
 }
 
 void TForm2::Image7Click() {

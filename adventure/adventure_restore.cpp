@@ -1,0 +1,141 @@
+#include "adventure_restore.h"
+
+#include <adventure.h>
+#include <error.h>
+#include <files.h>
+#include <line_diff.h>
+#include <map_file.h>
+#include <reply.h>
+#include <scripts.h>
+#include <session.h>
+#include <text.h>
+#include <transfers.h>
+
+namespace vorn::adventure {
+
+namespace {
+
+bool isMediaFile(const std::string& name) {
+    return name != kParametersFile && name != kObjectsFile && name != map::kMapTextName &&
+           name != "mapa.bmp";
+}
+
+// The service answers a store with "Ok" first; anything else is its refusal.
+void requireOk(const std::string& reply, const std::string& what) {
+    const Reply r(reply);
+    if (!r.ok()) throw Error(what + ": " + r.refusal());
+}
+
+AdventureParameters parametersOf(const std::map<std::string, std::string>& p) {
+    const auto get = [&](const char* key) {
+        const auto it = p.find(key);
+        return it == p.end() ? std::string() : it->second;
+    };
+    return {get("Nome"), get("Scp"), get("Fonte"), get("CorFnd"), get("CorTxt"), get("CorLnk"),
+            get("JWd"),  get("JHt"), get("TWd"),   get("THt"),    get("TPx"),    get("TPy"),
+            get("MWd"),  get("MHt"), get("MPx"),   get("MPy"),    get("Tip"),    get("Pan")};
+}
+
+} // namespace
+
+RestorePlan planRestore(RequestLayer& layer, const Session& session, const ExportFolder& folder) {
+    RestorePlan plan;
+    const ScriptList list = fetchScriptList(layer, session);
+    if (!list.ok) throw Error(list.refusal);
+    for (const auto& script : folder.scripts) {
+        try {
+            requireSafeFileName(script.name);
+            const Lines mine = splitLines(readFile(script.path));
+            const bool onServer =
+                std::find(list.names.begin(), list.names.end(), script.name) != list.names.end();
+            Lines theirs;
+            if (onServer) {
+                const FetchedScript fetched = fetchScriptChecked(layer, session, script.name);
+                if (!fetched.exists) throw Error(fetched.refusal);
+                theirs = fetched.lines;
+            }
+            const std::size_t changed = changedLineCount(diffLines(theirs, mine));
+            if (onServer && changed == 0)
+                ++plan.unchanged;
+            else
+                plan.changed.push_back({script.name, onServer, changed});
+        } catch (const Error& e) {
+            plan.failed.push_back(script.name + ": " + e.what());
+        }
+    }
+    for (const auto& name : folder.files)
+        if (isMediaFile(name)) plan.media.push_back(name);
+    plan.parameters = !folder.parameters.empty();
+    return plan;
+}
+
+std::string restoreQuestion(const RestorePlan& plan) {
+    std::string text = std::to_string(plan.changed.size()) +
+                       " scripts ser\xe3o gravados no servidor (" + std::to_string(plan.unchanged) +
+                       " j\xe1 s\xe3o iguais):\r\n";
+    for (const auto& c : plan.changed)
+        text +=
+            "  " + c.name +
+            (c.onServer ? ": " + std::to_string(c.changedLines) + " linhas alteradas" : ": novo") +
+            "\r\n";
+    for (const auto& f : plan.failed)
+        text += "  (fora) " + f + "\r\n";
+    text += "Cada script substitu\xed"
+            "do ganha antes uma c\xf3pia numerada na pasta da aventura.";
+    return text;
+}
+
+RestoreResult restoreExport(RequestLayer& layer, const Session& session, const ExportFolder& folder,
+                            const RestorePlan& plan, const RestoreChoice& choice,
+                            const std::function<void(std::size_t, std::size_t)>& onStep) {
+    RestoreResult result;
+    const std::size_t total = plan.changed.size() + (choice.media ? plan.media.size() : 0) +
+                              (choice.parameters && plan.parameters ? 1 : 0);
+    std::size_t done = 0;
+    const auto step = [&](const std::string& name, auto&& work) {
+        try {
+            work();
+        } catch (const Error& e) {
+            result.failed.push_back(name + ": " + e.what());
+        }
+        if (onStep) onStep(++done, total);
+    };
+
+    for (const auto& change : plan.changed)
+        step(change.name, [&] {
+            requireSafeFileName(change.name);
+            const std::string path =
+                folder.root + kScriptsFolder + "/" + localName(change.name) + kScriptEnding;
+            const Lines mine = splitLines(readFile(path));
+            if (change.onServer) {
+                const FetchedScript theirs = fetchScriptChecked(layer, session, change.name);
+                if (!theirs.exists) throw Error(theirs.refusal);
+                result.copies.push_back(keepLocalCopy(session.DirAdv, change.name, theirs.lines));
+            } else {
+                requireOk(newScript(layer, session, change.name), change.name);
+            }
+            requireOk(putScript(layer, session, change.name, mine), change.name);
+            ++result.scripts;
+        });
+
+    if (choice.media)
+        for (const auto& name : plan.media)
+            step(name, [&] {
+                requireOk(uploadAdventureFile(layer, session, folder.root + localName(name), name),
+                          name);
+                ++result.files;
+            });
+
+    if (choice.parameters && plan.parameters)
+        step(kParametersFile, [&] {
+            requireOk(saveParameters(layer, session, parametersOf(folder.parameters)),
+                      kParametersFile);
+            const auto reg = folder.parameters.find("Reg");
+            if (reg != folder.parameters.end() && !reg->second.empty())
+                requireOk(saveRegisterTotal(layer, session, reg->second), kParametersFile);
+            result.parameters = true;
+        });
+    return result;
+}
+
+} // namespace vorn::adventure

@@ -1,0 +1,62 @@
+#include "export_folder.h"
+
+#include <cp1252.h>
+#include <error.h>
+#include <files.h>
+#include <map_file.h>
+#include <text.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace vorn::adventure {
+
+std::map<std::string, std::string> readParameters(std::string_view bytes) {
+    std::map<std::string, std::string> out;
+    for (const auto& line : splitLines(bytes)) {
+        const auto eq = line.find('=');
+        if (eq == std::string::npos || eq == 0) continue;
+        out[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    return out;
+}
+
+ExportFolder readExportFolder(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_directory(path, ec)) throw Error("not a folder: " + path);
+    ExportFolder folder;
+    folder.root = path.empty() || path.back() == '/' ? path : path + "/";
+    const std::string scripts = folder.root + kScriptsFolder;
+    if (!fs::is_directory(scripts, ec))
+        throw Error("no " + std::string(kScriptsFolder) + " folder in " + path +
+                    ": not an exported adventure");
+
+    const std::string ending = kScriptEnding;
+    for (const auto& entry : fs::directory_iterator(scripts, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (!entry.is_regular_file() || name.size() <= ending.size() ||
+            name.compare(name.size() - ending.size(), ending.size(), ending) != 0)
+            continue;
+        const std::string stem = name.substr(0, name.size() - ending.size());
+        folder.scripts.push_back(
+            {stem, entry.path().string(), std::string(kScriptsFolder) + "/" + name});
+    }
+    if (ec) throw Error("cannot list " + scripts + ": " + ec.message());
+    std::sort(folder.scripts.begin(), folder.scripts.end(),
+              [](const ExportedScript& a, const ExportedScript& b) { return a.name < b.name; });
+
+    for (const auto& entry : fs::directory_iterator(folder.root, ec))
+        if (entry.is_regular_file())
+            folder.files.insert(utf8ToCp1252(entry.path().filename().string()));
+    if (ec) throw Error("cannot list " + path + ": " + ec.message());
+
+    if (folder.files.count(kParametersFile))
+        folder.parameters = readParameters(readFile(folder.root + kParametersFile));
+    if (folder.files.count(map::kMapTextName))
+        folder.mapText = readFile(folder.root + map::kMapTextName);
+    return folder;
+}
+
+} // namespace vorn::adventure

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "adventure_audit.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorn::adventure {
+
+struct VornauditOptions {
+    AuditOptions audit; // texts already in cp1252
+    std::string folder;
+    bool help = false;
+};
+
+// The arguments after the program name, texts in UTF-8. Throws vorn::Error
+// on a usage fault.
+VornauditOptions parseVornauditOptions(const std::vector<std::string>& args);
+
+std::string_view vornauditUsage();
+
+} // namespace vorn::adventure

@@ -1,0 +1,136 @@
+// The adventure exported from the real stand-in service and read back by the
+// audit, and the export's refusals against a scripted one.
+#include "adventure_audit.h"
+#include "adventure_export.h"
+#include "adventure_restore.h"
+
+#include <account.h>
+#include <adventure.h>
+#include <error.h>
+#include <files.h>
+#include <loaders.h>
+#include <local_service.h>
+#include <request_layer.h>
+#include <scripted_server.h>
+#include <scripts.h>
+#include <session.h>
+#include <text.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace vorn::adventure {
+namespace {
+
+using test::TempDir;
+
+class ExportRoad : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { service = new test::LocalService(); }
+    static void TearDownTestSuite() { delete service; }
+    void SetUp() override {
+        session = startSession({service->root(), service->root()}, home.path());
+        ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
+        ASSERT_TRUE(OpenAdventure(layer, session, "Castelo de Vorn").ok);
+    }
+    static inline test::LocalService* service = nullptr;
+    TempDir home;
+    RequestLayer layer;
+    Session session;
+};
+
+TEST_F(ExportRoad, CopiesTheWholeAdventureAndTheAuditReadsItBack) {
+    writeFileAtomic(session.DirAdv + "mapa.txt", std::string(400, '\n') + "fundo.png\n");
+    std::vector<ExportStep> steps;
+    const std::string folder = defaultExportFolder(session, "2026-12-06");
+    const auto result = exportAdventure(layer, session, "Castelo de Vorn", folder,
+                                        [&](const ExportStep& s) { steps.push_back(s); });
+
+    EXPECT_TRUE(result.failed.empty()) << result.failed.front();
+    const auto scripts = LoadScriptList(layer, session);
+    ASSERT_FALSE(scripts.empty());
+    EXPECT_EQ(result.scripts, scripts.size());
+    EXPECT_EQ(readFile(folder + "scripts/" + scripts[0] + ".scp"),
+              joinLinesCrLf(fetchScript(layer, session, scripts[0])));
+    for (const auto& picture : LoadFileList(layer, session, FileKind::Image))
+        EXPECT_TRUE(fileExists(folder + picture)) << picture;
+    EXPECT_TRUE(result.map && result.parameters && result.objects);
+    EXPECT_NE(readFile(folder + "parametros.txt").find("Scp=" + session.SesScp + "\r\n"),
+              std::string::npos);
+    EXPECT_EQ(readFile(folder + "objetos.txt").rfind("[", 0), 0u);
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.back().done, steps.back().total);
+
+    // The demo adventure is whole: nothing it names is missing.
+    for (const auto& f : auditAdventure(readExportFolder(folder), {}))
+        EXPECT_EQ(f.message.find("is not in"), std::string::npos) << findingLine(f);
+}
+
+TEST_F(ExportRoad, NeverWritesOverAnEarlierExport) {
+    const std::string first = defaultExportFolder(session, "2026-12-06");
+    exportAdventure(layer, session, "Castelo de Vorn", first);
+    EXPECT_THROW(exportAdventure(layer, session, "Castelo de Vorn", first), Error);
+    EXPECT_EQ(defaultExportFolder(session, "2026-12-06"),
+              session.DirAdv + "exportacao-2026-12-06-2/");
+}
+
+TEST(ExportFaults, ABadItemIsNamedAndTheRestGoesOn) {
+    test::ScriptedServer server;
+    TempDir home;
+    RequestLayer layer;
+    Session session = startSession({server.root(), server.root()}, home.path());
+    session.SesPfx = "adv";
+    session.DirAdv = home.path();
+    server.on("/vornpq/wbetz/vpqLsScp.php", 200, "Ok\r\n../fora\r\nsala\r\nsumiu\r\n");
+    server.on("/vornpq/wbetz/vpqGtScp.php", 200, "Ok\r\n  msg= oi\r\n");
+    server.on("/vornpq/wbetz/mobLsArq.php", 200, "Ok\r\nporta.png\r\n");
+    server.byDefault(500, "");
+
+    const auto result = exportAdventure(layer, session, "Aventura", home.path() + "exp");
+    EXPECT_EQ(result.scripts, 2u); // every name gets the same text from this server
+    EXPECT_FALSE(std::filesystem::exists(home.path() + "exp/fora.scp"));
+    EXPECT_FALSE(std::filesystem::exists(home.path() + "fora.scp"));
+    ASSERT_GE(result.failed.size(), 3u); // the bad name, the picture, the parameters
+    EXPECT_EQ(result.failed[0].rfind("../fora: ", 0), 0u);
+    EXPECT_EQ(result.failed[1].rfind("porta.png: ", 0), 0u);
+    EXPECT_FALSE(result.parameters);
+}
+
+} // namespace
+} // namespace vorn::adventure
+
+namespace vorn::adventure {
+namespace {
+
+TEST_F(ExportRoad, RestoreShowsTheChangesThenStoresThemWithCopies) {
+    const std::string folder = home.path() + "exp/";
+    exportAdventure(layer, session, "Castelo de Vorn", folder);
+    const auto names = LoadScriptList(layer, session);
+    ASSERT_GE(names.size(), 2u);
+    const std::string edited = folder + "scripts/" + names[0] + ".scp";
+    writeFileAtomic(edited, readFile(edited) + "  msg= restaurado\r\n");
+    writeFileAtomic(folder + "scripts/novo.scp", "  msg= novo\r\n");
+
+    const auto plan = planRestore(layer, session, readExportFolder(folder));
+    ASSERT_EQ(plan.changed.size(), 2u);
+    EXPECT_EQ(plan.unchanged, names.size() - 1);
+    const auto& first = plan.changed[0].name == "novo" ? plan.changed[1] : plan.changed[0];
+    EXPECT_EQ(first.name, names[0]);
+    EXPECT_EQ(first.changedLines, 1u);
+    EXPECT_NE(restoreQuestion(plan).find(names[0] + ": 1 linhas alteradas"), std::string::npos);
+    EXPECT_EQ(fetchScript(layer, session, "novo"), Lines{}) << "nothing stored before the answer";
+
+    const std::string before = joinLinesCrLf(fetchScript(layer, session, names[0]));
+    const auto result = restoreExport(layer, session, readExportFolder(folder), plan, {});
+    EXPECT_TRUE(result.failed.empty()) << result.failed.front();
+    EXPECT_EQ(result.scripts, 2u);
+    EXPECT_EQ(joinLinesCrLf(fetchScript(layer, session, names[0])), readFile(edited));
+    EXPECT_EQ(fetchScript(layer, session, "novo"), Lines{"  msg= novo"});
+    ASSERT_EQ(result.copies.size(), 1u);
+    EXPECT_EQ(readFile(result.copies[0]), before);
+    EXPECT_TRUE(planRestore(layer, session, readExportFolder(folder)).changed.empty());
+}
+
+} // namespace
+} // namespace vorn::adventure

@@ -1,0 +1,123 @@
+// The editor's page Auditoria: the adventure's scripts fetched into a
+// folder of their own, audited with the pictures and sounds the server
+// lists, the parameters and the local map; an entry opens its script.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "adventure_audit.h"
+#include "adventure_export.h"
+#include "cp1252.h"
+#include "error_report.h"
+#include "form2_pages/page_scripts.h"
+#include "form4_pages/page_auditoria.h"
+#include "form4_pages/page_script.h"
+#include "form4_pages/script_memo.h"
+#include "picture_store.h"
+#include "qt_text.h"
+#include "request_layer.h"
+#include "script_edits.h"
+#include "session.h"
+
+#include <QTemporaryDir>
+#include <QTextBlock>
+
+namespace vorn::win {
+
+void TForm4::wireAudit() {
+    form4::PageAuditoria* p = Auditoria;
+    for (PictureButton* b : {p->m_refresh, p->m_replaceAll})
+        b->setLooks(PictureStore::picture(store().btUp1), PictureStore::picture(store().btDw1));
+    p->ask = form4::messageBoxQuestion(this);
+    onSignal(p->m_refresh, &PictureButton::clicked, this, [this] { prepareAudit(); });
+    onSignal(p->m_replaceAll, &PictureButton::clicked, this, [this] { replaceInAllScripts(); });
+    // The clicked entry is the current one by the time the signal comes.
+    onSignal(p->m_findings, &QListWidget::itemClicked, this, [this, p] {
+        if (QListWidgetItem* item = p->m_findings->currentItem()) openFinding(item);
+    });
+}
+
+void TForm4::prepareAudit() {
+    form4::PageAuditoria* p = Auditoria;
+    const Session& s = m_forms.Form1->session();
+    p->m_findings->clear();
+    p->m_status->setText(QStringLiteral("Auditando..."));
+    m_forms.Form1->requests().pump();
+
+    QTemporaryDir scratch;
+    std::vector<std::string> failed;
+    const auto snapshot = adventure::auditSnapshot(m_forms.Form1->requests(), s, s.SesAdv,
+                                                   scratch.path().toStdString() + "/", failed);
+    std::size_t errors = 0, warnings = 0;
+    for (const auto& f : adventure::auditAdventure(snapshot, {})) {
+        auto* item = new QListWidgetItem(QString::fromStdString(adventure::findingLine(f)));
+        const std::string prefix = std::string(adventure::kScriptsFolder) + "/";
+        if (f.file.rfind(prefix, 0) == 0) {
+            const std::string file = f.file.substr(prefix.size());
+            const std::string name = file.substr(0, file.size() - 4); // ".scp"
+            item->setData(form4::PageAuditoria::kScriptRole,
+                          QByteArray::fromStdString(utf8ToCp1252(name)));
+            item->setData(form4::PageAuditoria::kLineRole, static_cast<int>(f.line) - 1);
+        }
+        const bool error = f.severity == adventure::Severity::Error;
+        (error ? errors : warnings)++;
+        item->setForeground(error ? QColor(0x80, 0, 0) : QColor(0x80, 0x60, 0));
+        p->m_findings->addItem(item);
+    }
+    QString text = QStringLiteral("%1 erros, %2 avisos em %3 scripts.")
+                       .arg(errors)
+                       .arg(warnings)
+                       .arg(snapshot.scripts.size());
+    if (!failed.empty())
+        text += QStringLiteral(" Não lidos: %1 (%2).").arg(failed.size()).arg(ui(failed.front()));
+    p->m_status->setText(text);
+}
+
+void TForm4::replaceInAllScripts() {
+    form4::PageAuditoria* p = Auditoria;
+    RequestLayer& layer = m_forms.Form1->requests();
+    const Session& s = m_forms.Form1->session();
+    std::vector<std::string> failed;
+    const auto edits =
+        adventure::planReplace(adventure::fetchAllScripts(layer, s, failed),
+                               bytes(p->m_find->text()), bytes(p->m_replace->text()));
+    if (edits.empty()) {
+        p->m_status->setText(QStringLiteral("Nenhum script contém esse texto."));
+        return;
+    }
+    std::size_t lines = 0;
+    for (const auto& e : edits)
+        lines += e.changes.size();
+    const std::string question = std::to_string(lines) + " linhas em " +
+                                 std::to_string(edits.size()) +
+                                 " scripts mudam (cada um ganha antes uma c\xf3pia numerada):\r\n" +
+                                 adventure::editPreview(edits);
+    if (!p->ask(question, "Substituir", "Cancelar")) {
+        p->m_status->setText(QStringLiteral("Nada foi alterado."));
+        return;
+    }
+    failed = adventure::storeEdits(layer, s, edits);
+    p->m_status->setText(
+        QStringLiteral("Substituído em %1 scripts%2.")
+            .arg(edits.size() - failed.size())
+            .arg(failed.empty() ? QString() : QStringLiteral("; falhou: ") + ui(failed.front())));
+}
+
+void TForm4::openFinding(QListWidgetItem* item) {
+    const QByteArray name = item->data(form4::PageAuditoria::kScriptRole).toByteArray();
+    if (name.isEmpty()) return;
+    // The list's own road, so unsaved text is kept as on every other opening.
+    form2::PageScripts* scripts = m_forms.Form2->Scripts;
+    const auto found = scripts->Lbx2->findItems(ui(name.toStdString()), Qt::MatchExactly);
+    if (found.isEmpty()) return;
+    scripts->Lbx2->setCurrentItem(found.front());
+    m_forms.Form2->Lbx2Click();
+    if (loadedScript() != name.toStdString()) return;
+    form4::ScriptMemo* memo = Script->Memo3;
+    QTextCursor cursor(
+        memo->document()->findBlockByNumber(item->data(form4::PageAuditoria::kLineRole).toInt()));
+    memo->setTextCursor(cursor);
+    memo->ensureCursorVisible();
+    memo->setFocus();
+}
+
+} // namespace vorn::win

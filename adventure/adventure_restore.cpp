@@ -121,18 +121,19 @@ RestoreResult restoreExport(RequestLayer& layer, const Session& session, const E
     if (choice.media)
         for (const auto& name : plan.media)
             step(name, [&] {
-                requireOk(uploadAdventureFile(layer, session, folder.root + localName(name), name),
-                          name);
+                // The service answers an upload, like a parameter store, with a
+                // message for the author rather than "Ok": as on the upload
+                // page, only a failed transfer is a failure.
+                uploadAdventureFile(layer, session, folder.root + localName(name), name);
                 ++result.files;
             });
 
     if (choice.parameters && plan.parameters)
         step(kParametersFile, [&] {
-            requireOk(saveParameters(layer, session, parametersOf(folder.parameters)),
-                      kParametersFile);
+            saveParameters(layer, session, parametersOf(folder.parameters));
             const auto reg = folder.parameters.find("Reg");
             if (reg != folder.parameters.end() && !reg->second.empty())
-                requireOk(saveRegisterTotal(layer, session, reg->second), kParametersFile);
+                saveRegisterTotal(layer, session, reg->second);
             result.parameters = true;
         });
     return result;

@@ -122,9 +122,13 @@ TEST_F(ExportRoad, RestoreShowsTheChangesThenStoresThemWithCopies) {
     EXPECT_EQ(fetchScript(layer, session, "novo"), Lines{}) << "nothing stored before the answer";
 
     const std::string before = joinLinesCrLf(fetchScript(layer, session, names[0]));
-    const auto result = restoreExport(layer, session, readExportFolder(folder), plan, {});
+    const auto result = restoreExport(layer, session, readExportFolder(folder), plan, {true, true});
     EXPECT_TRUE(result.failed.empty()) << result.failed.front();
     EXPECT_EQ(result.scripts, 2u);
+    EXPECT_EQ(result.files, plan.media.size());
+    EXPECT_TRUE(result.parameters);
+    EXPECT_EQ(result.files, plan.media.size());
+    EXPECT_TRUE(result.parameters);
     EXPECT_EQ(joinLinesCrLf(fetchScript(layer, session, names[0])), readFile(edited));
     EXPECT_EQ(fetchScript(layer, session, "novo"), Lines{"  msg= novo"});
     ASSERT_EQ(result.copies.size(), 1u);

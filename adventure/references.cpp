@@ -14,8 +14,6 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kElementKeywords = {"cmd=", "cmd:", "shape=", "item="};
 constexpr std::array<std::string_view, 4> kConditionals = {"if=", "if#", "if<", "if>"};
-constexpr std::array<std::string_view, 5> kScriptCalls = {"gosub", "call", "script=", "script",
-                                                          "retscp="};
 // Whole-name file instructions and the "+" form that builds the name in parts.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kFileKeywords = {{
     {"telpos=", "telpos+"},
@@ -73,7 +71,7 @@ public:
                 file(number, split.field(field + shift));
         }
 
-        if (isOneOf(kScriptCalls, keyword)) {
+        if (isScriptCall(keyword)) {
             target(number, split.field(1));
             judged = 1;
         }
@@ -124,6 +122,12 @@ private:
 };
 
 } // namespace
+
+bool isScriptCall(std::string_view keyword) {
+    constexpr std::array<std::string_view, 5> calls = {"gosub", "call", "script=", "script",
+                                                       "retscp="};
+    return std::find(calls.begin(), calls.end(), keyword) != calls.end();
+}
 
 std::string_view targetName(std::string_view target) {
     target = trimBlanks(target);

@@ -31,6 +31,10 @@ struct References {
 
 References findReferences(std::string_view script);
 
+// "gosub", "call", "script=", "script" and "retscp=": the instructions whose
+// first parameter is a script, with or without "$".
+bool isScriptCall(std::string_view keyword);
+
 // The script a target names: "$" and the name, an address's "Scp=" value,
 // or a bare name; empty when it names none.
 std::string_view targetName(std::string_view target);

@@ -18,9 +18,6 @@ namespace vorn::adventure {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kScriptCalls = {"gosub", "call", "script=", "script",
-                                                          "retscp="};
-
 std::vector<std::string> splitAt(std::string_view text, char separator) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -71,8 +68,7 @@ std::string renamedLine(std::string_view line, std::string_view from, std::strin
     const std::size_t paramsAt = static_cast<std::size_t>(trimmed.data() - line.data()) + blank + 1;
     const std::string_view keyword = trimmed.substr(0, blank);
     auto fields = splitAt(line.substr(paramsAt), ',');
-    const bool call =
-        std::find(kScriptCalls.begin(), kScriptCalls.end(), keyword) != kScriptCalls.end();
+    const bool call = isScriptCall(keyword);
     const std::string dollarFrom = "$" + std::string(from), dollarTo = "$" + std::string(to);
     bool changed = false;
     for (std::size_t i = 0; i < fields.size(); ++i) {

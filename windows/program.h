@@ -6,7 +6,8 @@
 
 namespace vorn::win {
 
-// The six windows, created once in their order and destroyed at the end,
+// The six windows, created once in their order (the editor and the map
+// maker when first reached) and destroyed at the end,
 // the main window last so that its logout call still has everything.
 class Program {
 public:

@@ -18,16 +18,24 @@
 
 namespace {
 
-// The output, written as it is produced in large pieces.
+// The output, written as it is produced in large pieces. A piece of cp1252
+// text meant for a terminal is converted as it goes out: one byte is one
+// character, so a piece may end anywhere.
 class Output {
 public:
-    Output() { m_buffer.reserve(kPiece); }
+    explicit Output(bool toUtf8)
+        : m_toUtf8(toUtf8) {
+        m_buffer.reserve(kPiece);
+    }
     void write(std::string_view text) {
         m_buffer += text;
         if (m_buffer.size() >= kPiece) flush();
     }
     void flush() {
-        if (std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout) != m_buffer.size()) fail();
+        if (m_toUtf8)
+            put(vorn::cp1252ToUtf8(m_buffer));
+        else
+            put(m_buffer);
         m_buffer.clear();
     }
     void finish() {
@@ -36,11 +44,15 @@ public:
     }
 
 private:
+    static void put(std::string_view bytes) {
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) fail();
+    }
     [[noreturn]] static void fail() {
         throw vorn::Error(std::string("cannot write the output: ") + std::strerror(errno));
     }
 
     static constexpr std::size_t kPiece = 1 << 16;
+    bool m_toUtf8;
     std::string m_buffer;
 };
 
@@ -76,9 +88,10 @@ int run(const std::vector<std::string>& args) {
                      "are checked for their form only\n",
                      vorn::cp1252ToUtf8(options.limits.registerTotal).c_str());
 
-    Output out;
     const std::string fileName = fromStdin ? "<stdin>" : options.input;
     const bool annotated = options.format == vorn::OutputFormat::Annotated;
+    // Fault lines are built in UTF-8 already; only the script's text is cp1252.
+    Output out(annotated && options.encoding == vorn::OutputEncoding::Utf8);
     const std::size_t faults = vorn::checkScriptText(
         text, options.limits, scripts,
         [&](const vorn::CheckedLineView& line) {

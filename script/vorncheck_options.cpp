@@ -27,6 +27,12 @@ OutputFormat parseFormat(std::string_view text) {
     throw Error("unknown format \"" + std::string(text) + "\" (annotated or gcc)");
 }
 
+OutputEncoding parseEncoding(std::string_view text) {
+    if (text == "cp1252") return OutputEncoding::Cp1252;
+    if (text == "utf-8") return OutputEncoding::Utf8;
+    throw Error("unknown encoding \"" + std::string(text) + "\" (cp1252 or utf-8)");
+}
+
 } // namespace
 
 VorncheckOptions parseVorncheckOptions(const std::vector<std::string>& args) {
@@ -49,6 +55,8 @@ VorncheckOptions parseVorncheckOptions(const std::vector<std::string>& args) {
                 options.scriptsFile = value;
             } else if (takeValue("--format", args, i, value)) {
                 options.format = parseFormat(value);
+            } else if (takeValue("--encoding", args, i, value)) {
+                options.encoding = parseEncoding(value);
             } else {
                 throw Error("unknown option " + std::string(arg));
             }
@@ -69,7 +77,7 @@ VorncheckOptions parseVorncheckOptions(const std::vector<std::string>& args) {
 
 std::string_view vorncheckUsage() {
     return "Usage: vorncheck [--width N] [--height N] [--registers N] [--scripts FILE]\n"
-           "                 [--format annotated|gcc] [FILE]\n"
+           "                 [--format annotated|gcc] [--encoding cp1252|utf-8] [FILE]\n"
            "Checks the syntax of a Vorn script read from FILE, or from standard input when\n"
            "FILE is absent or \"-\". Input is cp1252 text; lines end in CR LF, LF or CR.\n"
            "  --width, --height  total width and height of the game window (920, 440)\n"
@@ -79,6 +87,9 @@ std::string_view vorncheckUsage() {
            "  --format annotated the checked text, each faulty line with the checker's\n"
            "                     annotation above it, in cp1252 (the default)\n"
            "  --format gcc       one line per fault: FILE:LINE: error: MESSAGE, in UTF-8\n"
+           "  --encoding cp1252  the annotated text in cp1252, like the input (the default)\n"
+           "  --encoding utf-8   the annotated text in UTF-8, for terminals (it no longer\n"
+           "                     replaces the file as it is); gcc lines are UTF-8 either way\n"
            "Exit status: 0 no fault, 1 at least one fault, 2 usage or input error.\n";
 }
 

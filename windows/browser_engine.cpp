@@ -52,9 +52,13 @@ BrowserEngine& browserEngine() {
     if (!failure.empty()) throw Error(failure);
 
     ensureShareContext();
-    // Beside the program first (an installed copy), then where the build put
-    // it (the window tests run from folders of their own).
-    const QString places[] = {QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+    // Beside the program first (a copy run where it was built), then where
+    // the install put it, relative to the program (cmake/VornInstall.cmake),
+    // then where the build put it (the window tests run from folders of
+    // their own).
+    const QString programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QString places[] = {programDir + browserEngineFileName(),
+                              programDir + QStringLiteral(VORN_BROWSER_ENGINE_INSTALLED "/") +
                                   browserEngineFileName(),
                               QStringLiteral(VORN_BROWSER_ENGINE_BUILT)};
     QStringList reasons;

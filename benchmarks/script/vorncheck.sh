@@ -2,7 +2,7 @@
 # vorncheck on a 2,000,000-line script (ten copies of the script that
 # script_bench generates, about 41 MB) beside the floor `wc -l` on the same
 # file: median wall time of each, and vorncheck's peak resident memory beside
-# the file's size.
+# the file's size; the same check with its text written in UTF-8.
 # Usage: benchmarks/script/vorncheck.sh <build dir> [runs]
 set -eu
 build=${1:?build directory}
@@ -46,10 +46,13 @@ bytes=$(wc -c <"$work/big.txt")
 lines=$(wc -l <"$work/big.txt")
 set -- $(repeat "$build/script/vorncheck" --scripts "$work/names.txt" "$work/big.txt")
 vc_wall=$1 vc_cpu=$2 vc_peak=$3
+set -- $(repeat "$build/script/vorncheck" --encoding utf-8 --scripts "$work/names.txt" "$work/big.txt")
+u8_wall=$1 u8_cpu=$2 u8_peak=$3
 set -- $(repeat wc -l "$work/big.txt")
 wc_wall=$1 wc_cpu=$2
 echo "script      $lines lines, $bytes bytes ($((bytes / 1048576)) MiB)"
 echo "vorncheck   $vc_wall ms wall, $vc_cpu ms CPU, peak $((vc_peak / 1024)) MiB"
+echo "  utf-8     $u8_wall ms wall, $u8_cpu ms CPU, peak $((u8_peak / 1024)) MiB (--encoding utf-8)"
 echo "wc -l       $wc_wall ms wall, $wc_cpu ms CPU"
 awk -v v="$vc_wall" -v w="$wc_wall" -v p="$vc_peak" -v b="$bytes" \
     'BEGIN {printf "ratio       %.1f x the wall time of wc -l, peak %.2f x the file\n", v / w, p * 1024 / b}'

@@ -68,6 +68,32 @@ TEST_F(Vorncheck, AnnotatedOutputKeepsCp1252BytesAndEndsLinesWithLf) {
     EXPECT_EQ(r.out, "// op\xe7\xe3o\n:inicio\n" + annotation + "\n  goto nada\nfim\n");
 }
 
+// The annotated text keeps the script's cp1252 unless a terminal asks for
+// UTF-8; fault lines are UTF-8 whatever the encoding says.
+TEST_F(Vorncheck, EncodingOfTheAnnotatedText) {
+    const std::string file = write("e.vsc", "// a\xe7\xe3o \xe9 \x80\r\n  goto nada\r\n");
+    const std::string utf8 =
+        "// ação é €\n"
+        "//!- não encontrei a definição deste label destino <<<<<<<<<<<<<<<<<<<<< erro <<<\n"
+        "  goto nada\n";
+    const std::string cp1252 = vorn::utf8ToCp1252(utf8);
+    const std::string gcc = file + ":2: error: não encontrei a definição deste label destino\n";
+    const struct {
+        std::string arguments;
+        std::string out;
+    } cases[] = {{"", cp1252},
+                 {"--encoding cp1252", cp1252},
+                 {"--encoding utf-8", utf8},
+                 {"--encoding=utf-8", utf8},
+                 {"--encoding utf-8 --format gcc", gcc},
+                 {"--format gcc --encoding=cp1252", gcc}};
+    for (const auto& c : cases) {
+        const Outcome r = run(c.arguments + " '" + file + "'");
+        EXPECT_EQ(r.status, 1) << c.arguments << r.err;
+        EXPECT_EQ(r.out, c.out) << c.arguments;
+    }
+}
+
 TEST_F(Vorncheck, CleanScriptExitsZeroAndOutputCanReplaceTheFile) {
     const std::string file = write("ok.vsc", ":a\rgoto a\rboxon\rgoto nada\rboxoff\rfim");
     const Outcome r = run("--format annotated '" + file + "'");
@@ -112,6 +138,8 @@ TEST_F(Vorncheck, UsageAndInputErrorsExitTwoWithAMessage) {
     const std::string file = write("x.vsc", "fim\n");
     for (const std::string& arguments :
          {std::string("--bogus"), std::string("--format xml '") + file + "'",
+          std::string("--encoding latin1 '") + file + "'",
+          std::string("--encoding=UTF8 '") + file + "'", std::string("--encoding"),
           std::string("--width"), std::string("'") + file + "' '" + file + "'",
           std::string("'") + (dir_ / "missing.vsc").string() + "'",
           std::string("'") + dir_.string() + "'",
@@ -142,6 +170,10 @@ TEST_F(Vorncheck, LongAndEmptyInputsByFileAndByPipe) {
     const Outcome byPipe = run("- <'" + file + "'");
     EXPECT_EQ(byPipe.status, 1) << byPipe.err;
     EXPECT_EQ(byPipe.out, expected);
+    // Converted piece by piece as it streams out: no character split or lost.
+    const Outcome inUtf8 = run("--encoding utf-8 - <'" + file + "'");
+    EXPECT_EQ(inUtf8.status, 1) << inUtf8.err;
+    EXPECT_EQ(inUtf8.out, vorn::cp1252ToUtf8(expected));
 
     const std::string empty = write("empty.vsc", "");
     for (const std::string& arguments : {"'" + empty + "'", "- <'" + empty + "'"}) {
@@ -155,7 +187,7 @@ TEST_F(Vorncheck, HelpDescribesOptionsAndExitStatus) {
     const Outcome r = run("--help");
     EXPECT_EQ(r.status, 0);
     for (const char* word : {"--width", "--height", "--registers", "--scripts", "--format", "gcc",
-                             "annotated", "Exit status"})
+                             "annotated", "--encoding", "utf-8", "Exit status"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 

@@ -55,6 +55,11 @@ PageScript::PageScript(QWidget* parent)
     m_status->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
     m_status->setGeometry(8, kMemoTop + 446, 770, 20);
 
+    m_liveMarks = new LiveCheckMarks(Memo3, m_status);
+    m_completer = new ScriptCompleter(Memo3);
+    m_findBar = new FindBar(Memo3, this);
+    m_findBar->setGeometry(8, kMemoTop + 470, 770, 2 * FindBar::kRowHeight);
+
     Modelos = new ScriptTemplatesPanel(this);
     Modelos->move(790, kMemoTop);
     const auto beside = [this](const char* name, const QLabel* heading) {

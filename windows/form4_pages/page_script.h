@@ -1,7 +1,10 @@
 #pragma once
 
+#include "find_bar.h"
+#include "live_check_marks.h"
 #include "notebook.h"
 #include "picture_button.h"
+#include "script_completer.h"
 #include "script_memo.h"
 #include "script_templates_panel.h"
 
@@ -39,6 +42,12 @@ public:
     // preview went while the text was unsaved.
     QLabel* status() const { return m_status; }
 
+    // The text area's aids: the marks of the check while typing, the find
+    // bar under the status line, completion.
+    LiveCheckMarks* liveMarks() const { return m_liveMarks; }
+    FindBar* findBar() const { return m_findBar; }
+    ScriptCompleter* completer() const { return m_completer; }
+
     // The unsaved mark is the colour of the "Gravar script" caption.
     bool unsaved() const { return m_unsaved; }
     void setUnsaved(bool unsaved);
@@ -50,6 +59,9 @@ public:
 
 private:
     QLabel* m_status;
+    LiveCheckMarks* m_liveMarks;
+    FindBar* m_findBar;
+    ScriptCompleter* m_completer;
     bool m_unsaved = false;
     int m_currentLine = 0;
 };

@@ -1,8 +1,12 @@
 #include "script_memo.h"
 
+#include "script_completer.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextBlock>
+
+#include <algorithm>
 
 namespace vorn::win::form4 {
 namespace {
@@ -52,6 +56,10 @@ bool ScriptMemo::isContextHelpChord(Qt::KeyboardModifiers modifiers) {
 }
 
 void ScriptMemo::keyPressEvent(QKeyEvent* event) {
+    if (m_completer && m_completer->answers(event)) {
+        event->ignore();
+        return;
+    }
     if (isContextHelpChord(event->modifiers())) {
         emit contextHelpRequested();
         event->accept();
@@ -72,6 +80,17 @@ void ScriptMemo::keyPressEvent(QKeyEvent* event) {
     QTextEdit::keyPressEvent(event);
     disconnect(watch);
     if (changed || typesSomething(event)) emit edited();
+    if (m_completer) m_completer->keyTyped(event, changed);
+}
+
+void ScriptMemo::goToLine(int line) {
+    const int last = document()->blockCount() - 1;
+    const QTextBlock block = document()->findBlockByNumber(std::clamp(line, 0, last));
+    QTextCursor caret(block);
+    setTextCursor(caret);
+    ensureCursorVisible();
+    setFocus();
+    emit caretLineSettled(caretLine());
 }
 
 void ScriptMemo::keyReleaseEvent(QKeyEvent* event) {

@@ -4,6 +4,8 @@
 
 namespace vorn::win::form4 {
 
+class ScriptCompleter;
+
 // The script text area: plain text in a typewriter font, no wrapping, with
 // per-insertion colours. It reports what the editor's aids follow: where the
 // caret's line is after a press or a key release, which keys count as an
@@ -20,6 +22,19 @@ public:
     // layout adds for AltGr.
     static bool isContextHelpChord(Qt::KeyboardModifiers modifiers);
 
+    // A strip at the left of the text for marks beside the lines; the area
+    // keeps its size, the text moves right.
+    void setLeftMargin(int width) { setViewportMargins(width, 0, 0, 0); }
+    // While its popup shows, the completion answers Enter, Tab and Esc;
+    // after every key it looks at what was typed.
+    void setCompleter(ScriptCompleter* completer) { m_completer = completer; }
+    // The caret to the start of a line (from 0, kept inside the text),
+    // settled there as by a click.
+    void goToLine(int line);
+    // A change made for the author (a replacement, a completion) counts as
+    // typing for the unsaved mark.
+    void markEdited() { emit edited(); }
+
 signals:
     void caretLineSettled(int line); // after a mouse press or a key release
     void edited();                   // a key that types, or one that changed the text
@@ -30,6 +45,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    ScriptCompleter* m_completer = nullptr;
 };
 
 } // namespace vorn::win::form4

@@ -1,0 +1,160 @@
+// The check behind the editor's marks while typing, and what the editor
+// offers to complete at the caret.
+#include "completion.h"
+#include "cp_text.h"
+#include "live_check.h"
+#include "messages.h"
+
+#include <gtest/gtest.h>
+
+namespace vorn {
+namespace {
+
+using test::cp;
+using Lines = std::vector<std::string>;
+
+const LiveCheckInputs kCastelo{true, {"920", "440", "100"}, {"salao", "torre"}};
+const LiveCheckInputs kNoAdventure{};
+
+struct Found {
+    std::size_t line;
+    std::string message;
+    bool operator==(const Found&) const = default;
+    friend void PrintTo(const Found& f, std::ostream* out) { *out << f.line << ": " << f.message; }
+};
+
+std::vector<Found> found(const Lines& text, const LiveCheckInputs& inputs) {
+    std::vector<Found> out;
+    for (const Fault& fault : liveFaults(text, inputs))
+        out.push_back({fault.source, fault.message});
+    return out;
+}
+
+TEST(LiveCheck, FindsTheFaultyLinesAsSintaxeWouldAnnotateThem) {
+    const std::string unknown(message::kUnknownInstruction);
+    const std::string noLabel(message::kNoTargetLabel);
+    const std::string noScript(message::kNoTargetScript);
+    const std::string xOutside(message::kXOutside);
+    const std::string widthLarge(message::kWidthTooLarge);
+    const struct {
+        const char* name;
+        Lines text;
+        LiveCheckInputs inputs;
+        std::vector<Found> expected;
+    } cases[] = {
+        {"clean script",
+         {"// sala", ":inicio", "  msg= Ol\xe1", "  goto inicio", "", "  fim"},
+         kCastelo,
+         {}},
+        {"one fault among clean lines",
+         {"  telpos= a.png", "  abrir porta", "  fim"},
+         kCastelo,
+         {{1, unknown}}},
+        {"label only further down", {"  goto saida", "  fim", ":saida"}, kCastelo, {}},
+        {"missing label and unknown target",
+         {"  goto saida", "  cmd= lnk,0,0,10,10,3,Ir,$porao"},
+         kCastelo,
+         {{0, noLabel}, {1, noScript}}},
+        {"rectangle beyond the adventure's width",
+         {"  tela= 921,0,10,10", "  tela= 0,0,921,10", "  tela= 920,0,10,10"},
+         kCastelo,
+         {{0, xOutside}, {1, widthLarge}}},
+        // The lines a previous "Sintaxe" put in are passed over; the lines
+        // after them keep their own indices.
+        {"earlier annotations",
+         {annotationLine(unknown), "  abrir porta", "  //!- velho", "  fim"},
+         kCastelo,
+         {{1, unknown}}},
+        {"free text is not judged",
+         {"boxon", "abrir porta", "boxoff", "goto x"},
+         kCastelo,
+         {{3, noLabel}}},
+        {"label with a colon at the end", {"sala:"}, kCastelo, {{0, message::labelSyntax("sala")}}},
+        // Without an adventure: sizes and targets cannot be judged, the
+        // form of a line still is.
+        {"no adventure: no targets, no upper bounds",
+         {"  cmd= lnk,0,0,5000,10,3,Ir,$porao", "  tela= 9999,9999,1,1", "  texto= #7000,0,1,1"},
+         kNoAdventure,
+         {}},
+        {"no adventure: form faults stay",
+         {"  tela= x,0,1,1", "  tela= -1,0,1,1", "  abrir porta", "  tela= #x,0,1,1",
+          "  cmd= zzz,0,0,1,1"},
+         kNoAdventure,
+         {{0, std::string(message::kXNotNumber)},
+          {1, xOutside},
+          {2, unknown},
+          {3, std::string(message::kBadRegisterRef)},
+          {4, std::string(message::kUnknownElementKind)}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(found(c.text, c.inputs), c.expected) << c.name;
+}
+
+TEST(LiveCheck, AgreesWithSintaxeOnEveryFaultAndAddsNoLine) {
+    const Lines text = {"  tela= 0,0,1000,10",
+                        "  abrir porta",
+                        "boxon",
+                        "x",
+                        "goto y",
+                        "  cmd= map,0,0,1,1,$torre",
+                        "  ifreg= #1,2,fim",
+                        "  if= #1,1,a b,lnk"};
+    const CheckResult annotated = checkScript(text, kCastelo.limits, kCastelo.scripts);
+    const std::vector<Fault> live = liveFaults(text, kCastelo);
+    ASSERT_EQ(live.size(), annotated.faults.size());
+    for (std::size_t i = 0; i < live.size(); ++i) {
+        EXPECT_EQ(live[i].source, annotated.faults[i].source);
+        EXPECT_EQ(live[i].message, annotated.faults[i].message);
+    }
+    ASSERT_FALSE(live.empty());
+}
+
+TEST(Completion, PlaceAtTheCaret) {
+    const struct {
+        const char* before;
+        const char* after;
+        CompletionKind kind;
+        const char* prefix;
+    } cases[] = {
+        {"go", "", CompletionKind::Keyword, "go"},
+        {"  \tif", "", CompletionKind::Keyword, "if"},
+        {"  if", " x,1", CompletionKind::Keyword, "if"},
+        {"  goto", "x", CompletionKind::None, ""}, // inside a word
+        {"  ", "", CompletionKind::None, ""},      // nothing typed yet
+        {"  goto sa", "", CompletionKind::None, ""},
+        {"// go", "", CompletionKind::None, ""},
+        {":sa", "", CompletionKind::None, ""},
+        {"  cmd= lnk,0,0,1,1,3,Ir,$", "", CompletionKind::ScriptName, ""},
+        {"  cmd= lnk,0,0,1,1,3,Ir,$sa", "", CompletionKind::ScriptName, "sa"},
+        {"  cmd= fig,0,0,1,1,a.png,$sa", ",b.png", CompletionKind::ScriptName, "sa"},
+        {"  cmd= btn,0,0,1,1,a,$sala,b", "", CompletionKind::None, ""}, // past the target
+        {"  cmd= map,0,0,1,1,$sa", "la", CompletionKind::None, ""},     // inside the name
+        {"  msg= $10 e", "", CompletionKind::None, ""},
+        {"// $sa", "", CompletionKind::None, ""},
+    };
+    for (const auto& c : cases) {
+        const CompletionPlace place = completionPlace(c.before, c.after);
+        EXPECT_EQ(place.kind, c.kind) << c.before << "|" << c.after;
+        EXPECT_EQ(place.prefix, c.prefix) << c.before << "|" << c.after;
+    }
+}
+
+TEST(Completion, KeywordsByPrefixOnceEachInExactCase) {
+    // From the table, from a group only, alone on a line; "ifreg=" stands
+    // in the table and in a group, once here.
+    for (const std::string_view word : {"goto", "video=", "fim"})
+        EXPECT_EQ(keywordsStartingWith(word).front(), word);
+    EXPECT_EQ(keywordsStartingWith("ifre"),
+              (std::vector<std::string_view>{"ifreg#", "ifreg<", "ifreg=", "ifreg>", "ifreg~"}));
+    EXPECT_TRUE(keywordsStartingWith("Goto").empty());
+}
+
+TEST(Completion, ScriptNamesByPrefixInListOrderOnce) {
+    const Lines names = {"salao", "torre", "sala", "salao", "Sala2"};
+    EXPECT_EQ(namesStartingWith(names, "sal"), (Lines{"salao", "sala"}));
+    EXPECT_EQ(namesStartingWith(names, ""), (Lines{"salao", "torre", "sala", "Sala2"}));
+    EXPECT_TRUE(namesStartingWith(names, "x").empty());
+}
+
+} // namespace
+} // namespace vorn

@@ -145,6 +145,24 @@ SavedScript SaveScriptToServer(RequestLayer& layer, const Session& session, cons
     return saved;
 }
 
+ServerText checkServerText(RequestLayer& layer, const Session& session, const Lines& opened,
+                           const Lines& mine) {
+    // Straight through the client, not ServerGet: a server that cannot be
+    // reached must stop the save here, not turn into "no such script".
+    std::string text;
+    {
+        LightScope lit(layer, Light::Request);
+        text = layer.http().get(scriptCall(session, "vpqGtScp.php", session.SesScp));
+    }
+    const Reply now(text);
+    ServerText server;
+    if (!now.ok()) return server;
+    server.lines = trimTrailingBlankLines(now.entries());
+    server.changedMeanwhile = server.lines != trimTrailingBlankLines(opened) &&
+                              server.lines != trimTrailingBlankLines(mine);
+    return server;
+}
+
 std::string FindInstructionParams(const Lines& lines, const std::string& keyword) {
     for (const auto& line : lines) {
         if (line.find(keyword) == std::string::npos) continue;

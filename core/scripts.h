@@ -76,6 +76,19 @@ struct SavedScript {
 };
 SavedScript SaveScriptToServer(RequestLayer& layer, const Session& session, const Lines& lines);
 
+// Before a save: what the server holds now under the script's name, and
+// whether someone changed it since the editor had `opened` from it. A change
+// that is already the editor's own text (`mine`) is no clash. A script the
+// server no longer has is no clash either: storing it brings it back, as a
+// save always did. Trailing blank lines never count. Throws Error when the
+// server cannot be reached, so that the save is not tried.
+struct ServerText {
+    bool changedMeanwhile = false;
+    Lines lines;
+};
+ServerText checkServerText(RequestLayer& layer, const Session& session, const Lines& opened,
+                           const Lines& mine);
+
 // Text after the first blank of the first line that holds keyword, the line
 // trimmed of blanks and control characters at both ends first; the whole
 // trimmed line when it has no blank; at most 100 characters; "" when no

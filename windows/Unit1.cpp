@@ -15,6 +15,7 @@
 #include "form4_pages/page_navegador.h"
 #include "qt_text.h"
 #include "scripts.h"
+#include "secret_store.h"
 #include "svg_pictures.h"
 
 #include <QCloseEvent>
@@ -274,7 +275,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::keepEditorText() {
-    return guarded([this] { m_forms.Form4->keepUnsavedCopy(); });
+    // An editor never opened holds no text.
+    if (!m_forms.Form4.made()) return true;
+    bool mayEnd = false;
+    guarded([&] { mayEnd = m_forms.Form4->settleBeforeClosing(); });
+    return mayEnd;
 }
 
 void TForm1::endProgram() {
@@ -294,7 +299,10 @@ void TForm1::applyConfig() {
     const auto read = readConfig(configPath());
     if (!read) return;
     if (read->login) m_forms.Form2->Default->XLog->setText(ui(*read->login));
-    if (read->senha) m_forms.Form2->Default->XSen->setText(ui(*read->senha));
+    if (read->senha) {
+        SecretStore secrets;
+        m_forms.Form2->Default->XSen->setText(ui(recallPassword(secrets, *read, m_session.UrlLog)));
+    }
     QWidget* windows[3] = {m_forms.Form2, m_forms.Form3, m_forms.Form4};
     for (std::size_t i = 0; i < read->positions.size(); ++i) {
         QWidget* window = windows[i / 2];
@@ -318,12 +326,17 @@ void TForm1::FimMouseDown() {
     const QWidget* windows[3] = {m_forms.Form2, m_forms.Form3, m_forms.Form4};
     for (std::size_t i = 0; i < 3; ++i)
         config.places[i] = Place{windows[i]->y(), windows[i]->x()};
+    SecretStore secrets;
+    rememberPassword(secrets, config, m_session.UrlLog, rememberedLogin(configPath()));
     writeConfig(configPath(), config);
+    // A question about unsaved text took the button's release with it.
+    if (QGuiApplication::mouseButtons() == Qt::NoButton) FimMouseUp();
 }
 
 void TForm1::FimMouseUp() {
     pump();
-    if (!m_textKept) return;
+    if (!m_textKept || m_ending) return;
+    m_ending = true;
     QTimer::singleShot(200, this, [this] { m_quit(); });
 }
 

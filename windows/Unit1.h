@@ -178,6 +178,7 @@ private:
     std::function<void()> m_quit;
     ShellOpener m_shellOpen;
     bool m_textKept = true; // the last end's copy of unsaved text was written
+    bool m_ending = false;   // the program's end is on its way
     bool m_painted = false;
     bool m_shownOnce = false;
 };

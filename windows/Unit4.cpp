@@ -55,22 +55,6 @@ QLabel* barCaption(const QString& text, QWidget* parent, const char* name, int x
     return label;
 }
 
-// A text as far as saving is concerned: the check's annotations come and go
-// with every check, blank lines lose their blanks in it, and trailing blank
-// lines are never stored.
-std::vector<std::string> comparable(const std::vector<std::string>& lines) {
-    std::vector<std::string> kept;
-    kept.reserve(lines.size());
-    for (const std::string& line : lines) {
-        const LineKind kind = classifyLine(line);
-        if (kind == LineKind::Annotation) continue;
-        kept.push_back(kind == LineKind::Empty ? std::string() : line);
-    }
-    while (!kept.empty() && kept.back().empty())
-        kept.pop_back();
-    return kept;
-}
-
 } // namespace
 
 TForm4::TForm4(const PictureStore& store, QWidget* parent)
@@ -173,6 +157,13 @@ void TForm4::connectHandlers() {
     connect(Instrucoes, &form4::PageInstrucoes::lineChosen, this, insert);
     Script->Modelos->setAreaValues(
         [this](std::string_view prefix) { return form4::adventureArea(m_forms.Form2, prefix); });
+    // The aids read what "Sintaxe" reads, when they need it.
+    Script->liveMarks()->setInputs([this] {
+        return LiveCheckInputs{m_session && !m_session->SesPfx.empty(),
+                               form4::adventureLimits(m_forms.Form2),
+                               form4::adventureScripts(m_forms.Form2)};
+    });
+    Script->completer()->setScriptNames([this] { return form4::adventureScripts(m_forms.Form2); });
 
     onSignal(Script->Sintaxe, &PictureButton::clicked, this, [this] { SintaxeClick(); });
     onSignal(Script->Instrucs, &PictureButton::clicked, this, [this] { InstrucsClick(); });
@@ -218,53 +209,11 @@ std::vector<std::string> TForm4::scriptText() const {
     return form4::memoLines(Script->Memo3);
 }
 
-bool TForm4::hasUnsavedChanges() const {
-    // The mark follows typing only; templates, pastes and restores change
-    // the text without it, and are still worth keeping.
-    return Script->unsaved() || comparable(scriptText()) != comparable(m_baseline);
-}
-
-bool TForm4::keepUnsavedCopy() {
-    if (!hasUnsavedChanges() || !m_session) return false;
-    // Text typed before any script or adventure was chosen is kept too,
-    // under a name of its own in the program folder.
-    const std::string& folder = m_session->DirAdv.empty() ? m_session->DirApp : m_session->DirAdv;
-    std::string name = m_loadedScript.empty() ? m_session->SesScp : m_loadedScript;
-    if (name.empty()) name = kUnnamedCopy;
-    if (folder.empty()) return false;
-    keepLocalCopy(folder, name, scriptText());
-    m_baseline = scriptText();
-    Script->setUnsaved(false);
-    return true;
-}
-
-void TForm4::setText(const std::vector<std::string>& lines) {
-    QString text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i) text += QLatin1Char('\n');
-        text += ui(lines[i]);
-    }
-    QTextEdit* memo = Script->Memo3;
-    memo->clear();
-    memo->setCurrentCharFormat(form4::lineFormat(LineStyle::Plain));
-    memo->setPlainText(text);
-    memo->moveCursor(QTextCursor::Start);
-}
-
-void TForm4::replaceScriptText(const std::string& script, const std::vector<std::string>& lines) {
-    keepUnsavedCopy();
-    setText(lines);
-    m_loadedScript = script;
-    m_baseline = lines;
-    Script->setUnsaved(false);
-}
-
-void TForm4::clearScriptText() {
-    replaceScriptText({}, {});
-}
-
 void TForm4::showMessage(const std::string& cp1252) {
     Backup->Memo5->setPlainText(ui(cp1252));
+    // A message is no copy: nothing to compare.
+    Backup->lbChanges->clear();
+    Backup->changes->clear();
 }
 
 // ---- Script page ----
@@ -325,30 +274,6 @@ void TForm4::Image19Click() {
     form4::insertPlainAtCaret(Script->Memo3, QGuiApplication::clipboard()->text());
 }
 
-void TForm4::btGrsClick() {
-    if (!m_sharedSession || !m_forms.Form1 || m_sharedSession->SesScp.empty()) return;
-    Session& session = *m_sharedSession;
-    // Only the text of the current script is stored under its name. After a
-    // refused creation the editor holds the new script's first lines, and
-    // after a deletion it is empty, while the session still names another
-    // script: saving then would overwrite that script or bring a deleted one
-    // back empty.
-    if (m_loadedScript != session.SesScp) return;
-    const SavedScript saved = SaveScriptToServer(m_forms.Form1->requests(), session, scriptText());
-    // The trailing blank lines went; the rest stays as it is shown, with
-    // its colours and its undo.
-    form4::keepFirstLines(Script->Memo3, static_cast<int>(saved.lines.size()));
-    m_loadedScript = session.SesScp;
-    m_baseline = saved.lines;
-    Script->setUnsaved(false);
-    if (width() != kNarrowWidth && Abook1->PageIndex() == 1) refreshRegisters();
-    if (Script->Cbx->isChecked() && m_forms.Form3) {
-        m_forms.Form3->Web->navigate(ui(previewAddress(session)));
-        m_forms.Form3->show();
-        m_forms.Form3->raise();
-    }
-}
-
 // ---- Navegador page ----
 
 std::string TForm4::referenceAddress() const {
@@ -367,21 +292,6 @@ void TForm4::Web2BeforeNavigate2(const QString& address) {
         m_referenceAddress = target;
     else if (m_sharedSession)
         m_sharedSession->WebUrl = target;
-}
-
-// ---- Backup page ----
-
-void TForm4::File1Click() {
-    Backup->File1Click();
-}
-
-void TForm4::Image2Click() {
-    // Restoring leaves the mark as it was; the text it replaces is kept
-    // first when it was changed.
-    const bool marked = Script->unsaved();
-    replaceScriptText(m_loadedScript, form4::memoLines(Backup->Memo5));
-    Script->setUnsaved(marked);
-    Pan1->setPageIndex(kScript);
 }
 
 // ---- Layout ----

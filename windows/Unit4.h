@@ -4,6 +4,7 @@
 #include "notebook.h"
 #include "tool_window.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ class PageVariaveis;
 class PageInstrucoes;
 class PageRegistradores;
 class PageAuditoria;
+struct ServerClash;
+enum class ClashAnswer;
 } // namespace form4
 
 // The script editor window: the page notebook Pan1, switched only by the
@@ -118,10 +121,19 @@ public:
     // caret at the start.
     void replaceScriptText(const std::string& script, const std::vector<std::string>& lines);
     void clearScriptText();
-    // Keeps unsaved text as a local copy now (the program is ending); true
-    // when a copy was written. Text that belongs to no script is kept as
-    // kUnnamedCopy, outside any adventure in the program folder.
-    bool keepUnsavedCopy();
+    // Keeps unsaved text as a numbered local copy and names it in the
+    // status; the path written, or "" when there was nothing new to keep.
+    // Text that belongs to no script is kept as kUnnamedCopy, outside any
+    // adventure in the program folder.
+    std::string keepUnsavedCopy();
+    // Before the program ends: unsaved text asks the author to save, discard
+    // or stay, and is kept as a copy whatever the answer. True when the
+    // program may end.
+    enum class CloseAnswer { Save, Discard, Cancel };
+    bool settleBeforeClosing();
+    // The questions, replaceable so that tests answer them.
+    std::function<CloseAnswer(const QString& question)> askClose;
+    std::function<form4::ClashAnswer(const form4::ServerClash&)> askClash;
     static constexpr const char* kUnnamedCopy = "sem_nome";
     // Memo5 holds one message line (the last full server reply).
     void showMessage(const std::string& cp1252);
@@ -157,6 +169,9 @@ public:
     void File1Click();
     void Image2Click();
     void btGrsClick(); // save and preview
+    // The save: asks first when a co-editor changed the script on the server
+    // since it was opened. True when the server has the editor's text.
+    bool storeText();
     void Web2BeforeNavigate2(const QString& address);
     // The screen rectangle designer: Image1 opens it on a "cmd=" line,
     // Image5 and Image3 on an area instruction; the edit tools window's
@@ -212,6 +227,7 @@ protected:
 
 private:
     void setText(const std::vector<std::string>& lines);
+    void takeServerText(const std::vector<std::string>& theirs);
     void buildTitleTools();
     void buildPanelButtons();
     void connectHandlers();
@@ -230,6 +246,11 @@ private:
     std::string m_loadedScript;
     // The text as last loaded or saved: what "unsaved" is measured against.
     std::vector<std::string> m_baseline;
+    // The server's text as the editor last read or stored it: a save finds
+    // a co-editor's change against it.
+    std::vector<std::string> m_serverText;
+    // The text last kept as a copy, so that it is not kept twice.
+    std::vector<std::string> m_keptText;
     const Session* m_session = nullptr;
     Session* m_sharedSession = nullptr;
     Forms m_forms;

@@ -11,10 +11,14 @@
 #include "form2_pages/page_graficos.h"
 #include "form2_pages/page_objetos.h"
 #include "form2_pages/page_scripts.h"
+#include "form4_pages/page_script.h"
+#include "scripts.h"
+#include "session.h"
 
 #include <QListWidget>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace vorn::win {
@@ -38,6 +42,33 @@ void fillPage(const Forms& forms, int page) {
         if (chooseFirst(tools->Objetos->Lbx4)) tools->Lbx4Click();
     }
     if (page == TForm2::kAutorizacao) tools->Image23Click();
+}
+
+// VORNSCRIPT_DEMO_TYPE="N:text": the line an author would type before line
+// N (from 1) of the script just opened, the caret left on it, to look at
+// the check that follows typing.
+void typeDemoLine(const Forms& forms) {
+    const QString typed = QString::fromLocal8Bit(qgetenv("VORNSCRIPT_DEMO_TYPE"));
+    const qsizetype colon = typed.indexOf(QLatin1Char(':'));
+    if (colon < 1) return;
+    form4::ScriptMemo* memo = forms.Form4->Script->Memo3;
+    memo->goToLine(typed.left(colon).toInt() - 1);
+    memo->textCursor().insertText(typed.mid(colon + 1) + QLatin1Char('\n'));
+    memo->markEdited();
+    memo->goToLine(typed.left(colon).toInt() - 1);
+}
+
+// VORNSCRIPT_DEMO_CLASH=1: a co-editor stores the open script with a line of
+// their own, then the author saves, to look at the question that follows.
+void saveAfterDemoClash(const Forms& forms) {
+    if (qgetenv("VORNSCRIPT_DEMO_CLASH").isEmpty()) return;
+    const Session& s = forms.Form1->session();
+    Lines theirs = fetchScript(forms.Form1->requests(), s, s.SesScp);
+    theirs.insert(theirs.begin() + std::min<std::ptrdiff_t>(2, std::ssize(theirs)),
+                  "  msg= Uma linha do outro autor");
+    putScript(forms.Form1->requests(), s, s.SesScp, theirs);
+    QTimer::singleShot(500, forms.Form4,
+                       [forms] { guarded([forms] { forms.Form4->storeText(); }); });
 }
 
 } // namespace
@@ -66,6 +97,8 @@ void installDemoRoad(const Forms& forms) {
             if (script.isEmpty()) return;
             scripts->setCurrentItem(script.front());
             tools->Lbx2Click();
+            typeDemoLine(forms);
+            saveAfterDemoClash(forms);
             if (parts.size() < 5) return;
             tools->Abook->setPageIndex(parts[4].toInt());
             fillPage(forms, parts[4].toInt());

@@ -18,11 +18,20 @@ PageBackup::PageBackup(QWidget* parent)
     Memo5->setObjectName(QStringLiteral("Memo5"));
     Memo5->setAcceptRichText(false);
     Memo5->setLineWrapMode(QTextEdit::NoWrap);
-    Memo5->setGeometry(236, 8, 680, 560);
+    Memo5->setGeometry(236, 8, 680, 300);
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setPixelSize(13);
     Memo5->setFont(font);
+    lbChanges = new QLabel(this);
+    lbChanges->setObjectName(QStringLiteral("lbChanges"));
+    lbChanges->move(236, 314);
+    changes = new QTextEdit(this);
+    changes->setObjectName(QStringLiteral("changes"));
+    changes->setReadOnly(true);
+    changes->setLineWrapMode(QTextEdit::NoWrap);
+    changes->setGeometry(236, 332, 680, 236);
+    changes->setFont(font);
 
     Image2 = new PictureButton(this);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -55,6 +64,8 @@ void PageBackup::showFolder(const QString& folder) {
     const QDir dir(folder);
     File1->addItems(dir.entryList({QStringLiteral("*.scp")}, QDir::Files, QDir::Name));
     File1->setCurrentRow(-1);
+    lbChanges->clear();
+    changes->clear();
 }
 
 void PageBackup::File1Click() {

@@ -21,6 +21,10 @@ public:
     QTextEdit* Memo5;   // the chosen copy, or the last full server message
     PictureButton* Image2;
     QLabel* lbRecuperar;
+    // How the chosen copy differs from the editor's text, before it is
+    // restored.
+    QLabel* lbChanges;
+    QTextEdit* changes;
 
     // Points File1 at a folder (UTF-8 path) and lists its copies, none chosen.
     void showFolder(const QString& folder);

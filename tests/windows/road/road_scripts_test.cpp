@@ -1,7 +1,7 @@
 // Page Scripts on a real service with "Castelo de Vorn" open: opening
 // scripts, the copy kept when unsaved text would be replaced, creating,
-// renaming and deleting, the local copies, the QR codes, the system browser
-// and the copy kept at program end.
+// renaming and deleting, the local copies, the QR codes and the system
+// browser.
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -345,19 +345,6 @@ private slots:
         m_w->opened.clear();
         RoadWindows::click(m_p->Image7);
         QVERIFY(m_w->opened.isEmpty());
-    }
-
-    void endingTheProgramKeepsUnsavedText() {
-        const Forms& f = m_w->f();
-        const vorn::Session& s = m_w->session();
-        QVERIFY(RoadWindows::clickItem(m_p->Lbx2, QStringLiteral("tesouro")));
-        const int copies = copiesOf(s.DirAdv, QStringLiteral("tesouro")).size();
-        f.Form4->Script->Memo3->append(QStringLiteral("  msg= fim de tarde"));
-        f.Form4->Script->setUnsaved(true);
-        RoadWindows::click(f.Form1->Fim);
-        QTRY_COMPARE(m_w->quits, 1);
-        QCOMPARE(copiesOf(s.DirAdv, QStringLiteral("tesouro")).size(), copies + 1);
-        QVERIFY(vorn::fileExists(f.Form1->configPath()));
     }
 
 private:

@@ -61,17 +61,19 @@ public:
     void attach(const Forms& forms);
 
     Notebook* Abook;
-    form2::PageDefault* Default;
-    form2::PageExtras* Extras;
-    form2::PageAventuras* Aventuras;
-    form2::PageScripts* Scripts;
-    form2::PageGraficos* Graficos;
-    form2::PageObjetos* Objetos;
-    form2::PageParametros* Parametros;
-    form2::PageSons* Sons;
-    form2::PageArqSom* ArqSom;
-    form2::PageAutorizacao* Autorizacao;
-    form2::PageExclusivo* Exclusivo;
+    // The first screen shows only Inicio: the other pages are made, all at
+    // once and wired, when one of them is first reached or turned to.
+    OnFirstUse<form2::PageDefault> Default;
+    OnFirstUse<form2::PageExtras> Extras;
+    OnFirstUse<form2::PageAventuras> Aventuras;
+    OnFirstUse<form2::PageScripts> Scripts;
+    OnFirstUse<form2::PageGraficos> Graficos;
+    OnFirstUse<form2::PageObjetos> Objetos;
+    OnFirstUse<form2::PageParametros> Parametros;
+    OnFirstUse<form2::PageSons> Sons;
+    OnFirstUse<form2::PageArqSom> ArqSom;
+    OnFirstUse<form2::PageAutorizacao> Autorizacao;
+    OnFirstUse<form2::PageExclusivo> Exclusivo;
     form2::PageInicio* Inicio;
 
     void LogoClick();
@@ -156,6 +158,10 @@ protected:
     void layoutPages() override;
 
 private:
+    // Makes the pages behind the placeholders and wires them, once.
+    void buildPages();
+    void wirePages();
+    void giveLooks(QWidget* pages);
     void wireDefault();
     void wireAdventures();
     void wireScripts();
@@ -178,6 +184,9 @@ private:
     RequestLayer& requests();
 
     Forms m_forms;
+    const PictureStore& m_store;
+    bool m_pagesBuilt = false;
+    bool m_pagesWired = false;
 };
 
 } // namespace vorn::win

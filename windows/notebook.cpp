@@ -16,6 +16,15 @@ int Notebook::addPage(NotebookPage* page) {
     return addWidget(page);
 }
 
+void Notebook::replacePage(int index, NotebookPage* page) {
+    QWidget* old = widget(index);
+    insertWidget(index, page);
+    if (old) {
+        removeWidget(old);
+        delete old;
+    }
+}
+
 QString Notebook::caption(int index) const {
     const QWidget* page = widget(index);
     return page ? page->objectName() : QString();

@@ -3,6 +3,7 @@
 #include <QStackedWidget>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 namespace vorn::win {
 
@@ -22,9 +23,19 @@ public:
     // Adds the page at the next index and answers that index.
     int addPage(NotebookPage* page);
     int PageIndex() const { return currentIndex(); }
-    void setPageIndex(int index) { setCurrentIndex(index); }
+    void setPageIndex(int index) {
+        if (m_beforeTurning) m_beforeTurning();
+        setCurrentIndex(index);
+    }
+    // Runs before every turn: pages made on first use are made by then.
+    void setBeforeTurning(std::function<void()> prepare) { m_beforeTurning = std::move(prepare); }
+    // Puts page in the place of the page at index, which goes.
+    void replacePage(int index, NotebookPage* page);
     QString caption(int index) const;
     QString activeCaption() const { return caption(currentIndex()); }
+
+private:
+    std::function<void()> m_beforeTurning;
 };
 
 } // namespace vorn::win

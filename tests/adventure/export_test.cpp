@@ -127,8 +127,6 @@ TEST_F(ExportRoad, RestoreShowsTheChangesThenStoresThemWithCopies) {
     EXPECT_EQ(result.scripts, 2u);
     EXPECT_EQ(result.files, plan.media.size());
     EXPECT_TRUE(result.parameters);
-    EXPECT_EQ(result.files, plan.media.size());
-    EXPECT_TRUE(result.parameters);
     EXPECT_EQ(joinLinesCrLf(fetchScript(layer, session, names[0])), readFile(edited));
     EXPECT_EQ(fetchScript(layer, session, "novo"), Lines{"  msg= novo"});
     ASSERT_EQ(result.copies.size(), 1u);

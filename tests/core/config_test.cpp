@@ -96,11 +96,5 @@ TEST(Config, AFailedWriteLeavesNoTemporaryFileBehind) {
     EXPECT_EQ(entries, 1);
 }
 
-TEST(Config, AFolderThatIsNotThereFailsWithAnError) {
-    test::TempDir dir;
-    writeFileAtomic(dir.path() + "blocker", "x");
-    EXPECT_THROW(writeConfig(dir.path() + "blocker/VORNscript.ini", {}), Error);
-}
-
 } // namespace
 } // namespace vorn

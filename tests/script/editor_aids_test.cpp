@@ -40,13 +40,6 @@ TEST(ContextHelp, WordAtCaretBecomesAPageName) {
         {"cnk,1", 0, "naoeh"},
         {"fim   ", 6, "naoeh"},
         {"goto fim", 99, "fim"},
-        {"figura= 1", 0, "clickfig="},
-        {"colocar x", 0, "poeobj="},
-        {"apaga= x", 0, "apaga"},
-        {"call x", 0, "gosub"},
-        {"return", 0, "ret"},
-        {"reg/ 1,2", 0, "regdiv"},
-        {"getreg= 0,0,1,1", 0, "input"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(contextHelpPage(c.line, c.column), c.page) << c.line << " @" << c.column;

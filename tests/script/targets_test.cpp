@@ -74,9 +74,6 @@ TEST(WorkCopy, DropsAnnotationsEmptiesBlankLinesAndRemembersOrigins) {
     EXPECT_EQ(work.lines, (std::vector<std::string>{"a", "", "  boxon", "boxoff ", "b"}));
     EXPECT_EQ(work.origin, (std::vector<std::size_t>{0, 2, 3, 4, 5}));
     EXPECT_EQ(work.boxoffs, (std::vector<std::size_t>{3}));
-    EXPECT_EQ(nextBoxoff(work, 0), 3u);
-    EXPECT_EQ(nextBoxoff(work, 3), 3u);
-    EXPECT_EQ(nextBoxoff(work, 4), WorkCopy::kNone);
 }
 
 TEST(WorkCopy, NextBoxoffFromEveryLineAndPastTheEnd) {

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 using vorn::test::LocalService;
 using vorn::test::ServiceClient;
 
@@ -20,13 +18,7 @@ protected:
 };
 
 TEST_F(Access, OwnerGrantsAndRevokesEditing) {
-    const auto lists = demo.lines("mobLsLib.php", {{"Pfx", "vorn"}});
-    ASSERT_EQ(lists[0], "Ok");
-    const auto sep = std::find(lists.begin(), lists.end(), "-+-");
-    ASSERT_NE(sep, lists.end());
-    EXPECT_NE(std::find(lists.begin(), sep, "bia"), sep) << "bia can be chosen";
-    EXPECT_EQ(std::vector<std::string>(sep + 1, lists.end()), std::vector<std::string>{"ana"});
-
+    // Blank lines and unknown logins in the list are skipped.
     demo.postText("mobPtLib.php", {{"Pfx", "vorn"}}, "texto", "bia\r\n\r\nninguem\r\n");
     EXPECT_EQ(bia.lines("vpqLsScp.php", {{"Pfx", "vorn"}})[0], "Ok");
     EXPECT_NE(ana.lines("vpqLsScp.php", {{"Pfx", "vorn"}})[0], "Ok") << "ana was left out";

@@ -100,8 +100,6 @@ TEST_F(Pages, InstructionReference) {
     const Case cases[] = {
         {"/vornpq/wbetz/reg%3D.htm", 200, "Coloca o valor no registrador."},
         {"/vornpq/wbetz/regmul.htm", 200, "Multiplica registrador pelo valor."},
-        {"/vornpq/wbetz/cmd%3D.htm", 200, "Texto com link de desvio."},
-        {"/vornpq/wbetz/0lnk.htm", 200, "lnk,x,y,l,a,Sz,txt,dst"},
         {"/vornpq/wbetz/ifobjjog%3D.htm", 200, "Salta se objeto com jogador."},
         {"/vornpq/wbetz/saveregs.htm", 200,
          "Salva conte\xFA"

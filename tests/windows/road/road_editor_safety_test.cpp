@@ -33,15 +33,6 @@ using vorn::test::RoadWindows;
 
 namespace {
 
-QStringList copiesOf(const std::string& folder, const QString& name) {
-    QStringList found;
-    for (const QString& file : QDir(QString::fromStdString(folder)).entryList(QDir::Files))
-        if (file == name + QStringLiteral(".scp") ||
-            (file.startsWith(name + QLatin1Char('(')) && file.endsWith(QStringLiteral(").scp"))))
-            found << file;
-    return found;
-}
-
 void typeLine(TForm4* editor, const QString& line) {
     QTextEdit* memo = editor->Script->Memo3;
     memo->moveCursor(QTextCursor::End);
@@ -86,7 +77,7 @@ private slots:
         const Forms& f = m_w->f();
         const vorn::Session& s = m_w->session();
         QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("tesouro")));
-        const int copies = copiesOf(s.DirAdv, QStringLiteral("tesouro")).size();
+        const int copies = RoadWindows::copiesOf(s.DirAdv, QStringLiteral("tesouro")).size();
         const vorn::Lines before = vorn::fetchScript(m_w->requests(), s, "tesouro");
         typeLine(f.Form4, QStringLiteral("  msg= fim de tarde"));
         QString asked;
@@ -99,7 +90,7 @@ private slots:
         QTRY_COMPARE(m_w->quits, ends ? 1 : 0);
         QVERIFY(asked.contains(QStringLiteral("\"tesouro\"")));
         // The recovery copy is kept whatever the answer; a save keeps its own.
-        QVERIFY(copiesOf(s.DirAdv, QStringLiteral("tesouro")).size() >= copies + 1);
+        QVERIFY(RoadWindows::copiesOf(s.DirAdv, QStringLiteral("tesouro")).size() >= copies + 1);
         const vorn::Lines server = vorn::fetchScript(m_w->requests(), s, "tesouro");
         QCOMPARE(server != before, stored);
         if (stored) QCOMPARE(ui(server.back()), QStringLiteral("  msg= fim de tarde"));
@@ -121,11 +112,11 @@ private slots:
         const Forms& f = m_w->f();
         const std::string folder = m_w->session().DirAdv;
         QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("menu")));
-        const QStringList before = copiesOf(folder, QStringLiteral("menu"));
+        const QStringList before = RoadWindows::copiesOf(folder, QStringLiteral("menu"));
         typeLine(f.Form4, QStringLiteral("  msg= minha linha nova"));
         QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("patio")));
 
-        QStringList added = copiesOf(folder, QStringLiteral("menu"));
+        QStringList added = RoadWindows::copiesOf(folder, QStringLiteral("menu"));
         for (const QString& old : before)
             added.removeAll(old);
         QCOMPARE(added.size(), 1);
@@ -209,7 +200,7 @@ private slots:
         }
         typeLine(editor, QStringLiteral("  msg= minha"));
         const vorn::Lines mine = editor->scriptText();
-        const int copies = copiesOf(s.DirAdv, QStringLiteral("torre")).size();
+        const int copies = RoadWindows::copiesOf(s.DirAdv, QStringLiteral("torre")).size();
         const bool stored = editor->storeText();
 
         const vorn::Lines server = vorn::fetchScript(m_w->requests(), s, "torre");
@@ -233,7 +224,7 @@ private slots:
             QCOMPARE(server, theirs);
             QCOMPARE(editor->scriptText(), theirs);
             QVERIFY(!editor->hasUnsavedChanges());
-            const QStringList now = copiesOf(s.DirAdv, QStringLiteral("torre"));
+            const QStringList now = RoadWindows::copiesOf(s.DirAdv, QStringLiteral("torre"));
             QCOMPARE(now.size(), copies + 1);
             const QString status = editor->Script->status()->text();
             const QString path = status.section(QLatin1Char(' '), -1);
@@ -250,7 +241,7 @@ private slots:
             QCOMPARE(server, theirs);
             QCOMPARE(editor->scriptText(), mine);
             QVERIFY(editor->hasUnsavedChanges());
-            QCOMPARE(copiesOf(s.DirAdv, QStringLiteral("torre")).size(), copies);
+            QCOMPARE(RoadWindows::copiesOf(s.DirAdv, QStringLiteral("torre")).size(), copies);
             break;
         }
     }

@@ -45,16 +45,6 @@ QString shown(const vorn::Lines& lines) {
     return texts.join(QLatin1Char('\n'));
 }
 
-// The local copies of one script in a folder: name.scp, name(n).scp.
-QStringList copiesOf(const std::string& folder, const QString& name) {
-    QStringList found;
-    for (const QString& file : QDir(QString::fromStdString(folder)).entryList(QDir::Files))
-        if (file == name + QStringLiteral(".scp") ||
-            (file.startsWith(name + QLatin1Char('(')) && file.endsWith(QStringLiteral(").scp"))))
-            found << file;
-    return found;
-}
-
 } // namespace
 
 class RoadScriptsTest : public QObject {
@@ -94,7 +84,7 @@ private slots:
         const Forms& f = m_w->f();
         QVERIFY(RoadWindows::clickItem(m_p->Lbx2, QStringLiteral("menu")));
         const std::string folder = m_w->session().DirAdv;
-        const int before = copiesOf(folder, QStringLiteral("menu")).size();
+        const int before = RoadWindows::copiesOf(folder, QStringLiteral("menu")).size();
         QTextEdit* memo = f.Form4->Script->Memo3;
         memo->moveCursor(QTextCursor::End);
         QTest::keyClicks(memo, QStringLiteral("  msg= minha linha nova"));
@@ -102,7 +92,7 @@ private slots:
         const QString typed = memo->toPlainText();
 
         QVERIFY(RoadWindows::clickItem(m_p->Lbx2, QStringLiteral("patio")));
-        const QStringList copies = copiesOf(folder, QStringLiteral("menu"));
+        const QStringList copies = RoadWindows::copiesOf(folder, QStringLiteral("menu"));
         QCOMPARE(copies.size(), before + 1);
         bool kept = false;
         for (const QString& file : copies) {
@@ -115,7 +105,7 @@ private slots:
 
         // Text without changes is replaced without a copy.
         QVERIFY(RoadWindows::clickItem(m_p->Lbx2, QStringLiteral("menu")));
-        QCOMPARE(copiesOf(folder, QStringLiteral("menu")).size(), before + 1);
+        QCOMPARE(RoadWindows::copiesOf(folder, QStringLiteral("menu")).size(), before + 1);
     }
 
     void creatingAScript_data() {
@@ -137,7 +127,7 @@ private slots:
             QCOMPARE(m_p->Stc->text(), status);
             QCOMPARE(m_w->editorText(), before);
             QCOMPARE(s.SesScp, std::string("inicio"));
-            if (!name.isEmpty()) QCOMPARE(copiesOf(s.DirAdv, name).size(), 0);
+            if (!name.isEmpty()) QCOMPARE(RoadWindows::copiesOf(s.DirAdv, name).size(), 0);
             return;
         }
         const std::string bytes = vorn::win::bytes(name);
@@ -148,7 +138,7 @@ private slots:
         QCOMPARE(m_w->editorText(), text);
         QCOMPARE(s.SesScp, bytes);
         QVERIFY(RoadWindows::items(m_p->Lbx2).contains(name));
-        QCOMPARE(copiesOf(s.DirAdv, name).size(), 1);
+        QCOMPARE(RoadWindows::copiesOf(s.DirAdv, name).size(), 1);
         // The name arrived whole: the service lists and serves it.
         const vorn::FetchedScript stored = vorn::fetchScriptChecked(m_w->requests(), s, bytes);
         QVERIFY(stored.exists);
@@ -254,13 +244,13 @@ private slots:
 
         // Unsaved text of the script shown is kept before the editor clears.
         QVERIFY(RoadWindows::clickItem(m_p->Lbx2, QStringLiteral("cozinha")));
-        const int copies = copiesOf(s.DirAdv, QStringLiteral("cozinha")).size();
+        const int copies = RoadWindows::copiesOf(s.DirAdv, QStringLiteral("cozinha")).size();
         f.Form4->Script->Memo3->append(QStringLiteral("  msg= ainda nao gravado"));
         f.Form4->Script->setUnsaved(true);
         RoadWindows::click(m_p->Image6);
         QCOMPARE(m_p->Stc->text(), QStringLiteral("Ok"));
         QCOMPARE(m_w->editorText(), QString());
-        QCOMPARE(copiesOf(s.DirAdv, QStringLiteral("cozinha")).size(), copies + 1);
+        QCOMPARE(RoadWindows::copiesOf(s.DirAdv, QStringLiteral("cozinha")).size(), copies + 1);
         QVERIFY(!RoadWindows::items(m_p->Lbx2).contains(QStringLiteral("cozinha")));
         QVERIFY(!vorn::fetchScriptChecked(m_w->requests(), s, "cozinha").exists);
         // The session still names the deleted script; saving the emptied

@@ -7,6 +7,7 @@
 #include "form2_pages/page_default.h"
 #include "form4_pages/page_script.h"
 
+#include <QDir>
 #include <QListWidget>
 #include <QTest>
 
@@ -67,6 +68,15 @@ bool RoadWindows::clickItem(QListWidget* list, const QString& text) {
 
 void RoadWindows::click(QWidget* target) {
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+QStringList RoadWindows::copiesOf(const std::string& folder, const QString& name) {
+    QStringList found;
+    for (const QString& file : QDir(QString::fromStdString(folder)).entryList(QDir::Files))
+        if (file == name + QStringLiteral(".scp") ||
+            (file.startsWith(name + QLatin1Char('(')) && file.endsWith(QStringLiteral(").scp"))))
+            found << file;
+    return found;
 }
 
 QStringList RoadWindows::items(const QListWidget* list) {

@@ -48,6 +48,8 @@ public:
     static bool clickItem(QListWidget* list, const QString& text);
     static void click(QWidget* target);
     static QStringList items(const QListWidget* list);
+    // The local copies of one script in a folder: name.scp, name(n).scp.
+    static QStringList copiesOf(const std::string& folder, const QString& name);
     QColor light() const;
     QString editorText() const;
 

@@ -120,6 +120,40 @@ TEST_F(Road, SavingTwiceKeepsTwoCopiesAndTheServerHoldsTheTrimmedText) {
     EXPECT_EQ(fetchScript(layer, session, "rascunho"), first.lines);
 }
 
+TEST_F(Road, ASaveFindsACoEditorsChangeAndNothingElse) {
+    logInAndOpen();
+    session.SesScp = "disputa";
+    ASSERT_EQ(newScript(layer, session, "disputa"), "Ok");
+    const Lines opened = {"//=== Script: disputa", "  fim"};
+    const Lines mine = {"//=== Script: disputa", "  msg= meu", "  fim"};
+    const Lines theirs = {"//=== Script: disputa", "  msg= seu", "  fim"};
+    const struct {
+        const char* what;
+        Lines onServer; // empty: the script was deleted
+        bool clash;
+    } rows[] = {
+        {"nobody else", opened, false},
+        {"trailing blank lines only", {"//=== Script: disputa", "  fim", "", " "}, false},
+        {"someone else", theirs, true},
+        {"the same change as mine", mine, false},
+        {"deleted meanwhile", {}, false},
+    };
+    for (const auto& row : rows) {
+        if (row.onServer.empty())
+            ASSERT_EQ(deleteScript(layer, session, "disputa"), "Ok");
+        else
+            putScript(layer, session, "disputa", row.onServer);
+        const ServerText server = checkServerText(layer, session, opened, mine);
+        EXPECT_EQ(server.changedMeanwhile, row.clash) << row.what;
+        if (row.clash) {
+            EXPECT_EQ(server.lines, theirs) << row.what;
+        }
+    }
+    // A server that cannot be reached stops the save before it is tried.
+    session.UrlScp = "http://127.0.0.1:9/";
+    EXPECT_THROW(checkServerText(layer, session, opened, mine), Error);
+}
+
 TEST_F(Road, CreateRenameAndDeleteGoThroughTheService) {
     logInAndOpen();
     ASSERT_EQ(newScript(layer, session, "sala nova"), "Ok");

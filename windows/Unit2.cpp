@@ -40,7 +40,9 @@ TForm2::TForm2(const PictureStore& store, QWidget* parent)
     Abook->addPage(Inicio = new form2::PageInicio);
     onSignal(Inicio, &form2::PageInicio::clicked, this, [this] { LogoClick(); });
     giveLooks(Inicio);
-    Abook->setBeforeTurning([this] { buildPages(); });
+    Abook->setBeforeTurning([this](int page) {
+        if (page != kInicio) buildPages();
+    });
 
     const auto onFirstUse = [this]<class Page>(OnFirstUse<Page>& page, int index) {
         page = OnFirstUse<Page>([this, index] {

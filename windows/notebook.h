@@ -24,18 +24,21 @@ public:
     int addPage(NotebookPage* page);
     int PageIndex() const { return currentIndex(); }
     void setPageIndex(int index) {
-        if (m_beforeTurning) m_beforeTurning();
+        if (m_beforeTurning) m_beforeTurning(index);
         setCurrentIndex(index);
     }
-    // Runs before every turn: pages made on first use are made by then.
-    void setBeforeTurning(std::function<void()> prepare) { m_beforeTurning = std::move(prepare); }
+    // Runs before every turn, with the page turned to: a page made on first
+    // use is made by then.
+    void setBeforeTurning(std::function<void(int)> prepare) {
+        m_beforeTurning = std::move(prepare);
+    }
     // Puts page in the place of the page at index, which goes.
     void replacePage(int index, NotebookPage* page);
     QString caption(int index) const;
     QString activeCaption() const { return caption(currentIndex()); }
 
 private:
-    std::function<void()> m_beforeTurning;
+    std::function<void(int)> m_beforeTurning;
 };
 
 } // namespace vorn::win

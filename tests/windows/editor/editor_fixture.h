@@ -52,7 +52,10 @@ const QColor kSaved(43, 58, 85);
 
 // A field of the edit tools window's parameters; made here when that window
 // does not carry it (yet), as the editor finds its inputs by name only.
+// The tools window's pages are made when first reached: reach them first, so
+// that a field is looked for where it is.
 inline QLineEdit* toolsField(TForm2* tools, const char* name) {
+    tools->Scripts.get();
     if (auto* field = tools->findChild<QLineEdit*>(QString::fromLatin1(name))) return field;
     auto* field = new QLineEdit(tools);
     field->setObjectName(QString::fromLatin1(name));
@@ -60,6 +63,7 @@ inline QLineEdit* toolsField(TForm2* tools, const char* name) {
 }
 
 inline QListWidget* scriptList(TForm2* tools) {
+    tools->Scripts.get();
     if (auto* list = tools->findChild<QListWidget*>(QStringLiteral("Lbx2"))) return list;
     auto* list = new QListWidget(tools);
     list->setObjectName(QStringLiteral("Lbx2"));

@@ -15,7 +15,7 @@ enum class CompletionKind {
 
 struct CompletionPlace {
     CompletionKind kind = CompletionKind::None;
-    // The part already typed, which a completion replaces. Points into the
+    // What is already typed, which a completion replaces. Points into the
     // text given to completionPlace.
     std::string_view prefix;
 };

@@ -283,7 +283,13 @@ bool TForm1::keepEditorText() {
 }
 
 void TForm1::endProgram() {
-    if (keepEditorText()) m_quit();
+    if (keepEditorText()) endNow();
+}
+
+void TForm1::endNow() {
+    if (m_ending) return;
+    m_ending = true;
+    m_quit();
 }
 
 void TForm1::FormActivate() {

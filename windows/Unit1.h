@@ -138,10 +138,14 @@ public:
     bool ShellOpen(const QString& file, const QString& parameters);
     void setShellOpener(ShellOpener opener) { m_shellOpen = std::move(opener); }
 
-    // Ends the program, first keeping unsaved editor text as a local copy.
-    // When that copy cannot be written the error is reported and the program
-    // stays, so the author can still save the text.
+    // Ends the program, first asking about unsaved editor text (kept as a
+    // local copy whatever the answer). When the author stays, or that copy
+    // cannot be written, the program stays, so the author can still save.
     void endProgram();
+    // The same in two steps, for an end that starts something first: true
+    // when the program may end; then endNow() ends it without asking again.
+    bool readyToEnd() { return keepEditorText(); }
+    void endNow();
 
     // The address of the official pages' index page below UrlSite.
     static constexpr const char* kOfficialPages = "vornpq/index.htm";
@@ -178,7 +182,7 @@ private:
     std::function<void()> m_quit;
     ShellOpener m_shellOpen;
     bool m_textKept = true; // the last end's copy of unsaved text was written
-    bool m_ending = false;   // the program's end is on its way
+    bool m_ending = false;  // the program's end is on its way
     bool m_painted = false;
     bool m_shownOnce = false;
 };

@@ -131,6 +131,12 @@ void TForm2::btContaClick() {
 
 void TForm2::Image14Click() {
     QLabel* status = Default->Std;
+    // The updater replaces this program: unsaved text is settled before it
+    // starts, so that staying to save it does not leave both running.
+    if (!m_forms.Form1->readyToEnd()) {
+        status->setText(QStringLiteral("Atualização cancelada: o texto continua no editor."));
+        return;
+    }
     status->setText(QStringLiteral("Baixando..."));
     status->repaint();
     pumpOnce();
@@ -145,7 +151,7 @@ void TForm2::Image14Click() {
     // it could be started.
     m_forms.Form1->ShellOpen(QString::fromUtf8(updater), ui(updaterParameters(s)));
     pumpOnce();
-    m_forms.Form1->endProgram();
+    m_forms.Form1->endNow();
 }
 
 void TForm2::Rb1Click() {

@@ -14,6 +14,7 @@
 #include "form2_pages/page_exclusivo.h"
 #include "form2_pages/page_extras.h"
 #include "form2_pages/page_parametros.h"
+#include "form4_pages/page_script.h"
 #include "local_service.h"
 #include "road_windows.h"
 #include "session.h"
@@ -164,6 +165,25 @@ private slots:
                  QStringList{QString::fromStdString(local) + QStringLiteral("|k8r2m5q ") + root +
                              QStringLiteral("vornpq/ script VORNscript.exe")});
         QCOMPARE(m_w->quits, 1);
+    }
+
+    void updaterWaitsForUnsavedText() {
+        vorn::writeFileAtomic(m_svc->dataDir() + "vornpq/atlz.exe", "MZ updater");
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        const Forms& f = m_w->f();
+        f.Form4->Script->Memo3->append(QStringLiteral("  msg= ainda não gravado"));
+        f.Form4->Script->setUnsaved(true);
+        for (const auto answer : {TForm4::CloseAnswer::Cancel, TForm4::CloseAnswer::Discard}) {
+            f.Form4->askClose = [answer](const QString&) { return answer; };
+            RoadWindows::click(f.Form2->Default->Image14);
+            const bool stays = answer == TForm4::CloseAnswer::Cancel;
+            QCOMPARE(m_w->opened.size(), stays ? 0 : 1);
+            QCOMPARE(m_w->quits, stays ? 0 : 1);
+            if (stays)
+                QCOMPARE(f.Form2->Default->Std->text(),
+                         QStringLiteral("Atualização cancelada: o texto continua no editor."));
+        }
     }
 
     void accountCreation_data() {

@@ -6,6 +6,7 @@
 
 #include <account.h>
 #include <adventure.h>
+#include <demo_adventure_test.h>
 #include <error.h>
 #include <files.h>
 #include <loaders.h>
@@ -25,20 +26,7 @@ namespace {
 
 using test::TempDir;
 
-class ExportRoad : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { service = new test::LocalService(); }
-    static void TearDownTestSuite() { delete service; }
-    void SetUp() override {
-        session = startSession({service->root(), service->root()}, home.path());
-        ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
-        ASSERT_TRUE(OpenAdventure(layer, session, "Castelo de Vorn").ok);
-    }
-    static inline test::LocalService* service = nullptr;
-    TempDir home;
-    RequestLayer layer;
-    Session session;
-};
+using ExportRoad = test::DemoAdventureTest;
 
 TEST_F(ExportRoad, CopiesTheWholeAdventureAndTheAuditReadsItBack) {
     writeFileAtomic(session.DirAdv + "mapa.txt", std::string(400, '\n') + "fundo.png\n");

@@ -2,6 +2,7 @@
 // stand-in service.
 #include "account.h"
 #include "adventure.h"
+#include "demo_adventure_test.h"
 #include "error.h"
 #include "files.h"
 #include "loaders.h"
@@ -26,22 +27,7 @@ bool contains(const Names& list, const std::string& item) {
     return std::find(list.begin(), list.end(), item) != list.end();
 }
 
-class MediaRoad : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { service = new test::LocalService(); }
-    static void TearDownTestSuite() { delete service; }
-    void SetUp() override {
-        session = startSession({service->root(), service->root()}, home.path());
-        ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
-        ASSERT_TRUE(OpenAdventure(layer, session, "Castelo de Vorn").ok);
-    }
-
-    static test::LocalService* service;
-    test::TempDir home;
-    RequestLayer layer;
-    Session session;
-};
-test::LocalService* MediaRoad::service = nullptr;
+using MediaRoad = test::DemoAdventureTest;
 
 TEST(Media, SoundNamesKeepTheirKindOrBecomeMp3) {
     const struct {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "account.h"
+#include "adventure.h"
+#include "local_service.h"
+#include "request_layer.h"
+#include "scripted_server.h"
+#include "session.h"
+
+#include <gtest/gtest.h>
+
+namespace vorn::test {
+
+// A suite on one pequenia-local (starting it is the slow part), each test
+// logged in as the demo author with "Castelo de Vorn" open in a fresh
+// program folder.
+class DemoAdventureTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { service = new LocalService(); }
+    static void TearDownTestSuite() {
+        delete service;
+        service = nullptr;
+    }
+    void SetUp() override {
+        session = startSession({service->root(), service->root()}, home.path());
+        ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
+        ASSERT_TRUE(OpenAdventure(layer, session, "Castelo de Vorn").ok);
+    }
+
+    static inline LocalService* service = nullptr;
+    TempDir home;
+    RequestLayer layer;
+    Session session;
+};
+
+} // namespace vorn::test

@@ -2,6 +2,7 @@
 
 #include "account.h"
 #include "adventure.h"
+#include "demo_adventure_test.h"
 #include "error.h"
 #include "local_service.h"
 #include "map_compiler.h"
@@ -16,19 +17,10 @@
 namespace vorn::map {
 namespace {
 
-using test::LocalService;
-
-class CompileRoad : public ::testing::Test {
+class CompileRoad : public test::DemoAdventureTest {
 protected:
-    static void SetUpTestSuite() { service = new LocalService(); }
-    static void TearDownTestSuite() {
-        delete service;
-        service = nullptr;
-    }
     void SetUp() override {
-        session = startSession({service->root(), service->root()}, home.path());
-        ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
-        ASSERT_TRUE(OpenAdventure(layer, session, "Castelo de Vorn").ok);
+        DemoAdventureTest::SetUp();
         layer.hooks().pump = [this] { ++pumps; };
     }
 
@@ -42,13 +34,8 @@ protected:
         return cellScript(model, index, options).value().text;
     }
 
-    static LocalService* service;
-    test::TempDir home;
-    RequestLayer layer;
-    Session session;
     int pumps = 0;
 };
-LocalService* CompileRoad::service = nullptr;
 
 TEST_F(CompileRoad, WithoutOverwriteOnlyFreeNamesAreStored) {
     putScript(layer, session, "m1_autor", {"  // the author's own work"});

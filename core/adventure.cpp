@@ -18,7 +18,10 @@ AdventureRecord fetchAdventureData(RequestLayer& layer, const Session& session,
         layer.ServerGet(serverAddress(session.UrlScp, "scpDados.php", session.SesLogin,
                                       session.SesSenha, {{"Adv", BlankToUnderscore(name)}})));
     AdventureRecord record;
-    if (!r.ok()) return record;
+    if (!r.ok()) {
+        record.refusal = r.refusal();
+        return record;
+    }
     record.ok = true;
     record.prefix = r.line(1);
     AdventureData& d = record.data;
@@ -32,15 +35,25 @@ AdventureRecord fetchAdventureData(RequestLayer& layer, const Session& session,
 }
 
 OpenedAdventure OpenAdventure(RequestLayer& layer, Session& session, const std::string& name) {
-    const AdventureRecord record = fetchAdventureData(layer, session, name);
+    return applyAdventure(layer, session, fetchAdventureData(layer, session, name));
+}
+
+OpenedAdventure applyAdventure(RequestLayer& layer, Session& session,
+                               const AdventureRecord& record) {
     OpenedAdventure opened;
-    if (!record.ok) return opened;
+    if (!record.ok) {
+        opened.refusal = record.refusal;
+        return opened;
+    }
     // The prefix names a local folder: refuse one that would lead elsewhere
     // before the session points at it.
     requireSafeFileName(record.prefix);
+    // A folder that cannot be made leaves the session on the adventure open
+    // before, not half on each.
+    const std::string folder = session.DirApp + localName(record.prefix);
+    makeDir(folder);
     session.SesPfx = record.prefix;
-    makeDir(session.DirApp + localName(session.SesPfx));
-    session.DirAdv = session.DirApp + localName(session.SesPfx) + "/";
+    session.DirAdv = folder + "/";
 
     const AdventureData& d = opened.data = record.data;
     session.AdvColor = d.colour;

@@ -24,9 +24,11 @@ struct AdventureData {
 };
 
 // scpDados.php for the named adventure (as listed, with blanks), read by
-// position, the session untouched; ok is false when the server refuses.
+// position, the session untouched; ok is false when the server refuses, and
+// refusal then says why in words the author can read.
 struct AdventureRecord {
     bool ok = false;
+    std::string refusal;
     std::string prefix;
     AdventureData data;
 };
@@ -40,9 +42,14 @@ AdventureRecord fetchAdventureData(RequestLayer& layer, const Session& session,
 // when the prefix could not name a folder or the folder cannot be made.
 struct OpenedAdventure {
     bool ok = false;
+    std::string refusal;
     AdventureData data;
 };
 OpenedAdventure OpenAdventure(RequestLayer& layer, Session& session, const std::string& name);
+// The second half of OpenAdventure, for a caller that must know the answer
+// before it lets go of the adventure still open.
+OpenedAdventure applyAdventure(RequestLayer& layer, Session& session,
+                               const AdventureRecord& record);
 
 // "RRGGBB" as a toolkit colour 00BBGGRR, read from characters 5-6, 3-4 and
 // 1-2 as far as the text has them; the main window's grey CECECE for an

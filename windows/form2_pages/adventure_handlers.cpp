@@ -114,6 +114,15 @@ void TForm2::Lbx1DblClick() {
     TForm1* main = m_forms.Form1;
     TForm4* editor = m_forms.Form4;
 
+    // A refused open changes nothing: the adventure still open stays the one
+    // in edit, in the session, the windows and the parameters alike, so a
+    // later save can only ever aim at it.
+    const AdventureRecord record = fetchAdventureData(requests(), s, name);
+    if (!record.ok) {
+        Aventuras->Stn->setText(ui(record.refusal));
+        return;
+    }
+
     // Unsaved text belongs to the adventure still open: keep its copy in
     // that adventure's folder before the session moves to the new one.
     editor->keepUnsavedCopy();
@@ -124,15 +133,13 @@ void TForm2::Lbx1DblClick() {
     m_forms.Form6->hide();
     main->Sb1->hide();
 
-    const OpenedAdventure opened = OpenAdventure(requests(), s, name);
+    const OpenedAdventure opened = applyAdventure(requests(), s, record);
     editor->resetRegisterChoice();
-    if (opened.ok) {
-        const QString folder = QString::fromUtf8(s.DirAdv);
-        Graficos->setFolder(folder);
-        ArqSom->setFolder(folder);
-        fillParameters(Parametros, opened.data, s);
-        m_forms.Form3->setFrameColour(toolkitColour(HtmlColorToColor(s.AdvColor)));
-    }
+    const QString folder = QString::fromUtf8(s.DirAdv);
+    Graficos->setFolder(folder);
+    ArqSom->setFolder(folder);
+    fillParameters(Parametros, opened.data, s);
+    m_forms.Form3->setFrameColour(toolkitColour(HtmlColorToColor(s.AdvColor)));
 
     m_forms.Form3->show();
     editor->Pan1->setPageIndex(TForm4::kScript);

@@ -256,6 +256,28 @@ private slots:
         QCOMPARE(p->TotReg->text(), QStringLiteral("25"));
     }
 
+    void aRefusedAdventureLeavesTheOneOpenInEdit() {
+        const Forms& f = m_w->f();
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("masmorra")));
+        const QString text = m_w->editorText();
+        // A list older than a co-editor's rename names an adventure the
+        // service no longer has.
+        f.Form2->Aventuras->Lbx1->addItem(QStringLiteral("Aventura sumida"));
+        f.Form2->Abook->setPageIndex(TForm2::kAventuras);
+        QVERIFY(m_w->choose(QStringLiteral("Aventura sumida")));
+
+        QCOMPARE(f.Form2->Aventuras->Stn->text(), QStringLiteral("Aventura não encontrada!!!"));
+        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kAventuras));
+        const vorn::Session& s = m_w->session();
+        QCOMPARE(s.SesAdv + "|" + s.SesPfx + "|" + s.SesScp,
+                 std::string("Castelo de Vorn|vorn|masmorra"));
+        QCOMPARE(f.Form2->Parametros->Edit17->text(), QStringLiteral("Castelo de Vorn"));
+        QCOMPARE(f.Form4->lbTit->text(), QStringLiteral("Castelo de Vorn"));
+        QCOMPARE(m_w->editorText(), text);
+        QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), QStringLiteral("masmorra"));
+    }
+
     void onlyADoubleClickOrEnterChoosesAnAdventure() {
         QListWidget* list = m_w->f().Form2->Aventuras->Lbx1;
         QVERIFY(RoadWindows::clickItem(list, QStringLiteral("Castelo de Vorn")));

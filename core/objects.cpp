@@ -19,7 +19,9 @@ std::string storeObjectState(RequestLayer& layer, const Session& s, const std::s
     const std::string nome = BlankToUnderscore(trimSpaces(name));
     const std::string loc = trimSpaces(state.place);
     const std::string shp = trimSpaces(state.picture);
-    const std::string dcr = BlankToUnderscore(trimSpaces(state.description));
+    // Every blank of the description becomes "_", those at its ends too: it
+    // is not trimmed first.
+    const std::string dcr = BlankToUnderscore(state.description);
     return layer.ServerGet(serverAddress(
         s.UrlScp, script, s.SesLogin, s.SesSenha,
         {{"Pfx", s.SesPfx}, {"Nome", nome}, {"Loc", loc}, {"Shp", shp}, {"Dcr", dcr}}));

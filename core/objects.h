@@ -18,8 +18,9 @@ struct Session;
 std::string checkObjectState(bool objectSelected, const std::string& place);
 
 // scpPtObj.php (the state at the start) or scpPtObx.php (the current state)
-// through the request layer: every field trimmed of blanks, the description
-// with "_" for its blanks. Returns the reply whole.
+// through the request layer: the name, place and picture trimmed of blanks,
+// the description with "_" for every blank, those at its ends included.
+// Returns the reply whole.
 enum class ObjectStateKind { Start, Current };
 std::string storeObjectState(RequestLayer& layer, const Session& session, const std::string& name,
                              const ObjectState& state, ObjectStateKind kind);

@@ -83,7 +83,7 @@ TEST_F(MediaRoad, BothStatesOfAnObjectGoAndComeBackAndNewOnesAreCreatedOnce) {
     const ObjectDetail detail = LoadObjectDetail(layer, session, "lampiao velho");
     ASSERT_TRUE(detail.ok);
     EXPECT_EQ(detail.first.place + "|" + detail.first.picture + "|" + detail.first.description,
-              "salao|chave.png|porta_velha");
+              "salao|chave.png|_porta_velha_");
     EXPECT_EQ(detail.second.place + "|" + detail.second.picture + "|" + detail.second.description,
               "jogador||aceso");
 

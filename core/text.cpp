@@ -4,6 +4,36 @@
 
 namespace vorn {
 
+namespace {
+
+// Lower case of one cp1252 byte: ASCII letters, the accented capitals
+// 0xC0-0xDE (but the multiplication sign 0xD7), and the four capitals of
+// 0x80-0x9F that have a small form.
+unsigned char folded(unsigned char c) {
+    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
+    switch (c) {
+    case 0x8A:
+        return 0x9A; // S caron
+    case 0x8C:
+        return 0x9C; // OE
+    case 0x8E:
+        return 0x9E; // Z caron
+    case 0x9F:
+        return 0xFF; // Y diaeresis
+    default:
+        return c;
+    }
+}
+
+} // namespace
+
+bool lessIgnoringCase(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return folded(static_cast<unsigned char>(x)) < folded(static_cast<unsigned char>(y));
+    });
+}
+
 std::string BlankToUnderscore(std::string_view text) {
     std::string out(text);
     std::replace(out.begin(), out.end(), ' ', '_');

@@ -17,6 +17,12 @@ std::string trimSpaces(std::string_view text);
 // and an empty text has no lines at all.
 std::vector<std::string> splitLines(std::string_view text);
 
+// The order of every sorted list the author reads: as text, with the case
+// of ASCII and of cp1252's accented letters folded, byte by folded byte.
+// Names that differ only in case are equal here; a list keeps them in the
+// order they came (a stable sort), so no tie is ever broken by chance.
+bool lessIgnoringCase(std::string_view a, std::string_view b);
+
 // Joins lines, each followed by CR LF, as every file the program writes.
 std::string joinLinesCrLf(const std::vector<std::string>& lines);
 

@@ -14,6 +14,7 @@
 #include "loaders.h"
 #include "qt_text.h"
 #include "scripts.h"
+#include "sorted_list.h"
 
 #include <QListWidget>
 #include <QTableWidget>
@@ -23,7 +24,7 @@ namespace {
 
 void fill(QListWidget* list, const std::vector<std::string>& names) {
     for (const std::string& name : names)
-        list->addItem(ui(name));
+        addListItem(list, ui(name));
 }
 
 } // namespace

@@ -6,40 +6,12 @@
 #include "request_layer.h"
 #include "scripts.h"
 #include "session.h"
+#include "text.h"
 
 #include <algorithm>
 
 namespace vorn {
 namespace {
-
-// Lower case of one cp1252 byte: ASCII letters, the accented capitals
-// 0xC0-0xDE (but the multiplication sign 0xD7), and the four capitals of
-// 0x80-0x9F that have a small form.
-unsigned char folded(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
-    switch (c) {
-    case 0x8A:
-        return 0x9A; // S caron
-    case 0x8C:
-        return 0x9C; // OE
-    case 0x8E:
-        return 0x9E; // Z caron
-    case 0x9F:
-        return 0xFF; // Y diaeresis
-    default:
-        return c;
-    }
-}
-
-bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    const auto cmp = [](char x, char y) {
-        return folded(static_cast<unsigned char>(x)) < folded(static_cast<unsigned char>(y));
-    };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), cmp)) return true;
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), cmp)) return false;
-    return a < b; // the same but for case: a fixed order all the same
-}
 
 // "<one><name>. <ask>" for one name, "<many>: a, b, c. <ask>" for more.
 std::string questionNaming(const std::string& one, const std::string& many, const char* ask,
@@ -56,7 +28,9 @@ std::string questionNaming(const std::string& one, const std::string& many, cons
 } // namespace
 
 void sortLikeList(std::vector<std::string>& names) {
-    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return lessIgnoringCase(a, b);
+    });
 }
 
 std::string refusalText(const Reply& reply) {

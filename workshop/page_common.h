@@ -24,10 +24,10 @@ struct NameList {
     std::vector<std::string> names;
 };
 
-// The order of the pages' sorted lists: as text, ignoring the case of ASCII
-// and of the accented letters of cp1252. The logic sorts so that the order in
-// which it processes entries is the order the page shows (the page lists
-// them as given, without sorting of its own).
+// The order of the pages' sorted lists (lessIgnoringCase, ties in the order
+// given). The logic sorts so that the order in which it processes entries is
+// the order the page shows (the page lists them as given, without sorting of
+// its own).
 void sortLikeList(std::vector<std::string>& names);
 
 // The text to show for a refusal (Reply::refusal): line 0, or "Tente

@@ -48,6 +48,32 @@ TEST(BlankCodec, RoundTripsBlanksButNotExistingUnderscores) {
     EXPECT_EQ(BlankToUnderscore("\xe7\xe3o x"), "\xe7\xe3o_x");
 }
 
+TEST(ListOrder, FoldsCp1252CaseAndKeepsTiesInTheOrderGiven) {
+    struct Case {
+        const char* a;
+        const char* b;
+        bool less;
+    };
+    const Case cases[] = {
+        {"alfa", "Zeta", true},         // case does not rank "Z" before "a"
+        {"Zeta", "alfa", false},        //
+        {"Alfa", "alfa", false},        // equal but for case: neither is less
+        {"alfa", "Alfa", false},        //
+        {"\xc9gide", "\xe9gua", true},  // accented capital folds to its small form
+        {"\xe9gua", "\xc9GIDE", false}, //
+        {"\x8a"
+         "a",
+         "\x9a"
+         "b",
+         true},                 // S caron, a cp1252-only letter
+        {"ab", "abc", true},    // a prefix first
+        {"\xd7", "\xf7", true}, // the multiplication sign has no small form
+        {"z", "\xe1", true},    // folded bytes, not a language's collation
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(lessIgnoringCase(c.a, c.b), c.less) << c.a << " < " << c.b;
+}
+
 TEST(Cp1252, ConvertsBothWaysIncludingTheWindowsOnlyCharacters) {
     EXPECT_EQ(cp1252ToUtf8("Par\xe2metros"), "Parâmetros");
     EXPECT_EQ(cp1252ToUtf8("\x80\x96\x9c"), "€–œ");

@@ -18,6 +18,7 @@
 #include "form2_pages/page_graficos.h"
 #include "form2_pages/page_parametros.h"
 #include "qt_text.h"
+#include "sorted_list.h"
 #include "transfers.h"
 
 #include <QCoreApplication>
@@ -108,7 +109,7 @@ void TForm2::LoadAdventureList(const std::string& tip) {
         return;
     }
     for (const std::string& name : loaded.names)
-        list->addItem(ui(name));
+        addListItem(list, ui(name));
 }
 
 void TForm2::btContaClick() {

@@ -11,6 +11,7 @@
 #include "reply.h"
 #include "request_layer.h"
 #include "session.h"
+#include "sorted_list.h"
 #include "text.h"
 
 namespace vorn::win {
@@ -91,7 +92,7 @@ void TForm2::Image26Click() {
         return;
     }
     p->Lb77->clear();
-    p->Lbx4->addItem(shown);
+    addListItem(p->Lbx4, shown);
 }
 
 } // namespace vorn::win

@@ -2,6 +2,7 @@
 
 #include "page_parts.h"
 #include "qt_text.h"
+#include "sorted_list.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -29,9 +30,9 @@ void PageAutorizacao::showLists(const EditorLists& lists) {
     }
     if (!lists.ok) return;
     for (const std::string& user : lists.users)
-        Lbx10->addItem(ui(user));
+        addListItem(Lbx10, ui(user));
     for (const std::string& user : lists.editors)
-        Lbx11->addItem(ui(user));
+        addListItem(Lbx11, ui(user));
     for (QListWidget* l : {Lbx10, Lbx11})
         l->setSortingEnabled(true);
 }

@@ -1,5 +1,7 @@
 #include "page_parts.h"
 
+#include "sorted_list.h"
+
 #include <QDir>
 #include <QKeyEvent>
 
@@ -98,7 +100,8 @@ void listFolder(QListWidget* files, const QString& folder, const QString& mask) 
     files->clear();
     if (folder.isEmpty()) return;
     const QStringList patterns = mask.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    files->addItems(QDir(folder).entryList(patterns, QDir::Files, QDir::Name));
+    for (const QString& name : QDir(folder).entryList(patterns, QDir::Files, QDir::Name))
+        addListItem(files, name);
 }
 
 } // namespace vorn::win::form2

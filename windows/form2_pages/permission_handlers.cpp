@@ -8,6 +8,7 @@
 #include "qt_text.h"
 #include "request_layer.h"
 #include "session.h"
+#include "sorted_list.h"
 
 namespace vorn::win {
 
@@ -34,7 +35,7 @@ void TForm2::Lbx10Click() {
     const QListWidgetItem* item = p->Lbx10->currentItem();
     if (!item) return;
     if (p->Lbx11->findItems(item->text(), Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
-        p->Lbx11->addItem(item->text());
+        addListItem(p->Lbx11, item->text());
 }
 
 void TForm2::Lbx11Click() {

@@ -19,6 +19,7 @@
 #include "script_edits.h"
 #include "scripts.h"
 #include "session.h"
+#include "sorted_list.h"
 #include "transfers.h"
 
 namespace vorn::win {
@@ -140,7 +141,7 @@ void TForm2::Image4Click() {
     putScript(requests(), s, name, m_forms.Form4->scriptText());
     s.SesScp = name;
     showPreviewWhenOn();
-    p->Lbx2->addItem(typed);
+    addListItem(p->Lbx2, typed);
 }
 
 void TForm2::Image2Click() {

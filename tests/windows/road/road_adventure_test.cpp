@@ -207,6 +207,17 @@ private slots:
         QVERIFY(a->Stn->text() != QStringLiteral("Ok"));
     }
 
+    void theListReadsAsTextWhateverTheCase() {
+        form2::PageAventuras* a = m_w->f().Form2->Aventuras;
+        a->Edit11->setText(QStringLiteral("alfa do vale"));
+        a->Edit12->setText(QStringLiteral("alfa"));
+        RoadWindows::click(a->btAvn);
+        QCOMPARE(a->Stn->text(), QStringLiteral("Ok"));
+        const QStringList listed = RoadWindows::items(a->Lbx1);
+        QCOMPARE(listed.mid(0, 2),
+                 (QStringList{QStringLiteral("alfa do vale"), QStringLiteral("Castelo de Vorn")}));
+    }
+
     void parametersAreSavedAndTheListFollows() {
         const Forms& f = m_w->f();
         RoadWindows::click(f.Form2->Aventuras->Label21);

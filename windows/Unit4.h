@@ -199,6 +199,9 @@ public:
     // the page Variaveis) and its banners, each opened from the special
     // tools page with an adventure in edit.
     void preparePanel();
+    // A new login may be anyone's: the administrator's page list goes until
+    // the panel is opened by the administrator again.
+    void hideAdministratorPanel();
     void prepareVariables();
     void prepareBanners();
     // Page Auditoria: audits the adventure in edit now; an entry opens its

@@ -73,6 +73,7 @@ void TForm2::btLogClick() {
         return;
     }
     Exclusivo->edIdx->setText(ui(outcome.fixedIndexShown));
+    if (m_forms.Form4.made()) m_forms.Form4->hideAdministratorPanel();
     postLoginSetUp();
     LoadAdventureList({});
     m_forms.Form1->ShowNavigation(NavState::LoggedIn);

@@ -12,6 +12,7 @@
 #include "pictures.h"
 #include "qt_text.h"
 #include "session.h"
+#include "sorted_list.h"
 
 namespace vorn::win {
 namespace {
@@ -66,10 +67,16 @@ void TForm4::preparePanel() {
     } else {
         p->Lbx9->clear();
         for (const std::string& prefix : pages.names)
-            p->Lbx9->addItem(ui(prefix));
+            addListItem(p->Lbx9, ui(prefix));
     }
     p->Pan2->show();
     p->Pan3->show();
+}
+
+void TForm4::hideAdministratorPanel() {
+    Painel->Pan2->hide();
+    Painel->Pan3->hide();
+    Painel->Lbx9->clear();
 }
 
 void TForm4::loadPanelPage(const std::string& prefix) {
@@ -109,8 +116,8 @@ void TForm4::Ed6KeyPress(QLabel* picture, const QString& name) {
 
 void TForm4::Image16Click() {
     form4::PagePainel* p = Painel;
-    const std::string reply = sendPage(m_forms.Form1->requests(), m_forms.Form1->session(),
-                                       p->data(), !p->Pan2->isHidden());
+    const Session& s = m_forms.Form1->session();
+    const std::string reply = sendPage(m_forms.Form1->requests(), s, p->data(), isAdministrator(s));
     p->Sti->setText(ui(reply));
 }
 

@@ -98,6 +98,17 @@ private slots:
         QCOMPARE(p->Sti->text(), QStringLiteral("Página atualizada!"));
         const vorn::PageLoad stored = vorn::loadPage(m_w->requests(), m_w->session(), "vorn");
         QCOMPARE(ui(stored.page.Lb1 + stored.page.Lb4), QStringLiteral("não4"));
+
+        // The next account of the run is not the administrator: its panel
+        // has no page list and its store carries no administrator data.
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        QVERIFY(p->Pan2->isHidden() && p->Pan3->isHidden());
+        QCOMPARE(p->Lbx9->count(), 0);
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        RoadWindows::click(f.Form2->Exclusivo->Image25);
+        QVERIFY(p->Pan2->isHidden());
+        RoadWindows::click(p->Image16);
+        QCOMPARE(p->Sti->text(), QStringLiteral("Página atualizada!"));
     }
 
     void globalVariablesAreRestartedAndStored() {

@@ -96,20 +96,21 @@ void TForm3::WebBeforeNavigate2(const QString& address) {
     if (!reached) return;
     s.PreviewScp = *reached;
 
-    QListWidget* scripts = m_forms.Form2->Scripts->Lbx2;
-    const auto same = scripts->findItems(ui(*reached), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (!same.isEmpty()) scripts->setCurrentItem(same.front());
-    m_forms.Form1->requests().pump();
-
     TForm4* editor = m_forms.Form4;
-    // Unsaved text stays where it is, and so does the script it belongs to,
-    // so that it can still be saved; the author is told where the game went.
+    // Unsaved text stays where it is, and so do the script it belongs to and
+    // the catalogue's choice, so that saving, deleting or renaming still aim
+    // at the text in edit; the author is told where the game went.
     if (editor->hasUnsavedChanges()) {
         editor->Script->status()->setText(
             QStringLiteral("A visualização chegou ao script ") + ui(*reached) +
             QStringLiteral("; o texto em edição não foi gravado e continua aqui."));
         return;
     }
+
+    QListWidget* scripts = m_forms.Form2->Scripts->Lbx2;
+    const auto same = scripts->findItems(ui(*reached), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!same.isEmpty()) scripts->setCurrentItem(same.front());
+    m_forms.Form1->requests().pump();
     s.SesScp = *reached;
     // The editor already shows this script as stored (a preview after a
     // save): fetching it again would only lose the caret and the undo.

@@ -83,7 +83,8 @@ private slots:
 
         clickLinkTo(f.Form3, "inicio");
         QTRY_COMPARE_WITH_TIMEOUT(s.PreviewScp, std::string("inicio"), 30000);
-        QTRY_COMPARE(selected(f.Form2->Scripts->Lbx2), QStringLiteral("inicio"));
+        // The catalogue stays on the text in edit, so its actions aim at it.
+        QCOMPARE(selected(f.Form2->Scripts->Lbx2), QStringLiteral("portao"));
         QCOMPARE(m_w->editorText(), typed);
         QCOMPARE(s.SesScp, std::string("portao"));
         QVERIFY(f.Form4->Script->status()->text().contains(QStringLiteral("inicio")));

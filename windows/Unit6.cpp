@@ -258,6 +258,7 @@ void TForm6::Image4Click() {
     form6::PageCompilacao* c = Compilacao;
     TForm1* main = m_forms.Form1;
     c->Stk->setText(QStringLiteral("Compilando..."));
+    c->m_summary->clear();
     c->g1->setValue(0);
     c->Stk->repaint();
     const map::CompileOutcome outcome =
@@ -266,7 +267,8 @@ void TForm6::Image4Click() {
                             c->g1->setValue(std::min(handled, c->g1->maximum()));
                             c->g1->repaint();
                         });
-    c->Stk->setText(QStringLiteral("Completa! ") + ui(map::compileSummary(outcome)));
+    c->Stk->setText(QStringLiteral("Completa!"));
+    c->m_summary->setText(ui(map::compileSummary(outcome)));
     c->g1->setValue(0);
     main->LoadScriptList();
 }

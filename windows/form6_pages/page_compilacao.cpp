@@ -97,7 +97,13 @@ PageCompilacao::PageCompilacao(QWidget* parent)
     Stk->setObjectName(QStringLiteral("Stk"));
     Stk->setWordWrap(true);
     Stk->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold; font-style: italic;"));
-    Stk->setGeometry(10, y, 290, 50);
+    Stk->setGeometry(10, y, 290, 20);
+    // The counts of the last compile, beside a status that says only that it
+    // ended, so the author sees what was stored and what was left alone.
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("lbResumo"));
+    m_summary->setWordWrap(true);
+    m_summary->setGeometry(10, y + 22, 290, 48);
 }
 
 map::CompileOptions PageCompilacao::options() const {

@@ -21,7 +21,8 @@ public:
     PictureButton* Image4; // "Compilar..."
     QProgressBar* g1;
     QLabel* Stk;
-    QCheckBox* Cb1; // "sobrepor"
+    QLabel* m_summary; // how many scripts the last compile stored, found or had refused
+    QCheckBox* Cb1;    // "sobrepor"
 
     QCheckBox* Cb3; // "Tela posic:"
     QLineEdit* Ed16;

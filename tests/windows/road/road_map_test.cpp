@@ -128,8 +128,8 @@ private slots:
         RoadWindows::click(p->Image5);
         QCOMPARE(m_map->Abook->PageIndex(), int(TForm6::kCompilacao));
         RoadWindows::click(c->Image4);
-        QVERIFY(c->Stk->text().startsWith(QStringLiteral("Completa!")));
-        QVERIFY(c->Stk->text().contains(QStringLiteral("2")));
+        QCOMPARE(c->Stk->text(), QStringLiteral("Completa!"));
+        QCOMPARE(c->m_summary->text(), QStringLiteral("Gravados: 2; já existiam: 0"));
         QCOMPARE(c->g1->value(), 0);
         const QStringList listed = RoadWindows::items(m_w->f().Form2->Scripts->Lbx2);
         QVERIFY(listed.contains(QStringLiteral("mp_sala")) &&

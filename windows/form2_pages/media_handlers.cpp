@@ -38,8 +38,10 @@ void uploadSelected(RequestLayer& layer, const Session& session, const QListWidg
     std::vector<std::string> names;
     for (int row = 0; row < files->count(); ++row)
         if (files->item(row)->isSelected()) names.push_back(bytes(files->item(row)->text()));
+    // The gauge starts on its first step, so even one file shows progress
+    // while it travels.
     gauge->setMaximum(std::max<int>(1, static_cast<int>(names.size())));
-    gauge->setValue(0);
+    gauge->setValue(1);
     gauge->show();
     gauge->repaint();
     UploadSteps steps;

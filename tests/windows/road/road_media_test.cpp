@@ -26,6 +26,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -111,9 +112,13 @@ private slots:
         form2::PageGraficos* p = f.Form2->Graficos;
         RoadWindows::click(f.Form1->btImg);
         selectOnly(p->File1, {QStringLiteral("ponte.png"), QStringLiteral("rio.png")});
+        QSignalSpy steps(p->G1, &QProgressBar::valueChanged);
         RoadWindows::click(p->Image12);
         QVERIFY(!p->G1->isVisible());
         QCOMPARE(p->G1->maximum(), 2);
+        // On its first step while the first file travels, full at the end.
+        QCOMPARE(steps.size(), 2);
+        QCOMPARE(steps.at(0).at(0).toInt(), 1);
         QCOMPARE(p->G1->value(), 2);
         QVERIFY(p->Stg->text().startsWith(QStringLiteral("Upload de rio.png")));
         QVERIFY(RoadWindows::items(p->Lbx3).contains(QStringLiteral("ponte.png")));

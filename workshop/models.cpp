@@ -130,10 +130,4 @@ ModelPut putModel(RequestLayer& layer, Session& session, const Model& model,
     return out;
 }
 
-std::vector<std::string> appendModel(const std::vector<std::string>& editor, const Model& model) {
-    std::vector<std::string> lines = editor;
-    lines.insert(lines.end(), model.script.begin(), model.script.end());
-    return lines;
-}
-
 } // namespace vorn

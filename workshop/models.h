@@ -99,8 +99,4 @@ ModelPut putModel(RequestLayer& layer, Session& session, const Model& model,
                   const NameList& existing, Existing scriptChoice, Existing fileChoice,
                   const Progress& progress = {});
 
-// The editor's lines with the model's script after the last of them; the
-// page then copies the files (copyModelFiles).
-std::vector<std::string> appendModel(const std::vector<std::string>& editor, const Model& model);
-
 } // namespace vorn

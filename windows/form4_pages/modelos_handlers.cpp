@@ -34,8 +34,12 @@ void appendLines(QTextEdit* memo, const std::vector<std::string>& lines) {
     QTextCursor cursor(memo->document());
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
+    // An empty editor has one empty line already: the model starts on it
+    // rather than under a blank line of its own making.
+    bool onNewLine = memo->document()->isEmpty();
     for (const std::string& line : lines) {
-        cursor.insertBlock(QTextBlockFormat(), plain);
+        if (!onNewLine) cursor.insertBlock(QTextBlockFormat(), plain);
+        onNewLine = false;
         cursor.insertText(ui(line), plain);
     }
     cursor.endEditBlock();
@@ -79,7 +83,7 @@ void TForm4::Image11Click(const QObject* button) {
     if (!item || !item->isSelected() || p->model().name.empty()) return;
     RequestLayer& layer = m_forms.Form1->requests();
     Session& session = m_forms.Form1->session();
-    const Model& model = p->model();
+    const Model model = p->model();
     std::string status;
 
     if (button->property("Tag").toInt() != 0) {

@@ -1,6 +1,7 @@
 #include "page_modelos.h"
 
 #include "form2_pages/page_parts.h"
+#include "form4_pages/plain_lines.h"
 #include "qt_text.h"
 
 #include <QFont>
@@ -13,8 +14,6 @@ using form2::label;
 QPlainTextEdit* textArea(QWidget* page, const char* name, QRect box) {
     auto* area = new QPlainTextEdit(page);
     area->setObjectName(QString::fromLatin1(name));
-    // What is shown is what is put: the loaded model, not an edited copy.
-    area->setReadOnly(true);
     area->setGeometry(box);
     return area;
 }
@@ -54,6 +53,9 @@ PageModelos::PageModelos(QWidget* parent)
     typewriter.setStyleHint(QFont::TypeWriter);
     typewriter.setPixelSize(13);
     Memo1->setFont(typewriter);
+    // The description and the file list are the service's; only the script
+    // is the author's to adapt before it is put.
+    Memo4->setReadOnly(true);
     Memo7 = textArea(this, "Memo7", {kRight, kTop, 10, 10});
     Memo7->hide();
 
@@ -68,6 +70,12 @@ PageModelos::PageModelos(QWidget* parent)
 
     modelChosen = new ListChoice(Lbx4);
     ask = messageBoxQuestion(this);
+}
+
+Model PageModelos::model() const {
+    Model shown = m_model;
+    if (!shown.name.empty()) shown.script = plainLines(Memo1);
+    return shown;
 }
 
 void PageModelos::showModel(Model model) {

@@ -33,9 +33,10 @@ public:
     QLabel* status() const { return m_status; }
     QProgressBar* gauge() const { return m_gauge; }
 
-    // The model shown, as loaded: what the buttons act on. Empty when none
-    // is shown.
-    const Model& model() const { return m_model; }
+    // The model shown, its script as the author left it in Memo1 (the text
+    // may be adapted before it is put): what the buttons act on. Empty when
+    // none is shown.
+    Model model() const;
     void showModel(Model model);
 
     // Asks before replacing a script or the adventure folder's files.

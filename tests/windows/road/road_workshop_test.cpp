@@ -188,10 +188,17 @@ private slots:
         const vorn::Model model = p->model();
         QCOMPARE(p->Memo1->toPlainText().count(QLatin1Char('\n')) + 1, int(model.script.size()));
         QVERIFY(p->Memo4->toPlainText().startsWith(QStringLiteral("Uma porta que só abre")));
+        // What is stored is the script as the author adapted it.
+        p->Memo1->setFocus();
+        QTest::keyClicks(p->Memo1, QStringLiteral("// minha porta"));
+        QTest::keyClick(p->Memo1, Qt::Key_Return);
+        std::vector<std::string> adapted = model.script;
+        adapted.insert(adapted.begin(), "// minha porta");
 
         RoadWindows::click(p->Image11);
         QVERIFY(m_asked.isEmpty());
-        QCOMPARE(f.Form4->scriptText(), model.script);
+        QCOMPARE(f.Form4->scriptText(), adapted);
+        QCOMPARE(vorn::fetchScript(m_w->requests(), s, "porta_trancada"), adapted);
         QCOMPARE(f.Form4->loadedScript(), std::string("porta_trancada"));
         QCOMPARE(s.SesScp, std::string("porta_trancada"));
         QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), QStringLiteral("porta_trancada"));
@@ -214,7 +221,7 @@ private slots:
                                        ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
                                        ui(vorn::replaceFilesQuestion({"cadeado.png"}))}));
         QCOMPARE(vorn::readFile(padlock), std::string("meu desenho"));
-        QCOMPARE(f.Form4->scriptText(), model.script);
+        QCOMPARE(f.Form4->scriptText(), adapted);
         const QDir folder(QString::fromUtf8(s.DirAdv));
         QVERIFY(!folder.entryList({QStringLiteral("porta_trancada*.scp")}).isEmpty());
     }
@@ -236,11 +243,27 @@ private slots:
         QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kModelos));
 
         QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("porta_trancada")));
+        const std::vector<std::string> model = p->model().script;
         RoadWindows::click(p->Image12);
-        QCOMPARE(f.Form4->scriptText(), vorn::appendModel(before, p->model()));
+        std::vector<std::string> appended = before;
+        appended.insert(appended.end(), model.begin(), model.end());
+        QCOMPARE(f.Form4->scriptText(), appended);
         QCOMPARE(f.Form4->loadedScript(), std::string("masmorra"));
         QVERIFY(f.Form4->hasUnsavedChanges());
         QVERIFY(vorn::fileExists(m_w->session().DirAdv + vorn::localName("cadeado.png")));
+
+        // The script is the author's to adapt, and an empty editor takes it
+        // from its first line, with no blank line above.
+        f.Form4->Script->Memo3->clear();
+        f.Form4->Pan1->setPageIndex(TForm4::kModelos);
+        p->Memo1->setFocus();
+        QTest::keyClick(p->Memo1, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClicks(p->Memo1, QStringLiteral("// adaptado"));
+        QTest::keyClick(p->Memo1, Qt::Key_Return);
+        RoadWindows::click(p->Image12);
+        std::vector<std::string> adapted = model;
+        adapted.insert(adapted.begin(), "// adaptado");
+        QCOMPARE(f.Form4->scriptText(), adapted);
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "text.h"
 
 #include <algorithm>
+#include <string>
 
 namespace vorn {
 
@@ -68,6 +69,10 @@ std::vector<std::string> splitLines(std::string_view text) {
     }
     if (start < text.size()) lines.emplace_back(text.substr(start));
     return lines;
+}
+
+std::string countOf(std::size_t n, std::string_view one, std::string_view many) {
+    return std::to_string(n) + " " + std::string(n == 1 ? one : many);
 }
 
 std::string joinLinesCrLf(const std::vector<std::string>& lines) {

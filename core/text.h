@@ -23,6 +23,11 @@ std::vector<std::string> splitLines(std::string_view text);
 // order they came (a stable sort), so no tie is ever broken by chance.
 bool lessIgnoringCase(std::string_view a, std::string_view b);
 
+// A number and its noun as the author reads it: "1 script", "0 scripts",
+// "2 scripts". Portuguese takes the singular for one alone; "many" may carry
+// what agrees with the noun ("linhas diferentes").
+std::string countOf(std::size_t n, std::string_view one, std::string_view many);
+
 // Joins lines, each followed by CR LF, as every file the program writes.
 std::string joinLinesCrLf(const std::vector<std::string>& lines);
 

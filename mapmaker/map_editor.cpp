@@ -27,7 +27,8 @@ CellView MapEditor::show(int index) {
 
 void MapEditor::place(int index, int code) {
     placeTile(m_map.model, index, code);
-    drawAndSave(index);
+    drawStamp(m_map.picture, index, code);
+    saveMap(m_dirAdv, m_map.model, m_map.picture);
 }
 
 bool MapEditor::update(int index, const CellFields& fields) {

@@ -37,6 +37,8 @@ public:
     // The changes of the map maker; each draws the cell and saves both files.
     // A failed save throws Error with the change already made here, and the
     // files as they were before it.
+    // A placed tile is drawn as its stamp, on silver (drawStamp); the cell's
+    // name and arrows show again when the cell is next shown or updated.
     void place(int index, int code);
     // False when the cell has no tile yet. Throws Error, changing nothing, for
     // a name or neighbour that could not travel in a cell line.

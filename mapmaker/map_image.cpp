@@ -79,6 +79,16 @@ void drawCell(QImage& map, int index, std::string_view line) {
             painter.drawImage(at.x + arrow.second.x(), at.y + arrow.second.y(), *arrow.first);
 }
 
+void drawStamp(QImage& map, int index, int code) {
+    requireCellIndex(index);
+    const QImage stamp = stampPicture(code);
+    if (stamp.isNull()) throw Error("Código de figura inválido: " + std::to_string(code));
+    const MapPoint at = cellOrigin(index);
+    QPainter painter(&map);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(at.x, at.y, stamp);
+}
+
 QImage drawMap(const MapModel& model) {
     QImage map = blankMap();
     for (int i = 0; i < kCellCount; ++i)

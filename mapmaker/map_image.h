@@ -28,6 +28,13 @@ QImage transparentKeyed(const QImage& map);
 // QGuiApplication for its font. Throws Error for an index outside 0 to 399.
 void drawCell(QImage& map, int index, std::string_view line);
 
+// Draws the stamp of a tile (stampPicture) over the whole cell of index,
+// as the author saw it following the mouse: the tile on silver, which is not
+// the transparent grey, so the cell hides the background. Whatever was drawn
+// there before, a name and arrows included, is covered. Throws Error for an
+// index outside 0 to 399 or a code outside 10 to 33.
+void drawStamp(QImage& map, int index, int code);
+
 // The whole map drawn from the model.
 QImage drawMap(const MapModel& model);
 

@@ -213,5 +213,31 @@ TEST(MapEditor, EachChangeIsDrawnAndSaved) {
     EXPECT_EQ(readFile(dir.path() + "mapa.txt"), mapToText(editor.model()));
 }
 
+TEST(MapEditor, APlacedTileIsItsStampOnSilverUntilTheCellIsShown) {
+    test::TempDir dir;
+    MapEditor editor(dir.path());
+    editor.place(43, 12);
+    EXPECT_EQ(cellOf(editor.picture(), 43), stampPicture(12));
+    EXPECT_TRUE(allGrey(cellOf(editor.picture(), 42)));
+    EXPECT_TRUE(allGrey(cellOf(editor.picture(), 44)));
+
+    // Over a named cell the stamp covers the name; the line keeps it.
+    ASSERT_TRUE(editor.update(43, {"sala", "", "cozinha", "", ""}));
+    editor.place(43, 15);
+    EXPECT_EQ(editor.model().cells[43], "15,sala,,cozinha,,,");
+    EXPECT_EQ(cellOf(editor.picture(), 43), stampPicture(15));
+
+    // The silver reaches the file and is not the grey the background shows
+    // through.
+    const MapEditor reopened(dir.path());
+    EXPECT_EQ(cellOf(reopened.picture(), 43), stampPicture(15));
+    const MapPoint at = cellOrigin(43);
+    EXPECT_EQ(transparentKeyed(reopened.picture()).pixel(at.x, at.y), kStampSilver);
+
+    // Showing the cell draws it from its line again, name and arrow too.
+    editor.show(43);
+    EXPECT_EQ(cellOf(editor.picture(), 43), cellOf(drawMap(editor.model()), 43));
+}
+
 } // namespace
 } // namespace vorn::map

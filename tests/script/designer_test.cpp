@@ -196,5 +196,15 @@ TEST(DesignerScreen, LayoutComesFromTheParameters) {
         EXPECT_THAT(designerScreenLayout(c.p).fault, HasSubstr(cp(c.fault)));
 }
 
+TEST(DesignerScreen, TextSizeCodesOneToSevenHaveTheirPointSizes) {
+    const std::pair<const char*, int> sizes[] = {{"1", 8},  {"2", 10}, {"3", 13}, {"4", 14},
+                                                 {"5", 18}, {"6", 25}, {"7", 35}};
+    for (const auto& [code, points] : sizes)
+        EXPECT_EQ(textPointSize(code), points) << code;
+    // Any other code keeps the size of the text previewed before.
+    for (const char* code : {"0", "8", "9", "10", "07", "", "a", "-1"})
+        EXPECT_EQ(textPointSize(code), std::nullopt) << code;
+}
+
 } // namespace
 } // namespace vorn

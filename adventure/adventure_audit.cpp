@@ -18,10 +18,6 @@ namespace vorn::adventure {
 
 namespace {
 
-std::string quoted(std::string_view cp1252) {
-    return "\"" + cp1252ToUtf8(cp1252) + "\"";
-}
-
 std::optional<std::string> parameter(const ExportFolder& folder, const char* key) {
     const auto it = folder.parameters.find(key);
     if (it == folder.parameters.end() || it->second.empty()) return std::nullopt;
@@ -60,12 +56,14 @@ std::vector<Finding> auditAdventure(const ExportFolder& folder, const AuditOptio
         const References refs = findReferences(text);
         for (const auto& t : refs.targets)
             if (!known.contains(t.name))
-                findings.push_back({script.file, t.line + 1, Severity::Error,
-                                    "script " + quoted(t.name) + " is not in the adventure"});
+                findings.push_back(
+                    {script.file, t.line + 1, Severity::Error,
+                     cp1252ToUtf8("o script \"" + t.name + "\" n\xe3o existe na aventura")});
         for (const auto& f : refs.files)
             if (!folder.files.count(f.name))
-                findings.push_back({script.file, f.line + 1, Severity::Error,
-                                    "file " + quoted(f.name) + " is not in the folder"});
+                findings.push_back(
+                    {script.file, f.line + 1, Severity::Error,
+                     cp1252ToUtf8("o arquivo \"" + f.name + "\" n\xe3o est\xe1 na pasta")});
         for (const auto& to : refs.leadsTo)
             if (to.name != script.name) reached.insert(to.name);
     }
@@ -86,10 +84,11 @@ std::vector<Finding> auditAdventure(const ExportFolder& folder, const AuditOptio
         reached.insert(*first);
         for (const auto& script : folder.scripts)
             if (!reached.count(script.name))
-                findings.push_back({script.file, 1, Severity::Warning,
-                                    "nothing leads to " + quoted(script.name) +
-                                        ": no other script, no map cell, and it is not the "
-                                        "first script"});
+                findings.push_back(
+                    {script.file, 1, Severity::Warning,
+                     cp1252ToUtf8("nada leva ao script \"" + script.name +
+                                  "\": nenhum outro script nem posi\xe7\xe3o do mapa, e ele n\xe3o "
+                                  "\xe9 o primeiro script")});
     }
 
     std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {

@@ -2,6 +2,7 @@
 #include "adventure_audit.h"
 #include "vornaudit_options.h"
 
+#include <cp1252.h>
 #include <error.h>
 
 #include <cstdio>
@@ -21,8 +22,10 @@ int run(const std::vector<std::string>& args) {
     }
     const auto folder = vorn::adventure::readExportFolder(options.folder);
     if (!options.audit.first && !folder.parameters.count("Scp"))
-        std::fputs("vornaudit: no first script (no Scp in parametros.txt, no --first): "
-                   "scripts nothing leads to are not reported\n",
+        std::fputs(vorn::cp1252ToUtf8("vornaudit: sem primeiro script (nem Scp em parametros.txt, "
+                                      "nem --first): scripts a que nada leva n\xe3o s\xe3o "
+                                      "apontados\n")
+                       .c_str(),
                    stderr);
     bool error = false;
     std::string out;
@@ -32,7 +35,7 @@ int run(const std::vector<std::string>& args) {
         out += '\n';
     }
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
-        throw vorn::Error("cannot write the findings");
+        throw vorn::Error("Não foi possível escrever os apontamentos");
     return error ? 1 : 0;
 }
 

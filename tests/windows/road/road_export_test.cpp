@@ -84,7 +84,8 @@ private slots:
         QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kAuditoria));
         QListWidget* list = f.Form4->Auditoria->m_findings;
         const auto found = list->findItems(
-            QStringLiteral("scripts/falho.scp:2: error: script \"sumido\" is not in the adventure"),
+            QStringLiteral(
+                "scripts/falho.scp:2: error: o script \"sumido\" não existe na aventura"),
             Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         QVERIFY(f.Form4->Auditoria->m_status->text().contains(QStringLiteral(" erros, ")));

@@ -15,12 +15,13 @@ AdventureLimits unboundedLimits() {
 } // namespace
 
 std::vector<Fault> liveFaults(std::vector<std::string> text, const LiveCheckInputs& inputs) {
-    if (inputs.adventureOpen)
-        return checkScript(std::move(text), inputs.limits, inputs.scripts).faults;
-    std::vector<Fault> faults = checkScript(std::move(text), unboundedLimits(), {}).faults;
+    std::vector<Fault> faults =
+        inputs.adventureOpen ? checkScript(std::move(text), inputs.limits, inputs.scripts).faults
+                             : checkScript(std::move(text), unboundedLimits(), {}).faults;
     // With no script list every target would look missing.
-    std::erase_if(faults,
-                  [](const Fault& fault) { return fault.message == message::kNoTargetScript; });
+    if (!inputs.adventureOpen || !inputs.scriptsKnown)
+        std::erase_if(faults,
+                      [](const Fault& fault) { return fault.message == message::kNoTargetScript; });
     return faults;
 }
 

@@ -14,6 +14,9 @@ struct LiveCheckInputs {
     bool adventureOpen = false;
     AdventureLimits limits;
     std::vector<std::string> scripts;
+    // False while the open adventure's script list has not arrived (or was
+    // refused): no target can then be judged missing.
+    bool scriptsKnown = true;
 };
 
 // The faulty lines of a text as "Sintaxe" would annotate them, found
@@ -21,8 +24,9 @@ struct LiveCheckInputs {
 // source the line's index in "text". Earlier annotations in the text are
 // passed over, never reported. Without an open adventure there is nothing
 // to measure rectangles, registers and script targets against, so only
-// the faults that do not depend on the adventure are reported. Linear in
-// the size of the text.
+// the faults that do not depend on the adventure are reported; without its
+// script list, no target is reported missing. Linear in the size of the
+// text.
 std::vector<Fault> liveFaults(std::vector<std::string> text, const LiveCheckInputs& inputs);
 
 } // namespace vorn

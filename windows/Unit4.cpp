@@ -1,5 +1,6 @@
 #include "Unit4.h"
 
+#include "form2_pages/page_scripts.h"
 #include "form4_pages/adventure_inputs.h"
 #include "form4_pages/captions.h"
 #include "form4_pages/memo_lines.h"
@@ -33,6 +34,7 @@
 #include "syntax_check.h"
 #include "text.h"
 
+#include <QAbstractItemModel>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QShortcut>
@@ -159,9 +161,10 @@ void TForm4::connectHandlers() {
         [this](std::string_view prefix) { return form4::adventureArea(m_forms.Form2, prefix); });
     // The aids read what "Sintaxe" reads, when they need it.
     Script->liveMarks()->setInputs([this] {
-        return LiveCheckInputs{m_session && !m_session->SesPfx.empty(),
-                               form4::adventureLimits(m_forms.Form2),
-                               form4::adventureScripts(m_forms.Form2)};
+        const bool open = m_session && !m_session->SesPfx.empty();
+        return LiveCheckInputs{open, form4::adventureLimits(m_forms.Form2),
+                               form4::adventureScripts(m_forms.Form2),
+                               open && form4::scriptListLoaded(m_forms.Form2, m_session->SesPfx)};
     });
     Script->completer()->setScriptNames([this] { return form4::adventureScripts(m_forms.Form2); });
 
@@ -187,6 +190,18 @@ void TForm4::attach(const Forms& forms) {
     if (forms.Form1) {
         m_sharedSession = &forms.Form1->session();
         m_session = m_sharedSession;
+    }
+    // Targets are judged against the script list: when it arrives or
+    // changes (a script created, renamed or deleted), the marks are worked
+    // out again after the usual pause.
+    if (forms.Form2) {
+        const QAbstractItemModel* scripts = forms.Form2->Scripts->Lbx2->model();
+        QTimer* recheck = Script->liveMarks()->timer();
+        const auto again = [recheck] { recheck->start(); };
+        connect(scripts, &QAbstractItemModel::rowsInserted, recheck, again);
+        connect(scripts, &QAbstractItemModel::rowsRemoved, recheck, again);
+        connect(scripts, &QAbstractItemModel::dataChanged, recheck, again);
+        connect(scripts, &QAbstractItemModel::modelReset, recheck, again);
     }
     if (const char* path = std::getenv("VORNSCRIPT_SHOW_EDITOR"); path && *path)
         showFileForDevelopment(path);

@@ -8,6 +8,7 @@
 #include "form2_pages/page_objetos.h"
 #include "form2_pages/page_scripts.h"
 #include "form2_pages/page_sons.h"
+#include "form4_pages/adventure_inputs.h"
 #include "form4_pages/page_banners.h"
 #include "form4_pages/page_controle.h"
 #include "form4_pages/page_extra.h"
@@ -32,10 +33,14 @@ void fill(QListWidget* list, const std::vector<std::string>& names) {
 void TForm1::LoadScriptList() {
     form2::PageScripts* page = m_forms.Form2->Scripts;
     page->Lbx2->clear();
+    page->Lbx2->setProperty(form4::kListedForProperty, QVariant());
     const ScriptList loaded = fetchScriptList(m_requests, m_session);
     fill(page->Lbx2, loaded.names);
     // An empty list alone would read as an adventure without scripts.
-    if (!loaded.ok) page->Stc->setText(ui(loaded.refusal));
+    if (!loaded.ok)
+        page->Stc->setText(ui(loaded.refusal));
+    else
+        page->Lbx2->setProperty(form4::kListedForProperty, ui(m_session.SesPfx));
 }
 
 void TForm1::LoadObjectList() {

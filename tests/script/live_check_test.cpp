@@ -15,6 +15,7 @@ using Lines = std::vector<std::string>;
 
 const LiveCheckInputs kCastelo{true, {"920", "440", "100"}, {"salao", "torre"}};
 const LiveCheckInputs kNoAdventure{};
+const LiveCheckInputs kListPending{true, {"920", "440", "100"}, {}, false};
 
 struct Found {
     std::size_t line;
@@ -70,6 +71,12 @@ TEST(LiveCheck, FindsTheFaultyLinesAsSintaxeWouldAnnotateThem) {
          kCastelo,
          {{3, noLabel}}},
         {"label with a colon at the end", {"sala:"}, kCastelo, {{0, message::labelSyntax("sala")}}},
+        // The adventure is open but its script list has not arrived: its
+        // sizes are judged, its targets not.
+        {"script list not yet known",
+         {"  cmd= lnk,0,0,10,10,3,Ir,$porao", "  tela= 921,0,10,10"},
+         kListPending,
+         {{1, xOutside}}},
         // Without an adventure: sizes and targets cannot be judged, the
         // form of a line still is.
         {"no adventure: no targets, no upper bounds",

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QVariant>
 
 namespace vorn::win::form4 {
 namespace {
@@ -33,6 +34,14 @@ std::vector<std::string> adventureScripts(const QWidget* tools) {
     for (int i = 0; i < list->count(); ++i)
         names.push_back(bytes(list->item(i)->text()));
     return names;
+}
+
+bool scriptListLoaded(const QWidget* tools, const std::string& prefix) {
+    const auto* list =
+        tools ? tools->findChild<const QListWidget*>(QStringLiteral("Lbx2")) : nullptr;
+    if (!list || prefix.empty()) return false;
+    const QVariant listed = list->property(kListedForProperty);
+    return listed.isValid() && listed.toString() == ui(prefix);
 }
 
 std::string adventureField(const QWidget* tools, std::string_view name) {

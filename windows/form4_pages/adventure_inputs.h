@@ -21,6 +21,12 @@ AdventureLimits adventureLimits(const QWidget* tools);
 // The entries of the script list Lbx2, in list order.
 std::vector<std::string> adventureScripts(const QWidget* tools);
 
+// Whether Lbx2 holds the list the service gave for the adventure with this
+// prefix (the list loader marks it), rather than nothing yet, a refusal, or
+// the list of the adventure open before.
+inline constexpr const char* kListedForProperty = "listedFor";
+bool scriptListLoaded(const QWidget* tools, const std::string& prefix);
+
 // One parameter field as typed, by its name (Edit7, JanWd, ImgPan ...).
 std::string adventureField(const QWidget* tools, std::string_view name);
 

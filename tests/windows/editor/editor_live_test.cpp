@@ -1,6 +1,7 @@
 // The script text area's live aids through the real editor: the marks of
 // the check while typing, find and replace, go to line, completion.
 #include "editor_fixture.h"
+#include "form4_pages/adventure_inputs.h"
 #include "form4_pages/find_bar.h"
 #include "form4_pages/live_check_marks.h"
 #include "form4_pages/script_completer.h"
@@ -40,6 +41,7 @@ private slots:
         scripts->clear();
         scripts->addItems(
             {QStringLiteral("salao"), QStringLiteral("sala"), QStringLiteral("torre")});
+        scripts->setProperty(vorn::win::form4::kListedForProperty, QStringLiteral("cv"));
         w->editor()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w->editor()));
     }

@@ -12,6 +12,7 @@
 #include "form2_pages/page_graficos.h"
 #include "form2_pages/page_parametros.h"
 #include "form2_pages/page_scripts.h"
+#include "form4_pages/live_check_marks.h"
 #include "form4_pages/page_backup.h"
 #include "form4_pages/page_navegador.h"
 #include "form4_pages/page_script.h"
@@ -25,6 +26,8 @@
 
 #include <QListWidget>
 #include <QTest>
+#include <QTextEdit>
+#include <QTimer>
 
 #include <memory>
 
@@ -265,6 +268,38 @@ private slots:
         RoadWindows::click(f.Form2->Aventuras->Label21);
         QVERIFY(m_w->choose(QStringLiteral("Minha aventura nova")));
         QCOMPARE(p->TotReg->text(), QStringLiteral("25"));
+    }
+
+    void theFirstScriptIsJudgedAgainstItsOwnAdventuresList() {
+        const Forms& f = m_w->f();
+        form4::LiveCheckMarks* marks = f.Form4->Script->liveMarks();
+        // A check that falls due while the adventure is still arriving (a
+        // slow server, the browser starting) runs before the script list.
+        marks->timer()->setInterval(0);
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QTRY_VERIFY(!marks->pending());
+        const QStringList text = m_w->editorText().split(QLatin1Char('\n'));
+        for (const int line : marks->faultyLines())
+            QVERIFY2(!text.at(line).contains(QLatin1Char('$')), qPrintable(text.at(line)));
+
+        // A target to a script that is not there, until it is created.
+        QTextEdit* memo = f.Form4->Script->Memo3;
+        memo->moveCursor(QTextCursor::End);
+        memo->insertPlainText(QStringLiteral("\n  cmd= lnk,0,0,10,10,3,Ir,$adega"));
+        const int added = memo->document()->blockCount() - 1;
+        QTRY_VERIFY(marks->messageAt(added).startsWith(QStringLiteral("não existe o script")));
+        // Another script takes the name; the references are left as they are.
+        form2::PageScripts* catalogue = f.Form2->Scripts;
+        catalogue->ask = [](const std::string&, const char*, const char*) { return false; };
+        // Chosen without opening it, so the line typed above stays in edit.
+        const auto tesouro =
+            catalogue->Lbx2->findItems(QStringLiteral("tesouro"), Qt::MatchExactly);
+        QCOMPARE(tesouro.size(), 1);
+        catalogue->Lbx2->setCurrentItem(tesouro.front());
+        catalogue->Edit3->setText(QStringLiteral("adega"));
+        RoadWindows::click(catalogue->Image9);
+        QCOMPARE(catalogue->Stc->text(), QStringLiteral("Ok"));
+        QTRY_VERIFY(marks->messageAt(added).isEmpty());
     }
 
     void aRefusedAdventureLeavesTheOneOpenInEdit() {

@@ -197,17 +197,27 @@ void TForm2::Image9Click() {
         reply = renameScript(requests(), session(), from, to);
     }
     p->Stc->setText(ui(reply));
+    TForm4* editor = m_forms.Form4;
     if (Reply(reply).ok()) {
         item->setText(typed);
         // The open script keeps its text under its new name: a later save
         // must not bring the old name back as a second script.
         if (session().SesScp == from) session().SesScp = to;
-        m_forms.Form4->scriptRenamed(from, to);
-        m_forms.Form4->showMessage(reply);
+        const bool inEditor = editor->loadedScript() == from;
+        editor->showMessage(reply);
         offerReferenceUpdate(from, to);
+        if (!inEditor) return;
+        // The editor shows the script as the rename left it on the server.
+        const FetchedScript stored = fetchScriptChecked(requests(), session(), to);
+        if (stored.exists) {
+            editor->followRename(from, to, stored.lines);
+        } else {
+            editor->scriptRenamed(from, to);
+            p->Stc->setText(ui(stored.refusal));
+        }
         return;
     }
-    m_forms.Form4->showMessage(reply);
+    editor->showMessage(reply);
 }
 
 // Other scripts and the map may still lead to the old name: the author sees

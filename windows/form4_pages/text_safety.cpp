@@ -14,11 +14,14 @@
 #include "page_script.h"
 #include "preview.h"
 #include "qt_text.h"
+#include "script_edits.h"
 #include "scripts.h"
 #include "session.h"
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace vorn::win {
 namespace {
@@ -101,6 +104,34 @@ void TForm4::replaceScriptText(const std::string& script, const std::vector<std:
     m_serverText = lines;
     m_keptText.clear();
     Script->setUnsaved(false);
+}
+
+void TForm4::followRename(const std::string& from, const std::string& to,
+                          const std::vector<std::string>& stored) {
+    if (m_loadedScript != from) return;
+    m_loadedScript = to;
+    if (!hasUnsavedChanges()) {
+        setText(stored);
+        m_baseline = m_serverText = stored;
+        m_keptText.clear();
+        Script->setUnsaved(false);
+        return;
+    }
+    const auto edits = adventure::planRename({{to, scriptText()}}, from, to);
+    if (!edits.empty()) {
+        QTextCursor cursor(Script->Memo3->document());
+        cursor.beginEditBlock();
+        for (const adventure::LineChange& change : edits.front().changes) {
+            const QTextBlock block =
+                Script->Memo3->document()->findBlockByNumber(static_cast<int>(change.line));
+            if (!block.isValid()) continue;
+            cursor.setPosition(block.position());
+            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+            cursor.insertText(ui(change.after));
+        }
+        cursor.endEditBlock();
+    }
+    m_baseline = m_serverText = stored;
 }
 
 void TForm4::clearScriptText() {

@@ -26,6 +26,7 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <optional>
 
 using namespace vorn::win;
@@ -244,6 +245,51 @@ private slots:
             QCOMPARE(RoadWindows::copiesOf(s.DirAdv, QStringLiteral("torre")).size(), copies);
             break;
         }
+    }
+
+    void renamingTheOpenScriptIsNoCoEditorsChange_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<bool>("edited");
+        QTest::newRow("as stored") << QStringLiteral("cozinha") << QStringLiteral("copa") << false;
+        QTest::newRow("with unsaved edits")
+            << QStringLiteral("biblioteca") << QStringLiteral("livros") << true;
+    }
+    void renamingTheOpenScriptIsNoCoEditorsChange() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(bool, edited);
+        const Forms& f = m_w->f();
+        TForm4* editor = f.Form4;
+        const vorn::Session& s = m_w->session();
+        form2::PageScripts* catalogue = f.Form2->Scripts;
+        QVERIFY(RoadWindows::clickItem(catalogue->Lbx2, from));
+        if (edited) typeLine(editor, QStringLiteral("  msg= minha ideia"));
+        catalogue->ask = [](const std::string&, const char*, const char*) { return true; };
+        catalogue->Edit3->setText(to);
+        RoadWindows::click(catalogue->Image9);
+
+        // The script's own "retscp=" followed the rename on the server, and
+        // the editor shows the script under its new name as stored.
+        const vorn::Lines stored = vorn::fetchScript(m_w->requests(), s, bytes(to));
+        const std::string returns = "  retscp= " + bytes(to);
+        QVERIFY(std::find(stored.begin(), stored.end(), returns) != stored.end());
+        QCOMPARE(editor->loadedScript(), bytes(to));
+        QCOMPARE(s.SesScp, bytes(to));
+        vorn::Lines expected = stored;
+        if (edited) expected.push_back("  msg= minha ideia");
+        QCOMPARE(editor->scriptText(), expected);
+        QCOMPARE(editor->hasUnsavedChanges(), edited);
+
+        std::optional<form4::ServerClash> asked;
+        editor->askClash = [&](const form4::ServerClash& clash) {
+            asked = clash;
+            return form4::ClashAnswer::Cancel;
+        };
+        typeLine(editor, QStringLiteral("  msg= depois"));
+        QVERIFY(editor->storeText());
+        QVERIFY(!asked);
+        QCOMPARE(vorn::fetchScript(m_w->requests(), s, bytes(to)), editor->scriptText());
     }
 
     void clashDialogLinesUpBothTexts() {

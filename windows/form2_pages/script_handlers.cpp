@@ -41,6 +41,9 @@ void TForm2::wireScripts() {
 }
 
 void TForm2::showPreviewWhenOn() {
+    // No script in edit (none chosen yet, or the one deleted): there is no
+    // page to show, only the service's "not found".
+    if (session().SesScp.empty()) return;
     if (m_forms.Form4->Script->Cbx->isChecked())
         m_forms.Form3->Web->navigate(ui(previewAddress(session())));
 }
@@ -158,9 +161,33 @@ void TForm2::Image6Click() {
     form2::PageScripts* p = Scripts;
     const QListWidgetItem* item = p->Lbx2->currentItem();
     if (!item || !item->isSelected()) return;
-    const std::string reply = deleteScript(requests(), session(), bytes(item->text()));
-    p->Stc->setText(ui(reply));
-    if (Reply(reply).ok()) m_forms.Form1->LoadScriptList();
+    const std::string name = bytes(item->text());
+    if (!p->ask("Deletar o script \"" + name + "\" do servidor?", "Deletar", "Cancelar")) return;
+    Session& s = session();
+    // The service keeps nothing of a deleted script: its text goes to a
+    // numbered copy first, and without that copy nothing is deleted.
+    const FetchedScript held = fetchScriptChecked(requests(), s, name);
+    if (!held.exists) {
+        p->Stc->setText(ui(held.refusal));
+        return;
+    }
+    const std::string copy = keepLocalCopy(s.DirAdv, name, held.lines);
+    std::string reply;
+    {
+        LightScope lit(requests(), Light::Request);
+        reply = deleteScript(requests(), s, name);
+    }
+    const bool deleted = Reply(reply).ok();
+    if (deleted) {
+        m_forms.Form1->LoadScriptList();
+        // Nothing may aim at the deleted name any more: not a preview, not
+        // a save that would bring it back.
+        if (s.SesScp == name) s.SesScp.clear();
+        p->Stc->setText(QStringLiteral("Script \"%1\" deletado; o texto ficou guardado em %2")
+                            .arg(ui(name), QString::fromUtf8(copy)));
+    } else {
+        p->Stc->setText(ui(reply));
+    }
     m_forms.Form4->clearScriptText();
 }
 

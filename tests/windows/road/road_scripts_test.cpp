@@ -10,6 +10,7 @@
 #include "error_report.h"
 #include "files.h"
 #include "form2_pages/page_exclusivo.h"
+#include "form2_pages/page_graficos.h"
 #include "form2_pages/page_parametros.h"
 #include "form2_pages/page_scripts.h"
 #include "form4_pages/page_backup.h"
@@ -21,6 +22,7 @@
 #include "road_windows.h"
 #include "scripts.h"
 #include "session.h"
+#include "text.h"
 #include "window_test_main.h"
 
 #include <QDir>
@@ -234,38 +236,63 @@ private slots:
 
     void deletingAScript() {
         const Forms& f = m_w->f();
-        const vorn::Session& s = m_w->session();
-        // Nothing selected: nothing sent, the text stays.
+        vorn::Session& s = m_w->session();
+        QStringList asked;
+        bool answer = false;
+        m_p->ask = [&](const std::string& question, const char*, const char*) {
+            asked << ui(question);
+            return answer;
+        };
+        // Nothing selected: nothing asked, nothing sent, the text stays.
         m_p->Lbx2->clearSelection();
         const QString text = m_w->editorText();
         RoadWindows::click(m_p->Image6);
+        QVERIFY(asked.isEmpty());
         QCOMPARE(m_w->editorText(), text);
-        QVERIFY(vorn::fetchScriptChecked(m_w->requests(), s, "cozinha").exists);
 
-        // Unsaved text of the script shown is kept before the editor clears.
+        // Asked once, and "Cancelar" leaves everything as it was.
         QVERIFY(RoadWindows::clickItem(m_p->Lbx2, QStringLiteral("cozinha")));
-        const int copies = RoadWindows::copiesOf(s.DirAdv, QStringLiteral("cozinha")).size();
+        const vorn::Lines held = vorn::fetchScript(m_w->requests(), s, "cozinha");
+        const QStringList before = RoadWindows::copiesOf(s.DirAdv, QStringLiteral("cozinha"));
         f.Form4->Script->Memo3->append(QStringLiteral("  msg= ainda nao gravado"));
         f.Form4->Script->setUnsaved(true);
+        const QString edited = m_w->editorText();
         RoadWindows::click(m_p->Image6);
-        QCOMPARE(m_p->Stc->text(), QStringLiteral("Ok"));
+        QCOMPARE(asked, QStringList{QStringLiteral("Deletar o script \"cozinha\" do servidor?")});
+        QCOMPARE(m_w->editorText(), edited);
+        QVERIFY(vorn::fetchScriptChecked(m_w->requests(), s, "cozinha").exists);
+
+        // Deleted: the server's text and the unsaved text each keep a copy,
+        // the status names the server's, and nothing aims at the name again.
+        answer = true;
+        RoadWindows::click(m_p->Image6);
+        const QString status = m_p->Stc->text();
+        QVERIFY2(status.startsWith(QStringLiteral("Script \"cozinha\" deletado; o texto ficou "
+                                                  "guardado em ")),
+                 qPrintable(status));
+        const QString copy = status.section(QLatin1Char(' '), -1);
+        QCOMPARE(vorn::splitLines(vorn::readFile(copy.toStdString())), held);
+        QCOMPARE(RoadWindows::copiesOf(s.DirAdv, QStringLiteral("cozinha")).size(),
+                 before.size() + 2);
         QCOMPARE(m_w->editorText(), QString());
-        QCOMPARE(RoadWindows::copiesOf(s.DirAdv, QStringLiteral("cozinha")).size(), copies + 1);
         QVERIFY(!RoadWindows::items(m_p->Lbx2).contains(QStringLiteral("cozinha")));
         QVERIFY(!vorn::fetchScriptChecked(m_w->requests(), s, "cozinha").exists);
-        // The session still names the deleted script; saving the emptied
-        // editor must not bring it back.
+        QVERIFY(s.SesScp.empty());
+        f.Form4->Script->Cbx->setChecked(true);
+        const QString shownPage = f.Form3->Web->address();
+        RoadWindows::click(f.Form2->Graficos->Image12); // an upload of nothing
+        QCOMPARE(f.Form3->Web->address(), shownPage);
         f.Form4->btGrsClick();
         QVERIFY(!vorn::fetchScriptChecked(m_w->requests(), s, "cozinha").exists);
 
-        // A refusal is shown, the list stays, the editor still clears.
+        // A script the server no longer has: its refusal, nothing sent.
         QListWidgetItem* ghost = new QListWidgetItem(QStringLiteral("fantasma"), m_p->Lbx2);
         m_p->Lbx2->setCurrentItem(ghost);
         f.Form4->replaceScriptText("torre", {"  fim"});
         RoadWindows::click(m_p->Image6);
         QVERIFY(m_p->Stc->text() != QStringLiteral("Ok") && !m_p->Stc->text().isEmpty());
         QVERIFY(RoadWindows::items(m_p->Lbx2).contains(QStringLiteral("fantasma")));
-        QCOMPARE(m_w->editorText(), QString());
+        QCOMPARE(m_w->editorText(), QStringLiteral("  fim"));
     }
 
     void qrCodesShowTheirAddresses() {

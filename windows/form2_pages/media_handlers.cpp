@@ -80,6 +80,7 @@ void TForm2::wireMedia() {
     onSignal(a->File2, &QListWidget::itemClicked, this, [this] { File2Click(); });
     onSignal(a->Image20, &PictureButton::clicked, this, [this] { Image20Click(); });
     onSignal(a->Image18, &PictureButton::clicked, this, [this] { Image18Click(); });
+    onSignal(a->m_library, &PictureButton::clicked, this, [this] { Abook->setPageIndex(kSons); });
 
     for (ClickLabel* category : Sons->categories())
         onSignal(category, &ClickLabel::clicked, this,

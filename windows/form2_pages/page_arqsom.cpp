@@ -1,5 +1,7 @@
 #include "page_arqsom.h"
 
+#include "page_parts.h"
+
 namespace vorn::win::form2 {
 
 PageArqSom::PageArqSom(QWidget* parent)
@@ -19,6 +21,9 @@ PageArqSom::PageArqSom(QWidget* parent)
     Label89 = c.uploadCaption;
     Label90 = c.uploadStatus;
     G2 = c.gauge;
+    constexpr int kLibraryTop = 28 + kListHeight + 110;
+    m_library = smallButton(this, "btBiblioteca", 10, kLibraryTop + 1);
+    label(this, "lbBiblioteca", QStringLiteral("Biblioteca de sons e ruidos..."), 34, kLibraryTop);
 }
 
 } // namespace vorn::win::form2

@@ -24,6 +24,9 @@ public:
     QLabel* Label89; // caption of the upload button
     QLabel* Label90; // uploads and playing
     QProgressBar* G2;
+    // The way to the shared sound library (page Sons), where an author who
+    // manages the adventure's sounds looks for more.
+    PictureButton* m_library;
 };
 
 } // namespace vorn::win::form2

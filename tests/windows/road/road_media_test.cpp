@@ -159,13 +159,53 @@ private slots:
         QVERIFY(RoadWindows::items(g->Lbx3).contains(QStringLiteral("solto.png")));
     }
 
+    void soundsGoUpAndAreDeletedFromPageArqSom() {
+        const std::string dir = m_w->session().DirAdv;
+        vorn::writeFileAtomic(dir + "trovao.mp3", "bytes do trovao");
+        vorn::writeFileAtomic(dir + "chuva.ogg", "bytes da chuva");
+        const Forms& f = m_w->f();
+        form2::PageArqSom* p = f.Form2->ArqSom;
+        RoadWindows::click(f.Form1->btSnd);
+        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kArqSom));
+        selectOnly(p->File2, {QStringLiteral("chuva.ogg"), QStringLiteral("trovao.mp3")});
+        RoadWindows::click(p->Image20);
+        QVERIFY(!p->G2->isVisible());
+        QCOMPARE(p->G2->maximum(), 2);
+        QCOMPARE(p->G2->value(), 2);
+        QCOMPARE(RoadWindows::items(p->Lbx8),
+                 (QStringList{QStringLiteral("chuva.ogg"), QStringLiteral("sino.mp3"),
+                              QStringLiteral("trovao.mp3")}));
+        vorn::Http http;
+        QCOMPARE(http.get(m_svc->pageBase() + "vorn/vorn-trovao.mp3"),
+                 std::string("bytes do trovao"));
+
+        QVERIFY(RoadWindows::clickItem(p->Lbx8, QStringLiteral("trovao.mp3")));
+        RoadWindows::click(p->Image18);
+        QVERIFY(p->St2->text() != QStringLiteral("Status..."));
+        const QStringList afterDeletion{QStringLiteral("chuva.ogg"), QStringLiteral("sino.mp3")};
+        QCOMPARE(RoadWindows::items(p->Lbx8), afterDeletion);
+        // Read back from the server, not only taken off the list.
+        RoadWindows::click(f.Form1->btSnd);
+        QCOMPARE(RoadWindows::items(p->Lbx8), afterDeletion);
+        // Nothing selected: nothing is asked, nothing changes.
+        p->Lbx8->clearSelection();
+        p->Lbx8->setCurrentItem(nullptr);
+        p->St2->clear();
+        RoadWindows::click(p->Image18);
+        QCOMPARE(p->St2->text(), QString());
+        QCOMPARE(RoadWindows::items(p->Lbx8), afterDeletion);
+    }
+
     void soundsPlayOnTheDeck() {
         const Forms& f = m_w->f();
         auto* deck = new RecordingDeck;
         f.Form2->setDeck(deck);
         const QString dir = local(m_w->session().DirAdv);
 
-        f.Form2->Abook->setPageIndex(TForm2::kSons);
+        // The library is reached from the adventure's sounds.
+        RoadWindows::click(f.Form1->btSnd);
+        RoadWindows::click(f.Form2->ArqSom->m_library);
+        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kSons));
         RoadWindows::click(f.Form2->Sons->Label83);
         QVERIFY(RoadWindows::clickItem(f.Form2->Sons->Lbx7, QStringLiteral("vento")));
         QCOMPARE(deck->played, QStringList{dir + QStringLiteral("vento.mp3")});

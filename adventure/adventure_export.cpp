@@ -1,5 +1,6 @@
 #include "adventure_export.h"
 
+#include "adventure_data.h"
 #include "export_folder.h"
 
 #include <adventure.h>
@@ -7,11 +8,14 @@
 #include <files.h>
 #include <loaders.h>
 #include <map_file.h>
+#include <panel.h>
+#include <permissions.h>
 #include <request_layer.h>
 #include <scripts.h>
 #include <session.h>
 #include <text.h>
 #include <transfers.h>
+#include <variables.h>
 
 #include <filesystem>
 
@@ -108,7 +112,7 @@ ExportResult exportAdventure(RequestLayer& layer, const Session& session,
     if (!list.ok) throw Error(list.refusal.empty() ? std::string(kTryAgain) : list.refusal);
     const auto pictures = LoadFileList(layer, session, FileKind::Image);
     const auto sounds = LoadFileList(layer, session, FileKind::Sound);
-    ex.expect(list.names.size() + pictures.size() + sounds.size() + 3);
+    ex.expect(list.names.size() + pictures.size() + sounds.size() + 6);
 
     for (const auto& name : list.names) {
         if (ex.item(name, [&] {
@@ -142,19 +146,28 @@ ExportResult exportAdventure(RequestLayer& layer, const Session& session,
     });
 
     result.objects = ex.item(kObjectsFile, [&] {
-        std::string text;
-        for (const auto& name : LoadObjectList(layer, session)) {
-            const ObjectDetail d = LoadObjectDetail(layer, session, name);
-            if (!d.ok) throw Error("o servidor recusou o objeto " + name);
-            text += "[" + trimSpaces(name) + "]\r\n";
-            int n = 1;
-            for (const ObjectState* s : {&d.first, &d.second}) {
-                const std::string i = std::to_string(n++);
-                text += "Local" + i + "=" + s->place + "\r\nFigura" + i + "=" + s->picture +
-                        "\r\nDescricao" + i + "=" + s->description + "\r\n";
-            }
-        }
-        writeFileAtomic(root + kObjectsFile, text);
+        writeFileAtomic(root + kObjectsFile, objectsText(fetchObjects(layer, session)));
+    });
+
+    result.variables = ex.item(kStartingVariablesFile, [&] {
+        // Both sets are fetched before either is written, so an export holds
+        // both or neither.
+        const auto starting = fetchVariables(layer, session, VariableSet::Starting);
+        const auto current = fetchVariables(layer, session, VariableSet::Current);
+        writeFileAtomic(root + kStartingVariablesFile, joinLinesCrLf(starting));
+        writeFileAtomic(root + kCurrentVariablesFile, joinLinesCrLf(current));
+    });
+
+    result.page = ex.item(kPageFile, [&] {
+        const PageLoad load = loadPage(layer, session, session.SesPfx);
+        if (!load.ok) throw Error(load.status);
+        writeFileAtomic(root + kPageFile, pageText(load.page));
+    });
+
+    result.editors = ex.item(kEditorsFile, [&] {
+        const EditorLists lists = LoadEditorLists(layer, session);
+        if (!lists.ok) throw Error(lists.status);
+        writeFileAtomic(root + kEditorsFile, joinLinesCrLf(lists.editors));
     });
     return result;
 }
@@ -191,7 +204,8 @@ std::string exportSummary(const ExportResult& r) {
     std::string text = "Exporta\xe7\xe3o: " + std::to_string(r.scripts) + " scripts, " +
                        std::to_string(r.files) + " arquivos" + (r.map ? ", mapa" : "") +
                        (r.parameters ? ", par\xe2metros" : "") + (r.objects ? ", objetos" : "") +
-                       ".";
+                       (r.variables ? ", vari\xe1veis" : "") + (r.page ? ", p\xe1gina" : "") +
+                       (r.editors ? ", autorizados" : "") + ".";
     if (!r.failed.empty())
         text += " Falharam " + std::to_string(r.failed.size()) + ": " + r.failed.front() +
                 (r.failed.size() > 1 ? " ..." : "");

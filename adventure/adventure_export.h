@@ -27,6 +27,7 @@ struct ExportResult {
     std::string folder; // ends in "/"
     std::size_t scripts = 0, files = 0;
     bool parameters = false, objects = false, map = false;
+    bool variables = false, page = false, editors = false;
     std::vector<std::string> failed; // "name: why", cp1252
 };
 
@@ -35,7 +36,8 @@ struct ExportResult {
 std::string defaultExportFolder(const vorn::Session& session, std::string_view date);
 
 // Copies every script's current server text, every picture and sound of the
-// adventure, the local map pair, the parameters and the objects into
+// adventure, the local map pair, the parameters, the objects, both sets of
+// global variables, the adventure's page and its authorised users into
 // folder, which must not exist or be empty (Error otherwise, before anything
 // is fetched). An item that fails is named in failed and the export goes on;
 // names from the server that could not be file names are failures too.

@@ -4,7 +4,6 @@
 #include <error.h>
 #include <files.h>
 #include <line_diff.h>
-#include <map_file.h>
 #include <reply.h>
 #include <scripts.h>
 #include <session.h>
@@ -14,11 +13,6 @@
 namespace vorn::adventure {
 
 namespace {
-
-bool isMediaFile(const std::string& name) {
-    return name != kParametersFile && name != kObjectsFile && name != map::kMapTextName &&
-           name != "mapa.bmp";
-}
 
 // The service answers a store with "Ok" first; anything else is its refusal.
 void requireOk(const std::string& reply, const std::string& what) {
@@ -45,7 +39,7 @@ RestorePlan planRestore(RequestLayer& layer, const Session& session, const Expor
     for (const auto& script : folder.scripts) {
         try {
             requireSafeFileName(script.name);
-            const Lines mine = splitLines(readFile(script.path));
+            const Lines mine = splitLines(readBoundedFile(script.path));
             const bool onServer =
                 std::find(list.names.begin(), list.names.end(), script.name) != list.names.end();
             Lines theirs;
@@ -64,12 +58,18 @@ RestorePlan planRestore(RequestLayer& layer, const Session& session, const Expor
         }
     }
     for (const auto& name : folder.files)
-        if (isMediaFile(name)) plan.media.push_back(name);
+        if (!isDataFile(name)) plan.media.push_back(name);
     plan.parameters = !folder.parameters.empty();
+    plan.data = planData(layer, session, folder);
     return plan;
 }
 
-std::string restoreQuestion(const RestorePlan& plan) {
+bool restoreWouldStore(const RestorePlan& plan, const RestoreChoice& choice) {
+    return !plan.changed.empty() || (choice.media && !plan.media.empty()) ||
+           (choice.parameters && plan.parameters) || (choice.data && plan.data.changes());
+}
+
+std::string restoreQuestion(const RestorePlan& plan, const RestoreChoice& choice) {
     std::string text = std::to_string(plan.changed.size()) +
                        " scripts ser\xe3o gravados no servidor (" + std::to_string(plan.unchanged) +
                        " j\xe1 s\xe3o iguais):\r\n";
@@ -80,8 +80,18 @@ std::string restoreQuestion(const RestorePlan& plan) {
             "\r\n";
     for (const auto& f : plan.failed)
         text += "  (fora) " + f + "\r\n";
-    text += "Cada script substitu\xed"
-            "do ganha antes uma c\xf3pia numerada na pasta da aventura.";
+    if (choice.data) {
+        const std::string data = dataQuestion(plan.data);
+        text += "Objetos, vari\xe1veis, p\xe1gina e autoriza\xe7\xf5"
+                "es:" +
+                (data.empty() ? std::string(" j\xe1 s\xe3o iguais.\r\n") : "\r\n" + data);
+        text += "Cada script substitu\xed"
+                "do, as vari\xe1veis e a p\xe1gina ganham antes uma c\xf3pia numerada na pasta da "
+                "aventura.";
+    } else {
+        text += "Cada script substitu\xed"
+                "do ganha antes uma c\xf3pia numerada na pasta da aventura.";
+    }
     return text;
 }
 
@@ -90,7 +100,8 @@ RestoreResult restoreExport(RequestLayer& layer, const Session& session, const E
                             const std::function<void(std::size_t, std::size_t)>& onStep) {
     RestoreResult result;
     const std::size_t total = plan.changed.size() + (choice.media ? plan.media.size() : 0) +
-                              (choice.parameters && plan.parameters ? 1 : 0);
+                              (choice.parameters && plan.parameters ? 1 : 0) +
+                              (choice.data ? dataSteps(plan.data) : 0);
     std::size_t done = 0;
     const auto step = [&](const std::string& name, auto&& work) {
         try {
@@ -106,7 +117,7 @@ RestoreResult restoreExport(RequestLayer& layer, const Session& session, const E
             requireSafeFileName(change.name);
             const std::string path =
                 folder.root + kScriptsFolder + "/" + localName(change.name) + kScriptEnding;
-            const Lines mine = splitLines(readFile(path));
+            const Lines mine = splitLines(readBoundedFile(path));
             if (change.onServer) {
                 const FetchedScript theirs = fetchScriptChecked(layer, session, change.name);
                 if (!theirs.exists) throw Error(theirs.refusal);
@@ -124,7 +135,9 @@ RestoreResult restoreExport(RequestLayer& layer, const Session& session, const E
                 // The service answers an upload, like a parameter store, with a
                 // message for the author rather than "Ok": as on the upload
                 // page, only a failed transfer is a failure.
-                uploadAdventureFile(layer, session, folder.root + localName(name), name);
+                const std::string path = folder.root + localName(name);
+                requireFileWithin(path, kMaxMediaFileBytes);
+                uploadAdventureFile(layer, session, path, name);
                 ++result.files;
             });
 
@@ -136,7 +149,33 @@ RestoreResult restoreExport(RequestLayer& layer, const Session& session, const E
                 saveRegisterTotal(layer, session, reg->second);
             result.parameters = true;
         });
+
+    if (choice.data) {
+        restoreData(
+            layer, session, folder, plan.data, result.data,
+            [&](const std::string& name, const std::function<void()>& work) { step(name, work); });
+        result.copies.insert(result.copies.end(), result.data.copies.begin(),
+                             result.data.copies.end());
+    }
     return result;
+}
+
+std::string restoreSummary(const RestoreResult& r) {
+    std::vector<std::string> also;
+    if (r.parameters) also.emplace_back("os par\xe2metros");
+    if (r.data.objects) also.push_back(std::to_string(r.data.objects) + " objetos");
+    if (r.data.variables) also.emplace_back("as vari\xe1veis");
+    if (r.data.page) also.emplace_back("a p\xe1gina");
+    if (r.data.editors) also.emplace_back("os autorizados");
+    std::string text = "Restaurados " + std::to_string(r.scripts) + " scripts e " +
+                       std::to_string(r.files) + " arquivos";
+    for (std::size_t i = 0; i < also.size(); ++i)
+        text += (i == 0 ? ", e " : ", ") + also[i];
+    text += "; " + std::to_string(r.copies.size()) + " c\xf3pias na pasta da aventura.";
+    if (!r.failed.empty())
+        text += " Falharam " + std::to_string(r.failed.size()) + ": " + r.failed.front() +
+                (r.failed.size() > 1 ? " ..." : "");
+    return text;
 }
 
 } // namespace vorn::adventure

@@ -2,7 +2,6 @@
 
 #include <cp1252.h>
 #include <error.h>
-#include <files.h>
 #include <map_file.h>
 #include <text.h>
 
@@ -12,6 +11,14 @@
 namespace fs = std::filesystem;
 
 namespace vorn::adventure {
+
+bool isDataFile(std::string_view name) {
+    for (const char* data :
+         {kParametersFile, kObjectsFile, kStartingVariablesFile, kCurrentVariablesFile, kPageFile,
+          kEditorsFile, map::kMapTextName, "mapa.bmp"})
+        if (name == data) return true;
+    return false;
+}
 
 std::map<std::string, std::string> readParameters(std::string_view bytes) {
     std::map<std::string, std::string> out;
@@ -52,10 +59,18 @@ ExportFolder readExportFolder(const std::string& path) {
             folder.files.insert(utf8ToCp1252(entry.path().filename().string()));
     if (ec) throw Error("cannot list " + path + ": " + ec.message());
 
-    if (folder.files.count(kParametersFile))
-        folder.parameters = readParameters(readFile(folder.root + kParametersFile));
-    if (folder.files.count(map::kMapTextName))
-        folder.mapText = readFile(folder.root + map::kMapTextName);
+    const auto read = [&](const char* name) -> std::optional<std::string> {
+        if (!folder.files.count(name)) return std::nullopt;
+        return readBoundedFile(folder.root + name);
+    };
+    if (const auto text = read(kParametersFile)) folder.parameters = readParameters(*text);
+    folder.mapText = read(map::kMapTextName);
+    if (const auto text = read(kObjectsFile)) folder.objects = readObjects(*text);
+    if (const auto text = read(kStartingVariablesFile))
+        folder.startingVariables = splitLines(*text);
+    if (const auto text = read(kCurrentVariablesFile)) folder.currentVariables = splitLines(*text);
+    if (const auto text = read(kPageFile)) folder.page = readPage(*text);
+    if (const auto text = read(kEditorsFile)) folder.editors = readEditors(*text);
     return folder;
 }
 

@@ -81,14 +81,13 @@ void TForm2::restoreClick() {
     const auto folder = adventure::readExportFolder(chosen);
     const auto plan = adventure::planRestore(requests(), s, folder);
     const adventure::RestoreChoice choice{p->m_restoreMedia->isChecked(),
-                                          p->m_restoreParameters->isChecked()};
-    if (plan.changed.empty() && !choice.media && !choice.parameters) {
-        p->Stw->setText(
-            QStringLiteral("Nada a restaurar: os scripts do servidor já são iguais aos da "
-                           "exportação."));
+                                          p->m_restoreParameters->isChecked(),
+                                          p->m_restoreData->isChecked()};
+    if (!adventure::restoreWouldStore(plan, choice)) {
+        p->Stw->setText(QStringLiteral("Nada a restaurar: o servidor já é igual à exportação."));
         return;
     }
-    if (!p->ask(adventure::restoreQuestion(plan), "Gravar", "Cancelar")) {
+    if (!p->ask(adventure::restoreQuestion(plan, choice), "Gravar", "Cancelar")) {
         p->Stw->setText(QStringLiteral("Restauração cancelada: nada foi gravado."));
         return;
     }
@@ -99,16 +98,7 @@ void TForm2::restoreClick() {
         result = adventure::restoreExport(requests(), s, folder, plan, choice, gauge.progress());
     }
     m_forms.Form1->LoadScriptList();
-    QString text = QStringLiteral("Restaurados %1 scripts e %2 arquivos%3; %4 cópias na pasta da "
-                                  "aventura.")
-                       .arg(result.scripts)
-                       .arg(result.files)
-                       .arg(result.parameters ? QStringLiteral(", e os parâmetros") : QString())
-                       .arg(result.copies.size());
-    if (!result.failed.empty())
-        text +=
-            QStringLiteral(" Falharam %1: ").arg(result.failed.size()) + ui(result.failed.front());
-    p->Stw->setText(text);
+    p->Stw->setText(ui(adventure::restoreSummary(result)));
 }
 
 } // namespace vorn::win

@@ -1,6 +1,7 @@
 #include "page_exclusivo.h"
 
 #include "page_parts.h"
+#include "status_text.h"
 
 namespace vorn::win::form2 {
 namespace {
@@ -26,7 +27,9 @@ PageExclusivo::PageExclusivo(QWidget* parent)
     Stw->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Stw->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold; font-style: italic;"));
     Stw->setCursor(Qt::PointingHandCursor);
-    Stw->setGeometry(10, 44, 400, 36);
+    // Three lines, up to the first entry: an export's counts and its folder.
+    Stw->setGeometry(10, 40, 400, 48);
+    keepWholeText(Stw);
 
     // One entry per row: the caption on the left, its button on the right.
     int y = 90;
@@ -70,13 +73,17 @@ PageExclusivo::PageExclusivo(QWidget* parent)
     m_restoreParameters = new QCheckBox(QStringLiteral("também parâmetros"), this);
     m_restoreParameters->setObjectName(QStringLiteral("cbRestaurarParametros"));
     m_restoreParameters->setGeometry(210, y - 4, 160, 22);
+    m_restoreData =
+        new QCheckBox(QStringLiteral("também objetos, variáveis, página e autorizações"), this);
+    m_restoreData->setObjectName(QStringLiteral("cbRestaurarDados"));
+    m_restoreData->setGeometry(30, y + 14, 340, 22);
     m_transferNote = label(this, "lbTransferir",
                            QStringLiteral("Para o outro servidor: exporte, mude o servidor abaixo "
                                           "e restaure."),
-                           10, y + 22);
+                           10, y + 38);
     m_transferNote->setStyleSheet(QStringLiteral("color: #404040; font-style: italic;"));
     // Over the note while an export or a restore runs.
-    m_gauge = form4::pageGauge(this, {10, y + 22, 390, 16});
+    m_gauge = form4::pageGauge(this, {10, y + 38, 390, 16});
 
     Rb1 = new QRadioButton(this);
     Rb1->setObjectName(QStringLiteral("Rb1"));

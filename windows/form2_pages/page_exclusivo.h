@@ -65,6 +65,7 @@ public:
     PictureButton* m_restore;
     QCheckBox* m_restoreMedia;
     QCheckBox* m_restoreParameters;
+    QCheckBox* m_restoreData; // objects, variables, page and authorised users
     QLabel* m_transferNote;
     QProgressBar* m_gauge;
     // Seams for the tests: the folder chosen (a local path, "" for none) and

@@ -1,6 +1,7 @@
 // Export and restore on page Exclusivo, on the demo adventure of a real
 // service: the gauge and the counts, a refused restore that stores nothing,
-// and an agreed one with its numbered copy and the reloaded script list.
+// an agreed one with its numbered copy and the reloaded script list, and the
+// tick that takes the other data along.
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit4.h"
@@ -15,6 +16,7 @@
 #include "scripts.h"
 #include "session.h"
 #include "text.h"
+#include "variables.h"
 #include "window_test_main.h"
 
 #include <QListWidget>
@@ -72,6 +74,41 @@ private slots:
                  vorn::readFile(edited));
         QVERIFY(!f.Form2->Scripts->Lbx2->findItems(QStringLiteral("trazido"), Qt::MatchExactly)
                      .isEmpty());
+    }
+
+    void theDataTickAddsTheOtherDataToTheQuestionAndTheRestore() {
+        form2::PageExclusivo* p = m_w->f().Form2->Exclusivo;
+        vorn::Session& s = m_w->session();
+        std::string chosen = s.DirAdv;
+        p->chooseFolder = [&](const std::string&, bool) { return chosen; };
+        std::string asked;
+        p->ask = [&](const std::string& question, const char*, const char*) {
+            asked = question;
+            return true;
+        };
+        RoadWindows::click(p->m_export);
+        for (const auto& e : std::filesystem::directory_iterator(s.DirAdv))
+            if (e.path().filename().string().rfind("exportacao-", 0) == 0)
+                chosen = e.path().string() + "/";
+        const auto current = vorn::loadVariables(m_w->requests(), s, vorn::VariableSet::Current);
+        QCOMPARE(vorn::storeVariables(m_w->requests(), s, {"vidas=9"}, current.lines),
+                 std::string(vorn::kVariablesStored));
+
+        // Unticked, the changed variables are not the restore's business.
+        RoadWindows::click(p->m_restore);
+        QCOMPARE(p->Stw->text(),
+                 QStringLiteral("Nada a restaurar: o servidor já é igual à exportação."));
+        QVERIFY(asked.empty());
+
+        p->m_restoreData->setChecked(true);
+        RoadWindows::click(p->m_restore);
+        QVERIFY2(asked.find("  vari\xe1veis de in\xed"
+                            "cio: 4 linhas alteradas\r\n") != std::string::npos,
+                 asked.c_str());
+        QCOMPARE(p->Stw->text(), QStringLiteral("Restaurados 0 scripts e 0 arquivos, e as "
+                                                "variáveis; 1 cópias na pasta da aventura."));
+        QCOMPARE(vorn::loadVariables(m_w->requests(), s, vorn::VariableSet::Starting).lines,
+                 (std::vector<std::string>{"vidas=3", "ouro=0", "porta_torre=fechada"}));
     }
 
     void auditListsFindingsThatOpenTheirLine() {

@@ -1,0 +1,266 @@
+// The adventure's data besides scripts and media (objects, global variables,
+// web page, authorised users): the files an export keeps them in, and the
+// whole adventure carried from one pequenia-local to another and restored
+// after it changed there.
+#include "adventure_data.h"
+#include "adventure_export.h"
+#include "adventure_restore.h"
+#include "export_data.h"
+
+#include <account.h>
+#include <adventure.h>
+#include <demo_adventure_test.h>
+#include <error.h>
+#include <files.h>
+#include <loaders.h>
+#include <local_service.h>
+#include <objects.h>
+#include <panel.h>
+#include <permissions.h>
+#include <request_layer.h>
+#include <scripts.h>
+#include <session.h>
+#include <text.h>
+#include <transfers.h>
+#include <variables.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace vorn::adventure {
+namespace {
+
+using test::TempDir;
+using Lines = std::vector<std::string>;
+
+bool operator==(const ObjectState& a, const ObjectState& b) {
+    return a.place == b.place && a.picture == b.picture && a.description == b.description;
+}
+
+TEST(ExportDataFiles, ReadBackWhatTheyWriteAndWhatAnAuthorEdited) {
+    const std::vector<ExportedObject> objects{
+        {"lampiao velho", {"patio", "", "Um_lampi\xe3o"}, {"jogador", "l.png", ""}},
+        {"chave", {"masmorra", "chave.png", "Uma_chave"}, {"masmorra", "chave.png", "x=y"}}};
+    const auto back = readObjects(objectsText(objects));
+    ASSERT_EQ(back.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(back[i].name, objects[i].name);
+        EXPECT_TRUE(back[i].start == objects[i].start && back[i].current == objects[i].current);
+    }
+    // Edited by hand: other line ends, stray lines, an unknown key, a
+    // repeated and a nameless section.
+    const auto edited =
+        readObjects("Local1=solto\n[ porta ]\nLocal1=sala\rCor1=azul\nFigura2=p.png\n"
+                    "[porta]\nLocal1=outra\n[]\nLocal1=nenhum\n");
+    ASSERT_EQ(edited.size(), 1u);
+    EXPECT_EQ(edited[0].name, "porta");
+    EXPECT_TRUE(edited[0].start == (ObjectState{"sala", "", ""}));
+    EXPECT_TRUE(edited[0].current == (ObjectState{"", "p.png", ""}));
+
+    PageData page;
+    page.Ed5 = "Castelo de Vorn";
+    page.Lb5 = "pec";
+    page.Ed6 = "icone.png";
+    page.Lb3 = "demo";
+    page.Lb4 = "3";
+    page.Lb6 = "em revis\xe3o";
+    page.Desc = {"", "Tit=nada", "", "fim", ""}; // empty lines and keys are description here
+    const PageData read = readPage(pageText(page));
+    EXPECT_EQ(read.Ed5, page.Ed5);
+    EXPECT_EQ(read.Lb5, page.Lb5);
+    EXPECT_EQ(read.Ed6, page.Ed6);
+    EXPECT_EQ(read.Ed7, "");
+    EXPECT_EQ(read.Lb1, "n\xe3o");
+    EXPECT_EQ(read.Lb3, page.Lb3);
+    EXPECT_EQ(read.Lb4, page.Lb4);
+    EXPECT_EQ(read.Lb6, page.Lb6);
+    EXPECT_EQ(read.Desc, page.Desc);
+    const PageData bare = readPage("Atv=*\nTit=T\n");
+    EXPECT_EQ(bare.Lb1, "sim");
+    EXPECT_EQ(bare.Lb5, "adv") << "a missing type keeps the panel's own";
+    EXPECT_TRUE(bare.Desc.empty());
+
+    EXPECT_EQ(readEditors(" ana \r\n\r\nbia\nana\r"), (Lines{"ana", "bia"}));
+}
+
+TEST(ExportDataFiles, AreReadOnlyUpToTheirLimit) {
+    TempDir dir;
+    writeFileAtomic(dir.path() + "pagina.txt", std::string(64, 'x'));
+    EXPECT_EQ(readBoundedFile(dir.path() + "pagina.txt", 64).size(), 64u);
+    try {
+        readBoundedFile(dir.path() + "pagina.txt", 63);
+        ADD_FAILURE() << "a file over the limit was read";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("pagina.txt: ", 0), 0u) << e.what();
+    }
+    EXPECT_THROW(requireFileWithin(dir.path() + "pagina.txt", 63), Error);
+    EXPECT_NO_THROW(requireFileWithin(dir.path() + "pagina.txt", 64));
+    EXPECT_THROW(readBoundedFile(dir.path() + "sumiu.txt"), Error);
+
+    // An export whose data file is too large is refused as a whole.
+    makeDir(dir.path() + "scripts");
+    writeFileAtomic(dir.path() + kObjectsFile, std::string(kMaxTextFileBytes + 1, '\n'));
+    EXPECT_THROW(readExportFolder(dir.path()), Error);
+}
+
+// What the other service holds of the data kinds, to compare with the export.
+struct Held {
+    std::vector<ExportedObject> objects;
+    Lines starting, current;
+    PageData page;
+    Lines editors;
+};
+Held held(RequestLayer& layer, const Session& session) {
+    const PageLoad page = loadPage(layer, session, session.SesPfx);
+    EXPECT_TRUE(page.ok) << page.status;
+    return {fetchObjects(layer, session), fetchVariables(layer, session, VariableSet::Starting),
+            fetchVariables(layer, session, VariableSet::Current), page.page,
+            LoadEditorLists(layer, session).editors};
+}
+
+void expectSameData(const ExportFolder& exported, const Held& now) {
+    ASSERT_TRUE(exported.objects && exported.page && exported.editors);
+    ASSERT_EQ(now.objects.size(), exported.objects->size());
+    for (std::size_t i = 0; i < now.objects.size(); ++i) {
+        const auto& a = now.objects[i];
+        const auto& b = (*exported.objects)[i];
+        EXPECT_EQ(a.name, b.name);
+        EXPECT_TRUE(a.start == b.start && a.current == b.current) << a.name;
+    }
+    EXPECT_EQ(now.starting, *exported.startingVariables);
+    EXPECT_EQ(now.current, *exported.currentVariables);
+    EXPECT_EQ(now.page.Ed5, exported.page->Ed5);
+    EXPECT_EQ(now.page.Lb5, exported.page->Lb5);
+    EXPECT_EQ(now.page.Ed6, exported.page->Ed6);
+    EXPECT_EQ(now.page.Ed7, exported.page->Ed7);
+    EXPECT_EQ(now.page.Desc, exported.page->Desc);
+    EXPECT_EQ(now.editors, *exported.editors);
+}
+
+using CarryRoad = test::DemoAdventureTest;
+
+TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterChanges) {
+    const std::string folder = home.path() + "exp/";
+    const auto exported = exportAdventure(layer, session, "Castelo de Vorn", folder);
+    ASSERT_TRUE(exported.failed.empty()) << exported.failed.front();
+    ASSERT_TRUE(exported.variables && exported.page && exported.editors);
+    EXPECT_EQ(readFile(folder + kStartingVariablesFile),
+              "vidas=3\r\nouro=0\r\nporta_torre=fechada\r\n");
+    EXPECT_EQ(readFile(folder + kEditorsFile), "ana\r\n");
+    EXPECT_EQ(readFile(folder + kPageFile).rfind("Tit=Castelo de Vorn\r\nTip=adv\r\n", 0), 0u);
+    const ExportFolder read = readExportFolder(folder);
+    expectSameData(read, held(layer, session));
+    EXPECT_FALSE(planRestore(layer, session, read).data.changes())
+        << "the export is the adventure it came from";
+
+    // The other server, with a fresh adventure of the same author.
+    test::LocalService other;
+    TempDir otherHome;
+    RequestLayer there;
+    Session s = startSession({other.root(), other.root()}, otherHome.path());
+    ASSERT_TRUE(logIn(there, s, "demo", "demo").ok);
+    ASSERT_EQ(createAdventure(there, s, "cvorn", "Copia de Vorn"), "Ok");
+    ASSERT_TRUE(OpenAdventure(there, s, "Copia de Vorn").ok);
+
+    const RestoreChoice all{true, true, true};
+    const auto plan = planRestore(there, s, read);
+    EXPECT_TRUE(plan.data.failed.empty()) << plan.data.failed.front();
+    const std::string question = restoreQuestion(plan, all);
+    for (const char* line : {"  objeto chave: novo\r\n", "  objeto lampiao velho: novo\r\n",
+                             "  vari\xe1veis de in\xed"
+                             "cio: 3 linhas alteradas\r\n",
+                             "  autorizados a incluir: ana\r\n"})
+        EXPECT_NE(question.find(line), std::string::npos) << line << "\n" << question;
+    EXPECT_EQ(restoreQuestion(plan, {true, true, false}).find("objeto"), std::string::npos);
+
+    const auto restored = restoreExport(there, s, read, plan, all);
+    EXPECT_TRUE(restored.failed.empty()) << restored.failed.front();
+    EXPECT_EQ(restored.data.objects, 3u);
+    // The fresh adventure's own script and page are kept; its variables were
+    // empty.
+    EXPECT_EQ(restored.copies, (Lines{s.DirAdv + "inicio.scp", s.DirAdv + "pagina(1).txt"}));
+    EXPECT_TRUE(restored.parameters && restored.data.variables && restored.data.page &&
+                restored.data.editors);
+    expectSameData(read, held(there, s));
+    for (const auto& script : read.scripts)
+        EXPECT_EQ(joinLinesCrLf(fetchScript(there, s, script.name)), readFile(script.path))
+            << script.name;
+    const auto pictures = LoadFileList(there, s, FileKind::Image);
+    for (const auto& picture : LoadFileList(layer, session, FileKind::Image))
+        EXPECT_NE(std::find(pictures.begin(), pictures.end(), picture), pictures.end()) << picture;
+    const auto again = planRestore(there, s, read);
+    EXPECT_TRUE(again.changed.empty());
+    EXPECT_FALSE(again.data.changes()) << restoreQuestion(again, all);
+
+    // The author changes things there; the export brings them back, and
+    // what the author wrote is kept in numbered copies first.
+    ASSERT_EQ(storeVariables(there, s, {"vidas=9"}, *read.currentVariables),
+              std::string(kVariablesStored));
+    PageData page = held(there, s).page;
+    page.Desc = {"Outra descri\xe7\xe3o."};
+    sendPage(there, s, page, false);
+    storeObjectState(there, s, "chave", {"sala", "chave.png", "outra"}, ObjectStateKind::Current);
+    storeEditors(there, s, LoadEditorLists(there, s), {});
+
+    const RestoreChoice data{false, false, true};
+    const auto changed = planRestore(there, s, read);
+    ASSERT_EQ(changed.data.objects.size(), 1u);
+    EXPECT_FALSE(changed.data.objects[0].start);
+    EXPECT_EQ(changed.data.startingLines, 4u);
+    EXPECT_EQ(changed.data.currentLines, 0u);
+    EXPECT_EQ(changed.data.pageFields, Lines{"descri\xe7\xe3o (3 linhas alteradas)"});
+    const std::string asked = restoreQuestion(changed, data);
+    for (const char* line :
+         {"  objeto chave: estado atual alterado\r\n", "  (2 objetos j\xe1 s\xe3o iguais)\r\n",
+          "  p\xe1gina da aventura: descri\xe7\xe3o (3 linhas alteradas)\r\n"})
+        EXPECT_NE(asked.find(line), std::string::npos) << line << "\n" << asked;
+
+    const auto back = restoreExport(there, s, read, changed, data);
+    EXPECT_TRUE(back.failed.empty()) << back.failed.front();
+    ASSERT_EQ(back.copies,
+              (Lines{s.DirAdv + "variaveis_inicio(1).txt", s.DirAdv + "pagina(2).txt"}));
+    EXPECT_EQ(readFile(back.copies[0]), "vidas=9\r\n");
+    EXPECT_EQ(readPage(readFile(back.copies[1])).Desc, page.Desc);
+    expectSameData(read, held(there, s));
+    EXPECT_EQ(restoreSummary(back), "Restaurados 0 scripts e 0 arquivos, e 1 objetos, as "
+                                    "vari\xe1veis, a p\xe1gina, os autorizados; 2 c\xf3pias na "
+                                    "pasta da aventura.");
+}
+
+TEST_F(CarryRoad, DataTheServiceDoesNotTakeIsNamedAndTheRestIsStored) {
+    // A hand-made export: a page of no known type, an object without a
+    // place, a user the service does not know, and good variables.
+    const std::string folder = home.path() + "feito/";
+    makeDir(folder);
+    makeDir(folder + "scripts");
+    writeFileAtomic(folder + kPageFile, "Tit=Castelo de Vorn\r\nTip=xyz\r\n\r\nnova\r\n");
+    writeFileAtomic(folder + kObjectsFile, "[chave]\r\nLocal1=\r\nLocal2=torre\r\n");
+    writeFileAtomic(folder + kEditorsFile, "ana\r\nningu\xe9m\r\n");
+    writeFileAtomic(folder + kCurrentVariablesFile, "vidas=1\r\n");
+    const Lines startingBefore = fetchVariables(layer, session, VariableSet::Starting);
+    const Lines currentBefore = fetchVariables(layer, session, VariableSet::Current);
+    const PageLoad pageBefore = loadPage(layer, session, session.SesPfx);
+    const Lines editorsBefore = LoadEditorLists(layer, session).editors;
+
+    const ExportFolder read = readExportFolder(folder);
+    const auto plan = planRestore(layer, session, read);
+    const auto result = restoreExport(layer, session, read, plan, {false, false, true});
+
+    ASSERT_EQ(result.failed.size(), 3u) << restoreSummary(result);
+    EXPECT_EQ(result.failed[0], "objeto chave: Falta nome do local!");
+    EXPECT_EQ(result.failed[1], "p\xe1gina: Tipo de p\xe1gina inv\xe1lido!!!");
+    EXPECT_EQ(result.failed[2].rfind("autorizados: ", 0), 0u);
+    EXPECT_NE(result.failed[2].find("ningu\xe9m"), std::string::npos) << result.failed[2];
+    EXPECT_EQ(loadPage(layer, session, session.SesPfx).page.Desc, pageBefore.page.Desc);
+    // The set the export lacks stays as it was; the other is stored.
+    EXPECT_EQ(fetchVariables(layer, session, VariableSet::Starting), startingBefore);
+    EXPECT_EQ(fetchVariables(layer, session, VariableSet::Current), Lines{"vidas=1"});
+
+    // The adventure is the suite's: put back what this test changed.
+    storeEditors(layer, session, LoadEditorLists(layer, session), editorsBefore);
+    storeVariables(layer, session, startingBefore, currentBefore);
+}
+
+} // namespace
+} // namespace vorn::adventure

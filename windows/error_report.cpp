@@ -1,6 +1,7 @@
 #include "error_report.h"
 
 #include "error.h"
+#include "portuguese.h"
 #include "qt_text.h"
 
 #include <QMessageBox>
@@ -46,7 +47,9 @@ void ErrorReport::reportCurrentException() {
 }
 
 Application::Application(int& argc, char** argv)
-    : QApplication(argc, argv) {}
+    : QApplication(argc, argv) {
+    speakPortuguese(*this);
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {

@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace vorn::win {
 namespace {
 
@@ -65,9 +67,8 @@ TForm1::TForm1(QWidget* parent)
 
     const QRect screen = screenRect();
     setGeometry(0, 0, screen.width(), screen.height() - kBottomBand);
-    Sb1->setGeometry(0, kStripHeight, width(), height() - kStripHeight);
     Mapa->resize(width(), height() - kStripHeight);
-    layoutStrip();
+    layoutFrame();
 
     m_roots = serverRoots();
     m_session = startSession(m_roots, findDirApp());
@@ -187,7 +188,17 @@ void TForm1::buildMapArea() {
     Mapa->setObjectName(QStringLiteral("Mapa"));
     Mapa->setAttribute(Qt::WA_TranslucentBackground);
     Sb1->setWidget(surface);
-    Qdr = new QLabel(Sb1->viewport());
+    // The map area and its scroll bars are the window's own grey, not the
+    // desktop's.
+    Sb1->setStyleSheet(QStringLiteral("#Sb1, #Sb1Surface { background: #CECECE; }"
+                                      "QScrollBar { background: #CECECE; }"
+                                      "QScrollBar:vertical { width: 15px; }"
+                                      "QScrollBar:horizontal { height: 15px; }"
+                                      "QScrollBar::add-page, QScrollBar::sub-page {"
+                                      " background: #CECECE; }"));
+    // The stamp rides on the map: when the map scrolls under a still mouse,
+    // the stamp stays on the cell it will be placed in.
+    Qdr = new QLabel(surface);
     Qdr->setObjectName(QStringLiteral("Qdr"));
     Qdr->resize(110, 80);
     Qdr->setCursor(Qt::SizeAllCursor);
@@ -201,11 +212,12 @@ void TForm1::buildMapArea() {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    layoutStrip();
+    layoutFrame();
 }
 
-void TForm1::layoutStrip() {
+void TForm1::layoutFrame() {
     const int w = width();
+    Sb1->setGeometry(0, kStripHeight, w, std::max(0, height() - kStripHeight));
     Topo2->setGeometry(150, 0, w - 150, kStripHeight);
     Topo1->raise();
     Fim->move(w - 26, 2);

@@ -165,7 +165,7 @@ private:
     void buildStrip();
     void buildNavigation();
     void buildMapArea();
-    void layoutStrip();
+    void layoutFrame(); // the strip and the map area, to the window's size
     PictureButton* navButton(const char* name, QLabel*& label, const char* labelName,
                              const QString& caption, int left);
     void pump();

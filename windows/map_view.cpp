@@ -6,7 +6,6 @@
 #include "map_model.h"
 
 #include <QMouseEvent>
-#include <QScrollBar>
 
 namespace vorn::win {
 
@@ -38,8 +37,9 @@ void TForm1::MapaMouseMove(int x, int y) {
     if (!cell) return;
     m_session.MapCol = cell->column;
     m_session.MapRow = cell->row;
-    Qdr->move(cell->column * map::kCellWidth - Sb1->horizontalScrollBar()->value(),
-              cell->row * map::kCellHeight - Sb1->verticalScrollBar()->value());
+    // Qdr lies on the scrolled map, so on screen it is the cell's place less
+    // the scroll positions.
+    Qdr->move(cell->column * map::kCellWidth, cell->row * map::kCellHeight);
     Qdr->show();
     Qdr->raise();
 }

@@ -1,5 +1,6 @@
 // The six windows together: creation, the configuration file through the
-// windows, ending, folding, the navigation bar and the logout call.
+// windows, ending, folding, the navigation bar, the map view and the logout
+// call.
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -13,6 +14,8 @@
 #include "form2_pages/page_inicio.h"
 #include "form4_pages/page_extra.h"
 #include "form4_pages/page_navegador.h"
+#include "form6_pages/page_graficos.h"
+#include "map_editor.h"
 #include "program.h"
 #include "scripted_server.h"
 #include "window_test_main.h"
@@ -21,6 +24,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -40,6 +44,21 @@ void mouse(QWidget* target, QEvent::Type type, QPoint local = {4, 4}) {
 void click(QWidget* target) {
     mouse(target, QEvent::MouseButtonPress);
     mouse(target, QEvent::MouseButtonRelease);
+}
+
+// The mouse at a point of the map area's visible part, given to whatever
+// lies there, as the window would.
+void mouseOnView(TForm1* main, QEvent::Type type, QPoint at) {
+    QWidget* view = main->Sb1->viewport();
+    QWidget* under = view->childAt(at);
+    QVERIFY(under);
+    const QPointF local(under->mapFrom(view, at));
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::NoButton;
+    QMouseEvent event(type, local, QPointF(under->mapToGlobal(local)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(under, &event);
 }
 
 int screenHeight() {
@@ -196,15 +215,81 @@ private slots:
     void foldingToTheStripAndBack() {
         start();
         TForm1* main = forms().Form1;
+        main->show();
         const int full = screenHeight() - 30;
         click(main->btBtf);
         QCOMPARE(main->height(), 54);
         QCOMPARE(main->btBtf->picture().toImage(), main->store().btUp->pixmap().toImage());
+        QCOMPARE(main->Sb1->geometry(), QRect(0, 54, main->width(), 0));
         click(main->btBtf);
         QCOMPARE(main->height(), full);
+        QCOMPARE(main->Sb1->geometry(), QRect(0, 54, main->width(), full - 54));
         main->resize(main->width(), 54);
         click(main->btBtf);
         QCOMPARE(main->height(), full);
+    }
+
+    void mapScrollBarsAreFifteenPixelsOfTheWindowsGrey() {
+        start();
+        TForm1* main = forms().Form1;
+        main->show();
+        main->prepareMapArea();
+        QScrollBar* across = main->Sb1->horizontalScrollBar();
+        QScrollBar* down = main->Sb1->verticalScrollBar();
+        QTRY_VERIFY(across->isVisible() && down->isVisible());
+        QCOMPARE(down->width(), 15);
+        QCOMPARE(across->height(), 15);
+        QCOMPARE(main->Sb1->viewport()->width(), main->width() - 15);
+        // The bars stand at their start: the far ends of the tracks are bare.
+        const QColor grey(0xCE, 0xCE, 0xCE);
+        const QImage downBar = down->grab().toImage();
+        QCOMPARE(downBar.pixelColor(7, downBar.height() - 40), grey);
+        const QImage acrossBar = across->grab().toImage();
+        QCOMPARE(acrossBar.pixelColor(acrossBar.width() - 40, 7), grey);
+        // With nothing drawn and no background the map area is that grey too.
+        QCOMPARE(main->Sb1->grab().toImage().pixelColor(300, 200), grey);
+    }
+
+    void aStampOnAScrolledMapLandsOnTheCellUnderTheMouse() {
+        start();
+        TForm1* main = forms().Form1;
+        TForm6* mapMaker = forms().Form6;
+        const std::string dir = m_home->path().toStdString() + "/vorn/";
+        QVERIFY(QDir().mkpath(QString::fromStdString(dir)));
+        main->session().DirAdv = dir;
+        main->show();
+        main->prepareMapArea();
+        mapMaker->OpenMap(dir);
+        QWidget* view = main->Sb1->viewport();
+        QTRY_VERIFY(main->Sb1->verticalScrollBar()->maximum() >= 240);
+        main->Sb1->horizontalScrollBar()->setValue(300);
+        main->Sb1->verticalScrollBar()->setValue(160);
+
+        click(mapMaker->Graficos->tile(12));
+        const QPoint mouseAt(280, 100); // map point 580, 260: column 5, row 3
+        mouseOnView(main, QEvent::MouseMove, mouseAt);
+        QVERIFY(main->Qdr->isVisible());
+        QCOMPARE(main->Qdr->mapTo(view, QPoint()), QPoint(250, 80));
+
+        // The map scrolls a cell under the still mouse: the stamp goes with
+        // its cell, and a click under the mouse opens row 4 instead.
+        main->Sb1->verticalScrollBar()->setValue(240);
+        QCOMPARE(main->Qdr->mapTo(view, QPoint()), QPoint(250, 0));
+        mouseOnView(main, QEvent::MouseButtonPress, mouseAt);
+        QCOMPARE(mapMaker->selectedCell(), 85);
+        QVERIFY(mapMaker->editor()->model().cells[65].empty());
+        QVERIFY(mapMaker->tilePicked());
+
+        mouseOnView(main, QEvent::MouseMove, mouseAt);
+        QCOMPARE(main->Qdr->mapTo(view, QPoint()), QPoint(250, 80));
+        mouseOnView(main, QEvent::MouseButtonPress, mouseAt);
+        QVERIFY(!mapMaker->tilePicked() && main->Qdr->isHidden());
+        QCOMPARE(mapMaker->editor()->model().cells[85], std::string("12,,,,,,"));
+        QVERIFY(mapMaker->editor()->model().cells[65].empty());
+        // The stamped cell shows on the stamp's silver, over the background.
+        const QImage shown = main->Mapa->pixmap().toImage();
+        QCOMPARE(shown.pixelColor(5 * 110 + 1, 4 * 80 + 1), QColor(0xC0, 0xC0, 0xC0));
+        QCOMPARE(qAlpha(shown.pixel(4 * 110 + 1, 4 * 80 + 1)), 0);
     }
 
     void navigationBarStates() {

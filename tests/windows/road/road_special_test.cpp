@@ -141,6 +141,14 @@ private slots:
         QCOMPARE(lastScripts, (QStringList{QStringLiteral("patio"), QStringLiteral("torre")}));
         QCOMPARE(grid->columnWidth(0), 179);
         QCOMPARE(grid->columnWidth(6), 101);
+
+        // An adventure nobody has played: the reply is "Ok" alone, and the
+        // grid keeps one row with nothing of the other adventure's players.
+        QVERIFY(m_w->choose(QStringLiteral("Vale Perdido")));
+        RoadWindows::click(f.Form2->Exclusivo->Image11);
+        QCOMPARE(grid->rowCount(), 1);
+        for (int column = 0; column < 7; ++column)
+            QCOMPARE(cell(grid, 0, column), QString());
     }
 
     void mapMakerTakesTheScreen() {

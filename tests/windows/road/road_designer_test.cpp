@@ -88,6 +88,30 @@ private slots:
         QCOMPARE(editor->Script->lbGrs->palette().color(QPalette::WindowText), QColor(128, 0, 0));
     }
 
+    void rightClicksGoRoundThePenColours() {
+        TForm4* editor = open("inicio", 7);
+        RoadWindows::click(editor->Script->Image1);
+        form4::PageDefault* d = editor->Default;
+        // Either shape takes the right click; the list wraps after lime.
+        const QColor round[] = {Qt::black,         Qt::white,         QColor(0, 255, 255),
+                                QColor(255, 0, 0), QColor(128, 0, 0), QColor(0, 255, 0),
+                                QColor(0, 0, 255), Qt::black};
+        int clicks = 0;
+        for (const QColor& colour : round) {
+            QWidget* shape = clicks++ % 2 ? static_cast<QWidget*>(d->Shp2) : d->Shp1;
+            QTest::mouseClick(shape, Qt::RightButton, {}, {3, 3});
+            QCOMPARE(d->Shp1->penColour(), colour);
+        }
+        QTest::mouseClick(d->Shp1, Qt::LeftButton, {}, {3, 3});
+        QCOMPARE(d->Shp1->penColour(), QColor(Qt::black));
+
+        // Opening the designer again goes on from where the round was.
+        RoadWindows::click(m_w->f().Form2->Scripts->Image3);
+        RoadWindows::click(editor->Script->Image1);
+        QTest::mouseClick(d->Shp1, Qt::RightButton, {}, {3, 3});
+        QCOMPARE(d->Shp1->penColour(), QColor(Qt::white));
+    }
+
     void aLineOfAnotherScriptGoesToTheClipboard() {
         TForm4* editor = open("inicio", 7);
         RoadWindows::click(editor->Script->Image1);

@@ -1,9 +1,9 @@
 #include "adventure_data.h"
 
-#include <address.h>
 #include <error.h>
 #include <files.h>
 #include <line_diff.h>
+#include <loaders.h>
 #include <objects.h>
 #include <permissions.h>
 #include <reply.h>
@@ -21,12 +21,11 @@ namespace {
 // The object list with its refusal: an empty list and a refused one must
 // not look alike, or every object would seem new.
 std::vector<std::string> objectNames(RequestLayer& layer, const Session& s) {
-    const Reply reply(layer.ServerGet(
-        serverAddress(s.UrlScp, "vpqLsObj.php", s.SesLogin, s.SesSenha, {{"Pfx", s.SesPfx}})));
-    if (!reply.ok()) throw Error(reply.refusal());
+    const ObjectList listed = fetchObjectList(layer, s);
+    if (!listed.ok) throw Error(listed.refusal);
     std::vector<std::string> names;
-    for (const auto& line : reply.entries())
-        if (!trimSpaces(line).empty()) names.push_back(trimSpaces(UnderscoreToBlank(line)));
+    for (const auto& name : listed.names)
+        if (!trimSpaces(name).empty()) names.push_back(trimSpaces(name));
     return names;
 }
 

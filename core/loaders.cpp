@@ -22,13 +22,21 @@ std::vector<std::string> LoadSoundLibrary(RequestLayer& layer, const Session& s,
     return r.ok() ? r.entries() : std::vector<std::string>{};
 }
 
-std::vector<std::string> LoadObjectList(RequestLayer& layer, const Session& s) {
+ObjectList fetchObjectList(RequestLayer& layer, const Session& s) {
     const Reply r = ask(layer, s, s.UrlScp, "vpqLsObj.php", {{"Pfx", s.SesPfx}});
-    std::vector<std::string> names;
-    if (r.ok())
-        for (const auto& line : r.entries())
-            names.push_back(UnderscoreToBlank(line));
-    return names;
+    ObjectList list;
+    if (!r.ok()) {
+        list.refusal = r.refusal();
+        return list;
+    }
+    list.ok = true;
+    for (const auto& line : r.entries())
+        list.names.push_back(UnderscoreToBlank(line));
+    return list;
+}
+
+std::vector<std::string> LoadObjectList(RequestLayer& layer, const Session& s) {
+    return fetchObjectList(layer, s).names;
 }
 
 std::vector<std::string> filesOfKind(const std::vector<std::string>& lines, FileKind kind) {

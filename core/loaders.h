@@ -17,6 +17,14 @@ std::vector<std::string> LoadSoundLibrary(RequestLayer& layer, const Session& se
                                           const std::string& category);
 // Object names with blanks restored.
 std::vector<std::string> LoadObjectList(RequestLayer& layer, const Session& session);
+// The same with its refusal, for work that must tell a refused list from
+// an adventure without objects.
+struct ObjectList {
+    bool ok = false;
+    std::string refusal;
+    std::vector<std::string> names;
+};
+ObjectList fetchObjectList(RequestLayer& layer, const Session& session);
 
 // The adventure's files, without the server's prefix up to the first "-",
 // kept by the exact, case-sensitive texts of their kind.

@@ -29,7 +29,12 @@ QString localPath(const std::string& path) {
 std::string folderDialog(QWidget* parent, const std::string& start, bool forExport) {
     const QString caption = forExport ? QStringLiteral("Exportar a aventura para dentro de...")
                                       : QStringLiteral("Restaurar da exportação em...");
-    return QFileDialog::getExistingDirectory(parent, caption, localPath(start)).toStdString();
+    // Qt's own chooser, which speaks the program's Portuguese; the desktop's
+    // would speak whatever language the desktop is set to.
+    return QFileDialog::getExistingDirectory(parent, caption, localPath(start),
+                                             QFileDialog::ShowDirsOnly |
+                                                 QFileDialog::DontUseNativeDialog)
+        .toStdString();
 }
 
 } // namespace

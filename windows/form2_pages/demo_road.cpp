@@ -114,6 +114,7 @@ void installDemoRoad(const Forms& forms) {
             if (editorPage == TForm4::kBanners) tools->Image16Click();
             if (parts[5] == QStringLiteral("mapa")) tools->Image28Click();
             if (parts[5] == QStringLiteral("auditoria")) emit tools->Exclusivo->m_audit->clicked();
+            if (parts[5] == QStringLiteral("exportar")) emit tools->Exclusivo->m_export->clicked();
         });
     });
 }

@@ -9,7 +9,8 @@ namespace vorn::win {
 // shortly after start the windows walk the author's road by themselves (log
 // in, choose the adventure, open the script, then turn the edit tools window
 // to page number <page> in front, then open the editor's workshop page
-// number <editor page>: 6, 7 or 8, or the map maker for "mapa"), so a
+// number <editor page>: 6, 7 or 8, the map maker for "mapa", the audit for
+// "auditoria", the export's folder chooser for "exportar"), so a
 // screenshot taken with
 // VORNSCRIPT_SCREENSHOT shows a later step. Does nothing when unset.
 void installDemoRoad(const Forms& forms);

@@ -5,6 +5,7 @@
 #include "reply.h"
 #include "request_layer.h"
 #include "session.h"
+#include "text.h"
 
 namespace vorn::map {
 namespace {
@@ -43,11 +44,11 @@ CompileOutcome compileMap(RequestLayer& layer, const Session& session, const Map
 }
 
 std::string compileSummary(const CompileOutcome& outcome) {
-    std::string text = "Gravados: " + std::to_string(outcome.stored) +
-                       "; j\xe1 existiam: " + std::to_string(outcome.skipped);
+    std::string text = countOf(outcome.stored, "script gravado", "scripts gravados") + "; " +
+                       countOf(outcome.skipped, "j\xe1 existia", "j\xe1 existiam");
     if (outcome.refused)
-        text +=
-            "; recusados: " + std::to_string(outcome.refused) + " (" + outcome.firstRefusal + ")";
+        text += "; " + countOf(outcome.refused, "recusado", "recusados") + " (" +
+                outcome.firstRefusal + ")";
     return text;
 }
 

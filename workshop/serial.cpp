@@ -35,8 +35,8 @@ SeriesPlan planSeries(const SeriesForm& form) {
 
 std::string seriesQuestion(const SeriesPlan& plan) {
     if (plan.names.empty()) return {};
-    return "Produzir " + std::to_string(plan.names.size()) + " scripts, de " + plan.names.front() +
-           " a " + plan.names.back() + "?";
+    return "Produzir " + countOf(plan.names.size(), "script", "scripts") + ", de " +
+           plan.names.front() + " a " + plan.names.back() + "?";
 }
 
 std::string seriesScriptName(const std::string& commonName, std::int64_t n) {
@@ -95,8 +95,8 @@ SeriesOutcome writeSeries(RequestLayer& layer, const Session& session, const Ser
     }
     out.status = kSeriesWritten;
     if (!out.skipped.empty())
-        out.status +=
-            " Mantidos " + std::to_string(out.skipped.size()) + " scripts que j\xe1 existiam.";
+        out.status += " " + countOf(out.skipped.size(), "script j\xe1 existia e foi mantido.",
+                                    "scripts j\xe1 existiam e foram mantidos.");
     return out;
 }
 

@@ -52,7 +52,7 @@ TEST_F(CompileRoad, WithoutOverwriteOnlyFreeNamesAreStored) {
     EXPECT_EQ(outcome.stored, 1);
     EXPECT_EQ(outcome.skipped, 2);
     EXPECT_EQ(outcome.refused, 0);
-    EXPECT_EQ(compileSummary(outcome), "Gravados: 1; j\xe1 existiam: 2");
+    EXPECT_EQ(compileSummary(outcome), "1 script gravado; 2 j\xe1 existiam");
     EXPECT_EQ(stored("m1_autor"), "  // the author's own work\r\n");
     EXPECT_EQ(stored("m1_novo"), scriptOf(model, 1));
     ASSERT_EQ(progress.size(), 400u);
@@ -86,7 +86,7 @@ TEST_F(CompileRoad, StoresTheServiceRefusesAreCountedNotCalledStored) {
     EXPECT_EQ(outcome.refused, 1);
     EXPECT_EQ(outcome.firstRefusal, "Nome inv\xe1lido!!!");
     EXPECT_EQ(compileSummary(outcome),
-              "Gravados: 1; j\xe1 existiam: 0; recusados: 1 (Nome inv\xe1lido!!!)");
+              "1 script gravado; 0 j\xe1 existiam; 1 recusado (Nome inv\xe1lido!!!)");
 }
 
 TEST_F(CompileRoad, AnEmptyMapCallsNothingAndAFailureStopsAtItsCell) {

@@ -17,6 +17,7 @@
 #include "request_layer.h"
 #include "script_edits.h"
 #include "session.h"
+#include "text.h"
 
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -63,12 +64,12 @@ void TForm4::prepareAudit() {
         item->setForeground(error ? QColor(0x80, 0, 0) : QColor(0x80, 0x60, 0));
         p->m_findings->addItem(item);
     }
-    QString text = QStringLiteral("%1 erros, %2 avisos em %3 scripts.")
-                       .arg(errors)
-                       .arg(warnings)
-                       .arg(snapshot.scripts.size());
+    QString text =
+        ui(countOf(errors, "erro", "erros") + ", " + countOf(warnings, "aviso", "avisos") + " em " +
+           countOf(snapshot.scripts.size(), "script", "scripts") + ".");
     if (!failed.empty())
-        text += QStringLiteral(" Não lidos: %1 (%2).").arg(failed.size()).arg(ui(failed.front()));
+        text += ui(" " + countOf(failed.size(), "script n\xe3o lido", "scripts n\xe3o lidos") +
+                   " (" + failed.front() + ").");
     p->m_status->setText(text);
 }
 
@@ -87,19 +88,18 @@ void TForm4::replaceInAllScripts() {
     std::size_t lines = 0;
     for (const auto& e : edits)
         lines += e.changes.size();
-    const std::string question = std::to_string(lines) + " linhas em " +
-                                 std::to_string(edits.size()) +
-                                 " scripts mudam (cada um ganha antes uma c\xf3pia numerada):\r\n" +
+    const std::string question = "Substituir em " + countOf(lines, "linha", "linhas") + " de " +
+                                 countOf(edits.size(), "script", "scripts") +
+                                 " (cada script ganha antes uma c\xf3pia numerada)?\r\n" +
                                  adventure::editPreview(edits);
     if (!p->ask(question, "Substituir", "Cancelar")) {
         p->m_status->setText(QStringLiteral("Nada foi alterado."));
         return;
     }
     failed = adventure::storeEdits(layer, s, edits);
-    p->m_status->setText(
-        QStringLiteral("Substituído em %1 scripts%2.")
-            .arg(edits.size() - failed.size())
-            .arg(failed.empty() ? QString() : QStringLiteral("; falhou: ") + ui(failed.front())));
+    p->m_status->setText(ui("Substitui\xe7\xe3o feita em " +
+                            countOf(edits.size() - failed.size(), "script", "scripts") +
+                            (failed.empty() ? "" : "; falhou: " + failed.front()) + "."));
 }
 
 void TForm4::openFinding(QListWidgetItem* item) {

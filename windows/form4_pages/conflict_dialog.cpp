@@ -2,6 +2,7 @@
 
 #include "diff_view.h"
 #include "qt_text.h"
+#include "text.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -56,7 +57,7 @@ ConflictDialog::ConflictDialog(const ServerClash& clash, QWidget* parent)
     grid->addWidget(theirs, 2, 1);
     const std::size_t changed = showSideBySide(mine, theirs, clash.mine, clash.theirs);
     scrollTogether(mine, theirs);
-    summary = new QLabel(QStringLiteral("%1 linhas diferentes.").arg(changed), this);
+    summary = new QLabel(ui(countOf(changed, "linha diferente.", "linhas diferentes.")), this);
     summary->setObjectName(QStringLiteral("clashSummary"));
     grid->addWidget(summary, 3, 0, 1, 2);
 

@@ -1,6 +1,8 @@
 #include "find_bar.h"
 
+#include "qt_text.h"
 #include "script_memo.h"
+#include "text.h"
 
 #include <QInputDialog>
 #include <QLabel>
@@ -188,8 +190,9 @@ int FindBar::replaceAll() {
         m_note->setText(QStringLiteral("não encontrado"));
         return 0;
     }
-    m_note->setText(count == 1 ? QStringLiteral("1 substituição")
-                               : QStringLiteral("%1 substituições").arg(count));
+    m_note->setText(ui(countOf(static_cast<std::size_t>(count), "substitui\xe7\xe3o",
+                               "substitui\xe7\xf5"
+                               "es")));
     m_memo->markEdited();
     return count;
 }

@@ -147,7 +147,7 @@ private slots:
         QVERIFY(
             vorn::joinLinesCrLf(vorn::fetchScript(m_w->requests(), s, "inicio")).find("Contam") !=
             std::string::npos);
-        QCOMPARE(page->m_status->text(), QStringLiteral("Substituído em 1 scripts."));
+        QCOMPARE(page->m_status->text(), QStringLiteral("Substituição feita em 1 script."));
     }
 
     void renameCarriesTheReferencesAfterAskingOnce() {

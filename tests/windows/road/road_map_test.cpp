@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(m_map->Abook->PageIndex(), int(TForm6::kCompilacao));
         RoadWindows::click(c->Image4);
         QCOMPARE(c->Stk->text(), QStringLiteral("Completa!"));
-        QCOMPARE(c->m_summary->text(), QStringLiteral("Gravados: 2; já existiam: 0"));
+        QCOMPARE(c->m_summary->text(), QStringLiteral("2 scripts gravados; 0 já existiam"));
         QCOMPARE(c->g1->value(), 0);
         const QStringList listed = RoadWindows::items(m_w->f().Form2->Scripts->Lbx2);
         QVERIFY(listed.contains(QStringLiteral("mp_sala")) &&

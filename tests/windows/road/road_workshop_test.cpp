@@ -134,8 +134,8 @@ private slots:
         QCOMPARE(
             m_asked,
             QStringList{ui(vorn::replaceScriptsQuestion({"corredor1", "corredor2", "corredor3"}))});
-        QVERIFY(
-            p->Sty->text().startsWith(ui(vorn::kSeriesWritten) + QStringLiteral(" Mantidos 3")));
+        QCOMPARE(p->Sty->text(), ui(vorn::kSeriesWritten) +
+                                     QStringLiteral(" 3 scripts já existiam e foram mantidos."));
         QCOMPARE(vorn::fetchScript(m_w->requests(), m_w->session(), "corredor2"), dark);
         m_replies << true;
         RoadWindows::click(p->btSre);

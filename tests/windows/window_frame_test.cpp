@@ -1,17 +1,20 @@
 // The shared frame pieces: tool window dragging and lock, the close picture,
-// the picture buttons' looks, the preview window's dragging and the
-// general error report.
+// the picture buttons' looks, the preview window's dragging, the general
+// error report and the status labels that keep their whole message.
 #include "Unit3.h"
 #include "Unit6.h"
 #include "error.h"
 #include "error_report.h"
 #include "picture_button.h"
 #include "picture_store.h"
+#include "status_text.h"
 #include "tool_window.h"
 #include "window_test_main.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QToolTip>
 
 using namespace vorn::win;
 
@@ -194,6 +197,47 @@ private slots:
         QCOMPARE(reported.count(), 3);
         QVERIFY(guarded([] {}));
         QCOMPARE(reported.count(), 3);
+    }
+
+    void statusLabelLosesNoMessage() {
+        auto* status = new QLabel(m_host.get());
+        status->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
+        status->ensurePolished();
+        status->setGeometry(0, 0, 200, 2 * status->fontMetrics().height() + 2);
+        keepWholeText(status);
+        m_host->show();
+        const QImage blank = status->grab().toImage();
+
+        auto tipFor = [status] {
+            QHelpEvent ask(QEvent::ToolTip, {5, 5}, status->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(status, &ask);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        // Texts that fit first: a tip once shown takes a moment to go.
+        const struct {
+            QString text;
+            bool fits;
+        } cases[] = {
+            {QStringLiteral("Gravado!"), true},
+            // A name a line and a half long has no blank to wrap at.
+            {QString(300 / status->fontMetrics().horizontalAdvance(QLatin1Char('a')),
+                     QLatin1Char('a')),
+             true},
+            {QStringLiteral("Exportação: 10 scripts, 9 arquivos, parâmetros, objetos, variáveis, "
+                            "página, autorizados."),
+             false},
+        };
+        for (const auto& c : cases) {
+            status->setText(c.text);
+            QCOMPARE(wholeTextFits(status), c.fits);
+            QVERIFY2(status->grab().toImage() != blank, qPrintable(c.text));
+            QCOMPARE(tipFor(), c.fits ? QString() : c.text);
+        }
+        // A tooltip of the label's own is not replaced.
+        status->setToolTip(QStringLiteral("Clique para limpar"));
+        QHelpEvent ask(QEvent::ToolTip, {5, 5}, status->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(status, &ask);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("Clique para limpar"));
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "page_default.h"
 
 #include "page_parts.h"
+#include "status_text.h"
 
 namespace vorn::win::form2 {
 
@@ -20,6 +21,7 @@ PageDefault::PageDefault(QWidget* parent)
     Sta->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold; font-style: italic;"
                                       "text-decoration: underline;"));
     Sta->setGeometry(20, 90, 380, 20);
+    keepWholeText(Sta);
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);

@@ -1,6 +1,7 @@
 #include "page_parametros.h"
 
 #include "page_parts.h"
+#include "status_text.h"
 
 namespace vorn::win::form2 {
 namespace {
@@ -83,6 +84,7 @@ PageParametros::PageParametros(QWidget* parent)
     Stu->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold; font-style: italic;"));
     Stu->setCursor(Qt::PointingHandCursor);
     Stu->setGeometry(200, y + 2, 210, 40);
+    keepWholeText(Stu);
     y += 48;
 
     Image23 = smallButton(this, "Image23", 10, y);

@@ -1,6 +1,7 @@
 #include "page_parts.h"
 
 #include "sorted_list.h"
+#include "status_text.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -42,6 +43,7 @@ QLabel* wrapLabel(QWidget* parent, const char* name, const QString& text, QRect 
 QLabel* statusLabel(QWidget* parent, const char* name, QRect box) {
     QLabel* l = wrapLabel(parent, name, QStringLiteral("Status..."), box);
     l->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold; font-style: italic;"));
+    keepWholeText(l);
     return l;
 }
 

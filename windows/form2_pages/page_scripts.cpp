@@ -1,6 +1,7 @@
 #include "page_scripts.h"
 
 #include "page_parts.h"
+#include "status_text.h"
 
 namespace vorn::win::form2 {
 
@@ -31,6 +32,7 @@ PageScripts::PageScripts(QWidget* parent)
     Stc->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold; font-style: italic;"));
     Stc->setCursor(Qt::PointingHandCursor);
     Stc->setGeometry(x, 168, 150, 56);
+    keepWholeText(Stc);
 
     row(Image6, "Image6", Label53, "Label53", QStringLiteral("deletar script"), 236);
     row(Image8, "Image8", Label54, "Label54", QStringLiteral("restaurar"), 262);

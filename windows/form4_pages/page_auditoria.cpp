@@ -21,6 +21,9 @@ PageAuditoria::PageAuditoria(QWidget* parent)
     m_findings->setObjectName(QStringLiteral("lbxAuditoria"));
     m_findings->setGeometry(10, 68, 900, 470);
     m_findings->setFont(QFont(QStringLiteral("Monospace"), 9));
+    // A finding is read whole: long ones wrap rather than run off the side.
+    m_findings->setWordWrap(true);
+    m_findings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     form2::label(this, nullptr, QStringLiteral("Procurar:"), 10, 549);
     m_find = form2::field(this, "edProcurar", {80, 546, 250, 24});

@@ -1,6 +1,7 @@
 #include "page_script.h"
 
 #include "captions.h"
+#include "status_text.h"
 
 namespace vorn::win::form4 {
 namespace {
@@ -54,6 +55,7 @@ PageScript::PageScript(QWidget* parent)
     m_status->setObjectName(QStringLiteral("lbStatus"));
     m_status->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
     m_status->setGeometry(8, kMemoTop + 446, 770, 20);
+    keepWholeText(m_status);
 
     m_liveMarks = new LiveCheckMarks(Memo3, m_status);
     m_completer = new ScriptCompleter(Memo3);

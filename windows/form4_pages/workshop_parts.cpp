@@ -2,6 +2,7 @@
 
 #include "qt_text.h"
 #include "request_layer.h"
+#include "status_text.h"
 
 #include <QEvent>
 #include <QListWidget>
@@ -53,6 +54,7 @@ ClickLabel* clickableStatus(QWidget* parent, const char* name, QRect box) {
     status->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold; font-style: italic;"));
     status->setCursor(Qt::PointingHandCursor);
     status->setGeometry(box);
+    keepWholeText(status);
     return status;
 }
 

@@ -1,6 +1,7 @@
 #include "page_compilacao.h"
 
 #include "qt_text.h"
+#include "status_text.h"
 
 namespace vorn::win::form6 {
 namespace {
@@ -98,12 +99,14 @@ PageCompilacao::PageCompilacao(QWidget* parent)
     Stk->setWordWrap(true);
     Stk->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold; font-style: italic;"));
     Stk->setGeometry(10, y, 290, 20);
+    keepWholeText(Stk);
     // The counts of the last compile, beside a status that says only that it
     // ended, so the author sees what was stored and what was left alone.
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("lbResumo"));
     m_summary->setWordWrap(true);
     m_summary->setGeometry(10, y + 22, 290, 48);
+    keepWholeText(m_summary);
 }
 
 map::CompileOptions PageCompilacao::options() const {

@@ -1,5 +1,7 @@
 #include "page_posicoes.h"
 
+#include "status_text.h"
+
 #include <QRegularExpressionValidator>
 
 namespace vorn::win::form6 {
@@ -82,6 +84,7 @@ PagePosicoes::PagePosicoes(QWidget* parent)
     m_status->setWordWrap(true);
     m_status->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
     m_status->setGeometry(10, y + 84, 290, 60);
+    keepWholeText(m_status);
 }
 
 } // namespace vorn::win::form6

@@ -64,26 +64,45 @@ void globalInit() {
 // Silence on the connection, measured from the last byte that moved in
 // either direction; curl's own low-speed check averages over whole seconds
 // and can cut off a slow but steady reply.
+// The same callback also measures the pace: at the end of every window the
+// bytes moved in it must reach the least the window asks for.
 struct Silence {
+    using Clock = std::chrono::steady_clock;
     long limitMs = 0;
     curl_off_t lastDown = -1;
     curl_off_t lastUp = -1;
-    std::chrono::steady_clock::time_point lastMove;
+    Clock::time_point lastMove;
     bool expired = false;
+    long windowMs = 0;
+    curl_off_t windowBytes = 0;
+    Clock::time_point windowStart;
+    curl_off_t movedAtWindowStart = 0;
+    bool tooSlow = false;
 };
+
+long long elapsedMs(Silence::Clock::time_point from, Silence::Clock::time_point to) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count();
+}
 
 int onProgress(void* data, curl_off_t, curl_off_t down, curl_off_t, curl_off_t up) {
     auto* silence = static_cast<Silence*>(data);
-    const auto now = std::chrono::steady_clock::now();
+    const auto now = Silence::Clock::now();
+    if (silence->windowMs > 0 && elapsedMs(silence->windowStart, now) >= silence->windowMs) {
+        const curl_off_t moved = std::max<curl_off_t>(down, 0) + std::max<curl_off_t>(up, 0);
+        if (moved - silence->movedAtWindowStart < silence->windowBytes) {
+            silence->tooSlow = true;
+            return 1;
+        }
+        silence->windowStart = now;
+        silence->movedAtWindowStart = moved;
+    }
     if (down != silence->lastDown || up != silence->lastUp) {
         silence->lastDown = down;
         silence->lastUp = up;
         silence->lastMove = now;
         return 0;
     }
-    const auto quiet =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now - silence->lastMove);
-    if (silence->limitMs > 0 && quiet.count() >= silence->limitMs) {
+    if (silence->limitMs > 0 && elapsedMs(silence->lastMove, now) >= silence->limitMs) {
         silence->expired = true;
         return 1;
     }
@@ -141,6 +160,11 @@ void Http::setLimits(long connectMs, long readMs) {
     m_handle->silence.limitMs = readMs;
 }
 
+void Http::setLeastSpeed(long windowMs, long long windowBytes) {
+    m_windowMs = windowMs;
+    m_windowBytes = windowBytes;
+}
+
 void Http::applyDownloadSettings() {
     CURL* c = m_handle->curl;
     curl_easy_setopt(c, CURLOPT_USERPWD, nullptr);
@@ -148,13 +172,20 @@ void Http::applyDownloadSettings() {
     setLimits(kDefaultLimitMs, kDefaultLimitMs);
 }
 
-std::string Http::perform(const std::string& address) {
+std::string Http::perform(const std::string& address, long deadlineMs) {
     CURL* c = m_handle->curl;
     std::string body;
     Sink sink{&body, m_replyLimit, false};
     m_handle->error[0] = '\0';
     m_lastStatus = 0;
-    m_handle->silence = Silence{m_readMs, -1, -1, std::chrono::steady_clock::now(), false};
+    const auto now = Silence::Clock::now();
+    Silence& silence = m_handle->silence;
+    silence = Silence{};
+    silence.limitMs = m_readMs;
+    silence.lastMove = silence.windowStart = now;
+    silence.windowMs = m_windowMs;
+    silence.windowBytes = static_cast<curl_off_t>(m_windowBytes);
+    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, std::max(deadlineMs, 0L));
     curl_easy_setopt(c, CURLOPT_URL, address.c_str());
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, m_handle->headers.get());
@@ -165,7 +196,11 @@ std::string Http::perform(const std::string& address) {
         if (sink.tooLarge || rc == CURLE_FILESIZE_EXCEEDED)
             throw Error("A resposta do servidor passa do tamanho aceito (" +
                         std::to_string(m_replyLimit) + " bytes)");
-        if (rc == CURLE_OPERATION_TIMEDOUT || m_handle->silence.expired)
+        if (silence.tooSlow)
+            throw Error("O servidor mandou a resposta devagar demais (menos de " +
+                        std::to_string(m_windowBytes) + " bytes em " +
+                        std::to_string(m_windowMs / 1000) + " s)");
+        if (rc == CURLE_OPERATION_TIMEDOUT || silence.expired)
             throw Error("O servidor não respondeu a tempo (" + detail + ")");
         throw Error("Falha na comunicação com o servidor (" + detail + ")");
     }
@@ -174,9 +209,9 @@ std::string Http::perform(const std::string& address) {
     return body;
 }
 
-std::string Http::get(const std::string& address) {
+std::string Http::get(const std::string& address, long deadlineMs) {
     curl_easy_setopt(m_handle->curl, CURLOPT_HTTPGET, 1L);
-    return perform(address);
+    return perform(address, deadlineMs);
 }
 
 std::string Http::post(const std::string& address, const MultipartForm& form) {
@@ -197,7 +232,7 @@ std::string Http::post(const std::string& address, const MultipartForm& form) {
             curl_easy_setopt(h.curl, CURLOPT_HTTPGET, 1L);
         }
     } restore{*m_handle, headers};
-    return perform(address);
+    return perform(address, 0);
 }
 
 } // namespace vorn

@@ -24,7 +24,9 @@ public:
     Http(const Http&) = delete;
     Http& operator=(const Http&) = delete;
 
-    std::string get(const std::string& address);
+    // deadlineMs bounds the whole request, however steadily its bytes come
+    // (0: no bound beyond the limits below, for transfers of any size).
+    std::string get(const std::string& address, long deadlineMs = 0);
     std::string post(const std::string& address, const MultipartForm& form);
 
     // The connect limit bounds the time to connect; the read limit is a limit
@@ -33,6 +35,14 @@ public:
     void setLimits(long connectMs, long readMs);
     long connectLimitMs() const { return m_connectMs; }
     long readLimitMs() const { return m_readMs; }
+
+    // A transfer must move at least windowBytes in every windowMs (requests
+    // and replies alike, headers included): a slow but honest picture still
+    // arrives, a server that drips a byte now and then does not hold the
+    // windows. By default 4 KiB in 10 s.
+    static constexpr long kDefaultWindowMs = 10000;
+    static constexpr long long kDefaultWindowBytes = 4096;
+    void setLeastSpeed(long windowMs, long long windowBytes);
 
     // A reply body longer than this fails like any transport failure, both
     // when its announced length is larger and when more bytes arrive.
@@ -48,11 +58,13 @@ public:
 
 private:
     struct Handle;
-    std::string perform(const std::string& address);
+    std::string perform(const std::string& address, long deadlineMs);
 
     std::unique_ptr<Handle> m_handle;
     long m_connectMs = kDefaultLimitMs;
     long m_readMs = kDefaultLimitMs;
+    long m_windowMs = kDefaultWindowMs;
+    long long m_windowBytes = kDefaultWindowBytes;
     long m_lastStatus = 0;
     std::size_t m_replyLimit = kDefaultReplyLimit;
 };

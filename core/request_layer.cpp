@@ -23,7 +23,7 @@ std::string RequestLayer::ServerGet(const std::string& address) {
     if (m_hooks.reachable && !m_hooks.reachable(address)) return kNoConnection;
     std::string reply;
     try {
-        reply = m_http.get(address);
+        reply = m_http.get(address, m_deadlineMs);
     } catch (const std::exception&) {
         reply = kTryAgain;
     }

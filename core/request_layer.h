@@ -43,11 +43,17 @@ public:
     // GET through the light and the online test. Never throws: failures come
     // back as "Sem conex\xe3o!!!" (nothing sent, the light stays lime) or
     // "Tente novamente!".
+    // Its replies are short texts, so the whole request is bounded too: a
+    // server that trickles a reply at just the least pace still lets the
+    // windows go within this time.
     std::string ServerGet(const std::string& address);
+    static constexpr long kDefaultDeadlineMs = 20000;
+    void setDeadline(long ms) { m_deadlineMs = ms; }
 
 private:
     Http m_http;
     Hooks m_hooks;
+    long m_deadlineMs = kDefaultDeadlineMs;
 };
 
 // The light in one colour for as long as the object lives, idle again

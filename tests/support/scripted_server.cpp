@@ -122,6 +122,18 @@ void ScriptedServer::misbehave(const Answer& answer, httplib::Response& res) {
                 return sink.write(chunk.data(), std::min(chunk.size(), total - offset));
             });
         return;
+    case Fault::Drip:
+        res.set_chunked_content_provider(
+            "text/plain", [total](std::size_t offset, httplib::DataSink& sink) {
+                if (offset >= total) {
+                    sink.done();
+                    return true;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                const std::string reply = "Ok\r\n" + kLines;
+                return sink.write(reply.data() + offset % reply.size(), 1);
+            });
+        return;
     }
 }
 

@@ -27,7 +27,7 @@ using vorn::test::ScriptedServer;
 namespace {
 
 enum Operation { kLogin, kScriptList, kOpenScript, kSaveScript };
-enum ServerFault { kStall, kCutOff, kGarbage, kStatus500, kFlood };
+enum ServerFault { kStall, kCutOff, kGarbage, kStatus500, kFlood, kDrip };
 
 const char* const kPaths[] = {"/vornpq/wbetz/scpLog.php", "/vornpq/wbetz/vpqLsScp.php",
                               "/vornpq/wbetz/vpqGtScp.php", "/vornpq/wbetz/vpqPtScp.php"};
@@ -49,6 +49,9 @@ void arm(ScriptedServer& server, ServerFault fault, const std::string& path) {
     case kFlood:
         server.fail(path, Fault::Flood, vorn::Http::kDefaultReplyLimit + 1);
         break;
+    case kDrip:
+        server.fail(path, Fault::Drip, 4096);
+        break;
     }
 }
 
@@ -67,6 +70,8 @@ QString saveMessage(ServerFault fault) {
         return QStringLiteral("O servidor recusou o pedido: HTTP 500");
     case kFlood:
         return QStringLiteral("A resposta do servidor passa do tamanho aceito");
+    case kDrip:
+        return QStringLiteral("O servidor mandou a resposta devagar demais");
     }
     return {};
 }
@@ -96,6 +101,8 @@ public:
         tools()->Scripts->Stc->setText(QStringLiteral("Status..."));
         tools()->show();
         w->forms().Form1->requests().http().setLimits(1000, 1000);
+        // The least pace, scaled down like the limits: 64 bytes in 500 ms.
+        w->forms().Form1->requests().http().setLeastSpeed(500, 64);
         // The server's "Ok" without lines reads as a co-editor's change.
         w->editor()->askClash = [](const form4::ServerClash&) {
             return form4::ClashAnswer::StoreMine;
@@ -146,9 +153,9 @@ private slots:
     void serverFaults_data() {
         QTest::addColumn<int>("fault");
         QTest::addColumn<int>("operation");
-        const char* faults[] = {"stall", "cut off", "garbage", "500", "64 MiB"};
+        const char* faults[] = {"stall", "cut off", "garbage", "500", "64 MiB", "drip"};
         const char* operations[] = {"login", "script list", "open script", "save script"};
-        for (int f = kStall; f <= kFlood; ++f)
+        for (int f = kStall; f <= kDrip; ++f)
             for (int o = kLogin; o <= kSaveScript; ++o)
                 QTest::addRow("%s, %s", faults[f], operations[o]) << f << o;
     }

@@ -66,7 +66,8 @@ std::vector<std::string> pageDifferences(const PageData& mine, const PageData& t
             mine.Ed6, theirs.Ed6);
     compare("QR code", mine.Ed7, theirs.Ed7);
     if (const std::size_t n = changedLines(theirs.Desc, mine.Desc))
-        fields.push_back("descri\xe7\xe3o (" + std::to_string(n) + " linhas alteradas)");
+        fields.push_back("descri\xe7\xe3o (" + countOf(n, "linha alterada", "linhas alteradas") +
+                         ")");
     if (administrator) {
         compare("ativado", mine.Lb1, theirs.Lb1);
         compare("autor", mine.Lb3, theirs.Lb3);
@@ -215,14 +216,17 @@ std::string dataQuestion(const DataPlan& plan) {
                                         : std::string("estado atual alterado")) +
                 "\r\n";
     if (!plan.objects.empty() || plan.objectsUnchanged)
-        text += "  (" + std::to_string(plan.objectsUnchanged) + " objetos j\xe1 s\xe3o iguais)\r\n";
+        text += "  (" +
+                countOf(plan.objectsUnchanged, "objeto j\xe1 \xe9 igual",
+                        "objetos j\xe1 s\xe3o iguais") +
+                ")\r\n";
     if (plan.startingLines)
         text += "  vari\xe1veis de in\xed"
                 "cio: " +
-                std::to_string(plan.startingLines) + " linhas alteradas\r\n";
+                countOf(plan.startingLines, "linha alterada", "linhas alteradas") + "\r\n";
     if (plan.currentLines)
-        text +=
-            "  vari\xe1veis atuais: " + std::to_string(plan.currentLines) + " linhas alteradas\r\n";
+        text += "  vari\xe1veis atuais: " +
+                countOf(plan.currentLines, "linha alterada", "linhas alteradas") + "\r\n";
     if (plan.newPage) text += "  p\xe1gina da aventura: nova\r\n";
     if (!plan.pageFields.empty())
         text += "  p\xe1gina da aventura: " + namesList(plan.pageFields) + "\r\n";

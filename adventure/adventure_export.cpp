@@ -201,13 +201,13 @@ ExportFolder auditSnapshot(RequestLayer& layer, const Session& session,
 }
 
 std::string exportSummary(const ExportResult& r) {
-    std::string text = "Exporta\xe7\xe3o: " + std::to_string(r.scripts) + " scripts, " +
-                       std::to_string(r.files) + " arquivos" + (r.map ? ", mapa" : "") +
+    std::string text = "Exporta\xe7\xe3o: " + countOf(r.scripts, "script", "scripts") + ", " +
+                       countOf(r.files, "arquivo", "arquivos") + (r.map ? ", mapa" : "") +
                        (r.parameters ? ", par\xe2metros" : "") + (r.objects ? ", objetos" : "") +
                        (r.variables ? ", vari\xe1veis" : "") + (r.page ? ", p\xe1gina" : "") +
                        (r.editors ? ", autorizados" : "") + ".";
     if (!r.failed.empty())
-        text += " Falharam " + std::to_string(r.failed.size()) + ": " + r.failed.front() +
+        text += " " + countOf(r.failed.size(), "falhou", "falharam") + ": " + r.failed.front() +
                 (r.failed.size() > 1 ? " ..." : "");
     return text;
 }

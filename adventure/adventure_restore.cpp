@@ -70,14 +70,15 @@ bool restoreWouldStore(const RestorePlan& plan, const RestoreChoice& choice) {
 }
 
 std::string restoreQuestion(const RestorePlan& plan, const RestoreChoice& choice) {
-    std::string text = std::to_string(plan.changed.size()) +
-                       " scripts ser\xe3o gravados no servidor (" + std::to_string(plan.unchanged) +
-                       " j\xe1 s\xe3o iguais):\r\n";
+    std::string text =
+        countOf(plan.changed.size(), "script ser\xe1 gravado", "scripts ser\xe3o gravados") +
+        " no servidor (" + countOf(plan.unchanged, "j\xe1 \xe9 igual", "j\xe1 s\xe3o iguais") +
+        "):\r\n";
     for (const auto& c : plan.changed)
-        text +=
-            "  " + c.name +
-            (c.onServer ? ": " + std::to_string(c.changedLines) + " linhas alteradas" : ": novo") +
-            "\r\n";
+        text += "  " + c.name +
+                (c.onServer ? ": " + countOf(c.changedLines, "linha alterada", "linhas alteradas")
+                            : ": novo") +
+                "\r\n";
     for (const auto& f : plan.failed)
         text += "  (fora) " + f + "\r\n";
     if (choice.data) {
@@ -163,17 +164,17 @@ RestoreResult restoreExport(RequestLayer& layer, const Session& session, const E
 std::string restoreSummary(const RestoreResult& r) {
     std::vector<std::string> also;
     if (r.parameters) also.emplace_back("os par\xe2metros");
-    if (r.data.objects) also.push_back(std::to_string(r.data.objects) + " objetos");
+    if (r.data.objects) also.push_back(countOf(r.data.objects, "objeto", "objetos"));
     if (r.data.variables) also.emplace_back("as vari\xe1veis");
     if (r.data.page) also.emplace_back("a p\xe1gina");
     if (r.data.editors) also.emplace_back("os autorizados");
-    std::string text = "Restaurados " + std::to_string(r.scripts) + " scripts e " +
-                       std::to_string(r.files) + " arquivos";
+    std::string text = "Restaura\xe7\xe3o: " + countOf(r.scripts, "script", "scripts") + " e " +
+                       countOf(r.files, "arquivo", "arquivos");
     for (std::size_t i = 0; i < also.size(); ++i)
         text += (i == 0 ? ", e " : ", ") + also[i];
-    text += "; " + std::to_string(r.copies.size()) + " c\xf3pias na pasta da aventura.";
+    text += "; " + countOf(r.copies.size(), "c\xf3pia", "c\xf3pias") + " na pasta da aventura.";
     if (!r.failed.empty())
-        text += " Falharam " + std::to_string(r.failed.size()) + ": " + r.failed.front() +
+        text += " " + countOf(r.failed.size(), "falhou", "falharam") + ": " + r.failed.front() +
                 (r.failed.size() > 1 ? " ..." : "");
     return text;
 }

@@ -108,7 +108,7 @@ TEST_F(ExportRoad, RestoreShowsTheChangesThenStoresThemWithCopies) {
     const auto& first = plan.changed[0].name == "novo" ? plan.changed[1] : plan.changed[0];
     EXPECT_EQ(first.name, names[0]);
     EXPECT_EQ(first.changedLines, 1u);
-    EXPECT_NE(restoreQuestion(plan, {}).find(names[0] + ": 1 linhas alteradas"), std::string::npos);
+    EXPECT_NE(restoreQuestion(plan, {}).find(names[0] + ": 1 linha alterada"), std::string::npos);
     EXPECT_EQ(fetchScript(layer, session, "novo"), Lines{}) << "nothing stored before the answer";
 
     const std::string before = joinLinesCrLf(fetchScript(layer, session, names[0]));

@@ -223,7 +223,7 @@ TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterCh
     EXPECT_EQ(readFile(back.copies[0]), "vidas=9\r\n");
     EXPECT_EQ(readPage(readFile(back.copies[1])).Desc, page.Desc);
     expectSameData(read, held(there, s));
-    EXPECT_EQ(restoreSummary(back), "Restaurados 0 scripts e 0 arquivos, e 1 objetos, as "
+    EXPECT_EQ(restoreSummary(back), "Restaura\xe7\xe3o: 0 scripts e 0 arquivos, e 1 objeto, as "
                                     "vari\xe1veis, a p\xe1gina, os autorizados; 2 c\xf3pias na "
                                     "pasta da aventura.");
 }

@@ -20,6 +20,7 @@
 #include "scripts.h"
 #include "session.h"
 #include "sorted_list.h"
+#include "text.h"
 #include "transfers.h"
 
 namespace vorn::win {
@@ -262,15 +263,15 @@ void TForm2::offerReferenceUpdate(const std::string& from, const std::string& to
     if (edits.empty() && newMap == mapText) return;
 
     std::string question = "Atualizar as refer\xeancias a " + from + " em " +
-                           std::to_string(edits.size()) + " scripts" +
+                           countOf(edits.size(), "script", "scripts") +
                            (newMap != mapText ? " e no mapa" : "") + "?\r\n" +
                            adventure::editPreview(edits);
     if (!p->ask(question, "Atualizar", "Manter")) return;
     failed = adventure::storeEdits(requests(), s, edits);
     if (newMap != mapText) adventure::storeMapWithCopy(s, newMap);
     p->Stc->setText(
-        QStringLiteral("Referências atualizadas em %1 scripts%2.")
-            .arg(edits.size() - failed.size())
+        QStringLiteral("Referências atualizadas em %1%2.")
+            .arg(ui(countOf(edits.size() - failed.size(), "script", "scripts")))
             .arg(failed.empty() ? QString() : QStringLiteral("; falhou: ") + ui(failed.front())));
 }
 

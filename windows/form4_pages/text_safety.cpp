@@ -17,6 +17,7 @@
 #include "script_edits.h"
 #include "scripts.h"
 #include "session.h"
+#include "text.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -235,9 +236,9 @@ void TForm4::File1Click() {
         form4::showChanges(Backup->changes, scriptText(), form4::memoLines(Backup->Memo5));
     Backup->lbChanges->setText(changed == 0
                                    ? QStringLiteral("Igual ao texto do editor.")
-                                   : QStringLiteral("Diferenças para o texto do editor: %1 linhas "
+                                   : QStringLiteral("Diferenças para o texto do editor: %1 "
                                                     "(- só no editor, + só na cópia)")
-                                         .arg(changed));
+                                         .arg(ui(countOf(changed, "linha", "linhas"))));
     Backup->lbChanges->adjustSize();
 }
 

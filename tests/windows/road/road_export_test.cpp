@@ -61,14 +61,14 @@ private slots:
         chosen = folder;
 
         RoadWindows::click(p->m_restore);
-        QVERIFY(asked.find(names[0] + ": 1 linhas alteradas") != std::string::npos);
+        QVERIFY(asked.find(names[0] + ": 1 linha alterada") != std::string::npos);
         QCOMPARE(p->Stw->text(), QStringLiteral("Restauração cancelada: nada foi gravado."));
         QVERIFY(vorn::fetchScript(m_w->requests(), s, "trazido").empty());
 
         agree = true;
         RoadWindows::click(p->m_restore);
-        QVERIFY2(p->Stw->text().startsWith(QStringLiteral("Restaurados 2 scripts e 0 arquivos; 1 "
-                                                          "cópias")),
+        QVERIFY2(p->Stw->text().startsWith(QStringLiteral("Restauração: 2 scripts e 0 arquivos; "
+                                                          "1 cópia na")),
                  qPrintable(p->Stw->text()));
         QCOMPARE(vorn::joinLinesCrLf(vorn::fetchScript(m_w->requests(), s, names[0])),
                  vorn::readFile(edited));

@@ -1,0 +1,115 @@
+// How every tool ends: its own status, or 2 with one line on standard error.
+#include "tool_main.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <new>
+#include <string>
+#include <system_error>
+
+namespace {
+
+using vorn::cli::Output;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string contents(std::FILE* file) {
+    std::fflush(file);
+    std::rewind(file);
+    std::string text;
+    for (int c; (c = std::fgetc(file)) != EOF;)
+        text += static_cast<char>(c);
+    return text;
+}
+
+struct Ending {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Ending runOn(std::FILE* out, const vorn::cli::ToolBody& body) {
+    const File err(std::tmpfile());
+    const int status = vorn::cli::runTool("vornx", {"--a", "b"}, body, out, err.get());
+    return {status, "", contents(err.get())};
+}
+
+TEST(RunTool, FailuresEndWithOneLineAndStatusTwo) {
+    const std::string noSpace = std::strerror(ENOSPC);
+    const std::string loop =
+        std::make_error_code(std::errc::too_many_symbolic_link_levels).message();
+    const struct {
+        const char* what;
+        bool fullDevice;
+        vorn::cli::ToolBody body;
+        int status;
+        std::string err;
+    } cases[] = {
+        {"the body's own status", false, [](auto&, Output&) { return 1; }, 1, ""},
+        {"a usage fault points to --help", false,
+         [](auto&, Output&) -> int { throw vorn::cli::UsageError("opção desconhecida: --a"); }, 2,
+         "vornx: opção desconhecida: --a (vornx --help explica o uso)\n"},
+        {"an input fault, its lines joined", false,
+         [](auto&, Output&) -> int { throw vorn::Error("linha um\nlinha dois"); }, 2,
+         "vornx: linha um linha dois\n"},
+        {"out of memory", false, [](auto&, Output&) -> int { throw std::bad_alloc(); }, 2,
+         "vornx: memória insuficiente\n"},
+        {"a file system error names the path", false,
+         [](auto&, Output&) -> int {
+             throw std::filesystem::filesystem_error(
+                 "status", "scripts/a.scp",
+                 std::make_error_code(std::errc::too_many_symbolic_link_levels));
+         },
+         2, "vornx: não foi possível ler scripts/a.scp: " + loop + "\n"},
+        {"another system error", false,
+         [](auto&, Output&) -> int {
+             throw std::system_error(std::make_error_code(std::errc::io_error), "lendo");
+         },
+         2,
+         std::string("vornx: ") +
+             std::system_error(std::make_error_code(std::errc::io_error), "lendo").what() + "\n"},
+        {"anything else thrown", false, [](auto&, Output&) -> int { throw 42; }, 2,
+         "vornx: falha inesperada\n"},
+        {"a small write that fails at exit", true,
+         [](auto&, Output& out) {
+             out.write("texto\n");
+             return 0;
+         },
+         2, "vornx: não foi possível escrever a saída: " + noSpace + "\n"},
+        {"a large write that fails at once", true,
+         [](auto&, Output& out) {
+             out.write(std::string(1 << 20, 'x'));
+             return 1;
+         },
+         2, "vornx: não foi possível escrever a saída: " + noSpace + "\n"},
+        {"nothing written, nothing to fail", true, [](auto&, Output&) { return 0; }, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const File out(c.fullDevice ? std::fopen("/dev/full", "w") : std::tmpfile());
+        ASSERT_TRUE(out) << c.what;
+        const Ending ending = runOn(out.get(), c.body);
+        EXPECT_EQ(ending.status, c.status) << c.what;
+        EXPECT_EQ(ending.err, c.err) << c.what;
+    }
+}
+
+TEST(RunTool, TheBodyGetsTheArgumentsAndItsOutputGoesOut) {
+    const File out(std::tmpfile());
+    const Ending ending = runOn(out.get(), [](const std::vector<std::string>& args, Output& o) {
+        for (const auto& arg : args)
+            o.write(arg + "\n");
+        return 0;
+    });
+    EXPECT_EQ(ending.status, 0);
+    EXPECT_EQ(contents(out.get()), "--a\nb\n");
+}
+
+} // namespace

@@ -30,16 +30,30 @@ std::map<std::string, std::string> readParameters(std::string_view bytes) {
     return out;
 }
 
-ExportFolder readExportFolder(const std::string& path) {
+namespace {
+
+// A path that is there but cannot be looked into gives no answer: saying it
+// is no folder would send the author after the wrong fault.
+bool isFolder(const std::string& path) {
     std::error_code ec;
-    if (!fs::is_directory(path, ec)) throw Error("not a folder: " + path);
+    const bool folder = fs::is_directory(path, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory)
+        throw Error("não foi possível ler " + path + ": " + ec.message());
+    return folder;
+}
+
+} // namespace
+
+ExportFolder readExportFolder(const std::string& path) {
+    if (!isFolder(path)) throw Error("not a folder: " + path);
     ExportFolder folder;
     folder.root = path.empty() || path.back() == '/' ? path : path + "/";
     const std::string scripts = folder.root + kScriptsFolder;
-    if (!fs::is_directory(scripts, ec))
+    if (!isFolder(scripts))
         throw Error("no " + std::string(kScriptsFolder) + " folder in " + path +
                     ": not an exported adventure");
 
+    std::error_code ec;
     const std::string ending = kScriptEnding;
     for (const auto& entry : fs::directory_iterator(scripts, ec)) {
         const std::string name = entry.path().filename().string();

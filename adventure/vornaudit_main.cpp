@@ -3,21 +3,16 @@
 #include "vornaudit_options.h"
 
 #include <cp1252.h>
-#include <error.h>
+#include <tool_main.h>
 
 #include <cstdio>
 
 namespace {
 
-int run(const std::vector<std::string>& args) {
-    vorn::adventure::VornauditOptions options;
-    try {
-        options = vorn::adventure::parseVornauditOptions(args);
-    } catch (const vorn::Error& error) {
-        throw vorn::Error(std::string(error.what()) + "\n(vornaudit --help explains the usage)");
-    }
+int run(const std::vector<std::string>& args, vorn::cli::Output& out) {
+    const auto options = vorn::adventure::parseVornauditOptions(args);
     if (options.help) {
-        std::fputs(std::string(vorn::adventure::vornauditUsage()).c_str(), stdout);
+        out.write(vorn::adventure::vornauditUsage());
         return 0;
     }
     const auto folder = vorn::adventure::readExportFolder(options.folder);
@@ -28,24 +23,18 @@ int run(const std::vector<std::string>& args) {
                        .c_str(),
                    stderr);
     bool error = false;
-    std::string out;
+    std::string lines;
     for (const auto& finding : vorn::adventure::auditAdventure(folder, options.audit)) {
         error = error || finding.severity == vorn::adventure::Severity::Error;
-        out += vorn::adventure::findingLine(finding);
-        out += '\n';
+        lines += vorn::adventure::findingLine(finding);
+        lines += '\n';
     }
-    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
-        throw vorn::Error("Não foi possível escrever os apontamentos");
+    out.write(lines);
     return error ? 1 : 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    try {
-        return run(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const vorn::Error& error) {
-        std::fprintf(stderr, "vornaudit: %s\n", error.what());
-        return 2;
-    }
+    return vorn::cli::toolMain("vornaudit", argc, argv, run);
 }

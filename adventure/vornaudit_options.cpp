@@ -1,51 +1,32 @@
 #include "vornaudit_options.h"
 
 #include <cp1252.h>
-#include <error.h>
+#include <line_check.h>
+#include <option_reader.h>
+#include <tool_main.h>
 
 namespace vorn::adventure {
 
-namespace {
-
-// "--name value" or "--name=value"; true when args[i] is the option.
-bool takeValue(std::string_view name, const std::vector<std::string>& args, std::size_t& i,
-               std::optional<std::string>& value) {
-    const std::string_view arg = args[i];
-    if (arg == name) {
-        if (i + 1 >= args.size()) throw Error("option " + std::string(name) + " needs a value");
-        value = utf8ToCp1252(args[++i]);
-        return true;
-    }
-    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
-        value = utf8ToCp1252(arg.substr(name.size() + 1));
-        return true;
-    }
-    return false;
-}
-
-} // namespace
-
 VornauditOptions parseVornauditOptions(const std::vector<std::string>& args) {
     VornauditOptions o;
-    bool haveFolder = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg == "--help") {
+    cli::OptionReader reader(args, "uma pasta");
+    while (reader.next()) {
+        if (reader.flag("--help")) {
             o.help = true;
-        } else if (takeValue("--width", args, i, o.audit.width) ||
-                   takeValue("--height", args, i, o.audit.height) ||
-                   takeValue("--registers", args, i, o.audit.registers) ||
-                   takeValue("--first", args, i, o.audit.first)) {
-        } else if (arg.size() > 1 && arg.starts_with('-')) {
-            throw Error("unknown option " + std::string(arg));
-        } else if (haveFolder) {
-            throw Error("only one folder may be given");
+        } else if (auto width = reader.number("--width", 1, kMaxWindowSide)) {
+            o.audit.width = *width;
+        } else if (auto height = reader.number("--height", 1, kMaxWindowSide)) {
+            o.audit.height = *height;
+        } else if (auto registers = reader.number("--registers", 0, kMaxRegisterTotal)) {
+            o.audit.registers = *registers;
+        } else if (auto first = reader.text("--first")) {
+            o.audit.first = utf8ToCp1252(*first);
         } else {
-            o.folder = arg;
-            haveFolder = true;
+            reader.unknown();
         }
     }
-    if (!haveFolder && !o.help) throw Error("no folder given");
+    if (!reader.operand() && !o.help) throw cli::UsageError("nenhuma pasta dada");
+    o.folder = reader.operand().value_or("");
     return o;
 }
 
@@ -62,9 +43,10 @@ std::string_view vornauditUsage() {
            "           img, fig, btn and snd elements) that is not in the folder\n"
            "  warning  a script that no other script, no map cell and not the first script\n"
            "           leads to; what vornmap --audit finds in \"mapa.txt\"\n"
-           "  --width, --height  total width and height of the game window (default: JWd\n"
-           "                     and JHt of parametros.txt, else 920 and 440)\n"
-           "  --registers        the register total (default: Reg of parametros.txt, else 100)\n"
+           "  --width, --height  total width and height of the game window, 1 to 4000\n"
+           "                     (default: JWd and JHt of parametros.txt, else 920 and 440)\n"
+           "  --registers        the register total, 0 to 1000 (default: Reg of\n"
+           "                     parametros.txt, else 100)\n"
            "  --first NAME       the adventure's first script (default: Scp of\n"
            "                     parametros.txt; with neither, nothing is reported as\n"
            "                     unreachable)\n"

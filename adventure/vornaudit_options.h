@@ -14,8 +14,8 @@ struct VornauditOptions {
     bool help = false;
 };
 
-// The arguments after the program name, texts in UTF-8. Throws vorn::Error
-// on a usage fault.
+// The arguments after the program name, texts in UTF-8. Throws
+// cli::UsageError on a usage fault.
 VornauditOptions parseVornauditOptions(const std::vector<std::string>& args);
 
 std::string_view vornauditUsage();

@@ -1,17 +1,13 @@
 // vornmap: the map compiler and a map audit on the command line.
 
-#include "cp1252.h"
-#include "error.h"
 #include "files.h"
 #include "map_audit.h"
 #include "map_file.h"
 #include "map_script.h"
 #include "text.h"
+#include "tool_main.h"
 #include "vornmap_options.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -42,44 +38,29 @@ std::vector<std::string> scriptNames(const std::string& path) {
     return names;
 }
 
-int run(const std::vector<std::string>& args) {
-    VornmapOptions options;
-    try {
-        options = parseVornmapOptions(args);
-    } catch (const vorn::Error& error) {
-        throw vorn::Error(std::string(error.what()) + "\n(vornmap --help explains the usage)");
-    }
+int run(const std::vector<std::string>& args, vorn::cli::Output& out) {
+    const VornmapOptions options = parseVornmapOptions(args);
     if (options.help) {
-        std::fputs(std::string(vornmapUsage()).c_str(), stdout);
+        out.write(vornmapUsage());
         return 0;
     }
     const bool fromStdin = options.input == "-";
     const MapModel model =
         mapFromText(vorn::readFile(fromStdin ? std::string("/dev/stdin") : options.input));
 
-    std::string out;
-    bool problems = false;
-    if (options.audit) {
-        const auto scripts =
-            options.scriptsFile ? scriptNames(*options.scriptsFile) : std::vector<std::string>{};
-        out = audited(model, scripts, fromStdin ? "<stdin>" : options.input);
-        problems = !out.empty();
-    } else {
-        out = compiled(model, options.compile);
+    if (!options.audit) {
+        out.write(compiled(model, options.compile));
+        return 0;
     }
-    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
-        throw vorn::Error(std::string("Não foi possível escrever a saída: ") +
-                          std::strerror(errno));
-    return problems ? 1 : 0;
+    const auto scripts =
+        options.scriptsFile ? scriptNames(*options.scriptsFile) : std::vector<std::string>{};
+    const std::string findings = audited(model, scripts, fromStdin ? "<stdin>" : options.input);
+    out.write(findings);
+    return findings.empty() ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    try {
-        return run(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const vorn::Error& error) {
-        std::fprintf(stderr, "vornmap: %s\n", error.what());
-        return 2;
-    }
+    return vorn::cli::toolMain("vornmap", argc, argv, run);
 }

@@ -1,7 +1,8 @@
 #include "vornmap_options.h"
 
 #include "cp1252.h"
-#include "error.h"
+#include "option_reader.h"
+#include "tool_main.h"
 
 namespace vorn::map {
 namespace {
@@ -41,81 +42,44 @@ constexpr Field kFields[] = {
     {"--not-found", &CompileOptions::notFound},
 };
 
-// "--name value" or "--name=value": the option's name and, when it came with
-// "=", its value.
-struct Spelled {
-    std::string_view name;
-    std::optional<std::string_view> value;
-};
-Spelled spell(std::string_view arg) {
-    const auto equals = arg.find('=');
-    if (equals == std::string_view::npos) return {arg, std::nullopt};
-    return {arg.substr(0, equals), arg.substr(equals + 1)};
-}
-
-// The value of an option that takes one, from "=" or the next argument.
-std::string valueOf(const Spelled& spelled, const std::vector<std::string>& args, std::size_t& i) {
-    if (spelled.value) return std::string(*spelled.value);
-    if (i + 1 >= args.size()) throw Error("option " + std::string(spelled.name) + " needs a value");
-    return args[++i];
-}
-
-void noValue(const Spelled& spelled) {
-    if (spelled.value) throw Error("option " + std::string(spelled.name) + " takes no value");
-}
-
-// True when arg was an option and has been taken.
-bool takeOption(VornmapOptions& options, const std::vector<std::string>& args, std::size_t& i) {
-    const Spelled spelled = spell(args[i]);
+// True when the reader's current option is one of the page's and has been
+// taken.
+bool takeOption(VornmapOptions& options, cli::OptionReader& reader) {
     for (const Switch& s : kSwitches) {
-        if (spelled.name != s.name) continue;
-        noValue(spelled);
+        if (!reader.flag(s.name)) continue;
         options.compile.*s.field = true;
         return true;
     }
     for (const Field& f : kFields) {
-        if (spelled.name != f.name) continue;
-        const std::string value = valueOf(spelled, args, i);
+        const auto value = reader.text(f.name);
+        if (!value) continue;
         // Each option is one field of one script line.
-        if (value.find_first_of("\r\n") != std::string::npos)
-            throw Error("the value of " + std::string(f.name) + " holds a line break");
-        options.compile.*f.field = utf8ToCp1252(value);
+        if (value->find_first_of("\r\n") != std::string::npos)
+            throw cli::UsageError("o valor de " + std::string(f.name) + " tem uma quebra de linha");
+        options.compile.*f.field = utf8ToCp1252(*value);
         return true;
     }
-    if (spelled.name == "--help") {
-        noValue(spelled);
-        options.help = true;
-    } else if (spelled.name == "--audit") {
-        noValue(spelled);
-        options.audit = true;
-    } else if (spelled.name == "--scripts") {
-        options.scriptsFile = valueOf(spelled, args, i);
-    } else {
-        return false;
-    }
-    return true;
+    return false;
 }
 
 } // namespace
 
 VornmapOptions parseVornmapOptions(const std::vector<std::string>& args) {
     VornmapOptions options;
-    bool haveInput = false;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-            continue;
+    cli::OptionReader reader(args, "um arquivo de mapa");
+    while (reader.next()) {
+        if (takeOption(options, reader)) continue;
+        if (reader.flag("--help")) {
+            options.help = true;
+        } else if (reader.flag("--audit")) {
+            options.audit = true;
+        } else if (auto scripts = reader.text("--scripts")) {
+            options.scriptsFile = *scripts;
+        } else {
+            reader.unknown();
         }
-        if (!optionsEnded && arg.size() > 1 && arg.starts_with('-')) {
-            if (!takeOption(options, args, i)) throw Error("unknown option " + std::string(arg));
-            continue;
-        }
-        if (haveInput) throw Error("only one map file may be given");
-        options.input = arg;
-        haveInput = true;
     }
+    options.input = reader.operand().value_or("-");
     return options;
 }
 

@@ -18,7 +18,7 @@ struct VornmapOptions {
 };
 
 // The arguments after the program name, option texts in UTF-8. Throws
-// vorn::Error on a usage fault.
+// cli::UsageError on a usage fault.
 VornmapOptions parseVornmapOptions(const std::vector<std::string>& args);
 
 std::string_view vornmapUsage();

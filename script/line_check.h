@@ -22,6 +22,11 @@ struct AdventureLimits {
     std::string registerTotal = "100";
 };
 
+// The ranges the server keeps those sizes in; a limit given on a command
+// line outside them describes no adventure.
+inline constexpr std::int64_t kMaxWindowSide = 4000;
+inline constexpr std::int64_t kMaxRegisterTotal = 1000;
+
 // The limits read as numbers once per check rather than once per line;
 // nothing where the author's text is not a number.
 struct LimitValues {

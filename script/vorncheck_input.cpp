@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <sys/mman.h>
 #include <utility>
 
@@ -38,7 +39,8 @@ void InputBytes::release() noexcept {
 void InputBytes::reserve(std::size_t capacity) {
     void* data =
         ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (data == MAP_FAILED) throw Error(std::string("out of memory: ") + std::strerror(errno));
+    // The tools word a lack of memory alike, wherever it shows.
+    if (data == MAP_FAILED) throw std::bad_alloc();
 #ifdef MADV_HUGEPAGE
     // Only advice: where large pages are off the buffer works all the same.
     ::madvise(data, capacity, MADV_HUGEPAGE);

@@ -1,77 +1,49 @@
 #include "vorncheck_options.h"
 
-#include "error.h"
+#include "option_reader.h"
+#include "tool_main.h"
 
 namespace vorn {
 namespace {
 
-// Accepts "--name value" and "--name=value"; true when "arg" is the option.
-bool takeValue(std::string_view name, const std::vector<std::string>& args, std::size_t& i,
-               std::string& value) {
-    const std::string_view arg = args[i];
-    if (arg == name) {
-        if (i + 1 >= args.size()) throw Error("option " + std::string(name) + " needs a value");
-        value = args[++i];
-        return true;
-    }
-    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
-        value = std::string(arg.substr(name.size() + 1));
-        return true;
-    }
-    return false;
-}
-
 OutputFormat parseFormat(std::string_view text) {
     if (text == "annotated") return OutputFormat::Annotated;
     if (text == "gcc") return OutputFormat::Gcc;
-    throw Error("unknown format \"" + std::string(text) + "\" (annotated or gcc)");
+    throw cli::UsageError("formato desconhecido \"" + std::string(text) + "\" (annotated ou gcc)");
 }
 
 OutputEncoding parseEncoding(std::string_view text) {
     if (text == "cp1252") return OutputEncoding::Cp1252;
     if (text == "utf-8") return OutputEncoding::Utf8;
-    throw Error("unknown encoding \"" + std::string(text) + "\" (cp1252 or utf-8)");
+    throw cli::UsageError("codificação desconhecida \"" + std::string(text) +
+                          "\" (cp1252 ou utf-8)");
 }
 
 } // namespace
 
 VorncheckOptions parseVorncheckOptions(const std::vector<std::string>& args) {
     VorncheckOptions options;
-    bool haveInput = false;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        std::string value;
-        if (!optionsEnded && arg.starts_with("--") && arg.size() > 2) {
-            if (arg == "--help") {
-                options.help = true;
-            } else if (takeValue("--width", args, i, value)) {
-                options.limits.totalWidth = value;
-            } else if (takeValue("--height", args, i, value)) {
-                options.limits.totalHeight = value;
-            } else if (takeValue("--registers", args, i, value)) {
-                options.limits.registerTotal = value;
-            } else if (takeValue("--scripts", args, i, value)) {
-                options.scriptsFile = value;
-            } else if (takeValue("--format", args, i, value)) {
-                options.format = parseFormat(value);
-            } else if (takeValue("--encoding", args, i, value)) {
-                options.encoding = parseEncoding(value);
-            } else {
-                throw Error("unknown option " + std::string(arg));
-            }
-            continue;
+    cli::OptionReader reader(args, "um arquivo de script");
+    while (reader.next()) {
+        if (reader.flag("--help")) {
+            options.help = true;
+        } else if (auto width = reader.number("--width", 1, kMaxWindowSide)) {
+            options.limits.totalWidth = *width;
+        } else if (auto height = reader.number("--height", 1, kMaxWindowSide)) {
+            options.limits.totalHeight = *height;
+        } else if (auto registers = reader.number("--registers", 0, kMaxRegisterTotal)) {
+            options.limits.registerTotal = *registers;
+        } else if (auto scripts = reader.text("--scripts")) {
+            options.scriptsFile = *scripts;
+        } else if (auto format = reader.text("--format")) {
+            options.format = parseFormat(*format);
+        } else if (auto encoding = reader.text("--encoding")) {
+            options.encoding = parseEncoding(*encoding);
+        } else {
+            reader.unknown();
         }
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (!optionsEnded && arg.size() > 1 && arg.starts_with('-'))
-            throw Error("unknown option " + std::string(arg));
-        if (haveInput) throw Error("only one script file may be given");
-        options.input = arg;
-        haveInput = true;
     }
+    options.input = reader.operand().value_or("-");
     return options;
 }
 
@@ -80,8 +52,9 @@ std::string_view vorncheckUsage() {
            "                 [--format annotated|gcc] [--encoding cp1252|utf-8] [FILE]\n"
            "Checks the syntax of a Vorn script read from FILE, or from standard input when\n"
            "FILE is absent or \"-\". Input is cp1252 text; lines end in CR LF, LF or CR.\n"
-           "  --width, --height  total width and height of the game window (920, 440)\n"
-           "  --registers        the adventure's register total (100)\n"
+           "  --width, --height  total width and height of the game window, 1 to 4000\n"
+           "                     (920, 440)\n"
+           "  --registers        the adventure's register total, 0 to 1000 (100)\n"
            "  --scripts FILE     the adventure's script names, one per line (default: none;\n"
            "                     empty lines are ignored)\n"
            "  --format annotated the checked text, each faulty line with the checker's\n"

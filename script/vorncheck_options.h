@@ -30,7 +30,8 @@ struct VorncheckOptions {
     bool help = false;
 };
 
-// The arguments after the program name. Throws vorn::Error on a usage fault.
+// The arguments after the program name. Throws cli::UsageError on a usage
+// fault.
 VorncheckOptions parseVorncheckOptions(const std::vector<std::string>& args);
 
 std::string_view vorncheckUsage();

@@ -6,9 +6,12 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -85,12 +88,34 @@ TEST_F(Vornaudit, OptionsOverrideTheParametersAndWarningsAloneExitZero) {
 }
 
 TEST_F(Vornaudit, UsageAndInputFaultsExitTwo) {
-    for (const std::string args : {"", "--colour red x", "'/nonexistent folder'", "a b"})
+    for (const std::string& args : std::vector<std::string>{
+             "", "--colour red x", "'/nonexistent folder'", "a b", "--width abc " + folder(),
+             "--height=0 " + folder(), "--registers=1001 " + folder()})
         EXPECT_EQ(run(args).status, 2) << args;
+    const std::string looping = dir.path() + "scripts/a.scp";
+    ::symlink("a.scp", looping.c_str());
+    const auto loopInside = run(folder());
+    EXPECT_EQ(loopInside.status, 2);
+    EXPECT_NE(loopInside.err.find("não foi possível ler " + looping), std::string::npos)
+        << loopInside.err;
+    ::unlink(looping.c_str());
     ::rmdir((dir.path() + "scripts").c_str());
     const auto notExport = run(folder());
     EXPECT_EQ(notExport.status, 2);
     EXPECT_NE(notExport.err.find("not an exported adventure"), std::string::npos);
+    // A folder that is there but cannot be looked into is said to be so.
+    ::symlink("scripts", (dir.path() + "scripts").c_str());
+    const auto loopingScripts = run(folder());
+    EXPECT_EQ(loopingScripts.status, 2);
+    EXPECT_NE(loopingScripts.err.find("não foi possível ler " + dir.path() + "scripts"),
+              std::string::npos)
+        << loopingScripts.err;
+    const std::string loop = dir.path() + "loop";
+    ::symlink("loop", loop.c_str());
+    const auto loopingRoot = run("'" + loop + "'");
+    EXPECT_EQ(loopingRoot.status, 2);
+    EXPECT_NE(loopingRoot.err.find("não foi possível ler " + loop), std::string::npos)
+        << loopingRoot.err;
     const auto help = run("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("FILE:LINE: error|warning: MESSAGE"), std::string::npos);

@@ -126,12 +126,26 @@ TEST_F(Vorncheck, StandardInputScriptListAndLimits) {
     EXPECT_NE(noFile.out.find("//!- n\xe3o existe o script destino"), std::string::npos);
 }
 
-TEST_F(Vorncheck, RegisterTotalThatIsNotANumberJudgesFormOnlyAndSaysSo) {
-    const std::string input = write("r.vsc", "tela= #9,0,0,0\ntela= #x,0,0,0\n");
-    const Outcome r = run("--registers muitos --format gcc '" + input + "'");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, input + ":2: error: Erro na referência ao registrador (#?\?\?)\n");
-    EXPECT_NE(r.err.find("not a number"), std::string::npos);
+// The limits are the adventure's own: numbers within what an adventure can
+// hold, the bounds themselves included.
+TEST_F(Vorncheck, LimitsWithinTheAdventuresRanges) {
+    const std::string file = write("l.vsc", "fim\n");
+    for (const std::string& limits : {std::string("--width 4000 --height 1 --registers 0"),
+                                      std::string("--width=1 --height=4000 --registers=1000")}) {
+        const Outcome r = run(limits + " '" + file + "'");
+        EXPECT_EQ(r.status, 0) << limits << r.err;
+        EXPECT_EQ(r.out, "fim\n") << limits;
+    }
+    for (const std::string& limits :
+         {std::string("--width=abc"), std::string("--width -5"), std::string("--height 0"),
+          std::string("--height=4001"), std::string("--registers muitos"),
+          std::string("--registers=1001"), std::string("--registers -1")}) {
+        const Outcome r = run(limits + " '" + file + "'");
+        EXPECT_EQ(r.status, 2) << limits;
+        EXPECT_TRUE(r.out.empty()) << limits;
+        EXPECT_NE(r.err.find(limits.substr(0, limits.find_first_of(" ="))), std::string::npos)
+            << limits << r.err;
+    }
 }
 
 TEST_F(Vorncheck, UsageAndInputErrorsExitTwoWithAMessage) {

@@ -64,6 +64,16 @@ bool makeDirs(const std::string& path) {
     throw Error("Não foi possível gravar " + path + ": " + std::strerror(failure));
 }
 
+// A new name in a folder is on disk only once the folder is: without this a
+// power cut after the rename can bring back the old file, or none.
+void syncFolder(const std::string& dir, const std::string& path) {
+    Fd fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0) cannotWrite(path, errno);
+    // Some file systems cannot sync a folder at all; they say so, and what
+    // they hold is as durable as they make it.
+    if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != EROFS) cannotWrite(path, errno);
+}
+
 // A file's new content, complete and on disk under a temporary name in the
 // file's folder, removed again unless it takes a name.
 class TempFile {
@@ -72,6 +82,7 @@ public:
         const auto slash = path.rfind('/');
         const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
         const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+        m_dir = dir;
         m_temp = dir + "/." + base + ".tmp-XXXXXX";
         Fd fd(::mkstemp(m_temp.data()));
         if (fd.get() < 0) {
@@ -102,16 +113,20 @@ public:
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    // Takes path, replacing what is there.
+    // Takes path, replacing what is there; sync() makes the new name durable.
     void renameTo(const std::string& path) {
         if (::rename(m_temp.c_str(), path.c_str()) != 0) cannotWrite(path, errno);
         m_temp.clear();
     }
+    void sync(const std::string& path) const { syncFolder(m_dir, path); }
 
     // Takes path only when nothing has that name; false when something has.
     // The temporary file stays for the next try until this object goes.
     bool linkTo(const std::string& path) {
-        if (::link(m_temp.c_str(), path.c_str()) == 0) return true;
+        if (::link(m_temp.c_str(), path.c_str()) == 0) {
+            syncFolder(m_dir, path);
+            return true;
+        }
         int failure = errno;
         // Folders without hard links (some shared and removable drives):
         // a rename that refuses to replace does the same.
@@ -119,6 +134,7 @@ public:
             if (::renameat2(AT_FDCWD, m_temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) ==
                 0) {
                 m_temp.clear();
+                syncFolder(m_dir, path);
                 return true;
             }
             failure = errno;
@@ -128,6 +144,7 @@ public:
     }
 
 private:
+    std::string m_dir;
     std::string m_temp;
 };
 
@@ -177,7 +194,9 @@ std::string readFile(const std::string& path) {
 }
 
 void writeFileAtomic(const std::string& path, std::string_view bytes, mode_t mode) {
-    TempFile(path, bytes, mode).renameTo(path);
+    TempFile file(path, bytes, mode);
+    file.renameTo(path);
+    file.sync(path);
 }
 
 void writeFilesAtomic(const std::vector<FileBytes>& files, mode_t mode) {
@@ -187,6 +206,8 @@ void writeFilesAtomic(const std::vector<FileBytes>& files, mode_t mode) {
         written.push_back(std::make_unique<TempFile>(file.path, file.bytes, mode));
     for (std::size_t i = 0; i < files.size(); ++i)
         written[i]->renameTo(files[i].path);
+    for (std::size_t i = 0; i < files.size(); ++i)
+        written[i]->sync(files[i].path);
 }
 
 std::string writeFileUnderFreeName(std::string_view bytes,

@@ -29,7 +29,9 @@ std::string readFile(const std::string& path);
 // Writes a whole file through a temporary file in the same folder and a
 // rename, so a reader sees either the old file or the new one, never a part.
 // Throws Error when the folder cannot be written (read-only, full); the old
-// file then stays as it was and the temporary file goes.
+// file then stays as it was and the temporary file goes. Once it returns, the
+// file and its name are on the disk (synced), so a power cut keeps them too;
+// the same holds for the two writers below.
 void writeFileAtomic(const std::string& path, std::string_view bytes, mode_t mode = 0644);
 
 // Files that belong together (a map's text and its picture): every one is

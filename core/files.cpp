@@ -151,9 +151,16 @@ private:
 } // namespace
 
 bool isSafeFileName(std::string_view name) {
-    if (name.empty() || name == "." || name.find("..") != std::string_view::npos) return false;
-    for (unsigned char c : name)
+    // A leading dot hides a file from the author's lists (and is the shape
+    // of the temporary files of a write).
+    if (name.empty() || name.front() == '.' || name.find("..") != std::string_view::npos)
+        return false;
+    for (unsigned char c : name) {
         if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F) return false;
+        // The five bytes cp1252 leaves undefined become control characters
+        // on the disk.
+        if (c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) return false;
+    }
     return true;
 }
 

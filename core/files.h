@@ -9,7 +9,8 @@
 namespace vorn {
 
 // True when name can stand for a file inside one folder: not empty, no "/",
-// "\" or "..", no control characters. Names come from the server, from
+// "\" or "..", no leading ".", no control characters (nor the cp1252 bytes
+// that become control characters on the disk). Names come from the server, from
 // scripts and from fields, so every local path built from one is checked.
 bool isSafeFileName(std::string_view name);
 

@@ -9,7 +9,7 @@
 namespace vorn {
 namespace {
 
-TEST(SafeFileName, AcceptsPlainNamesAndRefusesAnythingThatLeavesTheFolder) {
+TEST(SafeFileName, AcceptsPlainNamesAndRefusesAnythingThatLeavesTheFolderOrHides) {
     const struct {
         const char* name;
         bool safe;
@@ -19,7 +19,18 @@ TEST(SafeFileName, AcceptsPlainNamesAndRefusesAnythingThatLeavesTheFolder) {
         {"Ca\xe7"
          "a.gif",
          true},
-        {".oculto", true},
+        {"\x80uro.png", true}, // the euro sign is a letter like any other
+        // Hidden from the author's file lists, and the shape of the
+        // temporary files a write makes.
+        {".oculto", false},
+        {".png", false},
+        // cp1252 has no character for these bytes: on the disk they become
+        // control characters.
+        {"a\x81.png", false},
+        {"a\x8d.png", false},
+        {"a\x8f.png", false},
+        {"a\x90.png", false},
+        {"a\x9d.png", false},
         {"", false},
         {".", false},
         {"..", false},

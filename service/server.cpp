@@ -2,6 +2,7 @@
 
 #include "db/schema.h"
 #include "demo/seed.h"
+#include "http/buffer_stream.h"
 #include "pages/exescp.h"
 #include "pages/instructions.h"
 #include "routes/routes.h"
@@ -99,7 +100,19 @@ template <class F> httplib::Server::Handler guarded(F f) {
 Service::Service(const Options& options)
     : m_options(options)
     , m_dir(options.dataDir)
-    , m_logins(options.loginLimit) {
+    , m_logins(options.loginLimit)
+    , m_front(
+          [this](const std::string& head, const std::string& body, const Front::Peer& peer,
+                 bool last) {
+              BufferStream stream(head, body, peer.ip, peer.port);
+              serve(stream, last);
+              return std::move(stream.out());
+          },
+          [] {
+              FrontLimits limits;
+              limits.request.maxBody = kMaxBody;
+              return limits;
+          }()) {
     ensureFolder(m_dir.root());
     m_dir.prepare();
     // A write cut short by a crash leaves its temporary file; the file it
@@ -116,17 +129,11 @@ Service::Service(const Options& options)
 
 void Service::installRoutes() {
     Context& ctx = *m_ctx;
+    // The front has read each request within its bounds already; these
+    // only guard the stream entry when it is driven directly.
     m_http.set_payload_max_length(kMaxBody);
-    // Replies are small: without this a kept-alive connection waits for the
-    // delayed acknowledgement on every request.
-    m_http.set_tcp_nodelay(true);
-    m_http.set_read_timeout(10, 0);
-    m_http.set_write_timeout(10, 0);
-    // A worker serves one connection for as long as it is kept alive, so
-    // the pool is sized for many clients at once; the requests themselves
-    // take turns on the one database connection.
-    m_http.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
     m_http.set_keep_alive_max_count(100);
+    m_http.set_keep_alive_timeout(10);
 
     const auto script = [&ctx](const httplib::Request& req, httplib::Response& res) {
         send(res, dispatch(ctx, toRequest(req, req.matches[1])));
@@ -222,24 +229,21 @@ void Service::installRoutes() {
 }
 
 int Service::bind() {
-    const int port =
-        m_options.port == 0
-            ? m_http.bind_to_any_port(m_options.bind)
-            : (m_http.bind_to_port(m_options.bind, m_options.port) ? m_options.port : -1);
+    const int port = m_front.bind(m_options.bind, m_options.port);
     if (port <= 0) throw vorn::Error("cannot listen on " + m_options.bind);
     return port;
 }
 
 void Service::run() {
-    m_http.listen_after_bind();
+    m_front.run();
 }
 
 void Service::stop() {
-    m_http.stop();
+    m_front.stop();
 }
 
-bool Service::serve(httplib::Stream& stream) {
-    return m_http.serveStream(stream);
+bool Service::serve(httplib::Stream& stream, bool last) {
+    return m_http.serveStream(stream, last);
 }
 
 } // namespace pequenia

@@ -2,6 +2,7 @@
 
 #include "auth/passwords.h"
 #include "db/sqlite.h"
+#include "http/front.h"
 #include "options.h"
 #include "routes/context.h"
 
@@ -28,20 +29,19 @@ public:
     // Serves the first request that a connection's bytes carry, read from
     // and answered on stream as on a socket: lets the request reader be
     // driven with raw bytes.
-    bool serve(httplib::Stream& stream);
+    // last: the reply closes the connection.
+    bool serve(httplib::Stream& stream, bool last = true);
 
     // Largest request body and upload accepted.
     static constexpr std::size_t kMaxBody = 16u << 20;
-    // Connections served at once; more wait for a free worker.
-    static constexpr std::size_t kWorkers = 64;
 
 private:
     // The server with its stream entry open.
     class Http : public httplib::Server {
     public:
-        bool serveStream(httplib::Stream& stream) {
+        bool serveStream(httplib::Stream& stream, bool last) {
             bool closed = false;
-            return process_request(stream, true, closed, nullptr);
+            return process_request(stream, last, closed, nullptr);
         }
     };
     void installRoutes();
@@ -53,6 +53,7 @@ private:
     LoginThrottle m_logins;
     std::unique_ptr<Context> m_ctx;
     Http m_http;
+    Front m_front;
 };
 
 } // namespace pequenia

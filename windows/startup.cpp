@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorn::win {
@@ -24,7 +26,20 @@ bool isSet(const char* name) {
 
 } // namespace
 
+void keepFromLaunchingASessionBus() {
+    if (isSet("DBUS_SESSION_BUS_ADDRESS")) return;
+    // The bus of the user's session, where the address is not in the
+    // environment (systemd's user bus).
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
+        struct stat st {};
+        const std::string bus = std::string(runtime) + "/bus";
+        if (::stat(bus.c_str(), &st) == 0 && S_ISSOCK(st.st_mode)) return;
+    }
+    setenv("DBUS_SESSION_BUS_ADDRESS", kNoSessionBus, 1);
+}
+
 void prepareEnvironment() {
+    keepFromLaunchingASessionBus();
     if (!isSet("QT_QPA_PLATFORM") && isSet("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
     if (::geteuid() == 0 && !isSet("QTWEBENGINE_DISABLE_SANDBOX"))
         setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);

@@ -15,6 +15,10 @@ int main(int argc, char** argv) {
     pequenia::Options options;
     try {
         options = pequenia::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+        if (options.help) {
+            std::cout << pequenia::usageText();
+            return 0;
+        }
     } catch (const vorn::Error& e) {
         std::cerr << "pequenia-local: " << e.what() << "\n" << pequenia::usageText();
         return 2;

@@ -7,8 +7,20 @@
 namespace pequenia {
 
 const char* usageText() {
-    return "usage: pequenia-local --port N --data DIR [--bind ADDR] [--demo] [--version TEXT] "
-           "[--auto-unlock] [--quiet]\n";
+    return "usage: pequenia-local --port N --data DIR [--bind ADDR] [--demo] [--version TEXT]\n"
+           "                      [--auto-unlock] [--login-limit F,W,L,M] [--quiet] [--help]\n"
+           "  --port N        port to listen on; 0 picks a free one\n"
+           "  --data DIR      data folder (database and published files)\n"
+           "  --bind ADDR     address to listen on (default 127.0.0.1)\n"
+           "  --demo          seed the demo data when the database holds no account\n"
+           "  --version TEXT  what scpVrs.php answers (default 0.2c)\n"
+           "  --auto-unlock   new accounts are usable at once, without the unlock mail\n"
+           "  --login-limit FAILURES,WINDOW_MS,LOCK_MS,LONGEST_MS\n"
+           "                  after FAILURES wrong passwords within WINDOW_MS an account\n"
+           "                  waits LOCK_MS, doubled at each lock up to LONGEST_MS\n"
+           "                  (default 5,60000,30000,300000)\n"
+           "  --quiet         no line per request on stderr\n"
+           "  --help          print this text and stop\n";
 }
 
 Options parseOptions(const std::vector<std::string>& args) {
@@ -40,6 +52,9 @@ Options parseOptions(const std::vector<std::string>& args) {
             o.loginLimit = parseLoginLimit(value());
         } else if (a == "--quiet") {
             o.quiet = true;
+        } else if (a == "--help" || a == "-h") {
+            o.help = true;
+            return o;
         } else {
             throw vorn::Error("unknown argument: " + a);
         }

@@ -16,6 +16,7 @@ struct Options {
     bool autoUnlock = false;
     LoginLimit loginLimit;
     bool quiet = false; // no line per request on stderr
+    bool help = false;  // print the usage and stop
 };
 
 // Reads the command line (without the program name); throws vorn::Error with

@@ -71,9 +71,11 @@ void send(httplib::Response& res, const Reply& reply) {
     res.set_content(reply.body, reply.contentType.c_str());
 }
 
-// Serves a published file; the path was built from checked names only.
-void sendFile(httplib::Response& res, const std::string& path, const std::string& name) {
-    if (!vorn::fileExists(path)) {
+// Serves a published file; the path was built from checked names only, and
+// a link must not lead out of the data folder.
+void sendFile(httplib::Response& res, const std::string& path, const std::string& name,
+              const std::string& root) {
+    if (!vorn::fileExists(path) || !liesInside(path, root)) {
         res.status = 404;
         res.set_content("Arquivo n\xE3o encontrado.", "text/plain; charset=windows-1252");
         return;
@@ -123,7 +125,8 @@ Service::Service(const Options& options)
         db::createSchema(db);
         if (m_options.demo && db::isEmpty(db)) seedDemo(db, m_dir);
     });
-    m_ctx = std::make_unique<Context>(Context{m_options, m_dir, *m_store, m_passwords, m_logins});
+    m_ctx = std::make_unique<Context>(
+        Context{m_options, m_dir, *m_store, m_passwords, m_logins, m_newAccounts, m_newPlayers});
     installRoutes();
 }
 
@@ -174,17 +177,20 @@ void Service::installRoutes() {
                }));
     m_http.Get(R"(/html/quorbel/pags/sons/([^/]+))",
                guarded([this](const httplib::Request& req, httplib::Response& res) {
-                   sendFile(res, m_dir.soundFile(req.matches[1].str()), req.matches[1]);
+                   sendFile(res, m_dir.soundFile(req.matches[1].str()), req.matches[1],
+                            m_dir.root());
                }));
     m_http.Get(R"(/html/quorbel/([^/]+)/([^/]+))",
                guarded([this](const httplib::Request& req, httplib::Response& res) {
                    const std::string prefix = req.matches[1], file = req.matches[2];
                    if (file.rfind(prefix + "-", 0) != 0) throw vorn::Error("not a stored name");
-                   sendFile(res, m_dir.adventureFile(prefix, file.substr(prefix.size() + 1)), file);
+                   sendFile(res, m_dir.adventureFile(prefix, file.substr(prefix.size() + 1)), file,
+                            m_dir.root());
                }));
     m_http.Get(R"(/vornpq/arqs/([^/]+))",
                guarded([this](const httplib::Request& req, httplib::Response& res) {
-                   sendFile(res, m_dir.sharedFile(req.matches[1].str()), req.matches[1]);
+                   sendFile(res, m_dir.sharedFile(req.matches[1].str()), req.matches[1],
+                            m_dir.root());
                }));
     m_http.Get(R"(/vornpq/([^/]+))",
                guarded([this](const httplib::Request& req, httplib::Response& res) {
@@ -193,7 +199,7 @@ void Service::installRoutes() {
                    if (name == "index.htm" && !vorn::fileExists(path))
                        send(res, officialIndex());
                    else
-                       sendFile(res, path, name);
+                       sendFile(res, path, name, m_dir.root());
                }));
     m_http.Get("/", [](const httplib::Request&, httplib::Response& res) {
         res.set_redirect("/vornpq/index.htm");

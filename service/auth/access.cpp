@@ -99,7 +99,12 @@ Account requireLogin(Context& ctx, const Request& req) {
         }
         return f;
     });
-    if (!found.account) throw Refusal(text::kBadLogin);
+    if (!found.account) {
+        // As slow as a wrong password, so the reply time does not tell
+        // which logins exist.
+        verifyNothing(password);
+        throw Refusal(text::kBadLogin);
+    }
     // A pair verified before is no guess, so an account under a wave of
     // wrong passwords keeps working for whoever already logged in with the
     // right one.

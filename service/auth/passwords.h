@@ -10,6 +10,8 @@ namespace pequenia {
 // Salted slow hash for storage (libsodium's Argon2id string form).
 std::string hashPassword(std::string_view password);
 bool verifyPassword(const std::string& stored, std::string_view password);
+// Costs what verifyPassword costs, for a login that does not exist.
+void verifyNothing(std::string_view password);
 
 // A slow hash on every call would make each request pay tens of
 // milliseconds, so pairs already verified are remembered in memory, as a keyed

@@ -88,6 +88,11 @@ Reply scriptPage(Context& ctx, const Request& req) {
     GamePage page = renderGamePage(f.adv, idx, script, f.text, registerValue);
     if (!idx.empty()) {
         ctx.store.with([&](db::Database& db) {
+            // Anyone may open the page, so new rows are counted per address;
+            // past the quota the page is shown without a row kept.
+            auto known = db.prepare("SELECT 1 FROM players WHERE adventure_id = ?1 AND idx = ?2");
+            known.bind(1, f.adv.id).bind(2, withoutBars(idx));
+            if (!known.step() && !ctx.newPlayers.take(req.remote)) return;
             auto st = db.prepare(
                 "INSERT INTO players (adventure_id, idx, started, last_seen, moves, position, ip, "
                 "last_script) VALUES (?1, ?2, ?3, ?3, 1, ?4, ?5, ?6) ON CONFLICT (adventure_id, "

@@ -97,10 +97,15 @@ Reply newAccount(Context& ctx, const Request& req) {
         return message("Login inv\xE1lido: use de 2 a 16 letras, d\xEDgitos, _ - ou .");
     if (!isValidPassword(password)) return message("Senha inv\xE1lida: de 3 a 64 caracteres.");
     if (!isValidEmail(email)) return message("E-mail inv\xE1lido!!!");
+    // Counted before the slow hash, so a flood of creations costs little.
+    if (!ctx.newAccounts.take(req.remote)) return message(text::kTooManyAccounts);
     const std::string hash = hashPassword(password);
     const std::string token = ctx.options.autoUnlock ? std::string() : randomToken();
     const auto id = ctx.store.with([&](db::Database& db) -> std::int64_t {
-        if (findAccount(db, login)) return 0;
+        // "Demo" and "demo" would look the same to people.
+        auto taken = db.prepare("SELECT 1 FROM accounts WHERE login = ?1 COLLATE NOCASE");
+        taken.bind(1, login);
+        if (taken.step()) return 0;
         db::Transaction tx(db);
         auto st = db.prepare("INSERT INTO accounts (login, hash, email, code, locked, "
                              "unlock_token, created) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");

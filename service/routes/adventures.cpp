@@ -83,7 +83,7 @@ Reply newAdventure(Context& ctx, const Request& req) {
         if (taken.step()) return "Este prefixo j\xE1 est\xE1 em uso, escolha outro!!!";
         auto same = db.prepare("SELECT 1 FROM adventures WHERE name = ?1 AND owner_id = ?2");
         same.bind(1, name).bind(2, me.id);
-        if (same.step()) return "Voc\xEA j\xE1 tem uma aventura com este nome!!!";
+        if (same.step()) return text::kNameUsed;
         auto ins = db.prepare(
             "INSERT INTO adventures (prefix, name, owner_id, created) VALUES (?1, ?2, ?3, ?4)");
         ins.bind(1, prefix).bind(2, name).bind(3, me.id).bind(4, nowText()).run();
@@ -147,6 +147,12 @@ Reply storeParameters(Context& ctx, const Request& req) {
     }
     return ctx.store.with([&](db::Database& db) {
         const Adventure adv = requireAdventure(db, me, req.get("Pfx"));
+        // The name must stay unique among the owner's adventures, whoever
+        // renames it; the check and the update share the database lock.
+        auto same =
+            db.prepare("SELECT 1 FROM adventures WHERE name = ?1 AND owner_id = ?2 AND id <> ?3");
+        same.bind(1, values.front().second).bind(2, adv.ownerId).bind(3, adv.id);
+        if (same.step()) return message(text::kNameUsed);
         std::string sql = "UPDATE adventures SET ";
         int n = 1;
         for (const auto& [f, v] : values) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "auth/address_quota.h"
 #include "auth/login_throttle.h"
 #include "auth/passwords.h"
 #include "db/sqlite.h"
@@ -12,13 +13,17 @@
 namespace pequenia {
 
 // What every handler may use: the options, the data folder, the database and
-// the verified-password cache and the wrong-password count.
+// the verified-password cache, the wrong-password count and the quotas of
+// the scripts anyone may call.
 struct Context {
     Options options;
     DataDir dir;
     db::Store& store;
     PasswordCache& passwords;
     LoginThrottle& logins;
+    // New accounts per client address, and new player rows per address.
+    AddressQuota& newAccounts;
+    AddressQuota& newPlayers;
 };
 
 // Thrown by a handler to answer a one-line refusal for the user.
@@ -38,6 +43,9 @@ inline constexpr const char* kBadRequest = "Requisi\xE7\xE3o inv\xE1lida!!!";
 inline constexpr const char* kBadName = "Nome inv\xE1lido!!!";
 inline constexpr const char* kBadFile = "Nome de arquivo inv\xE1lido!!!";
 inline constexpr const char* kAdminOnly = "Somente o administrador pode fazer isso!!!";
+inline constexpr const char* kTooManyAccounts =
+    "Muitas contas criadas deste endere\xE7o: tente de novo mais tarde.";
+inline constexpr const char* kNameUsed = "Voc\xEA j\xE1 tem uma aventura com este nome!!!";
 inline constexpr const char* kNotStored =
     "O servidor n\xE3o conseguiu gravar (disco cheio ou sem permiss\xE3o); nada foi alterado.";
 } // namespace text

@@ -6,12 +6,21 @@
 #include <files.h>
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace pequenia {
+
+bool liesInside(const std::string& path, const std::string& folder) {
+    char file[PATH_MAX], root[PATH_MAX];
+    if (!::realpath(path.c_str(), file) || !::realpath(folder.c_str(), root)) return false;
+    const std::string inside = std::string(root) + "/";
+    return std::string(file).rfind(inside, 0) == 0;
+}
 
 namespace {
 

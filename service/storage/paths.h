@@ -38,6 +38,10 @@ bool isValidFileName(std::string_view name);
 // A script or object name: 1 to 64 bytes, no control bytes.
 bool isValidItemName(std::string_view name);
 
+// The file's real path, every link followed, lies inside the folder's: a link
+// placed in a published folder cannot publish what lies elsewhere.
+bool liesInside(const std::string& path, const std::string& folder);
+
 // The regular files of a folder, sorted by name; empty when it is missing.
 std::vector<std::string> listFolder(const std::string& folder);
 

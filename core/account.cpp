@@ -32,6 +32,11 @@ std::string createAccount(RequestLayer& layer, const Session& session, const std
         serverAddress(session.UrlLog, "mobNwUsr.php", login, senha, {{"Email", email}}));
 }
 
+void logOut(RequestLayer& layer, const Session& session) {
+    layer.ServerGet(
+        serverAddress(session.UrlLog, "scpOut.php", session.SesLogin, session.SesSenha));
+}
+
 std::string storeFixedIndex(RequestLayer& layer, const Session& session, const std::string& idx) {
     return layer.http().get(serverAddress(session.UrlLog, "scpNaIdx.php", session.SesLogin,
                                           session.SesSenha, {{"Idx", idx}}));

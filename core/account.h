@@ -25,6 +25,10 @@ LoginOutcome logIn(RequestLayer& layer, Session& session, const std::string& log
 std::string createAccount(RequestLayer& layer, const Session& session, const std::string& login,
                           const std::string& senha, const std::string& email);
 
+// Tells the service the run is over (scpOut.php through the request layer,
+// so it never throws); the reply is not read.
+void logOut(RequestLayer& layer, const Session& session);
+
 // Stores the user's fixed index (scpNaIdx.php, a direct call) and returns
 // the service's reply whole. The session keeps the index it got at login.
 // Throws Error on a transport failure.

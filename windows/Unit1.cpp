@@ -3,6 +3,7 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "account.h"
 #include "address.h"
 #include "config.h"
 #include "error.h"
@@ -81,8 +82,7 @@ TForm1::~TForm1() {
     // The window is going away: nothing is left to paint or to pump.
     m_requests.hooks().light = nullptr;
     m_requests.hooks().pump = nullptr;
-    m_requests.ServerGet(
-        serverAddress(m_session.UrlLog, "scpOut.php", m_session.SesLogin, m_session.SesSenha));
+    logOut(m_requests, m_session);
 }
 
 void TForm1::buildStrip() {

@@ -113,6 +113,8 @@ const std::vector<Row> kRows = {
      {"GET /log/mobNwUsr.php?Login=bia&Senha=b%3D1&Email=bia@exemplo.org"}},
     {"core/request_layer.cpp", "scpVrs.php", [](L& l, S& s) { FetchServerVersion(l, s, "0.2c"); },
      {"GET /log/scpVrs.php"}},
+    {"core/account.cpp", "scpOut.php", [](L& l, S& s) { logOut(l, s); },
+     {"GET /log/scpOut.php" SIGNED_IN}},
     {"core/account.cpp", "scpNaIdx.php", [](L& l, S& s) { storeFixedIndex(l, s, "77"); },
      {"GET /log/scpNaIdx.php" SIGNED_IN "&Idx=77"}},
     {"core/account.cpp", "scpList.php", [](L& l, S& s) { LoadAdventureList(l, s, "E"); LoadAdventureList(l, s, ""); },

@@ -72,7 +72,7 @@ void send(httplib::Response& res, const Reply& reply) {
 }
 
 // Serves a published file; the path was built from checked names only, and
-// a link must not lead out of the data folder.
+// a link must not lead out of the published folder (to the database, say).
 void sendFile(httplib::Response& res, const std::string& path, const std::string& name,
               const std::string& root) {
     if (!vorn::fileExists(path) || !liesInside(path, root)) {
@@ -178,19 +178,19 @@ void Service::installRoutes() {
     m_http.Get(R"(/html/quorbel/pags/sons/([^/]+))",
                guarded([this](const httplib::Request& req, httplib::Response& res) {
                    sendFile(res, m_dir.soundFile(req.matches[1].str()), req.matches[1],
-                            m_dir.root());
+                            m_dir.root() + "html/");
                }));
     m_http.Get(R"(/html/quorbel/([^/]+)/([^/]+))",
                guarded([this](const httplib::Request& req, httplib::Response& res) {
                    const std::string prefix = req.matches[1], file = req.matches[2];
                    if (file.rfind(prefix + "-", 0) != 0) throw vorn::Error("not a stored name");
                    sendFile(res, m_dir.adventureFile(prefix, file.substr(prefix.size() + 1)), file,
-                            m_dir.root());
+                            m_dir.root() + "html/");
                }));
     m_http.Get(R"(/vornpq/arqs/([^/]+))",
                guarded([this](const httplib::Request& req, httplib::Response& res) {
                    sendFile(res, m_dir.sharedFile(req.matches[1].str()), req.matches[1],
-                            m_dir.root());
+                            m_dir.root() + "vornpq/");
                }));
     m_http.Get(R"(/vornpq/([^/]+))",
                guarded([this](const httplib::Request& req, httplib::Response& res) {
@@ -199,7 +199,7 @@ void Service::installRoutes() {
                    if (name == "index.htm" && !vorn::fileExists(path))
                        send(res, officialIndex());
                    else
-                       sendFile(res, path, name, m_dir.root());
+                       sendFile(res, path, name, m_dir.root() + "vornpq/");
                }));
     m_http.Get("/", [](const httplib::Request&, httplib::Response& res) {
         res.set_redirect("/vornpq/index.htm");

@@ -45,13 +45,13 @@ bool isFolder(const std::string& path) {
 } // namespace
 
 ExportFolder readExportFolder(const std::string& path) {
-    if (!isFolder(path)) throw Error("not a folder: " + path);
+    if (!isFolder(path)) throw Error("não é uma pasta: " + path);
     ExportFolder folder;
     folder.root = path.empty() || path.back() == '/' ? path : path + "/";
     const std::string scripts = folder.root + kScriptsFolder;
     if (!isFolder(scripts))
-        throw Error("no " + std::string(kScriptsFolder) + " folder in " + path +
-                    ": not an exported adventure");
+        throw Error("falta a pasta " + std::string(kScriptsFolder) + " em " + path +
+                    ": não é uma aventura exportada");
 
     std::error_code ec;
     const std::string ending = kScriptEnding;
@@ -64,14 +64,14 @@ ExportFolder readExportFolder(const std::string& path) {
         folder.scripts.push_back(
             {stem, entry.path().string(), std::string(kScriptsFolder) + "/" + name});
     }
-    if (ec) throw Error("cannot list " + scripts + ": " + ec.message());
+    if (ec) throw Error("não foi possível listar " + scripts + ": " + ec.message());
     std::sort(folder.scripts.begin(), folder.scripts.end(),
               [](const ExportedScript& a, const ExportedScript& b) { return a.name < b.name; });
 
     for (const auto& entry : fs::directory_iterator(folder.root, ec))
         if (entry.is_regular_file())
             folder.files.insert(utf8ToCp1252(entry.path().filename().string()));
-    if (ec) throw Error("cannot list " + path + ": " + ec.message());
+    if (ec) throw Error("não foi possível listar " + path + ": " + ec.message());
 
     const auto read = [&](const char* name) -> std::optional<std::string> {
         if (!folder.files.count(name)) return std::nullopt;

@@ -62,14 +62,15 @@ void InputBytes::read(std::FILE* stream, const std::string& name, std::size_t ex
         m_size += got;
         if (m_size == m_capacity) reserve(m_capacity * 2);
     }
-    if (std::ferror(stream)) throw Error("cannot read " + name + ": " + std::strerror(errno));
+    if (std::ferror(stream))
+        throw Error("não foi possível ler " + name + ": " + std::strerror(errno));
 }
 
 InputBytes readInputFile(const std::string& path) {
     std::error_code code;
     if (std::filesystem::is_directory(path, code)) throw Error(path + " is a directory");
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) throw Error("cannot open " + path + ": " + std::strerror(errno));
+    if (!file) throw Error("não foi possível abrir " + path + ": " + std::strerror(errno));
     try {
         const auto size = std::filesystem::file_size(path, code);
         InputBytes bytes;

@@ -102,7 +102,7 @@ TEST_F(Vornaudit, UsageAndInputFaultsExitTwo) {
     ::rmdir((dir.path() + "scripts").c_str());
     const auto notExport = run(folder());
     EXPECT_EQ(notExport.status, 2);
-    EXPECT_NE(notExport.err.find("not an exported adventure"), std::string::npos);
+    EXPECT_NE(notExport.err.find("não é uma aventura exportada"), std::string::npos);
     // A folder that is there but cannot be looked into is said to be so.
     ::symlink("scripts", (dir.path() + "scripts").c_str());
     const auto loopingScripts = run(folder());

@@ -1,0 +1,129 @@
+// The bounded request reader on its own, and the rules that keep one client
+// from filling the service: names, logins and quotas per address.
+#include "http/request_reader.h"
+#include "service_client.h"
+
+#include <gtest/gtest.h>
+
+using pequenia::RequestReader;
+using vorn::test::LocalService;
+using vorn::test::ServiceClient;
+
+namespace {
+
+RequestReader readAll(const std::string& bytes, std::size_t step, std::size_t* used = nullptr) {
+    pequenia::RequestLimits limits;
+    limits.maxBody = 64;
+    RequestReader r(limits);
+    std::size_t at = 0;
+    while (at < bytes.size() &&
+           (r.state() == RequestReader::State::Head || r.state() == RequestReader::State::Body)) {
+        const std::string_view piece = std::string_view(bytes).substr(at, step);
+        const std::size_t n = r.feed(piece);
+        at += n;
+        if (n < piece.size()) break;
+    }
+    if (used) *used = at;
+    return r;
+}
+
+TEST(RequestBounds, ReaderRefusesAtEachLimit) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int status; // 0: read whole
+    };
+    const Case cases[] = {
+        {"plain", "GET /a HTTP/1.1\r\nHost: x\r\n\r\n", 0},
+        {"body at the limit",
+         "POST /a HTTP/1.1\r\nContent-Length: 64\r\n\r\n" + std::string(64, 'b'), 0},
+        {"body past the limit", "POST /a HTTP/1.1\r\nContent-Length: 65\r\n\r\n", 413},
+        {"chunks past the limit",
+         "POST /a HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n20\r\n" + std::string(32, 'b') +
+             "\r\n21\r\n",
+         413},
+        {"huge chunk size", "POST /a HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\nFFFFFFFFFF\r\n",
+         413},
+        {"bad chunk size", "POST /a HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n", 400},
+        {"gzip body", "POST /a HTTP/1.1\r\nContent-Encoding: gzip\r\n\r\n", 415},
+        {"not HTTP/1", "GET /a HTTP/2.0\r\n\r\n", 400},
+        {"header without colon", "GET /a HTTP/1.1\r\nHost x\r\n\r\n", 400},
+        {"header name with blank", "GET /a HTTP/1.1\r\nHost : x\r\n\r\n", 400},
+        {"long header line", "GET /a HTTP/1.1\r\nX: " + std::string(9000, 'a'), 431},
+        {"long request line", "GET /" + std::string(9000, 'a'), 414},
+    };
+    for (const Case& c : cases)
+        for (std::size_t step : {std::size_t(1), std::size_t(7), c.bytes.size()}) {
+            const RequestReader r = readAll(c.bytes, step);
+            if (c.status == 0)
+                EXPECT_EQ(r.state(), RequestReader::State::Done) << c.what << " step " << step;
+            else
+                EXPECT_EQ(r.status(), c.status) << c.what << " step " << step;
+        }
+}
+
+TEST(RequestBounds, ChunksBecomeOnePlainBodyWhateverTheSplit) {
+    const std::string bytes =
+        "POST /a HTTP/1.1\r\nTransfer-Encoding: chunked\r\nRange: bytes=0-1,2-3\r\n"
+        "Expect: 100-continue\r\n\r\n3;x=y\r\nabc\r\n2\r\nde\r\n0\r\nT: 1\r\n\r\n"
+        "GET /next HTTP/1.1\r\n\r\n";
+    for (std::size_t step : {std::size_t(1), std::size_t(5), bytes.size()}) {
+        std::size_t used = 0;
+        RequestReader r = readAll(bytes, step, &used);
+        ASSERT_EQ(r.state(), RequestReader::State::Done) << step;
+        EXPECT_EQ(r.head(), "POST /a HTTP/1.1\r\nContent-Length: 5\r\n\r\n") << step;
+        EXPECT_EQ(r.body(), "abcde") << step;
+        // The next request's bytes are left for it.
+        EXPECT_EQ(bytes.substr(used), "GET /next HTTP/1.1\r\n\r\n") << step;
+    }
+}
+
+TEST(RequestBounds, OneNamePerOwnerOnRename) {
+    LocalService service;
+    ServiceClient demo(service, "demo", "demo");
+    // "Vale_Perdido" belongs to demo too: the castle may not take its name.
+    const auto rename = [&](const char* name) {
+        return demo.raw("scpPtPrm.php", {{"Pfx", "vorn"},
+                                         {"Nome", name},
+                                         {"Scp", "inicio"},
+                                         {"Fonte", "Arial"},
+                                         {"CorFnd", "000000"},
+                                         {"CorTxt", "FFFFFF"},
+                                         {"CorLnk", "FFFF00"},
+                                         {"JWd", "800"},
+                                         {"JHt", "600"},
+                                         {"TWd", "600"},
+                                         {"THt", "400"},
+                                         {"TPx", "0"},
+                                         {"TPy", "0"},
+                                         {"MWd", "600"},
+                                         {"MHt", "100"},
+                                         {"MPx", "0"},
+                                         {"MPy", "0"},
+                                         {"Tip", "R"},
+                                         {"Pan", ""}});
+    };
+    EXPECT_NE(rename("Vale_Perdido"), "Ok");
+    EXPECT_EQ(rename("Castelo_de_Vorn"), "Ok"); // its own name again
+    EXPECT_EQ(rename("Castelo_Novo"), "Ok");
+    const auto list = demo.lines("scpList.php");
+    EXPECT_EQ(std::count(list.begin(), list.end(), "Vale_Perdido"), 1);
+}
+
+TEST(RequestBounds, LoginsAreUniqueInAnyCaseAndAccountsLimitedPerAddress) {
+    LocalService service;
+    ServiceClient anon(service, "", "");
+    const auto create = [&](const std::string& login) {
+        return anon.raw("mobNwUsr.php",
+                        {{"Login", login}, {"Senha", "abc123"}, {"Email", "a@b.c"}});
+    };
+    EXPECT_NE(create("Demo").rfind("Conta criada", 0), 0u);
+    EXPECT_NE(create("DEMO").rfind("Conta criada", 0), 0u);
+    int created = 0;
+    for (int i = 0; i < 12; ++i)
+        created += create("novo" + std::to_string(i)).rfind("Conta criada", 0) == 0;
+    // Two case variants above counted too: 10 in the hour, all told.
+    EXPECT_EQ(created, 8);
+}
+
+} // namespace

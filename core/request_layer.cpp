@@ -31,9 +31,10 @@ std::string RequestLayer::ServerGet(const std::string& address) {
     return reply;
 }
 
-bool FetchServerVersion(RequestLayer& layer, const Session& session,
-                        std::string_view versionLabel) {
+bool FetchServerVersion(RequestLayer& layer, const Session& session, std::string_view versionLabel,
+                        std::string* announced) {
     const std::string version = layer.http().get(session.UrlLog + "scpVrs.php");
+    if (announced) *announced = version;
     if (version.empty() || version == versionLabel) return false;
     layer.pump();
     return true;

@@ -73,7 +73,9 @@ private:
 };
 
 // Direct GET of UrlLog + "scpVrs.php". True when the reply is not empty and
-// differs, byte for byte, from the version label. Throws Error on failure.
-bool FetchServerVersion(RequestLayer& layer, const Session& session, std::string_view versionLabel);
+// differs, byte for byte, from the version label; announced, when given,
+// receives the reply. Throws Error on failure.
+bool FetchServerVersion(RequestLayer& layer, const Session& session, std::string_view versionLabel,
+                        std::string* announced = nullptr);
 
 } // namespace vorn

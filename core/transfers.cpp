@@ -7,6 +7,11 @@
 #include "request_layer.h"
 #include "session.h"
 
+#include <sys/stat.h>
+
+#include <fstream>
+#include <string_view>
+
 namespace vorn {
 namespace {
 
@@ -72,6 +77,21 @@ bool DownloadProgramFile(RequestLayer& layer, const Session& session, const std:
     requireSafeFileName(name);
     return fetchInto(layer, session.UrlSite + "vornpq/" + encodeValue(name),
                      session.DirApp + localName(name));
+}
+
+bool makeRunnableHere(const std::string& path) {
+    if (!fileExists(path)) return false;
+    char head[4] = {};
+    {
+        std::ifstream file(path, std::ios::binary);
+        file.read(head, sizeof head);
+        if (file.gcount() < 2) return false;
+    }
+    const bool elf = std::string_view(head, 4) == "\x7f"
+                                                  "ELF";
+    const bool script = head[0] == '#' && head[1] == '!';
+    if (!elf && !script) return false;
+    return ::chmod(path.c_str(), 0755) == 0;
 }
 
 std::string fetchAdventurePicture(RequestLayer& layer, const Session& session,

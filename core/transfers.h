@@ -27,6 +27,11 @@ bool DownloadSoundFile(RequestLayer& layer, const Session& session, const std::s
 // Fetches vornpq/<name> into the program folder. True when fetched.
 bool DownloadProgramFile(RequestLayer& layer, const Session& session, const std::string& name);
 
+// Whether a program file can be started on this system: an ELF executable
+// or a script with a "#!" line (a program for another system, such as a
+// Windows ".exe", cannot). A file that can is made executable by its owner.
+bool makeRunnableHere(const std::string& path);
+
 // The fetching half of FetchAndShowPicture: makes sure DirApp + prefix + "/" +
 // name exists, fetching it from that adventure's published folder when it
 // does not. Returns the local path; throws Error when the fetch fails.

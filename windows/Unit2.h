@@ -187,6 +187,7 @@ private:
     const PictureStore& m_store;
     bool m_pagesBuilt = false;
     bool m_pagesWired = false;
+    std::string m_announcedVersion; // the version the service named at login
 };
 
 } // namespace vorn::win

@@ -78,7 +78,7 @@ void TForm2::btLogClick() {
     LoadAdventureList({});
     m_forms.Form1->ShowNavigation(NavState::LoggedIn);
 
-    if (FetchServerVersion(requests(), session(), TForm1::kVersion)) {
+    if (FetchServerVersion(requests(), session(), TForm1::kVersion, &m_announcedVersion)) {
         pumpOnce();
         d->PanVrs->show();
         Abook->setPageIndex(kDefault);
@@ -133,12 +133,6 @@ void TForm2::btContaClick() {
 
 void TForm2::Image14Click() {
     QLabel* status = Default->Std;
-    // The updater replaces this program: unsaved text is settled before it
-    // starts, so that staying to save it does not leave both running.
-    if (!m_forms.Form1->readyToEnd()) {
-        status->setText(QStringLiteral("Atualização cancelada: o texto continua no editor."));
-        return;
-    }
     status->setText(QStringLiteral("Baixando..."));
     status->repaint();
     pumpOnce();
@@ -149,9 +143,27 @@ void TForm2::Image14Click() {
         pumpOnce();
         QThread::msleep(300);
     }
-    // The updater replaces this program, so the program ends whether or not
-    // it could be started.
-    m_forms.Form1->ShellOpen(QString::fromUtf8(updater), ui(updaterParameters(s)));
+    // An updater made for another system cannot start here, and ending the
+    // program for it would only close the author's work: this system's
+    // package manager updates the program instead.
+    const QString byPackage =
+        QStringLiteral("A versão %1 já existe. Neste sistema o VORNscript é atualizado pelo "
+                       "gerenciador de pacotes (pacote vornscript).")
+            .arg(ui(m_announcedVersion));
+    if (!makeRunnableHere(updater)) {
+        status->setText(byPackage);
+        return;
+    }
+    // The updater replaces this program: unsaved text is settled before it
+    // starts, so that staying to save it does not leave both running.
+    if (!m_forms.Form1->readyToEnd()) {
+        status->setText(QStringLiteral("Atualização cancelada: o texto continua no editor."));
+        return;
+    }
+    if (!m_forms.Form1->ShellOpen(QString::fromUtf8(updater), ui(updaterParameters(s)))) {
+        status->setText(QStringLiteral("O atualizador não pôde ser iniciado. ") + byPackage);
+        return;
+    }
     pumpOnce();
     m_forms.Form1->endNow();
 }

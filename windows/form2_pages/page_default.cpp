@@ -53,14 +53,16 @@ PageDefault::PageDefault(QWidget* parent)
     PanVrs = new QFrame(this);
     PanVrs->setObjectName(QStringLiteral("PanVrs"));
     PanVrs->setFrameShape(QFrame::StyledPanel);
-    PanVrs->setGeometry(20, 446, 380, 92);
+    PanVrs->setGeometry(20, 446, 380, 130);
     Label47 =
         label(PanVrs, "Label47", QStringLiteral("Existe versão mais nova deste programa"), 10, 8);
     Label47->setStyleSheet(QStringLiteral("color: #000080; font-weight: bold;"));
     Label47->adjustSize();
     Image14 = largeButton(PanVrs, "Image14", 10, 32);
     Label49 = label(PanVrs, "Label49", QStringLiteral("Fazer download..."), 36, 43);
-    Std = statusLabel(PanVrs, "Std", {180, 43, 190, 40});
+    // Under the button, with room for the road this system takes instead of
+    // the updater.
+    Std = statusLabel(PanVrs, "Std", {10, 74, 360, 52});
     PanVrs->hide();
 
     // Typing order follows the fields top to bottom; Enter in the password

@@ -279,7 +279,9 @@ void TForm2::Image7Click() {
     const Session& s = session();
     if (s.SesScp.empty()) return;
     Scripts->Stc->setText(QStringLiteral("Aguarde o navegador abrir..."));
-    m_forms.Form1->ShellOpen(ui(browserAddress(s)), QString());
+    const QString address = ui(browserAddress(s));
+    if (!m_forms.Form1->ShellOpen(address, QString()))
+        Scripts->Stc->setText(QStringLiteral("O navegador do sistema não abriu ") + address);
 }
 
 void TForm2::StcClick() {

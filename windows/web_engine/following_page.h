@@ -6,8 +6,9 @@
 namespace vorn::win {
 
 // A browser page that tells, after the fact, every address its main frame
-// is about to open. The navigation always goes on; whoever follows it runs
-// once the engine's callback has returned.
+// is about to open. Only http and https addresses are opened (and the empty
+// page); whoever follows a navigation runs once the engine's callback has
+// returned.
 class FollowingPage : public QWebEnginePage {
     Q_OBJECT
 public:

@@ -68,6 +68,27 @@ private slots:
         QTRY_VERIFY(m_w->editorText().startsWith(QStringLiteral("//=== Script: portao")));
     }
 
+    void aPageCannotSendThePreviewToAFile() {
+        const Forms& f = m_w->f();
+        vorn::Session& s = m_w->session();
+        s.SesScp = "inicio";
+        QVERIFY(loadPreview(f.Form3, vorn::previewAddress(s)));
+        QSignalSpy followed(f.Form3->Web, &WebHolder::navigationRequested);
+        QSignalSpy shown(f.Form3->Web, &WebHolder::urlChanged);
+        // A local file, asked for by a page and by an address from outside,
+        // and a scheme the desktop would hand to another program.
+        f.Form3->Web->runJavaScript(QStringLiteral("location.href = 'file:///etc/passwd';"));
+        f.Form3->Web->navigate(QStringLiteral("file:///etc/hostname"));
+        f.Form3->Web->runJavaScript(QStringLiteral("location.href = 'mailto:autor@exemplo.org';"));
+        // Then a link of the game, which is followed: the others were not.
+        clickLinkTo(f.Form3, "portao");
+        QTRY_COMPARE_WITH_TIMEOUT(s.SesScp, std::string("portao"), 30000);
+        for (const QSignalSpy* signal : {&followed, &shown})
+            for (const QList<QVariant>& arguments : *signal)
+                QCOMPARE(arguments.front().toUrl().scheme(), QStringLiteral("http"));
+        QVERIFY(s.PreviewUrl.find("file:") == std::string::npos);
+    }
+
     void unsavedTextStaysWhenTheGameMovesOn() {
         const Forms& f = m_w->f();
         vorn::Session& s = m_w->session();

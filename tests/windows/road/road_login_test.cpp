@@ -151,24 +151,47 @@ private slots:
                  QStringLiteral("Existe versão mais nova deste programa"));
     }
 
-    void updaterIsFetchedStartedAndTheProgramEnds() {
-        const std::string published = m_svc->dataDir() + "vornpq/atlz.exe";
-        vorn::writeFileAtomic(published, "MZ updater");
+    void updaterRunsOnlyWhereItCan_data() {
+        QTest::addColumn<QByteArray>("updater");
+        QTest::addColumn<bool>("starts"); // the system starts what it is given
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("a program for another system") << QByteArray("MZ updater") << true << false;
+        QTest::newRow("a program of this system") << QByteArray("#!/bin/sh\n") << true << true;
+        QTest::newRow("the system cannot start it") << QByteArray("#!/bin/sh\n") << false << false;
+    }
+    void updaterRunsOnlyWhereItCan() {
+        QFETCH(QByteArray, updater);
+        QFETCH(bool, starts);
+        QFETCH(bool, ends);
+        vorn::writeFileAtomic(m_svc->dataDir() + "vornpq/atlz.exe", updater.toStdString());
         m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        if (!starts)
+            m_w->f().Form1->setShellOpener([](const QString&, const QString&) { return false; });
         RoadWindows::click(m_w->f().Form2->Default->Image14);
 
         const std::string local = m_w->home() + "atlz.exe";
-        QCOMPARE(vorn::readFile(local), std::string("MZ updater"));
-        QCOMPARE(m_w->f().Form2->Default->Std->text(), QStringLiteral("Ok"));
-        const QString root = QString::fromStdString(m_svc->root());
-        QCOMPARE(m_w->opened,
-                 QStringList{QString::fromStdString(local) + QStringLiteral("|k8r2m5q ") + root +
-                             QStringLiteral("vornpq/ script VORNscript.exe")});
-        QCOMPARE(m_w->quits, 1);
+        QCOMPARE(vorn::readFile(local), updater.toStdString());
+        QCOMPARE(m_w->quits, ends ? 1 : 0);
+        const QString told = m_w->f().Form2->Default->Std->text();
+        if (ends) {
+            QCOMPARE(told, QStringLiteral("Ok"));
+            const QString root = QString::fromStdString(m_svc->root());
+            QCOMPARE(m_w->opened,
+                     QStringList{QString::fromStdString(local) + QStringLiteral("|k8r2m5q ") +
+                                 root + QStringLiteral("vornpq/ script VORNscript.exe")});
+            return;
+        }
+        // The program stays, and says how it is updated here, naming the
+        // version the service announced.
+        QVERIFY2(told.endsWith(QStringLiteral("A versão 0.3 já existe. Neste sistema o VORNscript "
+                                              "é atualizado pelo gerenciador de pacotes (pacote "
+                                              "vornscript).")),
+                 qPrintable(told));
+        QCOMPARE(told.startsWith(QStringLiteral("O atualizador não pôde ser iniciado.")), !starts);
     }
 
     void updaterWaitsForUnsavedText() {
-        vorn::writeFileAtomic(m_svc->dataDir() + "vornpq/atlz.exe", "MZ updater");
+        vorn::writeFileAtomic(m_svc->dataDir() + "vornpq/atlz.exe", "#!/bin/sh\n");
         m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
         const Forms& f = m_w->f();

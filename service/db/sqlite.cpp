@@ -51,7 +51,9 @@ Database::Database(const std::string& path) {
         exec("PRAGMA locking_mode=EXCLUSIVE");
         exec("PRAGMA journal_mode=WAL");
         exec("PRAGMA foreign_keys=ON");
-        exec("PRAGMA synchronous=NORMAL");
+        // A write answered "Ok" must outlive a power cut, not only a crash:
+        // with WAL, FULL syncs the log at every commit.
+        exec("PRAGMA synchronous=FULL");
     } catch (const vorn::Error& e) {
         // The first statements are where a folder that cannot be written
         // shows, as a bare "disk I/O error".

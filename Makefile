@@ -1,5 +1,5 @@
 # The two set-up commands: `make run` and `make test`.
-.PHONY: run test build build-asan fuzz format clean install
+.PHONY: run test build build-asan fuzz monkey format clean install
 
 JOBS ?= $(shell nproc)
 
@@ -26,6 +26,14 @@ FUZZ_SECONDS ?= 60
 fuzz:
 	tools/setup
 	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_ONLY="$(FUZZ_ONLY)" tools/fuzz
+
+# Drives the program's windows with random, seeded actions against a
+# pequenia-local of its own for MONKEY_SECONDS (MONKEY_SEED replays a run);
+# not part of make test.
+MONKEY_SECONDS ?= 300
+monkey:
+	tools/setup
+	MONKEY_SECONDS=$(MONKEY_SECONDS) MONKEY_SEED="$(MONKEY_SEED)" tools/monkey
 
 # Installs the program, the command-line tools, pequenia-local, the web
 # engine, the menu entry and the icon under PREFIX, from a release build of

@@ -1,0 +1,655 @@
+#include "monkey.h"
+
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "error_report.h"
+#include "form2_pages/page_exclusivo.h"
+#include "form2_pages/page_scripts.h"
+#include "form4_pages/conflict_dialog.h"
+#include "form4_pages/page_auditoria.h"
+#include "form4_pages/page_modelos.h"
+#include "form4_pages/page_script.h"
+#include "form4_pages/page_seriado.h"
+#include "notebook.h"
+#include "picture_button.h"
+#include "qt_text.h"
+#include "session.h"
+#include "watch.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTest>
+#include <QTextEdit>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <thread>
+
+namespace vorn::monkey {
+
+namespace {
+
+void log(const QString& line) {
+    Watch::instance().note(line.toStdString());
+}
+
+// Words for the fields and the editor. None holds w, x, z or q, the
+// letters of the markers, so no find, replace or rename of these words can
+// break a marker.
+const char* const kWords[] = {"",        "a",
+                              "teste",   "novo",
+                              "inicio",  "masmorra",
+                              "salao",   "torre",
+                              "../fora", "nome com espaço",
+                              "ação",    "É",
+                              "12",      "-1",
+                              "0",       "99999999",
+                              "$inicio", "$",
+                              "cmd=",    "tela=0,0,100,100",
+                              "img=",    "<b>",
+                              "%00",     "\\",
+                              "/",       ".",
+                              "..",      "fim",
+                              "sala_2",  "#",
+                              "\"",      "'",
+                              "?",       "\t",
+                              "demo",    "Castelo de Vorn",
+                              "se ",     "vai ",
+                              "senão"};
+
+struct Key {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* name;
+};
+
+const Key kEditorKeys[] = {
+    {Qt::Key_Left, Qt::NoModifier, "Left"},
+    {Qt::Key_Right, Qt::NoModifier, "Right"},
+    {Qt::Key_Up, Qt::NoModifier, "Up"},
+    {Qt::Key_Down, Qt::NoModifier, "Down"},
+    {Qt::Key_Home, Qt::NoModifier, "Home"},
+    {Qt::Key_End, Qt::NoModifier, "End"},
+    {Qt::Key_PageDown, Qt::NoModifier, "PgDn"},
+    {Qt::Key_Return, Qt::NoModifier, "Return"},
+    {Qt::Key_Backspace, Qt::NoModifier, "BkSp"},
+    {Qt::Key_Delete, Qt::NoModifier, "Del"},
+    {Qt::Key_Tab, Qt::NoModifier, "Tab"},
+    {Qt::Key_Escape, Qt::NoModifier, "Esc"},
+    {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
+    {Qt::Key_Y, Qt::ControlModifier, "Ctrl+Y"},
+    {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},
+    {Qt::Key_C, Qt::ControlModifier, "Ctrl+C"},
+    {Qt::Key_V, Qt::ControlModifier, "Ctrl+V"},
+    {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},
+    {Qt::Key_F, Qt::ControlModifier, "Ctrl+F"},
+    {Qt::Key_H, Qt::ControlModifier, "Ctrl+H"},
+    {Qt::Key_G, Qt::ControlModifier, "Ctrl+G"},
+    {Qt::Key_Space, Qt::ControlModifier, "Ctrl+Space"},
+    {Qt::Key_Down, Qt::ShiftModifier, "Shift+Down"},
+};
+
+const Key kListKeys[] = {
+    {Qt::Key_Up, Qt::NoModifier, "Up"},         {Qt::Key_Down, Qt::NoModifier, "Down"},
+    {Qt::Key_Home, Qt::NoModifier, "Home"},     {Qt::Key_End, Qt::NoModifier, "End"},
+    {Qt::Key_Return, Qt::NoModifier, "Return"}, {Qt::Key_Delete, Qt::NoModifier, "Del"},
+    {Qt::Key_Space, Qt::NoModifier, "Space"},
+};
+
+// QTest::keyClicks knows only ASCII; other characters go as their text.
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(widget, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+bool inside(const QWidget* widget, const QWidget* ancestor) {
+    return ancestor && (widget == ancestor || ancestor->isAncestorOf(widget));
+}
+
+} // namespace
+
+Monkey::Monkey(test::RoadWindows& windows, std::uint64_t seed)
+    : m_w(windows)
+    , m_rng(seed)
+    , m_typed(windows.home()) {
+    connect(&m_heartbeat, &QTimer::timeout, this, [] { Watch::instance().beat(); });
+    // A short period rather than a zero timer: the beat must come from the
+    // event loop, but needs no core of its own.
+    m_heartbeat.start(50);
+    connect(&m_answer, &QTimer::timeout, this, [this] { answerModal(); });
+    m_answer.start(150);
+    connect(&win::ErrorReport::instance(), &win::ErrorReport::reported, this,
+            [this](const QString& message) {
+                ++m_reports[message.left(120)];
+                log(QStringLiteral("error report: ") + message.left(200));
+            });
+}
+
+bool Monkey::arrive() {
+    m_w.f().Form1->show();
+    m_w.logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+    if (!m_w.choose(QStringLiteral("Castelo de Vorn"))) return false;
+    QTest::qWait(100);
+    return m_w.session().SesAdv == "Castelo de Vorn";
+}
+
+long Monkey::run(int seconds) {
+    QElapsedTimer clock;
+    clock.start();
+    long steps = 0;
+    while (clock.elapsed() < 1000LL * seconds) {
+        answerSeams();
+        const QString before = editorText();
+        m_typedNow.clear();
+        const bool edits = act().editsText;
+        QTest::qWait(below(25));
+        if (++steps == 300) breakOnPurpose();
+        check(before, edits);
+        if (steps % 500 == 0) {
+            std::printf("monkey: %ld steps, %lld s\n", steps, clock.elapsed() / 1000);
+            std::fflush(stdout);
+        }
+    }
+    return steps;
+}
+
+void Monkey::breakOnPurpose() {
+    if (m_sabotage == "lose" && m_w.f().Form4.made()) {
+        log(QStringLiteral("sabotage: a marker typed, then the editor's text dropped"));
+        QTextEdit* memo = m_w.f().Form4->Script->Memo3;
+        const std::string marker = m_typed.fresh();
+        memo->insertPlainText(QString::fromLatin1(marker.c_str()));
+        m_typed.typed(marker);
+        QSignalBlocker quiet(memo);
+        memo->setPlainText({});
+    } else if (m_sabotage == "stall") {
+        log(QStringLiteral("sabotage: the window thread sleeps"));
+        std::this_thread::sleep_for(std::chrono::seconds(8));
+    } else if (m_sabotage == "crash") {
+        log(QStringLiteral("sabotage: a crash"));
+        std::raise(SIGSEGV);
+    }
+}
+
+void Monkey::summary() const {
+    std::printf("monkey: %d markers typed: %d kept in copies, %d still only in the editor or on "
+                "the server, %d removed by the author's own edits; %d server fetches to find one\n",
+                m_typed.count(), m_typed.kept(), m_typed.open(), m_typed.forgotten(),
+                m_typed.fetches());
+    std::printf("monkey: %d modal windows answered, %zu shell opens and %d quits recorded\n",
+                m_modals, static_cast<std::size_t>(m_w.opened.size()), m_w.quits);
+    for (const auto& [message, count] : m_reports)
+        std::printf("monkey: error report %dx: %s\n", count, message.toUtf8().constData());
+}
+
+Monkey::Step Monkey::act() {
+    if (m_w.session().SesAdv.empty() && chance(30)) return recover();
+    const int roll = below(100);
+    Step step;
+    if (roll < 26)
+        step = clickSomething();
+    else if (roll < 38)
+        step = clickListItem();
+    else if (roll < 60)
+        step = editorKeys();
+    else if (roll < 68)
+        step = typeInField();
+    else if (roll < 73)
+        step = save();
+    else if (roll < 78)
+        step = turnPage();
+    else if (roll < 85)
+        step = workshop();
+    else if (roll < 90)
+        step = keyInList();
+    else if (roll < 97)
+        step = clickPoint();
+    else
+        step = chooseInCombo();
+    if (step.what.isEmpty()) step = clickSomething();
+    return step;
+}
+
+// Every visible, enabled widget of the visible windows that is not out of
+// bounds, in a stable order so that a seed replays.
+std::vector<QWidget*> Monkey::visibleWidgets() const {
+    std::vector<QWidget*> found;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible()) continue;
+        for (QWidget* widget : window->findChildren<QWidget*>())
+            if (widget->isVisible() && widget->isEnabled() && !outOfBounds(widget))
+                found.push_back(widget);
+    }
+    return found;
+}
+
+// The update notice starts the updater, which replaces the program.
+bool Monkey::outOfBounds(const QWidget* widget) const {
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (w->objectName() == QStringLiteral("PanVrs")) return true;
+    return false;
+}
+
+QString Monkey::nameOf(const QWidget* widget) {
+    QStringList names;
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (!w->objectName().isEmpty()) names.prepend(w->objectName());
+        if (w->isWindow()) {
+            names.prepend(QString::fromLatin1(w->metaObject()->className()));
+            break;
+        }
+    }
+    QString text;
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget)) text = button->text();
+    if (auto* label = qobject_cast<const QLabel*>(widget)) text = label->text();
+    QString name = names.join(QLatin1Char('/')) + QLatin1Char(' ') +
+                   QString::fromLatin1(widget->metaObject()->className());
+    if (!text.isEmpty()) name += QStringLiteral(" \"") + text.left(30) + QLatin1Char('"');
+    return name;
+}
+
+QString Monkey::word() {
+    if (chance(25)) {
+        static const char letters[] = "abcdefghijlmnoprstuv0123456789_ ";
+        QString made;
+        for (int n = 1 + below(chance(10) ? 300 : 12); n > 0; --n)
+            made += QLatin1Char(letters[below(sizeof letters - 1)]);
+        return made;
+    }
+    return QString::fromUtf8(kWords[below(std::size(kWords))]);
+}
+
+QString Monkey::editorText() const {
+    return m_w.f().Form4.made() ? m_w.f().Form4->Script->Memo3->toPlainText() : QString();
+}
+
+bool Monkey::editorReachable() const {
+    return m_w.f().Form4.made() && m_w.f().Form4->Script->Memo3->isVisible();
+}
+
+Monkey::Step Monkey::clickSomething() {
+    std::vector<QWidget*> targets;
+    for (QWidget* w : visibleWidgets())
+        if (qobject_cast<win::PictureButton*>(w) || qobject_cast<win::ClickLabel*>(w) ||
+            qobject_cast<QAbstractButton*>(w))
+            targets.push_back(w);
+    QWidget* target = pick(targets);
+    if (!target) return {};
+    Step step{QStringLiteral("click ") + nameOf(target)};
+    Watch::instance().step(step.what.toStdString());
+    // The find bar's replace and the editor's paste change the author's text.
+    if (m_w.f().Form4.made()) {
+        win::TForm4* editor = m_w.f().Form4;
+        step.editsText = inside(target, editor->Script->findBar()) ||
+                         inside(target, editor->Image19) || inside(target, editor->lbPaste);
+    }
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+    return step;
+}
+
+Monkey::Step Monkey::clickPoint() {
+    QWidget* target = pick(visibleWidgets());
+    if (!target || target->width() < 1 || target->height() < 1) return {};
+    const QPoint at(below(target->width()), below(target->height()));
+    const bool twice = chance(20);
+    Step step{QStringLiteral("%1 at %2,%3 of ")
+                  .arg(twice ? QStringLiteral("double-click") : QStringLiteral("click"))
+                  .arg(at.x())
+                  .arg(at.y()) +
+              nameOf(target)};
+    Watch::instance().step(step.what.toStdString());
+    if (twice)
+        QTest::mouseDClick(target, Qt::LeftButton, {}, at);
+    else
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+    return step;
+}
+
+Monkey::Step Monkey::clickListItem() {
+    std::vector<QListWidget*> lists;
+    for (QWidget* w : visibleWidgets())
+        if (auto* list = qobject_cast<QListWidget*>(w); list && list->count() > 0)
+            lists.push_back(list);
+    QListWidget* list = pick(lists);
+    if (!list) return {};
+    QListWidgetItem* item = list->item(below(list->count()));
+    const bool twice = chance(25);
+    Step step{QStringLiteral("%1 \"%2\" in ")
+                  .arg(twice ? QStringLiteral("double-click") : QStringLiteral("click"),
+                       item->text().left(40)) +
+              nameOf(list)};
+    Watch::instance().step(step.what.toStdString());
+    list->scrollToItem(item);
+    const QPoint at = list->visualItemRect(item).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice && list->visualItemRect(item).contains(at))
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    return step;
+}
+
+Monkey::Step Monkey::keyInList() {
+    std::vector<QListWidget*> lists;
+    for (QWidget* w : visibleWidgets())
+        if (auto* list = qobject_cast<QListWidget*>(w)) lists.push_back(list);
+    QListWidget* list = pick(lists);
+    if (!list) return {};
+    const Key& key = kListKeys[below(std::size(kListKeys))];
+    Step step{QStringLiteral("key %1 in ").arg(QString::fromLatin1(key.name)) + nameOf(list)};
+    Watch::instance().step(step.what.toStdString());
+    list->window()->activateWindow();
+    list->setFocus();
+    QTest::keyClick(list, key.key, key.modifiers);
+    return step;
+}
+
+Monkey::Step Monkey::chooseInCombo() {
+    std::vector<QComboBox*> boxes;
+    for (QWidget* w : visibleWidgets())
+        if (auto* box = qobject_cast<QComboBox*>(w)) boxes.push_back(box);
+    QComboBox* box = pick(boxes);
+    if (!box) return {};
+    const bool down = chance(60);
+    Step step{
+        QStringLiteral("key %1 in ").arg(down ? QStringLiteral("Down") : QStringLiteral("Up")) +
+        nameOf(box)};
+    Watch::instance().step(step.what.toStdString());
+    QTest::keyClick(box, down ? Qt::Key_Down : Qt::Key_Up);
+    return step;
+}
+
+Monkey::Step Monkey::typeInField() {
+    std::vector<QWidget*> fields;
+    QWidget* memo = m_w.f().Form4.made() ? m_w.f().Form4->Script->Memo3 : nullptr;
+    for (QWidget* w : visibleWidgets()) {
+        if (auto* line = qobject_cast<QLineEdit*>(w); line && !line->isReadOnly())
+            fields.push_back(w);
+        if (auto* text = qobject_cast<QTextEdit*>(w); text && !text->isReadOnly() && w != memo)
+            fields.push_back(w);
+    }
+    QWidget* field = pick(fields);
+    if (!field) return {};
+    const QString text = word();
+    const bool replace = chance(50);
+    const bool enter = chance(35);
+    Step step{QStringLiteral("type \"%1\"%2%3 in ")
+                  .arg(text.left(40), replace ? QStringLiteral(" over all") : QString(),
+                       enter ? QStringLiteral(" and Return") : QString()) +
+              nameOf(field)};
+    Watch::instance().step(step.what.toStdString());
+    step.editsText = m_w.f().Form4.made() && inside(field, m_w.f().Form4->Script->findBar());
+    field->window()->activateWindow();
+    field->setFocus();
+    if (replace) QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    typeText(field, text);
+    if (enter) QTest::keyClick(field, Qt::Key_Return);
+    return step;
+}
+
+Monkey::Step Monkey::bringEditor() {
+    win::TForm2* tools = m_w.f().Form2;
+    if (tools->Scripts.made() && tools->Scripts->Lbx2->isVisible() && chance(70)) {
+        QListWidget* list = tools->Scripts->Lbx2;
+        if (list->count() > 0) {
+            QListWidgetItem* item = list->item(below(list->count()));
+            Step step{QStringLiteral("open script \"%1\" from the catalogue").arg(item->text())};
+            Watch::instance().step(step.what.toStdString());
+            test::RoadWindows::clickItem(list, item->text());
+            return step;
+        }
+    }
+    if (tools->Scripts.made() && tools->Scripts->Image3->isVisible()) {
+        Step step{QStringLiteral("show the editor (Scripts/Image3)")};
+        Watch::instance().step(step.what.toStdString());
+        test::RoadWindows::click(tools->Scripts->Image3);
+        return step;
+    }
+    if (!m_w.f().Form1->btLsp->isVisible()) return {};
+    Step step{QStringLiteral("click Scripts on the navigation bar")};
+    Watch::instance().step(step.what.toStdString());
+    test::RoadWindows::click(m_w.f().Form1->btLsp);
+    return step;
+}
+
+Monkey::Step Monkey::editorKeys() {
+    if (!editorReachable() || (m_w.f().Form4->Pan1->PageIndex() != win::TForm4::kScript))
+        return bringEditor();
+    win::TForm4* editor = m_w.f().Form4;
+    QTextEdit* memo = editor->Script->Memo3;
+    editor->activateWindow();
+    memo->setFocus();
+    const int roll = below(100);
+    Step step{{}, true};
+    if (roll < 35) {
+        m_typedNow = m_typed.fresh();
+        const QString marker = QString::fromLatin1(m_typedNow.c_str());
+        const bool ownLine = chance(50);
+        step.what = QStringLiteral("type marker %1%2 into the editor (script \"%3\")")
+                        .arg(marker, ownLine ? QStringLiteral(" on a new line") : QString(),
+                             QString::fromStdString(editor->loadedScript()));
+        Watch::instance().step(step.what.toStdString());
+        if (ownLine) QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, QLatin1Char(' ') + marker + QLatin1Char(' '));
+    } else if (roll < 60) {
+        const QString text = word();
+        step.what = QStringLiteral("type \"%1\" into the editor").arg(text.left(40));
+        Watch::instance().step(step.what.toStdString());
+        typeText(memo, text);
+    } else {
+        const Key& key = kEditorKeys[below(std::size(kEditorKeys))];
+        step.what = QStringLiteral("key %1 in the editor").arg(QString::fromLatin1(key.name));
+        Watch::instance().step(step.what.toStdString());
+        QTest::keyClick(memo, key.key, key.modifiers);
+    }
+    return step;
+}
+
+// Saves come often enough that the copies and the server see the markers.
+Monkey::Step Monkey::save() {
+    if (!editorReachable()) return bringEditor();
+    win::TForm4* editor = m_w.f().Form4;
+    const bool shortcut = chance(50);
+    Step step{shortcut ? QStringLiteral("Ctrl+S in the editor")
+                       : QStringLiteral("click \"Gravar script\" (Script/btGrs)")};
+    Watch::instance().step(step.what.toStdString());
+    if (shortcut) {
+        editor->activateWindow();
+        editor->Script->Memo3->setFocus();
+        QTest::keyClick(editor->Script->Memo3, Qt::Key_S, Qt::ControlModifier);
+    } else {
+        test::RoadWindows::click(editor->Script->btGrs);
+    }
+    return step;
+}
+
+Monkey::Step Monkey::turnPage() {
+    std::vector<win::Notebook*> books;
+    for (QWidget* w : visibleWidgets())
+        if (auto* book = qobject_cast<win::Notebook*>(w)) books.push_back(book);
+    win::Notebook* book = pick(books);
+    if (!book || book->count() == 0) return {};
+    const int page = below(book->count());
+    Step step{QStringLiteral("turn %1 to page %2 (%3)")
+                  .arg(nameOf(book))
+                  .arg(page)
+                  .arg(book->caption(page))};
+    Watch::instance().step(step.what.toStdString());
+    book->setPageIndex(page);
+    return step;
+}
+
+// The special tools page ("Principal") and one of its entries.
+Monkey::Step Monkey::workshop() {
+    win::TForm1* main = m_w.f().Form1;
+    win::TForm2* tools = m_w.f().Form2;
+    if (!tools->Exclusivo.made() || !tools->Exclusivo->isVisible()) {
+        Step step{QStringLiteral("click \"Principal\" (Form1/Image22)")};
+        Watch::instance().step(step.what.toStdString());
+        test::RoadWindows::click(main->Image22);
+        return step;
+    }
+    std::vector<QWidget*> entries;
+    for (QWidget* w : visibleWidgets())
+        if (inside(w, tools->Exclusivo) &&
+            (qobject_cast<win::PictureButton*>(w) || qobject_cast<win::ClickLabel*>(w)))
+            entries.push_back(w);
+    QWidget* entry = pick(entries);
+    if (!entry) return {};
+    Step step{QStringLiteral("special tools: click ") + nameOf(entry)};
+    Watch::instance().step(step.what.toStdString());
+    QTest::mouseClick(entry, Qt::LeftButton, {}, entry->rect().center());
+    return step;
+}
+
+Monkey::Step Monkey::recover() {
+    win::TForm1* main = m_w.f().Form1;
+    Step step{QStringLiteral("back to \"Castelo de Vorn\"")};
+    Watch::instance().step(step.what.toStdString());
+    if (main->btAdv->isVisible()) test::RoadWindows::click(main->btAdv);
+    if (!m_w.choose(QStringLiteral("Castelo de Vorn"))) {
+        log(QStringLiteral("log in as demo"));
+        m_w.logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        m_w.choose(QStringLiteral("Castelo de Vorn"));
+    }
+    return step;
+}
+
+// The program's own questions: at random either answered here or left to
+// their dialogs, which answerModal() then answers.
+void Monkey::answerSeams() {
+    const auto wrap = [this](win::form4::AuthorQuestion& ask) {
+        if (!m_wired.insert(&ask).second) return;
+        win::form4::AuthorQuestion dialog = ask;
+        ask = [this, dialog](const std::string& question, const char* first, const char* second) {
+            if (dialog && chance(40)) return dialog(question, first, second);
+            const bool yes = chance(50);
+            log(QStringLiteral("asked \"%1\": %2")
+                    .arg(win::ui(question).left(80), win::ui(yes ? first : second)));
+            return yes;
+        };
+    };
+    win::TForm2* tools = m_w.f().Form2;
+    if (tools->Scripts.made()) wrap(tools->Scripts->ask);
+    if (tools->Exclusivo.made()) {
+        wrap(tools->Exclusivo->ask);
+        if (m_wired.insert(&tools->Exclusivo->chooseFolder).second) {
+            auto dialog = tools->Exclusivo->chooseFolder;
+            tools->Exclusivo->chooseFolder = [this, dialog](const std::string& start, bool out) {
+                if (dialog && chance(30)) return dialog(start, out);
+                const std::string folder = chance(70) ? m_outside.path().toStdString() : "";
+                log(QStringLiteral("folder chosen: \"%1\"").arg(QString::fromStdString(folder)));
+                return folder;
+            };
+        }
+    }
+    if (!m_w.f().Form4.made()) return;
+    win::TForm4* editor = m_w.f().Form4;
+    wrap(editor->Modelos->ask);
+    wrap(editor->Seriado->ask);
+    wrap(editor->Auditoria->ask);
+    win::form4::FindBar* find = editor->Script->findBar();
+    if (m_wired.insert(&find->askLine).second) {
+        auto dialog = find->askLine;
+        find->askLine = [this, dialog](int current, int last) -> std::optional<int> {
+            if (dialog && chance(40)) return dialog(current, last);
+            if (chance(20)) return std::nullopt;
+            return 1 + below(std::max(1, last));
+        };
+    }
+    using Close = win::TForm4::CloseAnswer;
+    using Clash = win::form4::ClashAnswer;
+    editor->askClose = nullptr;
+    if (chance(50))
+        editor->askClose = [this](const QString& question) {
+            const Close answer = std::array{Close::Save, Close::Discard, Close::Cancel}[below(3)];
+            log(QStringLiteral("asked \"%1\": %2").arg(question.left(60)).arg(int(answer)));
+            return answer;
+        };
+    editor->askClash = nullptr;
+    if (chance(50))
+        editor->askClash = [this](const win::form4::ServerClash& clash) {
+            const Clash answer =
+                std::array{Clash::StoreMine, Clash::TakeTheirs, Clash::Cancel}[below(3)];
+            log(QStringLiteral("clash on \"%1\": answer %2")
+                    .arg(QString::fromStdString(clash.script))
+                    .arg(int(answer)));
+            return answer;
+        };
+}
+
+void Monkey::answerModal() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    ++m_modals;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        const QList<QAbstractButton*> buttons = box->buttons();
+        if (!buttons.isEmpty()) {
+            QAbstractButton* answer = buttons[below(static_cast<int>(buttons.size()))];
+            log(QStringLiteral("message box \"%1\": %2").arg(box->text().left(80), answer->text()));
+            answer->click();
+            return;
+        }
+    }
+    if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+        const bool take = chance(60);
+        log(QStringLiteral("input dialog \"%1\": %2")
+                .arg(input->labelText(), take ? QStringLiteral("OK") : QStringLiteral("cancel")));
+        if (take) {
+            input->setIntValue(1 + below(60));
+            input->accept();
+        } else {
+            input->reject();
+        }
+        return;
+    }
+    if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+        log(QStringLiteral("file dialog \"%1\": cancel").arg(files->windowTitle()));
+        files->reject();
+        return;
+    }
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        std::vector<QPushButton*> buttons;
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+            if (b->isVisible() && b->isEnabled()) buttons.push_back(b);
+        if (QPushButton* answer = pick(buttons); answer && chance(85)) {
+            log(QStringLiteral("dialog %1: %2").arg(nameOf(dialog), answer->text()));
+            answer->click();
+        } else {
+            log(QStringLiteral("dialog %1: closed").arg(nameOf(dialog)));
+            dialog->reject();
+        }
+        return;
+    }
+    log(QStringLiteral("modal %1: closed").arg(nameOf(modal)));
+    modal->close();
+}
+
+void Monkey::check(const QString& editorBefore, bool editsText) {
+    const QString now = editorText();
+    if (!m_typedNow.empty() && now.contains(QString::fromLatin1(m_typedNow.c_str())))
+        m_typed.typed(m_typedNow);
+    const std::vector<std::string> lost = m_typed.lost(now, editorBefore, editsText, m_w.session());
+    if (lost.empty()) return;
+    std::string finding = "text typed into the editor is lost: the marker";
+    for (const std::string& marker : lost)
+        finding += " " + marker;
+    finding += " is in neither the editor, a local copy, nor a script on the server";
+    Watch::instance().fail(finding);
+}
+
+} // namespace vorn::monkey

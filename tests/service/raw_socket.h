@@ -18,8 +18,19 @@ namespace vorn::test {
 // requests no well-behaved client would send. Every wait is bounded.
 class RawSocket {
 public:
-    explicit RawSocket(int port) {
+    // from: the loopback address to send from (127.0.0.0/8), so one machine
+    // can stand for several clients; null lets the system choose.
+    explicit RawSocket(int port, const char* from = nullptr) {
         m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        if (from) {
+            sockaddr_in local{};
+            local.sin_family = AF_INET;
+            if (::inet_pton(AF_INET, from, &local.sin_addr) != 1 ||
+                ::bind(m_fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
+                close();
+                return;
+            }
+        }
         sockaddr_in addr{};
         addr.sin_family = AF_INET;
         addr.sin_port = htons(static_cast<std::uint16_t>(port));
@@ -31,6 +42,8 @@ public:
     RawSocket& operator=(const RawSocket&) = delete;
 
     bool connected() const { return m_fd >= 0; }
+    // The service closed its side (receive() saw the end of the stream).
+    bool ended() const { return m_ended; }
     void close() {
         if (m_fd >= 0) ::close(m_fd);
         m_fd = -1;
@@ -63,7 +76,10 @@ public:
             pollfd p{m_fd, POLLIN, 0};
             if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) != 1) break;
             const ssize_t n = ::recv(m_fd, buf, sizeof buf, 0);
-            if (n <= 0) break;
+            if (n <= 0) {
+                m_ended = true;
+                break;
+            }
             in.append(buf, static_cast<std::size_t>(n));
         }
         return in;
@@ -71,6 +87,7 @@ public:
 
 private:
     int m_fd = -1;
+    bool m_ended = false;
 };
 
 // The HTTP status of a raw reply, 0 when there is none.

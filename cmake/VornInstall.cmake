@@ -1,11 +1,16 @@
 # What `make install` puts where: the program, the command-line tools and
 # the stand-in service in bin/, the web engine in a folder of its own that
-# the program finds relative to itself, the menu entry and its icon. Tests,
-# benchmarks and fuzz harnesses stay in the build tree.
+# the program finds relative to itself, the menu entry, its icon and the
+# AppStream metainfo, a manual page per program and the bash completion of
+# the command-line tools. Tests, benchmarks and fuzz harnesses stay in the
+# build tree.
 #
 # No installed file links a library of ours, so the install RPATH stays
 # empty: CMake removes whatever the build tree needed as it copies.
 include(GNUInstallDirs)
+
+# The AppStream file of the program, named after its component id.
+set(VORN_METAINFO io.github.vornscript.vornscript.metainfo.xml)
 
 set(VORN_INSTALL_ENGINE_DIR ${CMAKE_INSTALL_LIBDIR}/vornscript)
 
@@ -27,6 +32,8 @@ if(TARGET VORNscript)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${PROJECT_SOURCE_DIR}/assets/vornscript.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/${VORN_METAINFO}
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
   # The installed program looks for the engine from its own folder, so the
   # whole tree may move (another PREFIX, a DESTDIR staged elsewhere). Only
@@ -38,8 +45,45 @@ if(TARGET VORNscript)
     COMPILE_DEFINITIONS VORN_BROWSER_ENGINE_INSTALLED="${vorn_engine_from_program}")
 endif()
 
+# A manual page per installed program, from docs/man/NAME.1.scd through
+# scdoc, compressed as Debian keeps them (gzip -n: no name or time inside).
+find_program(VORN_SCDOC scdoc REQUIRED)
+find_program(VORN_GZIP gzip REQUIRED)
+set(vorn_man_pages)
+foreach(program VORNscript vorncheck vornmap vornaudit pequenia-local)
+  if(NOT TARGET ${program})
+    continue()
+  endif()
+  set(source ${PROJECT_SOURCE_DIR}/docs/man/${program}.1.scd)
+  set(page ${CMAKE_BINARY_DIR}/man/${program}.1.gz)
+  add_custom_command(OUTPUT ${page}
+    COMMAND sh -c "\"$1\" < \"$2\" > \"$4.part\" && \"$3\" -9nf \"$4.part\" && mv \"$4.part.gz\" \"$4\""
+      sh ${VORN_SCDOC} ${source} ${VORN_GZIP} ${page}
+    DEPENDS ${source}
+    COMMENT "Manual page ${program}(1)"
+    VERBATIM)
+  list(APPEND vorn_man_pages ${page})
+endforeach()
+if(vorn_man_pages)
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/man)
+  add_custom_target(vorn_man_pages ALL DEPENDS ${vorn_man_pages})
+  install(FILES ${vorn_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
+# One completion file serves the three tools; bash-completion loads a
+# command's completion from the file of that command's name.
+foreach(tool vorncheck vornmap vornaudit)
+  if(TARGET ${tool})
+    install(FILES ${PROJECT_SOURCE_DIR}/completions/vorn-tools.bash
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME ${tool})
+  endif()
+endforeach()
+
 # Everything the install copies, built in one step (make install).
 add_custom_target(vorn_installed)
 if(vorn_installed_programs)
   add_dependencies(vorn_installed ${vorn_installed_programs})
+endif()
+if(vorn_man_pages)
+  add_dependencies(vorn_installed vorn_man_pages)
 endif()

@@ -1,5 +1,5 @@
 # The two set-up commands: `make run` and `make test`.
-.PHONY: run test build build-asan fuzz monkey format clean install
+.PHONY: run test build build-asan fuzz monkey format clean install package
 
 JOBS ?= $(shell nproc)
 
@@ -36,17 +36,31 @@ monkey:
 	MONKEY_SECONDS=$(MONKEY_SECONDS) MONKEY_SEED="$(MONKEY_SEED)" tools/monkey
 
 # Installs the program, the command-line tools, pequenia-local, the web
-# engine, the menu entry and the icon under PREFIX, from a release build of
+# engine, the menu entry, the icon, the AppStream file, the manual pages and
+# the bash completions under PREFIX, from a release build of
 # its own; DESTDIR stages the tree elsewhere (packaging). The release build
 # optimises as the tested one does (-O2): GCC 12 at -O3 warns falsely inside
 # the standard strings, and warnings stop the build.
 PREFIX ?= /usr/local
-install:
+install: release
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
+
+# Makes the Debian package vornscript_VERSION_ARCH.deb in
+# build/release/package/ from the same release build (CPack, its
+# dependencies found by dpkg-shlibdeps), then lintian checks it: an error
+# fails the target. Not part of make test.
+package: release
+	rm -f build/release/package/*.deb
+	cd build/release && cpack
+	lintian --fail-on error build/release/package/*.deb
+
+# The release build that install and package share, built once.
+.PHONY: release
+release:
 	tools/setup
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DVORN_BENCHMARKS=OFF
 	cmake --build build/release -j $(JOBS) --target vorn_installed
-	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -81,8 +81,9 @@ if [ "$windows" = windows ]; then
   [ "$root_name" = "http://www.w3.org/2000/svg svg" ] || fail "the icon's root is $root_name"
 
   metainfo=$root/share/metainfo/io.github.vornscript.vornscript.metainfo.xml
-  report=$(appstreamcli validate --no-net --no-color "$metainfo" 2>&1) ||
-    fail "appstreamcli validate: $report"
+  # validate-tree also follows the launchable to the installed menu entry.
+  report=$(appstreamcli validate-tree --no-net --no-color "$stage" 2>&1) ||
+    fail "appstreamcli validate-tree: $report"
   launch=$(xmllint --xpath 'string(/component/launchable[@type="desktop-id"])' "$metainfo")
   [ "$launch" = vornscript.desktop ] && [ -f "$root/share/applications/$launch" ] ||
     fail "the metainfo launches \"$launch\", not the installed menu entry"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "auth/address_quota.h"
 #include "auth/login_throttle.h"
 
 #include <string>
@@ -15,6 +16,10 @@ struct Options {
     std::string version = "0.2c";
     bool autoUnlock = false;
     LoginLimit loginLimit;
+    // New player rows one address may add through the game page: a class of
+    // players behind one address, each opening a few indexes. Not a flag;
+    // tests shorten it.
+    QuotaLimit playerQuota{60, std::chrono::minutes(10)};
     bool quiet = false; // no line per request on stderr
     bool help = false;  // print the usage and stop
 };

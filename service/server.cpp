@@ -103,6 +103,7 @@ Service::Service(const Options& options)
     : m_options(options)
     , m_dir(options.dataDir)
     , m_logins(options.loginLimit)
+    , m_newPlayers(options.playerQuota)
     , m_front(
           [this](const std::string& head, const std::string& body, const Front::Peer& peer,
                  bool last) {

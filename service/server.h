@@ -53,8 +53,7 @@ private:
     LoginThrottle m_logins;
     // A page of the classroom: a few accounts at once from one machine.
     AddressQuota m_newAccounts{10, std::chrono::hours(1)};
-    // A class of players behind one address, each opening a few indexes.
-    AddressQuota m_newPlayers{60, std::chrono::minutes(10)};
+    AddressQuota m_newPlayers;
     std::unique_ptr<Context> m_ctx;
     Http m_http;
     Front m_front;

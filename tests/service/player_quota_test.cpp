@@ -1,0 +1,143 @@
+// New player rows per client address through the public game page: past the
+// quota the page is still shown, but no new row is kept until the window has
+// moved on. The service runs in process so the window can be short.
+#include "raw_calls.h"
+#include "raw_socket.h"
+#include "scripted_server.h"
+#include "server.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+using namespace std::chrono_literals;
+using vorn::test::RawSocket;
+using vorn::test::statusOf;
+
+namespace {
+
+class InProcessService {
+public:
+    explicit InProcessService(pequenia::QuotaLimit quota)
+        : m_service(options(m_dir, quota))
+        , m_port(m_service.bind())
+        , m_thread([this] { m_service.run(); }) {}
+    ~InProcessService() {
+        m_service.stop();
+        m_thread.join();
+    }
+    int port() const { return m_port; }
+
+private:
+    static pequenia::Options options(const vorn::test::TempDir& dir, pequenia::QuotaLimit quota) {
+        pequenia::Options o;
+        o.port = 0;
+        o.dataDir = dir.path();
+        o.demo = true;
+        o.quiet = true;
+        o.playerQuota = quota;
+        return o;
+    }
+
+    vorn::test::TempDir m_dir;
+    pequenia::Service m_service;
+    int m_port;
+    std::thread m_thread;
+};
+
+// Opens the castle's first page as player idx from a client address; true
+// when the page came.
+bool visit(int port, const char* from, int idx) {
+    RawSocket s(port, from);
+    if (!s.connected()) return false;
+    s.send("GET /html/quorbel/exescp.php?Idx=" + std::to_string(idx) +
+           "&Pfx=vorn&Scp=inicio HTTP/1.1\r\nConnection: close\r\n\r\n");
+    const std::string reply = s.receive();
+    return statusOf(reply) == 200 && reply.find("<title>Castelo de Vorn") != std::string::npos;
+}
+
+struct Kept {
+    int rows = 0;
+    int moves = 0; // summed over the rows
+};
+
+// The castle's player rows whose index lies in [first, first + count).
+Kept keptRows(int port, int first, int count) {
+    httplib::Client client("127.0.0.1", port);
+    const std::string list =
+        vorn::test::rawGet(client, vorn::test::scriptTarget("scpLsUsr.php", {{"Pfx", "vorn"}}));
+    EXPECT_EQ(list.rfind("Ok", 0), 0u) << list.substr(0, 80);
+    Kept kept;
+    std::size_t at = list.find("\r\n");
+    while (at != std::string::npos) {
+        const std::size_t next = list.find("\r\n", at + 2);
+        const std::string row = list.substr(at + 2, next - at - 2);
+        at = next;
+        // started|last visit|moves|position|IP|last script|index
+        std::vector<std::string> fields;
+        for (std::size_t from = 0;;) {
+            const std::size_t bar = row.find('|', from);
+            fields.push_back(row.substr(from, bar - from));
+            if (bar == std::string::npos) break;
+            from = bar + 1;
+        }
+        if (fields.size() != 7) continue;
+        const int idx = std::stoi(fields[6]);
+        if (idx < first || idx >= first + count) continue;
+        ++kept.rows;
+        kept.moves += std::stoi(fields[2]);
+    }
+    return kept;
+}
+
+struct Visits {
+    const char* from; // the client's address
+    int first, count; // the indexes visited, each once
+    std::chrono::milliseconds pause;
+    Kept kept; // rows of those indexes afterwards
+};
+
+struct Case {
+    const char* what;
+    pequenia::QuotaLimit quota;
+    std::vector<Visits> visits;
+};
+
+TEST(PlayerQuota, NewRowsPerAddressWithinTheWindow) {
+    const Case cases[] = {
+        {"the default quota",
+         pequenia::Options{}.playerQuota,
+         {
+             {"127.0.0.1", 5000, 62, 0ms, {60, 60}},
+             // Known rows still update; the two new indexes are still refused.
+             {"127.0.0.1", 5000, 62, 0ms, {60, 120}},
+             {"127.0.0.2", 6000, 2, 0ms, {2, 2}},
+         }},
+        {"a short window",
+         {3, 1000ms},
+         {
+             {"127.0.0.1", 100, 4, 0ms, {3, 3}},
+             // The window moved on: three known rows update, the fourth is kept.
+             {"127.0.0.1", 100, 4, 1200ms, {4, 7}},
+             // Two of the three uses of the new window are left.
+             {"127.0.0.1", 104, 3, 0ms, {2, 2}},
+             {"127.0.0.2", 200, 4, 0ms, {3, 3}},
+         }},
+    };
+    for (const Case& c : cases) {
+        InProcessService service(c.quota);
+        ASSERT_GT(service.port(), 0) << c.what;
+        for (const Visits& v : c.visits) {
+            std::this_thread::sleep_for(v.pause);
+            for (int i = 0; i < v.count; ++i)
+                EXPECT_TRUE(visit(service.port(), v.from, v.first + i))
+                    << c.what << ": " << v.from << " " << v.first + i;
+            const Kept kept = keptRows(service.port(), v.first, v.count);
+            EXPECT_EQ(kept.rows, v.kept.rows) << c.what << ": " << v.from << " " << v.first;
+            EXPECT_EQ(kept.moves, v.kept.moves) << c.what << ": " << v.from << " " << v.first;
+        }
+    }
+}
+
+} // namespace

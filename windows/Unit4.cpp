@@ -43,6 +43,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <set>
 
 namespace vorn::win {
 namespace {
@@ -260,9 +261,29 @@ void TForm4::insertBeforeCurrentLine(const QString& line) {
     form4::insertLineBefore(Script->Memo3, Script->currentLine(), line);
 }
 
+namespace {
+
+// The check drops every annotation line of the text and writes its own; an
+// annotation line it does not write back the same may hold the author's
+// typing.
+bool dropsAnnotationText(const std::vector<std::string>& text,
+                         const std::vector<CheckedLine>& checked) {
+    std::multiset<std::string_view> old;
+    for (const std::string& line : text)
+        if (trimBlanks(line).starts_with(kAnnotationPrefix)) old.insert(trimBlanks(line));
+    for (const CheckedLine& line : checked)
+        if (const auto found = old.find(trimBlanks(line.text)); found != old.end())
+            old.erase(found);
+    return !old.empty();
+}
+
+} // namespace
+
 void TForm4::SintaxeClick() {
-    CheckResult checked = checkScript(scriptText(), form4::adventureLimits(m_forms.Form2),
+    const std::vector<std::string> text = scriptText();
+    CheckResult checked = checkScript(text, form4::adventureLimits(m_forms.Form2),
                                       form4::adventureScripts(m_forms.Form2));
+    if (dropsAnnotationText(text, checked.lines)) keepUnsavedCopy();
     form4::showCheckedLines(Script->Memo3, checked.lines);
 }
 

@@ -132,6 +132,43 @@ private slots:
         QCOMPARE(captionColour(w->lbGrs()), kSaved);
     }
 
+    // The check drops the annotation lines of the text before it writes its
+    // own: what the author typed on one is kept as a numbered copy first.
+    void typingOnAnAnnotationIsKeptBeforeTheNextCheck() {
+        vorn::Session& s = w->session();
+        vorn::RequestLayer& layer = w->forms().Form1->requests();
+        QVERIFY(vorn::OpenAdventure(layer, s, "Castelo de Vorn").ok);
+        w->load("masmorra", vorn::fetchScript(layer, s, "masmorra"));
+        auto* sintaxe = named<PictureButton>(w->editor(), "Sintaxe");
+        click(sintaxe);
+        QTextEdit* memo = w->memo();
+        const QStringList annotated = blocks(memo);
+        int line = 0;
+        while (line < annotated.size() && !annotated[line].startsWith(QStringLiteral("//!-")))
+            ++line;
+        QVERIFY(line < annotated.size());
+        QTextCursor caret(memo->document()->findBlockByNumber(line));
+        caret.movePosition(QTextCursor::EndOfBlock);
+        memo->setTextCursor(caret);
+        QTest::keyClicks(memo, QStringLiteral(" nota do autor"));
+
+        const QDir folder(QString::fromStdString(s.DirAdv));
+        const QStringList before = folder.entryList({QStringLiteral("masmorra*.scp")});
+        click(sintaxe);
+        QVERIFY(!blocks(memo).join(QLatin1Char('\n')).contains(QStringLiteral("nota do autor")));
+        QStringList added = folder.entryList({QStringLiteral("masmorra*.scp")});
+        for (const QString& file : before)
+            added.removeAll(file);
+        QCOMPARE(added.size(), 1);
+        QVERIFY(
+            vorn::readFile(folder.filePath(added.front()).toStdString()).find("nota do autor") !=
+            std::string::npos);
+
+        // A check that writes every annotation back keeps nothing.
+        click(sintaxe);
+        QCOMPARE(folder.entryList({QStringLiteral("masmorra*.scp")}).size(), before.size() + 1);
+    }
+
 private:
     std::unique_ptr<vorn::test::LocalService> m_service;
     std::unique_ptr<Windows> w;

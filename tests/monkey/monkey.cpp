@@ -283,6 +283,14 @@ bool Monkey::editorReachable() const {
     return m_w.f().Form4.made() && m_w.f().Form4->Script->Memo3->isVisible();
 }
 
+// The find bar's replace and the editor's paste change the author's text.
+bool Monkey::editsText(const QWidget* target) const {
+    if (!m_w.f().Form4.made()) return false;
+    win::TForm4* editor = m_w.f().Form4;
+    return inside(target, editor->Script->findBar()) || inside(target, editor->Image19) ||
+           inside(target, editor->lbPaste);
+}
+
 Monkey::Step Monkey::clickSomething() {
     std::vector<QWidget*> targets;
     for (QWidget* w : visibleWidgets())
@@ -291,14 +299,8 @@ Monkey::Step Monkey::clickSomething() {
             targets.push_back(w);
     QWidget* target = pick(targets);
     if (!target) return {};
-    Step step{QStringLiteral("click ") + nameOf(target)};
+    Step step{QStringLiteral("click ") + nameOf(target), editsText(target)};
     Watch::instance().step(step.what.toStdString());
-    // The find bar's replace and the editor's paste change the author's text.
-    if (m_w.f().Form4.made()) {
-        win::TForm4* editor = m_w.f().Form4;
-        step.editsText = inside(target, editor->Script->findBar()) ||
-                         inside(target, editor->Image19) || inside(target, editor->lbPaste);
-    }
     QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
     return step;
 }
@@ -313,6 +315,7 @@ Monkey::Step Monkey::clickPoint() {
                   .arg(at.x())
                   .arg(at.y()) +
               nameOf(target)};
+    step.editsText = editsText(target);
     Watch::instance().step(step.what.toStdString());
     if (twice)
         QTest::mouseDClick(target, Qt::LeftButton, {}, at);

@@ -65,6 +65,7 @@ private:
     void answerSeams();
 
     QString editorText() const;
+    bool editsText(const QWidget* target) const;
     bool editorReachable() const;
     std::vector<QWidget*> visibleWidgets() const;
     bool outOfBounds(const QWidget* widget) const;

@@ -10,7 +10,7 @@ namespace {
 constexpr std::size_t kMaxScriptBytes = 1 << 20;
 
 const std::string& requireName(const std::string& name) {
-    if (!isValidItemName(name)) throw Refusal(text::kBadName);
+    if (!isValidScriptName(name)) throw Refusal(text::kBadName);
     return name;
 }
 

@@ -82,6 +82,11 @@ bool isValidItemName(std::string_view name) {
     });
 }
 
+bool isValidScriptName(std::string_view name) {
+    return isValidItemName(name) && name.front() != '.' &&
+           name.find_first_of("/\\") == std::string_view::npos;
+}
+
 std::vector<std::string> listFolder(const std::string& folder) {
     std::vector<std::string> names;
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);

@@ -38,6 +38,10 @@ bool isValidFileName(std::string_view name);
 // A script or object name: 1 to 64 bytes, no control bytes.
 bool isValidItemName(std::string_view name);
 
+// A script name is also the name of the copies its authors keep on their
+// disks: an item name without "/" or "\\" that does not begin with ".".
+bool isValidScriptName(std::string_view name);
+
 // The file's real path, every link followed, lies inside the folder's: a link
 // placed in a published folder cannot publish what lies elsewhere.
 bool liesInside(const std::string& path, const std::string& folder);

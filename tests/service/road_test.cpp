@@ -50,6 +50,17 @@ TEST_F(Road, ScriptLifecycle) {
     EXPECT_EQ(demo.raw("scpDtScp.php", {{"Pfx", "vorn"}, {"Scp", "porao"}}), "Ok");
     EXPECT_NE(demo.raw("scpDtScp.php", {{"Pfx", "vorn"}, {"Scp", "porao"}}), "Ok");
     EXPECT_EQ(demo.lines("vpqLsScp.php", pfx), list);
+
+    // A script's name is also the name of its copies on an author's disk:
+    // names no copy can take are refused wherever a script gets its name.
+    for (const char* bad : {".", "..", "../fora", ".oculto", "a/b", "a\\b"}) {
+        EXPECT_EQ(demo.raw("mobNwScp.php", {{"Pfx", "vorn"}, {"Scp", bad}}), "Nome inv\xE1lido!!!")
+            << bad;
+        EXPECT_EQ(demo.raw("scpRnScp.php", {{"Pfx", "vorn"}, {"Nvs", bad}, {"Scp", "salao"}}),
+                  "Nome inv\xE1lido!!!")
+            << bad;
+    }
+    EXPECT_EQ(demo.lines("vpqLsScp.php", pfx), list);
 }
 
 TEST_F(Road, CreatesAdventuresWithPrefixRules) {

@@ -219,6 +219,9 @@ void TForm2::Image9Click() {
     }
     const std::string from = bytes(item->text());
     const std::string to = bytes(typed);
+    // The new name is also the name of the script's copies in the adventure
+    // folder: one no copy could take is refused before the server is asked.
+    requireSafeFileName(to + ".scp");
     std::string reply;
     {
         LightScope lit(requests(), Light::Request);

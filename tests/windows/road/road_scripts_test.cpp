@@ -188,6 +188,16 @@ private slots:
         QVERIFY(!vorn::fetchScriptChecked(m_w->requests(), s, "../fora").exists);
         QCOMPARE(m_w->editorText(), before);
         QCOMPARE(m_w->light(), QColor(0x80, 0x00, 0x00));
+
+        // Nor can a script be renamed to such a name.
+        QVERIFY(RoadWindows::clickItem(m_p->Lbx2, QStringLiteral("torre")));
+        for (const QString& bad : {QStringLiteral(".."), QStringLiteral("../fora")}) {
+            const int now = report.count();
+            m_p->Edit3->setText(bad);
+            RoadWindows::click(m_p->Image9);
+            QCOMPARE(report.count(), now + 1);
+        }
+        QVERIFY(vorn::fetchScriptChecked(m_w->requests(), s, "torre").exists);
     }
 
     void renamingAScript_data() {

@@ -105,8 +105,8 @@ private slots:
         QVERIFY2(asked.find("  vari\xe1veis de in\xed"
                             "cio: 4 linhas alteradas\r\n") != std::string::npos,
                  asked.c_str());
-        QCOMPARE(p->Stw->text(), QStringLiteral("Restaurados 0 scripts e 0 arquivos, e as "
-                                                "variáveis; 1 cópias na pasta da aventura."));
+        QCOMPARE(p->Stw->text(), QStringLiteral("Restauração: 0 scripts e 0 arquivos, e as "
+                                                "variáveis; 1 cópia na pasta da aventura."));
         QCOMPARE(vorn::loadVariables(m_w->requests(), s, vorn::VariableSet::Starting).lines,
                  (std::vector<std::string>{"vidas=3", "ouro=0", "porta_torre=fechada"}));
     }

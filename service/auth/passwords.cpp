@@ -28,14 +28,17 @@ void initSodium() {
 std::string hashPassword(std::string_view password) {
     initSodium();
     char out[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(out, password.data(), password.size(), kOps, kMem) != 0)
+    const char* bytes = password.empty() ? "" : password.data();
+    if (crypto_pwhash_str(out, bytes, password.size(), kOps, kMem) != 0)
         throw vorn::Error("out of memory while hashing");
     return out;
 }
 
 bool verifyPassword(const std::string& stored, std::string_view password) {
     initSodium();
-    return crypto_pwhash_str_verify(stored.c_str(), password.data(), password.size()) == 0;
+    // An empty view may hold no pointer at all, which libsodium must not get.
+    const char* bytes = password.empty() ? "" : password.data();
+    return crypto_pwhash_str_verify(stored.c_str(), bytes, password.size()) == 0;
 }
 
 void verifyNothing(std::string_view password) {
@@ -52,7 +55,8 @@ PasswordCache::PasswordCache() {
 
 std::string PasswordCache::digest(std::string_view password) const {
     unsigned char out[32];
-    crypto_generichash(out, sizeof out, reinterpret_cast<const unsigned char*>(password.data()),
+    const char* bytes = password.empty() ? "" : password.data();
+    crypto_generichash(out, sizeof out, reinterpret_cast<const unsigned char*>(bytes),
                        password.size(), m_key, sizeof m_key);
     return std::string(reinterpret_cast<const char*>(out), sizeof out);
 }

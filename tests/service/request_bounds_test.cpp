@@ -78,38 +78,6 @@ TEST(RequestBounds, ChunksBecomeOnePlainBodyWhateverTheSplit) {
     }
 }
 
-TEST(RequestBounds, OneNamePerOwnerOnRename) {
-    LocalService service;
-    ServiceClient demo(service, "demo", "demo");
-    // "Vale_Perdido" belongs to demo too: the castle may not take its name.
-    const auto rename = [&](const char* name) {
-        return demo.raw("scpPtPrm.php", {{"Pfx", "vorn"},
-                                         {"Nome", name},
-                                         {"Scp", "inicio"},
-                                         {"Fonte", "Arial"},
-                                         {"CorFnd", "000000"},
-                                         {"CorTxt", "FFFFFF"},
-                                         {"CorLnk", "FFFF00"},
-                                         {"JWd", "800"},
-                                         {"JHt", "600"},
-                                         {"TWd", "600"},
-                                         {"THt", "400"},
-                                         {"TPx", "0"},
-                                         {"TPy", "0"},
-                                         {"MWd", "600"},
-                                         {"MHt", "100"},
-                                         {"MPx", "0"},
-                                         {"MPy", "0"},
-                                         {"Tip", "R"},
-                                         {"Pan", ""}});
-    };
-    EXPECT_NE(rename("Vale_Perdido"), "Ok");
-    EXPECT_EQ(rename("Castelo_de_Vorn"), "Ok"); // its own name again
-    EXPECT_EQ(rename("Castelo_Novo"), "Ok");
-    const auto list = demo.lines("scpList.php");
-    EXPECT_EQ(std::count(list.begin(), list.end(), "Vale_Perdido"), 1);
-}
-
 TEST(RequestBounds, LoginsAreUniqueInAnyCaseAndAccountsLimitedPerAddress) {
     LocalService service;
     ServiceClient anon(service, "", "");

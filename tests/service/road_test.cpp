@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using vorn::test::LocalService;
 using vorn::test::ServiceClient;
 
@@ -87,9 +89,9 @@ TEST_F(Road, CreatesAdventuresWithPrefixRules) {
 }
 
 TEST_F(Road, StoresParametersAndRejectsBadValues) {
-    const auto params = [&](const char* width) {
+    const auto params = [&](const char* width, const char* name = "Castelo de Vorn") {
         return demo.raw("scpPtPrm.php", {{"Pfx", "vorn"},
-                                         {"Nome", "Castelo de Vorn"},
+                                         {"Nome", name},
                                          {"Scp", "portao"},
                                          {"Fonte", "Times New Roman"},
                                          {"CorFnd", "102030"},
@@ -109,6 +111,12 @@ TEST_F(Road, StoresParametersAndRejectsBadValues) {
                                          {"Pan", ""}});
     };
     EXPECT_NE(params("8x0"), "Ok");
+    // One name per owner: "Vale Perdido" is demo's too, so the castle may
+    // not take it; its own name again is no clash.
+    EXPECT_NE(params("640", "Vale_Perdido"), "Ok");
+    EXPECT_EQ(params("640", "Castelo_Novo"), "Ok");
+    const auto listed = demo.lines("scpList.php");
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), "Vale_Perdido"), 1);
     EXPECT_EQ(params("640"), "Ok");
     const auto d = demo.lines("scpDados.php", {{"Adv", "Castelo_de_Vorn"}});
     EXPECT_EQ(d[2], "640");

@@ -47,12 +47,14 @@ install: release
 
 # Makes the Debian package vornscript_VERSION_ARCH.deb in
 # build/release/package/ from the same release build (CPack, its
-# dependencies found by dpkg-shlibdeps), then lintian checks it: an error
-# fails the target. Not part of make test.
+# dependencies found by dpkg-shlibdeps), then lintian checks it (an error
+# fails the target) and tools/check-package unpacks it into a throwaway root
+# and starts what it holds. Not part of make test.
 package: release
 	rm -f build/release/package/*.deb
 	cd build/release && cpack
 	lintian --fail-on error build/release/package/*.deb
+	tools/check-package build/release/package/*.deb
 
 # The release build that install and package share, built once.
 .PHONY: release

@@ -1,5 +1,5 @@
 # The two set-up commands: `make run` and `make test`.
-.PHONY: run test build build-asan fuzz monkey format clean install package
+.PHONY: run test build build-asan fuzz monkey coverage format clean install package
 
 JOBS ?= $(shell nproc)
 
@@ -63,6 +63,13 @@ release:
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DVORN_BENCHMARKS=OFF
 	cmake --build build/release -j $(JOBS) --target vorn_installed
+
+# Line and branch coverage per module from a build of its own
+# (build/coverage) and every test; a table and an HTML report. Not part of
+# make test.
+coverage:
+	tools/setup
+	JOBS=$(JOBS) tools/coverage
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

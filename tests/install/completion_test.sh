@@ -13,9 +13,9 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # complete WORD... : COMPREPLY for the last word, sorted, one per line.
 complete_line() {
-  local spec function
-  spec=$(complete -p "$1") || { echo "no completion for $1"; return; }
-  function=$(sed -n 's/.* -F \([^ ]*\) .*/\1/p' <<<"$spec")
+  local registered function
+  registered=$(complete -p "$1") || { echo "no completion for $1"; return; }
+  function=$(sed -n 's/.* -F \([^ ]*\) .*/\1/p' <<<"$registered")
   COMP_WORDS=("$@")
   COMP_CWORD=$(($# - 1))
   COMP_LINE="$*"

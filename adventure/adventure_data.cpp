@@ -35,14 +35,10 @@ ExportedObject fetchObject(RequestLayer& layer, const Session& session, const st
     return {name, d.first, d.second};
 }
 
-// A state as the service keeps it once stored (see storeObjectState), so
-// that an export compares equal to what restoring it leaves behind.
-ObjectState asStored(const ObjectState& s) {
-    return {trimSpaces(s.place), trimSpaces(s.picture), BlankToUnderscore(s.description)};
-}
-
+// Compared as the service keeps them once stored, so that an export
+// compares equal to what restoring it leaves behind.
 bool sameState(const ObjectState& a, const ObjectState& b) {
-    const ObjectState x = asStored(a), y = asStored(b);
+    const ObjectState x = asSent(a), y = asSent(b);
     return x.place == y.place && x.picture == y.picture && x.description == y.description;
 }
 

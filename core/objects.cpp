@@ -13,18 +13,24 @@ std::string checkObjectState(bool objectSelected, const std::string& place) {
     return {};
 }
 
+ObjectState asSent(const ObjectState& state) {
+    // Every blank of the description becomes "_", those at its ends too: it
+    // is not trimmed first.
+    return {trimSpaces(state.place), trimSpaces(state.picture),
+            BlankToUnderscore(state.description)};
+}
+
 std::string storeObjectState(RequestLayer& layer, const Session& s, const std::string& name,
                              const ObjectState& state, ObjectStateKind kind) {
     const char* script = kind == ObjectStateKind::Start ? "scpPtObj.php" : "scpPtObx.php";
     const std::string nome = BlankToUnderscore(trimSpaces(name));
-    const std::string loc = trimSpaces(state.place);
-    const std::string shp = trimSpaces(state.picture);
-    // Every blank of the description becomes "_", those at its ends too: it
-    // is not trimmed first.
-    const std::string dcr = BlankToUnderscore(state.description);
-    return layer.ServerGet(serverAddress(
-        s.UrlScp, script, s.SesLogin, s.SesSenha,
-        {{"Pfx", s.SesPfx}, {"Nome", nome}, {"Loc", loc}, {"Shp", shp}, {"Dcr", dcr}}));
+    const ObjectState sent = asSent(state);
+    return layer.ServerGet(serverAddress(s.UrlScp, script, s.SesLogin, s.SesSenha,
+                                         {{"Pfx", s.SesPfx},
+                                          {"Nome", nome},
+                                          {"Loc", sent.place},
+                                          {"Shp", sent.picture},
+                                          {"Dcr", sent.description}}));
 }
 
 std::string createObject(RequestLayer& layer, const Session& s, const std::string& name) {

@@ -17,6 +17,11 @@ struct Session;
 // missing.
 std::string checkObjectState(bool objectSelected, const std::string& place);
 
+// A state as it travels, and so as the service keeps it: place and picture
+// trimmed of blanks, the description with "_" for every blank, those at its
+// ends included.
+ObjectState asSent(const ObjectState& state);
+
 // scpPtObj.php (the state at the start) or scpPtObx.php (the current state)
 // through the request layer: the name, place and picture trimmed of blanks,
 // the description with "_" for every blank, those at its ends included.

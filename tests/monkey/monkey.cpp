@@ -20,10 +20,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -45,68 +45,34 @@ void log(const QString& line) {
     Watch::instance().note(line.toStdString());
 }
 
-// Words for the fields and the editor. None holds w, x, z or q, the
-// letters of the markers, so no find, replace or rename of these words can
-// break a marker.
-const char* const kWords[] = {"",        "a",
-                              "teste",   "novo",
-                              "inicio",  "masmorra",
-                              "salao",   "torre",
-                              "../fora", "nome com espaço",
-                              "ação",    "É",
-                              "12",      "-1",
-                              "0",       "99999999",
-                              "$inicio", "$",
-                              "cmd=",    "tela=0,0,100,100",
-                              "img=",    "<b>",
-                              "%00",     "\\",
-                              "/",       ".",
-                              "..",      "fim",
-                              "sala_2",  "#",
-                              "\"",      "'",
-                              "?",       "\t",
-                              "demo",    "Castelo de Vorn",
-                              "se ",     "vai ",
-                              "senão"};
+// Words for the fields and the editor, split at "|". None holds w, x, z or
+// q, the letters of the markers, so no find, replace or rename of these
+// words can break a marker.
+const QStringList& words() {
+    static const QStringList list =
+        QString::fromUtf8("|a|teste|novo|inicio|masmorra|salao|torre|../fora|nome com espaço|ação|"
+                          "É|12|-1|0|99999999|$inicio|$|cmd=|tela=0,0,100,100|img=|<b>|%00|\\|/|.|"
+                          "..|fim|sala_2|#|\"|'|?|\t|demo|Castelo de Vorn|se |vai |senão")
+            .split(QLatin1Char('|'));
+    return list;
+}
 
-struct Key {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    const char* name;
-};
+// Keys by the names QKeySequence reads.
+const QStringList kEditorKeys =
+    QStringLiteral("Left Right Up Down Home End PgDown Return Backspace Del Tab Esc Ctrl+Z Ctrl+Y "
+                   "Ctrl+A Ctrl+C Ctrl+V Ctrl+X Ctrl+F Ctrl+H Ctrl+G Ctrl+Space Shift+Down")
+        .split(QLatin1Char(' '));
+const QStringList kListKeys =
+    QStringLiteral("Up Down Home End Return Del Space").split(QLatin1Char(' '));
 
-const Key kEditorKeys[] = {
-    {Qt::Key_Left, Qt::NoModifier, "Left"},
-    {Qt::Key_Right, Qt::NoModifier, "Right"},
-    {Qt::Key_Up, Qt::NoModifier, "Up"},
-    {Qt::Key_Down, Qt::NoModifier, "Down"},
-    {Qt::Key_Home, Qt::NoModifier, "Home"},
-    {Qt::Key_End, Qt::NoModifier, "End"},
-    {Qt::Key_PageDown, Qt::NoModifier, "PgDn"},
-    {Qt::Key_Return, Qt::NoModifier, "Return"},
-    {Qt::Key_Backspace, Qt::NoModifier, "BkSp"},
-    {Qt::Key_Delete, Qt::NoModifier, "Del"},
-    {Qt::Key_Tab, Qt::NoModifier, "Tab"},
-    {Qt::Key_Escape, Qt::NoModifier, "Esc"},
-    {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
-    {Qt::Key_Y, Qt::ControlModifier, "Ctrl+Y"},
-    {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},
-    {Qt::Key_C, Qt::ControlModifier, "Ctrl+C"},
-    {Qt::Key_V, Qt::ControlModifier, "Ctrl+V"},
-    {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},
-    {Qt::Key_F, Qt::ControlModifier, "Ctrl+F"},
-    {Qt::Key_H, Qt::ControlModifier, "Ctrl+H"},
-    {Qt::Key_G, Qt::ControlModifier, "Ctrl+G"},
-    {Qt::Key_Space, Qt::ControlModifier, "Ctrl+Space"},
-    {Qt::Key_Down, Qt::ShiftModifier, "Shift+Down"},
-};
+void press(QWidget* widget, const QString& name) {
+    const QKeyCombination key = QKeySequence::fromString(name)[0];
+    QTest::keyClick(widget, key.key(), key.keyboardModifiers());
+}
 
-const Key kListKeys[] = {
-    {Qt::Key_Up, Qt::NoModifier, "Up"},         {Qt::Key_Down, Qt::NoModifier, "Down"},
-    {Qt::Key_Home, Qt::NoModifier, "Home"},     {Qt::Key_End, Qt::NoModifier, "End"},
-    {Qt::Key_Return, Qt::NoModifier, "Return"}, {Qt::Key_Delete, Qt::NoModifier, "Del"},
-    {Qt::Key_Space, Qt::NoModifier, "Space"},
-};
+void clickMiddle(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
 
 // QTest::keyClicks knows only ASCII; other characters go as their text.
 void typeText(QWidget* widget, const QString& text) {
@@ -118,8 +84,19 @@ void typeText(QWidget* widget, const QString& text) {
     }
 }
 
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
+
 bool inside(const QWidget* widget, const QWidget* ancestor) {
     return ancestor && (widget == ancestor || ancestor->isAncestorOf(widget));
+}
+
+template <class T> std::vector<T*> visibleOf(const std::vector<QWidget*>& widgets) {
+    std::vector<T*> found;
+    for (QWidget* w : widgets)
+        if (auto* t = qobject_cast<T*>(w)) found.push_back(t);
+    return found;
 }
 
 } // namespace
@@ -128,9 +105,9 @@ Monkey::Monkey(test::RoadWindows& windows, std::uint64_t seed)
     : m_w(windows)
     , m_rng(seed)
     , m_typed(windows.home()) {
-    connect(&m_heartbeat, &QTimer::timeout, this, [] { Watch::instance().beat(); });
     // A short period rather than a zero timer: the beat must come from the
     // event loop, but needs no core of its own.
+    connect(&m_heartbeat, &QTimer::timeout, this, [] { Watch::instance().beat(); });
     m_heartbeat.start(50);
     connect(&m_answer, &QTimer::timeout, this, [this] { answerModal(); });
     m_answer.start(150);
@@ -216,20 +193,27 @@ Monkey::Step Monkey::act() {
         step = turnPage();
     else if (roll < 85)
         step = workshop();
-    else if (roll < 90)
-        step = keyInList();
-    else if (roll < 97)
-        step = clickPoint();
     else
-        step = chooseInCombo();
+        step = keyOrClick();
     if (step.what.isEmpty()) step = clickSomething();
     return step;
 }
 
-// Every visible, enabled widget of the visible windows that is not out of
-// bounds, in a stable order so that a seed replays.
+Monkey::Step Monkey::begin(const QString& what, bool editsText) {
+    Watch::instance().step(what.toStdString());
+    return {what, editsText};
+}
+
+// Every visible, enabled widget of the visible windows but the update
+// notice (it starts the updater, which replaces the program), in a stable
+// order so that a seed replays.
 std::vector<QWidget*> Monkey::visibleWidgets() const {
     std::vector<QWidget*> found;
+    const auto outOfBounds = [](const QWidget* widget) {
+        for (const QWidget* w = widget; w; w = w->parentWidget())
+            if (w->objectName() == QStringLiteral("PanVrs")) return true;
+        return false;
+    };
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible()) continue;
         for (QWidget* widget : window->findChildren<QWidget*>())
@@ -237,13 +221,6 @@ std::vector<QWidget*> Monkey::visibleWidgets() const {
                 found.push_back(widget);
     }
     return found;
-}
-
-// The update notice starts the updater, which replaces the program.
-bool Monkey::outOfBounds(const QWidget* widget) const {
-    for (const QWidget* w = widget; w; w = w->parentWidget())
-        if (w->objectName() == QStringLiteral("PanVrs")) return true;
-    return false;
 }
 
 QString Monkey::nameOf(const QWidget* widget) {
@@ -272,7 +249,7 @@ QString Monkey::word() {
             made += QLatin1Char(letters[below(sizeof letters - 1)]);
         return made;
     }
-    return QString::fromUtf8(kWords[below(std::size(kWords))]);
+    return words()[below(static_cast<int>(words().size()))];
 }
 
 QString Monkey::editorText() const {
@@ -299,45 +276,62 @@ Monkey::Step Monkey::clickSomething() {
             targets.push_back(w);
     QWidget* target = pick(targets);
     if (!target) return {};
-    Step step{QStringLiteral("click ") + nameOf(target), editsText(target)};
-    Watch::instance().step(step.what.toStdString());
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+    const Step step = begin(QStringLiteral("click ") + nameOf(target), editsText(target));
+    clickMiddle(target);
     return step;
 }
 
-Monkey::Step Monkey::clickPoint() {
-    QWidget* target = pick(visibleWidgets());
-    if (!target || target->width() < 1 || target->height() < 1) return {};
-    const QPoint at(below(target->width()), below(target->height()));
-    const bool twice = chance(20);
-    Step step{QStringLiteral("%1 at %2,%3 of ")
-                  .arg(twice ? QStringLiteral("double-click") : QStringLiteral("click"))
-                  .arg(at.x())
-                  .arg(at.y()) +
-              nameOf(target)};
-    step.editsText = editsText(target);
-    Watch::instance().step(step.what.toStdString());
-    if (twice)
-        QTest::mouseDClick(target, Qt::LeftButton, {}, at);
-    else
-        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+// A click or double-click anywhere on any widget, a key in a list, or a
+// step through a combo box.
+Monkey::Step Monkey::keyOrClick() {
+    const std::vector<QWidget*> widgets = visibleWidgets();
+    const int roll = below(15);
+    if (roll < 7) {
+        QWidget* target = pick(widgets);
+        if (!target || target->width() < 1 || target->height() < 1) return {};
+        const QPoint at(below(target->width()), below(target->height()));
+        const bool twice = chance(20);
+        const Step step = begin(QStringLiteral("%1 at %2,%3 of ")
+                                        .arg(q(twice ? "double-click" : "click"))
+                                        .arg(at.x())
+                                        .arg(at.y()) +
+                                    nameOf(target),
+                                editsText(target));
+        if (twice)
+            QTest::mouseDClick(target, Qt::LeftButton, {}, at);
+        else
+            QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        return step;
+    }
+    if (roll < 10) {
+        QListWidget* list = pick(visibleOf<QListWidget>(widgets));
+        if (!list) return {};
+        const QString key = kListKeys[below(static_cast<int>(kListKeys.size()))];
+        const Step step = begin(QStringLiteral("key %1 in ").arg(key) + nameOf(list));
+        list->window()->activateWindow();
+        list->setFocus();
+        press(list, key);
+        return step;
+    }
+    QComboBox* box = pick(visibleOf<QComboBox>(widgets));
+    if (!box) return {};
+    const QString key = chance(60) ? QStringLiteral("Down") : QStringLiteral("Up");
+    const Step step = begin(QStringLiteral("key %1 in ").arg(key) + nameOf(box));
+    press(box, key);
     return step;
 }
 
 Monkey::Step Monkey::clickListItem() {
     std::vector<QListWidget*> lists;
-    for (QWidget* w : visibleWidgets())
-        if (auto* list = qobject_cast<QListWidget*>(w); list && list->count() > 0)
-            lists.push_back(list);
+    for (QListWidget* list : visibleOf<QListWidget>(visibleWidgets()))
+        if (list->count() > 0) lists.push_back(list);
     QListWidget* list = pick(lists);
     if (!list) return {};
     QListWidgetItem* item = list->item(below(list->count()));
     const bool twice = chance(25);
-    Step step{QStringLiteral("%1 \"%2\" in ")
-                  .arg(twice ? QStringLiteral("double-click") : QStringLiteral("click"),
-                       item->text().left(40)) +
-              nameOf(list)};
-    Watch::instance().step(step.what.toStdString());
+    const Step step = begin(QStringLiteral("%1 \"%2\" in ")
+                                .arg(q(twice ? "double-click" : "click"), item->text().left(40)) +
+                            nameOf(list));
     list->scrollToItem(item);
     const QPoint at = list->visualItemRect(item).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -346,43 +340,13 @@ Monkey::Step Monkey::clickListItem() {
     return step;
 }
 
-Monkey::Step Monkey::keyInList() {
-    std::vector<QListWidget*> lists;
-    for (QWidget* w : visibleWidgets())
-        if (auto* list = qobject_cast<QListWidget*>(w)) lists.push_back(list);
-    QListWidget* list = pick(lists);
-    if (!list) return {};
-    const Key& key = kListKeys[below(std::size(kListKeys))];
-    Step step{QStringLiteral("key %1 in ").arg(QString::fromLatin1(key.name)) + nameOf(list)};
-    Watch::instance().step(step.what.toStdString());
-    list->window()->activateWindow();
-    list->setFocus();
-    QTest::keyClick(list, key.key, key.modifiers);
-    return step;
-}
-
-Monkey::Step Monkey::chooseInCombo() {
-    std::vector<QComboBox*> boxes;
-    for (QWidget* w : visibleWidgets())
-        if (auto* box = qobject_cast<QComboBox*>(w)) boxes.push_back(box);
-    QComboBox* box = pick(boxes);
-    if (!box) return {};
-    const bool down = chance(60);
-    Step step{
-        QStringLiteral("key %1 in ").arg(down ? QStringLiteral("Down") : QStringLiteral("Up")) +
-        nameOf(box)};
-    Watch::instance().step(step.what.toStdString());
-    QTest::keyClick(box, down ? Qt::Key_Down : Qt::Key_Up);
-    return step;
-}
-
 Monkey::Step Monkey::typeInField() {
     std::vector<QWidget*> fields;
     QWidget* memo = m_w.f().Form4.made() ? m_w.f().Form4->Script->Memo3 : nullptr;
     for (QWidget* w : visibleWidgets()) {
-        if (auto* line = qobject_cast<QLineEdit*>(w); line && !line->isReadOnly())
-            fields.push_back(w);
-        if (auto* text = qobject_cast<QTextEdit*>(w); text && !text->isReadOnly() && w != memo)
+        auto* line = qobject_cast<QLineEdit*>(w);
+        auto* text = qobject_cast<QTextEdit*>(w);
+        if ((line && !line->isReadOnly()) || (text && !text->isReadOnly() && w != memo))
             fields.push_back(w);
     }
     QWidget* field = pick(fields);
@@ -390,12 +354,11 @@ Monkey::Step Monkey::typeInField() {
     const QString text = word();
     const bool replace = chance(50);
     const bool enter = chance(35);
-    Step step{QStringLiteral("type \"%1\"%2%3 in ")
-                  .arg(text.left(40), replace ? QStringLiteral(" over all") : QString(),
-                       enter ? QStringLiteral(" and Return") : QString()) +
-              nameOf(field)};
-    Watch::instance().step(step.what.toStdString());
-    step.editsText = m_w.f().Form4.made() && inside(field, m_w.f().Form4->Script->findBar());
+    const Step step = begin(
+        QStringLiteral("type \"%1\"%2%3 in ")
+                .arg(text.left(40), q(replace ? " over all" : ""), q(enter ? " and Return" : "")) +
+            nameOf(field),
+        m_w.f().Form4.made() && inside(field, m_w.f().Form4->Script->findBar()));
     field->window()->activateWindow();
     field->setFocus();
     if (replace) QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
@@ -410,22 +373,22 @@ Monkey::Step Monkey::bringEditor() {
         QListWidget* list = tools->Scripts->Lbx2;
         if (list->count() > 0) {
             QListWidgetItem* item = list->item(below(list->count()));
-            Step step{QStringLiteral("open script \"%1\" from the catalogue").arg(item->text())};
-            Watch::instance().step(step.what.toStdString());
-            test::RoadWindows::clickItem(list, item->text());
+            const Step step =
+                begin(QStringLiteral("open script \"%1\" from the catalogue").arg(item->text()));
+            list->scrollToItem(item);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(item).center());
             return step;
         }
     }
     if (tools->Scripts.made() && tools->Scripts->Image3->isVisible()) {
-        Step step{QStringLiteral("show the editor (Scripts/Image3)")};
-        Watch::instance().step(step.what.toStdString());
-        test::RoadWindows::click(tools->Scripts->Image3);
+        const Step step = begin(QStringLiteral("show the editor (Scripts/Image3)"));
+        clickMiddle(tools->Scripts->Image3);
         return step;
     }
     if (!m_w.f().Form1->btLsp->isVisible()) return {};
-    Step step{QStringLiteral("click Scripts on the navigation bar")};
-    Watch::instance().step(step.what.toStdString());
-    test::RoadWindows::click(m_w.f().Form1->btLsp);
+    const Step step = begin(QStringLiteral("click Scripts on the navigation bar"));
+    clickMiddle(m_w.f().Form1->btLsp);
     return step;
 }
 
@@ -437,28 +400,28 @@ Monkey::Step Monkey::editorKeys() {
     editor->activateWindow();
     memo->setFocus();
     const int roll = below(100);
-    Step step{{}, true};
     if (roll < 35) {
         m_typedNow = m_typed.fresh();
         const QString marker = QString::fromLatin1(m_typedNow.c_str());
         const bool ownLine = chance(50);
-        step.what = QStringLiteral("type marker %1%2 into the editor (script \"%3\")")
-                        .arg(marker, ownLine ? QStringLiteral(" on a new line") : QString(),
-                             QString::fromStdString(editor->loadedScript()));
-        Watch::instance().step(step.what.toStdString());
+        const Step step = begin(QStringLiteral("type marker %1%2 into the editor (script \"%3\")")
+                                    .arg(marker, q(ownLine ? " on a new line" : ""),
+                                         QString::fromStdString(editor->loadedScript())),
+                                true);
         if (ownLine) QTest::keyClick(memo, Qt::Key_Return);
         QTest::keyClicks(memo, QLatin1Char(' ') + marker + QLatin1Char(' '));
-    } else if (roll < 60) {
-        const QString text = word();
-        step.what = QStringLiteral("type \"%1\" into the editor").arg(text.left(40));
-        Watch::instance().step(step.what.toStdString());
-        typeText(memo, text);
-    } else {
-        const Key& key = kEditorKeys[below(std::size(kEditorKeys))];
-        step.what = QStringLiteral("key %1 in the editor").arg(QString::fromLatin1(key.name));
-        Watch::instance().step(step.what.toStdString());
-        QTest::keyClick(memo, key.key, key.modifiers);
+        return step;
     }
+    if (roll < 60) {
+        const QString text = word();
+        const Step step =
+            begin(QStringLiteral("type \"%1\" into the editor").arg(text.left(40)), true);
+        typeText(memo, text);
+        return step;
+    }
+    const QString key = kEditorKeys[below(static_cast<int>(kEditorKeys.size()))];
+    const Step step = begin(QStringLiteral("key %1 in the editor").arg(key), true);
+    press(memo, key);
     return step;
 }
 
@@ -466,44 +429,36 @@ Monkey::Step Monkey::editorKeys() {
 Monkey::Step Monkey::save() {
     if (!editorReachable()) return bringEditor();
     win::TForm4* editor = m_w.f().Form4;
-    const bool shortcut = chance(50);
-    Step step{shortcut ? QStringLiteral("Ctrl+S in the editor")
-                       : QStringLiteral("click \"Gravar script\" (Script/btGrs)")};
-    Watch::instance().step(step.what.toStdString());
-    if (shortcut) {
-        editor->activateWindow();
-        editor->Script->Memo3->setFocus();
-        QTest::keyClick(editor->Script->Memo3, Qt::Key_S, Qt::ControlModifier);
-    } else {
-        test::RoadWindows::click(editor->Script->btGrs);
+    if (chance(50)) {
+        const Step step = begin(QStringLiteral("click \"Gravar script\" (Script/btGrs)"));
+        clickMiddle(editor->Script->btGrs);
+        return step;
     }
+    const Step step = begin(QStringLiteral("Ctrl+S in the editor"));
+    editor->activateWindow();
+    editor->Script->Memo3->setFocus();
+    QTest::keyClick(editor->Script->Memo3, Qt::Key_S, Qt::ControlModifier);
     return step;
 }
 
 Monkey::Step Monkey::turnPage() {
-    std::vector<win::Notebook*> books;
-    for (QWidget* w : visibleWidgets())
-        if (auto* book = qobject_cast<win::Notebook*>(w)) books.push_back(book);
-    win::Notebook* book = pick(books);
+    win::Notebook* book = pick(visibleOf<win::Notebook>(visibleWidgets()));
     if (!book || book->count() == 0) return {};
     const int page = below(book->count());
-    Step step{QStringLiteral("turn %1 to page %2 (%3)")
-                  .arg(nameOf(book))
-                  .arg(page)
-                  .arg(book->caption(page))};
-    Watch::instance().step(step.what.toStdString());
+    const Step step = begin(QStringLiteral("turn %1 to page %2 (%3)")
+                                .arg(nameOf(book))
+                                .arg(page)
+                                .arg(book->caption(page)));
     book->setPageIndex(page);
     return step;
 }
 
 // The special tools page ("Principal") and one of its entries.
 Monkey::Step Monkey::workshop() {
-    win::TForm1* main = m_w.f().Form1;
     win::TForm2* tools = m_w.f().Form2;
     if (!tools->Exclusivo.made() || !tools->Exclusivo->isVisible()) {
-        Step step{QStringLiteral("click \"Principal\" (Form1/Image22)")};
-        Watch::instance().step(step.what.toStdString());
-        test::RoadWindows::click(main->Image22);
+        const Step step = begin(QStringLiteral("click \"Principal\" (Form1/Image22)"));
+        clickMiddle(m_w.f().Form1->Image22);
         return step;
     }
     std::vector<QWidget*> entries;
@@ -513,17 +468,15 @@ Monkey::Step Monkey::workshop() {
             entries.push_back(w);
     QWidget* entry = pick(entries);
     if (!entry) return {};
-    Step step{QStringLiteral("special tools: click ") + nameOf(entry)};
-    Watch::instance().step(step.what.toStdString());
-    QTest::mouseClick(entry, Qt::LeftButton, {}, entry->rect().center());
+    const Step step = begin(QStringLiteral("special tools: click ") + nameOf(entry));
+    clickMiddle(entry);
     return step;
 }
 
 Monkey::Step Monkey::recover() {
     win::TForm1* main = m_w.f().Form1;
-    Step step{QStringLiteral("back to \"Castelo de Vorn\"")};
-    Watch::instance().step(step.what.toStdString());
-    if (main->btAdv->isVisible()) test::RoadWindows::click(main->btAdv);
+    const Step step = begin(QStringLiteral("back to \"Castelo de Vorn\""));
+    if (main->btAdv->isVisible()) clickMiddle(main->btAdv);
     if (!m_w.choose(QStringLiteral("Castelo de Vorn"))) {
         log(QStringLiteral("log in as demo"));
         m_w.logIn(QStringLiteral("demo"), QStringLiteral("demo"));
@@ -599,47 +552,34 @@ void Monkey::answerModal() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal) return;
     ++m_modals;
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box && !box->buttons().isEmpty()) {
         const QList<QAbstractButton*> buttons = box->buttons();
-        if (!buttons.isEmpty()) {
-            QAbstractButton* answer = buttons[below(static_cast<int>(buttons.size()))];
-            log(QStringLiteral("message box \"%1\": %2").arg(box->text().left(80), answer->text()));
-            answer->click();
-            return;
-        }
-    }
-    if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+        QAbstractButton* answer = buttons[below(static_cast<int>(buttons.size()))];
+        log(QStringLiteral("message box \"%1\": %2").arg(box->text().left(80), answer->text()));
+        answer->click();
+    } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
         const bool take = chance(60);
         log(QStringLiteral("input dialog \"%1\": %2")
-                .arg(input->labelText(), take ? QStringLiteral("OK") : QStringLiteral("cancel")));
-        if (take) {
-            input->setIntValue(1 + below(60));
-            input->accept();
-        } else {
-            input->reject();
-        }
-        return;
-    }
-    if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                .arg(input->labelText(), q(take ? "OK" : "cancel")));
+        if (take) input->setIntValue(1 + below(60));
+        take ? input->accept() : input->reject();
+    } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
         log(QStringLiteral("file dialog \"%1\": cancel").arg(files->windowTitle()));
         files->reject();
-        return;
-    }
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
         std::vector<QPushButton*> buttons;
         for (QPushButton* b : dialog->findChildren<QPushButton*>())
             if (b->isVisible() && b->isEnabled()) buttons.push_back(b);
-        if (QPushButton* answer = pick(buttons); answer && chance(85)) {
-            log(QStringLiteral("dialog %1: %2").arg(nameOf(dialog), answer->text()));
-            answer->click();
-        } else {
-            log(QStringLiteral("dialog %1: closed").arg(nameOf(dialog)));
-            dialog->reject();
-        }
-        return;
+        QPushButton* answer = pick(buttons);
+        if (!chance(85)) answer = nullptr;
+        log(QStringLiteral("dialog %1: %2")
+                .arg(nameOf(dialog), answer ? answer->text() : q("closed")));
+        answer ? answer->click() : dialog->reject();
+    } else {
+        log(QStringLiteral("modal %1: closed").arg(nameOf(modal)));
+        modal->close();
     }
-    log(QStringLiteral("modal %1: closed").arg(nameOf(modal)));
-    modal->close();
 }
 
 void Monkey::check(const QString& editorBefore, bool editsText) {
@@ -651,8 +591,8 @@ void Monkey::check(const QString& editorBefore, bool editsText) {
     std::string finding = "text typed into the editor is lost: the marker";
     for (const std::string& marker : lost)
         finding += " " + marker;
-    finding += " is in neither the editor, a local copy, nor a script on the server";
-    Watch::instance().fail(finding);
+    Watch::instance().fail(finding +
+                           " is in neither the editor, a local copy, nor a script on the server");
 }
 
 } // namespace vorn::monkey

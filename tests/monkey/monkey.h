@@ -46,16 +46,16 @@ private:
     };
 
     Step act();
+    // Names the step to the watch before it is taken.
+    Step begin(const QString& what, bool editsText = false);
     Step clickSomething();
-    Step clickPoint();
+    Step keyOrClick();
     Step clickListItem();
-    Step keyInList();
     Step typeInField();
     Step editorKeys();
     Step save();
     Step turnPage();
     Step workshop();
-    Step chooseInCombo();
     Step recover();
     Step bringEditor();
 
@@ -68,7 +68,6 @@ private:
     bool editsText(const QWidget* target) const;
     bool editorReachable() const;
     std::vector<QWidget*> visibleWidgets() const;
-    bool outOfBounds(const QWidget* widget) const;
     static QString nameOf(const QWidget* widget);
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
     bool chance(int percent) { return below(100) < percent; }

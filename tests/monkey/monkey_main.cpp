@@ -16,41 +16,34 @@
 #include <random>
 #include <string>
 
-namespace {
-
-int usage() {
-    std::fprintf(
-        stderr,
-        "usage: vorn_monkey --port N [--seconds S] [--seed X] [--sabotage lose|stall|crash]\n");
-    return 64;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     int port = 0;
     int seconds = 300;
     std::uint64_t seed = std::random_device{}();
     std::string sabotage;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    bool wrong = argc % 2 == 0;
+    for (int i = 1; i + 1 < argc && !wrong; i += 2) {
         const std::string option = argv[i];
-        if (option == "--sabotage") {
-            sabotage = argv[i + 1];
-            continue;
-        }
         char* end = nullptr;
         const unsigned long long value = std::strtoull(argv[i + 1], &end, 10);
-        if (*end != '\0') return usage();
-        if (option == "--port")
+        if (option == "--sabotage")
+            sabotage = argv[i + 1];
+        else if (*end != '\0')
+            wrong = true;
+        else if (option == "--port")
             port = static_cast<int>(value);
         else if (option == "--seconds")
             seconds = static_cast<int>(value);
         else if (option == "--seed")
             seed = value;
         else
-            return usage();
+            wrong = true;
     }
-    if (port <= 0 || port > 65535 || seconds <= 0 || argc % 2 == 0) return usage();
+    if (wrong || port <= 0 || port > 65535 || seconds <= 0) {
+        std::fprintf(stderr, "usage: vorn_monkey --port N [--seconds S] [--seed X] "
+                             "[--sabotage lose|stall|crash]\n");
+        return 64;
+    }
 
     using vorn::monkey::Watch;
     vorn::monkey::installCrashReport();

@@ -50,7 +50,11 @@ TEST(ConverterText, ListsAreSortedIgnoringCaseWithTiesAsReceived) {
 
 class ConverterRoad : public test::WorkshopRoad {
 protected:
-    void SetUp() override { open("Vale Perdido"); }
+    void SetUp() override {
+        WorkshopRoad::SetUp();
+        ASSERT_TRUE(OpenAdventure(layer, session, "Vale Perdido").ok);
+        session.SesAdv = "Vale Perdido";
+    }
     PositionLoad load(const std::string& name) {
         return loadPosition(layer, session, "Vale Perdido", name);
     }

@@ -34,7 +34,6 @@ TEST(ModelText, RepliesAreReadByTheirMarkerLines) {
 class ModelsRoad : public test::WorkshopRoad {};
 
 TEST_F(ModelsRoad, PutsAModelWithItsFileAndAsksBeforeReplacingEither) {
-    open("Castelo de Vorn");
     ASSERT_TRUE(test::has(loadModelList(layer, session).names, "porta_trancada"));
     const Model m = loadModel(layer, session, "porta_trancada").model;
     ASSERT_FALSE(m.script.empty());

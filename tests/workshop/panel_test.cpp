@@ -46,7 +46,6 @@ TEST(PanelRules, PicturesComeOnlyFromSafeLocalFiles) {
 using PanelRoad = test::WorkshopRoad;
 
 TEST_F(PanelRoad, AuthorLoadsAndStoresThePage) {
-    open("Castelo de Vorn");
     PageLoad load = loadPage(layer, session, "vorn");
     ASSERT_TRUE(load.ok) << load.status;
     EXPECT_EQ(load.page.Ed6, "icone.png");

@@ -57,7 +57,6 @@ TEST(SerialPlan, RangesFallBackAndAreBounded) {
 class SerialRoad : public test::WorkshopRoad {};
 
 TEST_F(SerialRoad, WritesTheSeriesAndReplacesOrKeepsWhatExists) {
-    open("Castelo de Vorn");
     SeriesForm f{"corredor", "1", "3", "tela", ".png", true, true, "  msg= Escuro"};
     const auto plan = planSeries(f);
     std::vector<std::size_t> steps;

@@ -13,7 +13,6 @@ using Lines = std::vector<std::string>;
 class StateRoad : public test::WorkshopRoad {};
 
 TEST_F(StateRoad, RegistersAndGlobalVariables) {
-    open("Castelo de Vorn");
     EXPECT_EQ(loadRegisters(layer, session).names.back(), "Reg: 9 = 0"); // total 10
     const VariableLoad start = loadVariables(layer, session, VariableSet::Starting);
     const VariableLoad now = loadVariables(layer, session, VariableSet::Current);
@@ -37,7 +36,6 @@ TEST_F(StateRoad, RegistersAndGlobalVariables) {
 }
 
 TEST_F(StateRoad, BannerAccountIsCreatedOnce) {
-    open("Castelo de Vorn");
     EXPECT_EQ(bannerAccount(layer, session).state, BannerAccount::State::Missing);
     EXPECT_EQ(createBannerAccount(layer, session), "");
     const BannerAccount account = bannerAccount(layer, session);

@@ -2,6 +2,7 @@
 
 #include "error_report.h"
 #include "web_holder.h"
+#include "window_helpers.h"
 
 #include <QTest>
 

@@ -23,7 +23,7 @@
 #include <memory>
 
 using namespace vorn::win;
-using vorn::test::RoadWindows;
+using namespace vorn::test;
 
 namespace {
 
@@ -92,7 +92,7 @@ private slots:
     void unsavedTextStaysWhenTheGameMovesOn() {
         const Forms& f = m_w->f();
         vorn::Session& s = m_w->session();
-        QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("portao")));
+        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("portao")));
         QVERIFY(loadPreview(f.Form3, vorn::previewAddress(s)));
         QTRY_COMPARE(s.SesScp, std::string("portao"));
 

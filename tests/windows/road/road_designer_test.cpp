@@ -22,7 +22,7 @@
 #include <memory>
 
 using namespace vorn::win;
-using vorn::test::RoadWindows;
+using namespace vorn::test;
 
 namespace {
 
@@ -45,7 +45,7 @@ class RoadDesignerTest : public vorn::test::RoadTest {
 private slots:
     void dragsTheLinksRectangleAndPutsTheLineBack() {
         TForm4* editor = open("inicio", 7);
-        RoadWindows::click(editor->Script->Image1);
+        click(editor->Script->Image1);
         form4::PageDefault* d = editor->Default;
         QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kDefault));
         QCOMPARE(m_w->f().Form2->Abook->PageIndex(), int(TForm2::kScripts));
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(d->Shp1->penColour(), QColor(Qt::white));
         QCOMPARE(lineOf(memo(), 7), kLink); // nothing written before the return
 
-        RoadWindows::click(m_w->f().Form2->Scripts->Image3);
+        click(m_w->f().Form2->Scripts->Image3);
         QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kScript));
         QCOMPARE(lineOf(memo(), 7),
                  QStringLiteral("  cmd= lnk,560,335,240,40,4,Entrar no castelo,$portao"));
@@ -90,7 +90,7 @@ private slots:
 
     void rightClicksGoRoundThePenColours() {
         TForm4* editor = open("inicio", 7);
-        RoadWindows::click(editor->Script->Image1);
+        click(editor->Script->Image1);
         form4::PageDefault* d = editor->Default;
         // Either shape takes the right click; the list wraps after lime.
         const QColor round[] = {Qt::black,         Qt::white,         QColor(0, 255, 255),
@@ -106,19 +106,19 @@ private slots:
         QCOMPARE(d->Shp1->penColour(), QColor(Qt::black));
 
         // Opening the designer again goes on from where the round was.
-        RoadWindows::click(m_w->f().Form2->Scripts->Image3);
-        RoadWindows::click(editor->Script->Image1);
+        click(m_w->f().Form2->Scripts->Image3);
+        click(editor->Script->Image1);
         QTest::mouseClick(d->Shp1, Qt::RightButton, {}, {3, 3});
         QCOMPARE(d->Shp1->penColour(), QColor(Qt::white));
     }
 
     void aLineOfAnotherScriptGoesToTheClipboard() {
         TForm4* editor = open("inicio", 7);
-        RoadWindows::click(editor->Script->Image1);
+        click(editor->Script->Image1);
         drag(editor->Default->Shp1, {10, 10}, {11, 10});
-        QVERIFY(RoadWindows::clickItem(m_w->f().Form2->Scripts->Lbx2, QStringLiteral("portao")));
+        QVERIFY(clickItem(m_w->f().Form2->Scripts->Lbx2, QStringLiteral("portao")));
         const QStringList portao = memoLines();
-        RoadWindows::click(m_w->f().Form2->Scripts->Image3);
+        click(m_w->f().Form2->Scripts->Image3);
         QCOMPARE(memoLines(), portao);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("  cmd= lnk,461,330,220,30,4,Entrar no castelo,$portao"));
@@ -128,7 +128,7 @@ private slots:
     void picturesAndAreas() {
         // A picture element: its picture fetched and stretched over it.
         TForm4* editor = open("torre", 6);
-        RoadWindows::click(editor->Script->Image1);
+        click(editor->Script->Image1);
         QCOMPARE(editor->Default->mode(), vorn::DesignerMode::Element);
         const QImage treasure(QString::fromStdString(m_w->session().DirAdv + "tesouro.png"));
         QCOMPARE(editor->Default->Tela->pixmap().toImage().pixel(260 + 40, 200 + 30),
@@ -136,14 +136,14 @@ private slots:
 
         // A screen picture that cannot be had shows none, and says so.
         editor->Script->TelPos->setText(QStringLiteral("nada.png"));
-        RoadWindows::click(editor->Script->Image1);
+        click(editor->Script->Image1);
         QCOMPARE(editor->Default->Tela->pixmap().toImage().pixelColor(150, 100),
                  QColor(0x1A, 0x1A, 0x2E));
         QVERIFY(editor->Default->Std->text().contains(QStringLiteral("nada.png")));
 
         // An area: "  texto= 20,20,560,200,3,Arial,1A1A2E,biuF0E6D2".
         open("menu", 6);
-        RoadWindows::click(editor->Script->Image3);
+        click(editor->Script->Image3);
         QCOMPARE(editor->Default->mode(), vorn::DesignerMode::Area);
         QCOMPARE(editor->Default->Shp1->geometry(), QRect(20, 20, 560, 200));
     }
@@ -152,7 +152,7 @@ private slots:
         TForm4* editor = open("inicio", 7);
         const int reports = ErrorReport::instance().count();
         m_w->f().Form2->Parametros->TelWd->setText(QStringLiteral("seiscentos"));
-        RoadWindows::click(editor->Script->Image1);
+        click(editor->Script->Image1);
         QCOMPARE(ErrorReport::instance().count(), reports + 1);
         QVERIFY(ErrorReport::instance().lastMessage().contains(QStringLiteral("\"seiscentos\"")));
         QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kScript));
@@ -165,7 +165,7 @@ private:
 
     // Opens a script from the catalogue and puts the caret on a line.
     TForm4* open(const char* script, int line) {
-        RoadWindows::clickItem(m_w->f().Form2->Scripts->Lbx2, QString::fromLatin1(script));
+        clickItem(m_w->f().Form2->Scripts->Lbx2, QString::fromLatin1(script));
         QTextCursor c(memo()->document()->findBlockByNumber(line));
         memo()->setTextCursor(c);
         QTest::keyRelease(memo(), Qt::Key_Right);

@@ -30,7 +30,7 @@
 #include <optional>
 
 using namespace vorn::win;
-using vorn::test::RoadWindows;
+using namespace vorn::test;
 
 namespace {
 
@@ -77,7 +77,7 @@ private slots:
         QFETCH(bool, stored);
         const Forms& f = m_w->f();
         const vorn::Session& s = m_w->session();
-        QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("tesouro")));
+        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("tesouro")));
         const int copies = RoadWindows::copiesOf(s.DirAdv, QStringLiteral("tesouro")).size();
         const vorn::Lines before = vorn::fetchScript(m_w->requests(), s, "tesouro");
         typeLine(f.Form4, QStringLiteral("  msg= fim de tarde"));
@@ -87,7 +87,7 @@ private slots:
             return TForm4::CloseAnswer(answer);
         };
 
-        RoadWindows::click(f.Form1->Fim);
+        click(f.Form1->Fim);
         QTRY_COMPARE(m_w->quits, ends ? 1 : 0);
         QVERIFY(asked.contains(QStringLiteral("\"tesouro\"")));
         // The recovery copy is kept whatever the answer; a save keeps its own.
@@ -104,7 +104,7 @@ private slots:
         if (!ends) {
             f.Form4->askClose = nullptr;
             f.Form4->replaceScriptText("tesouro", server);
-            RoadWindows::click(f.Form1->Fim);
+            click(f.Form1->Fim);
             QTRY_COMPARE(m_w->quits, 1);
         }
     }
@@ -112,10 +112,10 @@ private slots:
     void replacedTextNamesItsCopy() {
         const Forms& f = m_w->f();
         const std::string folder = m_w->session().DirAdv;
-        QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("menu")));
+        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("menu")));
         const QStringList before = RoadWindows::copiesOf(folder, QStringLiteral("menu"));
         typeLine(f.Form4, QStringLiteral("  msg= minha linha nova"));
-        QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("patio")));
+        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("patio")));
 
         QStringList added = RoadWindows::copiesOf(folder, QStringLiteral("menu"));
         for (const QString& old : before)
@@ -131,7 +131,7 @@ private slots:
         const Forms& f = m_w->f();
         TForm4* editor = f.Form4;
         const vorn::Session& s = m_w->session();
-        QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("torre")));
+        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("torre")));
         const vorn::Lines server = vorn::fetchScript(m_w->requests(), s, "torre");
         vorn::Lines changed = server;
         changed[1] = "  msg= outra";
@@ -142,7 +142,7 @@ private slots:
             QString::fromStdString(vorn::keepLocalCopy(s.DirAdv, "torre", server))
                 .section(QLatin1Char('/'), -1);
 
-        RoadWindows::click(f.Form2->Scripts->Image8);
+        click(f.Form2->Scripts->Image8);
         form4::PageBackup* b = editor->Backup;
         const struct {
             QString copy;
@@ -182,7 +182,7 @@ private slots:
         const Forms& f = m_w->f();
         TForm4* editor = f.Form4;
         vorn::Session& s = m_w->session();
-        QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("torre")));
+        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("torre")));
         // A first save of the unchanged text must not take the server's own
         // way of storing it for someone else's change.
         std::optional<form4::ServerClash> asked;
@@ -263,11 +263,11 @@ private slots:
         TForm4* editor = f.Form4;
         const vorn::Session& s = m_w->session();
         form2::PageScripts* catalogue = f.Form2->Scripts;
-        QVERIFY(RoadWindows::clickItem(catalogue->Lbx2, from));
+        QVERIFY(clickItem(catalogue->Lbx2, from));
         if (edited) typeLine(editor, QStringLiteral("  msg= minha ideia"));
         catalogue->ask = [](const std::string&, const char*, const char*) { return true; };
         catalogue->Edit3->setText(to);
-        RoadWindows::click(catalogue->Image9);
+        click(catalogue->Image9);
 
         // The script's own "retscp=" followed the rename on the server, and
         // the editor shows the script under its new name as stored.

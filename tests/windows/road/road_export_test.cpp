@@ -25,7 +25,7 @@
 #include <filesystem>
 
 using namespace vorn::win;
-using vorn::test::RoadWindows;
+using namespace vorn::test;
 
 class RoadExportTest : public vorn::test::RoadTest {
     Q_OBJECT
@@ -44,7 +44,7 @@ private slots:
         };
 
         chosen = s.DirAdv;
-        RoadWindows::click(p->m_export);
+        click(p->m_export);
         QVERIFY2(p->Stw->text().startsWith(QStringLiteral("Exportação: ")),
                  qPrintable(p->Stw->text()));
         QVERIFY(!p->m_gauge->isVisible());
@@ -60,13 +60,13 @@ private slots:
         vorn::writeFileAtomic(folder + "scripts/trazido.scp", "  msg= trazido\r\n");
         chosen = folder;
 
-        RoadWindows::click(p->m_restore);
+        click(p->m_restore);
         QVERIFY(asked.find(names[0] + ": 1 linha alterada") != std::string::npos);
         QCOMPARE(p->Stw->text(), QStringLiteral("Restauração cancelada: nada foi gravado."));
         QVERIFY(vorn::fetchScript(m_w->requests(), s, "trazido").empty());
 
         agree = true;
-        RoadWindows::click(p->m_restore);
+        click(p->m_restore);
         QVERIFY2(p->Stw->text().startsWith(QStringLiteral("Restauração: 2 scripts e 0 arquivos; "
                                                           "1 cópia na")),
                  qPrintable(p->Stw->text()));
@@ -86,7 +86,7 @@ private slots:
             asked = question;
             return true;
         };
-        RoadWindows::click(p->m_export);
+        click(p->m_export);
         for (const auto& e : std::filesystem::directory_iterator(s.DirAdv))
             if (e.path().filename().string().rfind("exportacao-", 0) == 0)
                 chosen = e.path().string() + "/";
@@ -95,13 +95,13 @@ private slots:
                  std::string(vorn::kVariablesStored));
 
         // Unticked, the changed variables are not the restore's business.
-        RoadWindows::click(p->m_restore);
+        click(p->m_restore);
         QCOMPARE(p->Stw->text(),
                  QStringLiteral("Nada a restaurar: o servidor já é igual à exportação."));
         QVERIFY(asked.empty());
 
         p->m_restoreData->setChecked(true);
-        RoadWindows::click(p->m_restore);
+        click(p->m_restore);
         QVERIFY2(asked.find("  vari\xe1veis de in\xed"
                             "cio: 4 linhas alteradas\r\n") != std::string::npos,
                  asked.c_str());
@@ -117,7 +117,7 @@ private slots:
         vorn::putScript(m_w->requests(), s, "falho", {"  msg= antes", "  gosub $sumido"});
         f.Form1->LoadScriptList();
 
-        RoadWindows::click(f.Form2->Exclusivo->m_audit);
+        click(f.Form2->Exclusivo->m_audit);
         QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kAuditoria));
         QListWidget* list = f.Form4->Auditoria->m_findings;
         const auto found = list->findItems(
@@ -142,7 +142,7 @@ private slots:
         };
         page->m_find->setText(QStringLiteral("Dizem"));
         page->m_replace->setText(QStringLiteral("Contam"));
-        RoadWindows::click(page->m_replaceAll);
+        click(page->m_replaceAll);
         QVERIFY2(preview.find("inicio:") != std::string::npos, qPrintable(page->m_status->text()));
         QVERIFY(
             vorn::joinLinesCrLf(vorn::fetchScript(m_w->requests(), s, "inicio")).find("Contam") !=
@@ -165,7 +165,7 @@ private slots:
         p->Lbx2->setCurrentItem(
             p->Lbx2->findItems(QStringLiteral("portao"), Qt::MatchExactly).front());
         p->Edit3->setText(QStringLiteral("entrada"));
-        RoadWindows::click(p->Image9);
+        click(p->Image9);
 
         QCOMPARE(asked, 1);
         QVERIFY(question.find("+ ") != std::string::npos &&

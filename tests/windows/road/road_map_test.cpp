@@ -25,14 +25,14 @@
 #include <memory>
 
 using namespace vorn::win;
-using vorn::test::RoadWindows;
+using namespace vorn::test;
 
 class RoadMapTest : public vorn::test::RoadTest {
     Q_OBJECT
 protected:
     void arrive() override {
         RoadTest::arrive();
-        RoadWindows::click(m_w->f().Form2->Exclusivo->Image28);
+        click(m_w->f().Form2->Exclusivo->Image28);
         m_map = m_w->f().Form6;
         QVERIFY(m_map->mapOpen());
     }
@@ -52,7 +52,7 @@ private slots:
         main->MapaMouseMove(3 * 110 + 50, 2 * 80 + 40);
         QVERIFY(stamp->isHidden());
 
-        RoadWindows::click(m_map->Graficos->tile(12));
+        click(m_map->Graficos->tile(12));
         QVERIFY(m_map->tilePicked());
         main->MapaMouseMove(3 * 110 + 50, 2 * 80 + 40);
         QVERIFY(!stamp->isHidden());
@@ -61,7 +61,7 @@ private slots:
         main->MapaMouseMove(2200, 10);
         QCOMPARE(stamp->pos(), QPoint(330, 160));
 
-        RoadWindows::click(stamp);
+        click(stamp);
         QVERIFY(!m_map->tilePicked());
         QVERIFY(stamp->isHidden());
         QCOMPARE(m_map->editor()->model().cells[43], std::string("12,,,,,,"));
@@ -83,7 +83,7 @@ private slots:
         QTest::keyClicks(p->NoPos, QStringLiteral("sa,la"));
         QCOMPARE(p->NoPos->text(), QStringLiteral("sala"));
         p->Leste->setText(QStringLiteral("cozinha"));
-        RoadWindows::click(p->Image2);
+        click(p->Image2);
         const std::string dir = m_w->session().DirAdv;
         QCOMPARE(vorn::splitLines(vorn::readFile(dir + "mapa.txt"))[57],
                  std::string("15,sala,,cozinha,,,"));
@@ -98,16 +98,16 @@ private slots:
 
         // A name the service could not take is refused, and nothing changes.
         p->NoPos->setText(QStringLiteral("sala\u20AC\u4E2D"));
-        RoadWindows::click(p->Image2);
+        click(p->Image2);
         QVERIFY(!p->status()->text().isEmpty());
         QCOMPARE(m_map->editor()->model().cells[57], std::string("15,sala,,cozinha,,,"));
 
-        RoadWindows::click(p->Image3);
+        click(p->Image3);
         QCOMPARE(vorn::splitLines(vorn::readFile(dir + "mapa.txt"))[57], std::string());
         QVERIFY(p->NoPos->text().isEmpty());
         // An empty cell takes no name before a tile.
         p->NoPos->setText(QStringLiteral("sala"));
-        RoadWindows::click(p->Image2);
+        click(p->Image2);
         QCOMPARE(m_map->editor()->model().cells[57], std::string());
     }
 
@@ -119,19 +119,19 @@ private slots:
             m_map->ShowCell(index);
             p->NoPos->setText(QString::fromLatin1(cellName));
             p->Leste->setText(QString::fromLatin1(east));
-            RoadWindows::click(p->Image2);
+            click(p->Image2);
         };
         name(0, "mp_sala", "mp_hall");
         name(1, "mp_hall", "");
 
         form6::PageCompilacao* c = m_map->Compilacao;
-        RoadWindows::click(p->Image5);
+        click(p->Image5);
         QCOMPARE(m_map->Abook->PageIndex(), int(TForm6::kCompilacao));
-        RoadWindows::click(c->Image4);
+        click(c->Image4);
         QCOMPARE(c->Stk->text(), QStringLiteral("Completa!"));
         QCOMPARE(c->m_summary->text(), QStringLiteral("2 scripts gravados; 0 já existiam"));
         QCOMPARE(c->g1->value(), 0);
-        const QStringList listed = RoadWindows::items(m_w->f().Form2->Scripts->Lbx2);
+        const QStringList listed = items(m_w->f().Form2->Scripts->Lbx2);
         QVERIFY(listed.contains(QStringLiteral("mp_sala")) &&
                 listed.contains(QStringLiteral("mp_hall")));
         const auto stored = vorn::fetchScript(m_w->requests(), m_w->session(), "mp_sala");
@@ -140,11 +140,11 @@ private slots:
 
         // Without "sobrepor" existing scripts stay; with it they are replaced.
         c->Cb3->setChecked(true);
-        RoadWindows::click(c->Image4);
+        click(c->Image4);
         auto again = vorn::fetchScript(m_w->requests(), m_w->session(), "mp_sala");
         QCOMPARE(again, stored);
         c->Cb1->setChecked(true);
-        RoadWindows::click(c->Image4);
+        click(c->Image4);
         again = vorn::fetchScript(m_w->requests(), m_w->session(), "mp_sala");
         QVERIFY(std::find(again.begin(), again.end(), "  telpos= tela0.png") != again.end());
     }

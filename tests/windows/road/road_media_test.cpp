@@ -34,7 +34,7 @@
 #include <memory>
 
 using namespace vorn::win;
-using vorn::test::RoadWindows;
+using namespace vorn::test;
 
 namespace {
 
@@ -73,14 +73,14 @@ private slots:
              {"a.png", "b.jpg", "c.gif", "D.PNG", "e.mp3", "f.ogg", "g.wav", "h.scp"})
             vorn::writeFileAtomic(m_w->session().DirAdv + name, "x");
         const Forms& f = m_w->f();
-        RoadWindows::click(f.Form1->btImg);
-        const QStringList pictures = RoadWindows::items(f.Form2->Graficos->File1);
+        click(f.Form1->btImg);
+        const QStringList pictures = items(f.Form2->Graficos->File1);
         for (const char* name : {"a.png", "b.jpg", "c.gif", "D.PNG"})
             QVERIFY2(pictures.contains(QLatin1String(name)), name);
         for (const char* name : {"e.mp3", "g.wav", "h.scp"})
             QVERIFY2(!pictures.contains(QLatin1String(name)), name);
-        RoadWindows::click(f.Form1->btSnd);
-        QCOMPARE(RoadWindows::items(f.Form2->ArqSom->File2),
+        click(f.Form1->btSnd);
+        QCOMPARE(items(f.Form2->ArqSom->File2),
                  (QStringList{QStringLiteral("e.mp3"), QStringLiteral("f.ogg")}));
     }
 
@@ -98,8 +98,8 @@ private slots:
         image.fill(Qt::darkGreen);
         QVERIFY(image.save(local(m_w->session().DirAdv + "vista.png")));
         const Forms& f = m_w->f();
-        RoadWindows::click(f.Form1->btImg);
-        QVERIFY(RoadWindows::clickItem(f.Form2->Graficos->File1, QStringLiteral("vista.png")));
+        click(f.Form1->btImg);
+        QVERIFY(clickItem(f.Form2->Graficos->File1, QStringLiteral("vista.png")));
         QCOMPARE(f.Form2->Graficos->Img1->size(), shown);
         QCOMPARE(f.Form2->Graficos->Img1->pixmap().size(), shown);
     }
@@ -110,10 +110,10 @@ private slots:
         vorn::writeFileAtomic(dir + "rio.png", "bytes do rio");
         const Forms& f = m_w->f();
         form2::PageGraficos* p = f.Form2->Graficos;
-        RoadWindows::click(f.Form1->btImg);
+        click(f.Form1->btImg);
         selectOnly(p->File1, {QStringLiteral("ponte.png"), QStringLiteral("rio.png")});
         QSignalSpy steps(p->G1, &QProgressBar::valueChanged);
-        RoadWindows::click(p->Image12);
+        click(p->Image12);
         QVERIFY(!p->G1->isVisible());
         QCOMPARE(p->G1->maximum(), 2);
         // On its first step while the first file travels, full at the end.
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(steps.at(0).at(0).toInt(), 1);
         QCOMPARE(p->G1->value(), 2);
         QVERIFY(p->Stg->text().startsWith(QStringLiteral("Upload de rio.png")));
-        QVERIFY(RoadWindows::items(p->Lbx3).contains(QStringLiteral("ponte.png")));
+        QVERIFY(items(p->Lbx3).contains(QStringLiteral("ponte.png")));
         vorn::Http http;
         QCOMPARE(http.get(m_svc->pageBase() + "vorn/vorn-rio.png"), std::string("bytes do rio"));
 
@@ -132,13 +132,13 @@ private slots:
         selectOnly(p->File1, {QStringLiteral("ponte.png"), QStringLiteral("sumiu.png"),
                               QStringLiteral("torre2.png")});
         std::remove((dir + "sumiu.png").c_str());
-        RoadWindows::click(p->Image12);
+        click(p->Image12);
         const QString told = p->Stg->text();
         QVERIFY2(told.contains(QStringLiteral("Enviado(s): ponte.png.")), qPrintable(told));
         QVERIFY2(told.contains(QStringLiteral("Não enviado(s): sumiu.png, torre2.png.")),
                  qPrintable(told));
         QVERIFY(!p->G1->isVisible());
-        QVERIFY(!RoadWindows::items(p->Lbx3).contains(QStringLiteral("torre2.png")));
+        QVERIFY(!items(p->Lbx3).contains(QStringLiteral("torre2.png")));
     }
 
     void aDeletionIsReadBackFromTheServer() {
@@ -147,16 +147,16 @@ private slots:
         vorn::writeFileAtomic(m_svc->dataDir() + "html/quorbel/vorn/solto.png", "x");
         const Forms& f = m_w->f();
         form2::PageGraficos* g = f.Form2->Graficos;
-        RoadWindows::click(f.Form1->btImg);
-        QVERIFY(RoadWindows::clickItem(g->Lbx3, QStringLiteral("solto.png")));
-        RoadWindows::click(g->Image13);
+        click(f.Form1->btImg);
+        QVERIFY(clickItem(g->Lbx3, QStringLiteral("solto.png")));
+        click(g->Image13);
         QVERIFY(g->St1->text() != QStringLiteral("Status..."));
-        QVERIFY(RoadWindows::items(g->Lbx3).contains(QStringLiteral("solto.png")));
+        QVERIFY(items(g->Lbx3).contains(QStringLiteral("solto.png")));
 
-        QVERIFY(RoadWindows::clickItem(g->Lbx3, QStringLiteral("portao.png")));
-        RoadWindows::click(g->Image13);
-        QVERIFY(!RoadWindows::items(g->Lbx3).contains(QStringLiteral("portao.png")));
-        QVERIFY(RoadWindows::items(g->Lbx3).contains(QStringLiteral("solto.png")));
+        QVERIFY(clickItem(g->Lbx3, QStringLiteral("portao.png")));
+        click(g->Image13);
+        QVERIFY(!items(g->Lbx3).contains(QStringLiteral("portao.png")));
+        QVERIFY(items(g->Lbx3).contains(QStringLiteral("solto.png")));
     }
 
     void soundsGoUpAndAreDeletedFromPageArqSom() {
@@ -165,35 +165,35 @@ private slots:
         vorn::writeFileAtomic(dir + "chuva.ogg", "bytes da chuva");
         const Forms& f = m_w->f();
         form2::PageArqSom* p = f.Form2->ArqSom;
-        RoadWindows::click(f.Form1->btSnd);
+        click(f.Form1->btSnd);
         QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kArqSom));
         selectOnly(p->File2, {QStringLiteral("chuva.ogg"), QStringLiteral("trovao.mp3")});
-        RoadWindows::click(p->Image20);
+        click(p->Image20);
         QVERIFY(!p->G2->isVisible());
         QCOMPARE(p->G2->maximum(), 2);
         QCOMPARE(p->G2->value(), 2);
-        QCOMPARE(RoadWindows::items(p->Lbx8),
+        QCOMPARE(items(p->Lbx8),
                  (QStringList{QStringLiteral("chuva.ogg"), QStringLiteral("sino.mp3"),
                               QStringLiteral("trovao.mp3")}));
         vorn::Http http;
         QCOMPARE(http.get(m_svc->pageBase() + "vorn/vorn-trovao.mp3"),
                  std::string("bytes do trovao"));
 
-        QVERIFY(RoadWindows::clickItem(p->Lbx8, QStringLiteral("trovao.mp3")));
-        RoadWindows::click(p->Image18);
+        QVERIFY(clickItem(p->Lbx8, QStringLiteral("trovao.mp3")));
+        click(p->Image18);
         QVERIFY(p->St2->text() != QStringLiteral("Status..."));
         const QStringList afterDeletion{QStringLiteral("chuva.ogg"), QStringLiteral("sino.mp3")};
-        QCOMPARE(RoadWindows::items(p->Lbx8), afterDeletion);
+        QCOMPARE(items(p->Lbx8), afterDeletion);
         // Read back from the server, not only taken off the list.
-        RoadWindows::click(f.Form1->btSnd);
-        QCOMPARE(RoadWindows::items(p->Lbx8), afterDeletion);
+        click(f.Form1->btSnd);
+        QCOMPARE(items(p->Lbx8), afterDeletion);
         // Nothing selected: nothing is asked, nothing changes.
         p->Lbx8->clearSelection();
         p->Lbx8->setCurrentItem(nullptr);
         p->St2->clear();
-        RoadWindows::click(p->Image18);
+        click(p->Image18);
         QCOMPARE(p->St2->text(), QString());
-        QCOMPARE(RoadWindows::items(p->Lbx8), afterDeletion);
+        QCOMPARE(items(p->Lbx8), afterDeletion);
     }
 
     void soundsPlayOnTheDeck() {
@@ -203,18 +203,18 @@ private slots:
         const QString dir = local(m_w->session().DirAdv);
 
         // The library is reached from the adventure's sounds.
-        RoadWindows::click(f.Form1->btSnd);
-        RoadWindows::click(f.Form2->ArqSom->m_library);
+        click(f.Form1->btSnd);
+        click(f.Form2->ArqSom->m_library);
         QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kSons));
-        RoadWindows::click(f.Form2->Sons->Label83);
-        QVERIFY(RoadWindows::clickItem(f.Form2->Sons->Lbx7, QStringLiteral("vento")));
+        click(f.Form2->Sons->Label83);
+        QVERIFY(clickItem(f.Form2->Sons->Lbx7, QStringLiteral("vento")));
         QCOMPARE(deck->played, QStringList{dir + QStringLiteral("vento.mp3")});
         QCOMPARE(f.Form2->Sons->status()->text(), QStringLiteral("Tocando vento.mp3..."));
 
         vorn::writeFileAtomic(m_w->session().DirAdv + "som.ogg", "OggS");
-        RoadWindows::click(f.Form1->btSnd);
+        click(f.Form1->btSnd);
         deck->refusal = QStringLiteral("arquivo estragado");
-        QVERIFY(RoadWindows::clickItem(f.Form2->ArqSom->File2, QStringLiteral("som.ogg")));
+        QVERIFY(clickItem(f.Form2->ArqSom->File2, QStringLiteral("som.ogg")));
         QCOMPARE(deck->played.last(), dir + QStringLiteral("som.ogg"));
         QCOMPARE(f.Form2->ArqSom->Label90->text(), QStringLiteral("arquivo estragado"));
 
@@ -238,63 +238,63 @@ private slots:
     void objectStatesAreStoredAndNewObjectsListed() {
         const Forms& f = m_w->f();
         form2::PageObjetos* p = f.Form2->Objetos;
-        RoadWindows::click(f.Form1->btObj);
-        RoadWindows::click(p->btObj1);
+        click(f.Form1->btObj);
+        click(p->btObj1);
         QCOMPARE(p->lbObj1->text(), QStringLiteral("Selecione objeto!"));
 
-        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("lampiao velho")));
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("lampiao velho")));
         p->LocObj1->setText(QStringLiteral("salao "));
         p->ShpObj1->setText(QStringLiteral("chave.png"));
         p->DscObj1->setText(QStringLiteral("porta velha"));
         p->LocObj2->setText(QStringLiteral("jogador"));
-        RoadWindows::click(p->btObj1);
-        RoadWindows::click(p->btObj2);
+        click(p->btObj1);
+        click(p->btObj2);
         QVERIFY(!p->lbObj1->text().isEmpty() && !p->lbObj2->text().isEmpty());
 
-        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("chave")));
-        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("lampiao velho")));
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("chave")));
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("lampiao velho")));
         QCOMPARE(p->DscObj1->text() + p->LocObj2->text(), QStringLiteral("porta_velhajogador"));
 
         p->Edit21->setText(QStringLiteral("chave"));
-        RoadWindows::click(p->Image26);
+        click(p->Image26);
         QCOMPARE(p->Lb77->text(), QStringLiteral("Já existe este script!!!"));
         p->Edit21->setText(QStringLiteral("porta nova"));
-        RoadWindows::click(p->Image26);
-        QVERIFY(RoadWindows::items(p->Lbx4).contains(QStringLiteral("porta nova")));
-        RoadWindows::click(f.Form1->btObj);
-        QVERIFY(RoadWindows::items(p->Lbx4).contains(QStringLiteral("porta nova")));
+        click(p->Image26);
+        QVERIFY(items(p->Lbx4).contains(QStringLiteral("porta nova")));
+        click(f.Form1->btObj);
+        QVERIFY(items(p->Lbx4).contains(QStringLiteral("porta nova")));
     }
 
     void editorsAreChosenAndSentOnlyAfterALoad() {
         const Forms& f = m_w->f();
         form2::PageAutorizacao* p = f.Form2->Autorizacao;
-        RoadWindows::click(f.Form2->Parametros->Image23);
+        click(f.Form2->Parametros->Image23);
         QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kAutorizacao));
         QCOMPARE(p->Lbx10->height(), QGuiApplication::primaryScreen()->geometry().height() - 330);
         QCOMPARE(p->Stb->text(), QStringLiteral("Clique para selecionar..."));
-        QVERIFY(RoadWindows::items(p->Lbx10).contains(QStringLiteral("bia")));
-        QCOMPARE(RoadWindows::items(p->Lbx11), QStringList{QStringLiteral("ana")});
+        QVERIFY(items(p->Lbx10).contains(QStringLiteral("bia")));
+        QCOMPARE(items(p->Lbx11), QStringList{QStringLiteral("ana")});
 
-        QVERIFY(RoadWindows::clickItem(p->Lbx10, QStringLiteral("bia")));
-        QVERIFY(RoadWindows::clickItem(p->Lbx10, QStringLiteral("bia")));
-        QCOMPARE(RoadWindows::items(p->Lbx11),
+        QVERIFY(clickItem(p->Lbx10, QStringLiteral("bia")));
+        QVERIFY(clickItem(p->Lbx10, QStringLiteral("bia")));
+        QCOMPARE(items(p->Lbx11),
                  (QStringList{QStringLiteral("ana"), QStringLiteral("bia")}));
-        QVERIFY(RoadWindows::clickItem(p->Lbx11, QStringLiteral("ana")));
-        RoadWindows::click(p->Image24);
+        QVERIFY(clickItem(p->Lbx11, QStringLiteral("ana")));
+        click(p->Image24);
         QCOMPARE(f.Form2->Extras->Memo1->toPlainText(), QStringLiteral("bia"));
         QVERIFY(p->Stb->text() != QStringLiteral("Clique para selecionar..."));
 
-        RoadWindows::click(f.Form2->Parametros->Image23);
-        QCOMPARE(RoadWindows::items(p->Lbx11), QStringList{QStringLiteral("bia")});
+        click(f.Form2->Parametros->Image23);
+        QCOMPARE(items(p->Lbx11), QStringList{QStringLiteral("bia")});
 
         // A list that did not load is never sent: it would revoke everyone.
         vorn::Session& s = m_w->session();
         s.SesSenha = "errada";
-        RoadWindows::click(f.Form2->Parametros->Image23);
+        click(f.Form2->Parametros->Image23);
         s.SesSenha = "demo";
         QVERIFY(p->Stb->text() != QStringLiteral("Clique para selecionar..."));
         QCOMPARE(p->Lbx10->count() + p->Lbx11->count(), 0);
-        RoadWindows::click(p->Image24);
+        click(p->Image24);
         QCOMPARE(p->Stb->text(), ui(vorn::kEditorsNotLoaded));
         QCOMPARE(vorn::LoadEditorLists(m_w->requests(), s).editors,
                  std::vector<std::string>{"bia"});

@@ -27,7 +27,7 @@
 #include <memory>
 
 using namespace vorn::win;
-using vorn::test::RoadWindows;
+using namespace vorn::test;
 
 namespace {
 
@@ -62,7 +62,7 @@ private slots:
         f.Form2->show();
         f.Form4->hide();
         const int editorPage = f.Form4->Pan1->PageIndex();
-        RoadWindows::click(entry(f, button.toLatin1().constData()));
+        click(entry(f, button.toLatin1().constData()));
         QCOMPARE(f.Form2->Exclusivo->Stw->text(), QString::fromUtf8(kRefusal));
         QVERIFY(f.Form2->isVisible());
         QVERIFY(!f.Form4->isVisible() && !f.Form6->isVisible());
@@ -74,18 +74,18 @@ private slots:
         const Forms& f = m_w->f();
         form2::PageExclusivo* p = f.Form2->Exclusivo;
         QCOMPARE(p->edIdx->echoMode(), QLineEdit::Password);
-        RoadWindows::click(p->Image27);
+        click(p->Image27);
         QCOMPARE(p->edIdx->echoMode(), QLineEdit::Normal);
-        RoadWindows::click(p->Image27);
+        click(p->Image27);
         QCOMPARE(p->edIdx->echoMode(), QLineEdit::Password);
 
         const std::string before = m_w->session().SesIdx;
         p->edIdx->setText(QStringLiteral("x1"));
-        RoadWindows::click(p->Image17);
+        click(p->Image17);
         QVERIFY(p->Stw->text().startsWith(QStringLiteral("Índice inválido")));
 
         p->edIdx->setText(QStringLiteral("4242"));
-        RoadWindows::click(p->Image17);
+        click(p->Image17);
         QVERIFY(p->Stw->text().contains(QStringLiteral("4242")));
         // The session goes on with the index of its login; the next login
         // brings the new one.
@@ -94,14 +94,14 @@ private slots:
         m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
         QCOMPARE(m_w->session().SesIdx, std::string("4242"));
         p->edIdx->setText(QString::fromStdString(before));
-        RoadWindows::click(p->Image17);
+        click(p->Image17);
     }
 
     void previewGoesBackInPlace() {
         const Forms& f = m_w->f();
         f.Form3->move(10, 10);
         f.Form3->hide();
-        RoadWindows::click(f.Form2->Exclusivo->Image19);
+        click(f.Form2->Exclusivo->Image19);
         QVERIFY(f.Form3->isVisible());
         QCOMPARE(f.Form3->pos(), QPoint(440, 336));
     }
@@ -123,7 +123,7 @@ private slots:
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
         f.Form4->hide();
         f.Form4->resize(TForm4::kWideWidth, f.Form4->height());
-        RoadWindows::click(entry(f, button.toLatin1().constData()));
+        click(entry(f, button.toLatin1().constData()));
         QVERIFY(f.Form4->isVisible());
         QCOMPARE(f.Form4->Pan1->PageIndex(), page);
         QCOMPARE(f.Form4->width(), TForm4::kNarrowWidth);
@@ -132,7 +132,7 @@ private slots:
     void playersGridShowsTheServicesColumns() {
         const Forms& f = m_w->f();
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        RoadWindows::click(f.Form2->Exclusivo->Image11);
+        click(f.Form2->Exclusivo->Image11);
         const QTableWidget* grid = f.Form4->Controle->Cad;
         QCOMPARE(grid->columnCount(), 7);
         QCOMPARE(grid->rowCount(), 2);
@@ -145,7 +145,7 @@ private slots:
         // An adventure nobody has played: the reply is "Ok" alone, and the
         // grid keeps one row with nothing of the other adventure's players.
         QVERIFY(m_w->choose(QStringLiteral("Vale Perdido")));
-        RoadWindows::click(f.Form2->Exclusivo->Image11);
+        click(f.Form2->Exclusivo->Image11);
         QCOMPARE(grid->rowCount(), 1);
         for (int column = 0; column < 7; ++column)
             QCOMPARE(cell(grid, 0, column), QString());
@@ -156,7 +156,7 @@ private slots:
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
         f.Form1->show();
         f.Form5->show();
-        RoadWindows::click(f.Form2->Exclusivo->Image28);
+        click(f.Form2->Exclusivo->Image28);
         QVERIFY(f.Form6->isVisible());
         for (QWidget* hidden : {static_cast<QWidget*>(f.Form2), static_cast<QWidget*>(f.Form3),
                                 static_cast<QWidget*>(f.Form4), static_cast<QWidget*>(f.Form5)})
@@ -169,43 +169,43 @@ private slots:
         const Forms& f = m_w->f();
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
 
-        RoadWindows::click(f.Form1->btImg);
-        const QStringList pictures = RoadWindows::items(f.Form2->Graficos->Lbx3);
+        click(f.Form1->btImg);
+        const QStringList pictures = items(f.Form2->Graficos->Lbx3);
         QVERIFY(pictures.contains(QStringLiteral("portao.png")));
         QVERIFY(pictures.contains(QStringLiteral("chave.png")));
         QVERIFY(!pictures.contains(QStringLiteral("sino.mp3")));
         QVERIFY(!pictures.contains(QStringLiteral("notas.txt")));
 
-        RoadWindows::click(f.Form1->btSnd);
-        QCOMPARE(RoadWindows::items(f.Form2->ArqSom->Lbx8),
+        click(f.Form1->btSnd);
+        QCOMPARE(items(f.Form2->ArqSom->Lbx8),
                  QStringList{QStringLiteral("sino.mp3")});
 
         f.Form2->Abook->setPageIndex(TForm2::kSons);
-        RoadWindows::click(f.Form2->Sons->Label80);
-        QCOMPARE(RoadWindows::items(f.Form2->Sons->Lbx7),
+        click(f.Form2->Sons->Label80);
+        QCOMPARE(items(f.Form2->Sons->Lbx7),
                  (QStringList{QStringLiteral("bip_curto.wav"), QStringLiteral("bip_duplo.wav")}));
-        RoadWindows::click(f.Form2->Sons->Label85);
-        QCOMPARE(RoadWindows::items(f.Form2->Sons->Lbx7),
+        click(f.Form2->Sons->Label85);
+        QCOMPARE(items(f.Form2->Sons->Lbx7),
                  QStringList{QStringLiteral("rugido.wav")});
     }
 
     void objectPanelsShowBothStates() {
         const Forms& f = m_w->f();
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        RoadWindows::click(f.Form1->btObj);
+        click(f.Form1->btObj);
         form2::PageObjetos* p = f.Form2->Objetos;
         QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kObjetos));
-        QCOMPARE(RoadWindows::items(p->Lbx4),
+        QCOMPARE(items(p->Lbx4),
                  (QStringList{QStringLiteral("chave"), QStringLiteral("lampiao velho"),
                               QStringLiteral("tesouro")}));
 
         // Shown with a blank, asked for as the server knows it.
-        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("lampiao velho")));
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("lampiao velho")));
         QCOMPARE(p->LocObj1->text(), QStringLiteral("patio"));
         QCOMPARE(p->DscObj2->text(), QStringLiteral("Um_lampião_sem_óleo"));
 
         const QImage placeholder = f.Form4->Extra->Icc0->pixmap().toImage();
-        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("chave")));
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("chave")));
         QCOMPARE(p->LocObj1->text(), QStringLiteral("masmorra"));
         QCOMPARE(p->LocObj2->text(), QStringLiteral("jogador"));
         QCOMPARE(p->ShpObj1->text(), QStringLiteral("chave.png"));
@@ -213,8 +213,8 @@ private slots:
 
         // Once the picture is in the adventure folder it is shown instead.
         vorn::DownloadAdventureFile(m_w->requests(), m_w->session(), "chave.png");
-        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("tesouro")));
-        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("chave")));
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("tesouro")));
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("chave")));
         QVERIFY(!p->FigObj1->pixmap().isNull());
         QVERIFY(p->FigObj1->pixmap().toImage() != placeholder);
     }

@@ -29,7 +29,7 @@
 #include <memory>
 
 using namespace vorn::win;
-using vorn::test::RoadWindows;
+using namespace vorn::test;
 
 class RoadStateTest : public vorn::test::RoadTest {
     Q_OBJECT
@@ -42,14 +42,14 @@ private slots:
         m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
         const Forms& f = m_w->f();
         form4::PagePainel* p = f.Form4->Painel;
-        RoadWindows::click(f.Form2->Exclusivo->Image25);
+        click(f.Form2->Exclusivo->Image25);
         QCOMPARE(f.Form2->Exclusivo->Stw->text(),
                  QStringLiteral("Não está editando nenhuma aventura!"));
-        RoadWindows::click(p->Image16); // nothing loaded: nothing sent
+        click(p->Image16); // nothing loaded: nothing sent
         QCOMPARE(p->Sti->text(), ui(vorn::kPageNotLoaded));
 
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        RoadWindows::click(f.Form2->Exclusivo->Image25);
+        click(f.Form2->Exclusivo->Image25);
         QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kPainel));
         QCOMPARE(p->Ed5->text(), QStringLiteral("Castelo de Vorn"));
         QVERIFY(p->Pan2->isHidden() && p->Pan3->isHidden());
@@ -65,16 +65,16 @@ private slots:
         QTest::keyClick(p->Ed7, Qt::Key_Return);
         QCOMPARE(p->QRcode->pixmap().toImage(), placeholder);
 
-        RoadWindows::click(p->Label259);
+        click(p->Label259);
         QCOMPARE(p->Lb5->text(), QStringLiteral("qbc"));
         p->Ed5->setText(QStringLiteral("O castelo de Vorn"));
         p->Ed7->clear();
-        RoadWindows::click(p->Image16);
+        click(p->Image16);
         QCOMPARE(p->Sti->text(), QStringLiteral("Página atualizada!"));
         const vorn::PageLoad stored = vorn::loadPage(m_w->requests(), m_w->session(), "vorn");
         QCOMPARE(ui(stored.page.Ed5 + stored.page.Lb5), QStringLiteral("O castelo de Vorn"
                                                                        "qbc"));
-        RoadWindows::click(p->Sti);
+        click(p->Sti);
         QCOMPARE(p->Desc->toPlainText(), QStringLiteral("Página atualizada!"));
     }
 
@@ -84,17 +84,17 @@ private slots:
         QVERIFY(vorn::OpenAdventure(m_w->requests(), m_w->session(), "Castelo de Vorn").ok);
         const Forms& f = m_w->f();
         form4::PagePainel* p = f.Form4->Painel;
-        RoadWindows::click(f.Form2->Exclusivo->Image25);
+        click(f.Form2->Exclusivo->Image25);
         QVERIFY(!p->Pan2->isHidden() && !p->Pan3->isHidden());
-        QVERIFY(RoadWindows::items(p->Lbx9).contains(QStringLiteral("vorn")));
-        QVERIFY(RoadWindows::clickItem(p->Lbx9, QStringLiteral("vorn")));
-        RoadWindows::click(p->Image10);
+        QVERIFY(items(p->Lbx9).contains(QStringLiteral("vorn")));
+        QVERIFY(clickItem(p->Lbx9, QStringLiteral("vorn")));
+        click(p->Image10);
         QCOMPARE(p->Lb1->text(), QStringLiteral("não"));
         for (int i = 0; i < 6; ++i)
-            RoadWindows::click(p->Image15);
+            click(p->Image15);
         QCOMPARE(p->Lb4->text(), QStringLiteral("5"));
-        RoadWindows::click(p->Image17);
-        RoadWindows::click(p->Image16);
+        click(p->Image17);
+        click(p->Image16);
         QCOMPARE(p->Sti->text(), QStringLiteral("Página atualizada!"));
         const vorn::PageLoad stored = vorn::loadPage(m_w->requests(), m_w->session(), "vorn");
         QCOMPARE(ui(stored.page.Lb1 + stored.page.Lb4), QStringLiteral("não4"));
@@ -105,9 +105,9 @@ private slots:
         QVERIFY(p->Pan2->isHidden() && p->Pan3->isHidden());
         QCOMPARE(p->Lbx9->count(), 0);
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        RoadWindows::click(f.Form2->Exclusivo->Image25);
+        click(f.Form2->Exclusivo->Image25);
         QVERIFY(p->Pan2->isHidden());
-        RoadWindows::click(p->Image16);
+        click(p->Image16);
         QCOMPARE(p->Sti->text(), QStringLiteral("Página atualizada!"));
     }
 
@@ -116,14 +116,14 @@ private slots:
         const Forms& f = m_w->f();
         form4::PageVariaveis* p = f.Form4->Variaveis;
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        RoadWindows::click(f.Form2->Exclusivo->Image29);
+        click(f.Form2->Exclusivo->Image29);
         QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kVariaveis));
         QCOMPARE(p->Memo8->toPlainText(), QStringLiteral("vidas=3\nouro=0\nporta_torre=fechada"));
         QCOMPARE(p->Memo9->toPlainText(), QStringLiteral("vidas=2\nouro=150\nporta_torre=aberta"));
-        RoadWindows::click(p->Image20);
+        click(p->Image20);
         QCOMPARE(p->Stv->text(), QStringLiteral("Dados copiados!"));
         QCOMPARE(p->Memo9->toPlainText(), p->Memo8->toPlainText());
-        RoadWindows::click(p->Image21);
+        click(p->Image21);
         QCOMPARE(p->Stv->text(), QStringLiteral("Ok..."));
         QCOMPARE(vorn::loadVariables(m_w->requests(), m_w->session(), vorn::VariableSet::Current)
                      .lines.back(),
@@ -131,10 +131,10 @@ private slots:
 
         // A refused load is a status, not data, and is never stored back.
         m_w->session().SesPfx = "nada";
-        RoadWindows::click(f.Form2->Exclusivo->Image29);
+        click(f.Form2->Exclusivo->Image29);
         QCOMPARE(p->Stv->text(), QStringLiteral("Aventura não encontrada!!!"));
         QVERIFY(p->Memo8->toPlainText().isEmpty() && p->Memo9->toPlainText().isEmpty());
-        RoadWindows::click(p->Image21);
+        click(p->Image21);
         QCOMPARE(p->Stv->text(), ui(vorn::kVariablesNotLoaded));
     }
 
@@ -144,21 +144,21 @@ private slots:
         TForm4* e = f.Form4;
         QListWidget* regs = e->Registradores->Lbx7;
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        RoadWindows::click(e->btRegs);
+        click(e->btRegs);
         QCOMPARE(regs->count(), 10);
         QCOMPARE(regs->item(2)->text(), QStringLiteral("Reg: 2 = Vorn"));
         QCOMPARE(regs->currentRow(), 0);
-        QVERIFY(RoadWindows::clickItem(regs, QStringLiteral("Reg: 4 = 7")));
+        QVERIFY(clickItem(regs, QStringLiteral("Reg: 4 = 7")));
         QCOMPARE(e->registerChoice(), 4);
 
         // Narrow, the panel is out of sight: a save leaves the list alone.
         regs->clear();
-        RoadWindows::click(e->Script->btGrs);
+        click(e->Script->btGrs);
         QCOMPARE(regs->count(), 0);
-        RoadWindows::click(e->Script->Instrucs); // wide, and refreshed
+        click(e->Script->Instrucs); // wide, and refreshed
         QCOMPARE(regs->count(), 10);
         regs->clear();
-        RoadWindows::click(e->Script->btGrs);
+        click(e->Script->btGrs);
         QCOMPARE(regs->count(), 10);
         QCOMPARE(regs->currentRow(), 4);
 
@@ -173,22 +173,22 @@ private slots:
         form4::PageBanners* p = f.Form4->Banners;
         QVERIFY(!f.Form2->Exclusivo->Image16->isHidden());
         QVERIFY(!f.Form2->Exclusivo->Label64->isHidden());
-        RoadWindows::click(f.Form2->Exclusivo->Image16);
+        click(f.Form2->Exclusivo->Image16);
         QCOMPARE(f.Form2->Exclusivo->Stw->text(),
                  QStringLiteral("Não está editando nenhuma aventura!"));
 
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        RoadWindows::click(f.Form2->Exclusivo->Image16);
+        click(f.Form2->Exclusivo->Image16);
         QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kBanners));
         QCOMPARE(p->lbMkt->text(),
                  QStringLiteral("Você não tem conta no KERV banner. Deseja criar uma?"));
         QVERIFY(!p->lbMkt->isHidden() && !p->btMkt->isHidden());
         QCOMPARE(p->Lbx1->count(), 0);
 
-        RoadWindows::click(p->btMkt);
+        click(p->btMkt);
         QVERIFY(p->lbMkt->isHidden() && p->btMkt->isHidden());
         QVERIFY(p->lbConta->text().contains(QStringLiteral("KB")));
-        const QStringList server = RoadWindows::items(p->Lbx1);
+        const QStringList server = items(p->Lbx1);
         QVERIFY(server.contains(QStringLiteral("portao.png")));
         QVERIFY(!server.contains(QStringLiteral("notas.txt")));
         const std::string folder = m_w->session().DirAdv + "banners/";
@@ -197,9 +197,9 @@ private slots:
 
         vorn::writeFileAtomic(folder + "topo.png", "x");
         vorn::writeFileAtomic(folder + "leia.txt", "x");
-        RoadWindows::click(f.Form2->Exclusivo->Image16); // again: the account is there
+        click(f.Form2->Exclusivo->Image16); // again: the account is there
         QVERIFY(p->lbMkt->isHidden());
-        QCOMPARE(RoadWindows::items(p->File3), QStringList{QStringLiteral("topo.png")});
+        QCOMPARE(items(p->File3), QStringList{QStringLiteral("topo.png")});
     }
 };
 

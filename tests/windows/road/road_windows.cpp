@@ -8,7 +8,6 @@
 #include "form4_pages/page_script.h"
 
 #include <QDir>
-#include <QListWidget>
 #include <QTest>
 
 namespace vorn::test {
@@ -52,22 +51,9 @@ bool RoadWindows::choose(const QString& adventure) {
     const auto found = list->findItems(adventure, Qt::MatchExactly);
     if (found.isEmpty()) return false;
     const QPoint at = list->visualItemRect(found.front()).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    click(list->viewport(), at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     return true;
-}
-
-bool RoadWindows::clickItem(QListWidget* list, const QString& text) {
-    const auto found = list->findItems(text, Qt::MatchExactly);
-    if (found.isEmpty()) return false;
-    list->scrollToItem(found.front());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(found.front()).center());
-    return true;
-}
-
-void RoadWindows::click(QWidget* target) {
-    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
 }
 
 QStringList RoadWindows::copiesOf(const std::string& folder, const QString& name) {
@@ -77,13 +63,6 @@ QStringList RoadWindows::copiesOf(const std::string& folder, const QString& name
             (file.startsWith(name + QLatin1Char('(')) && file.endsWith(QStringLiteral(").scp"))))
             found << file;
     return found;
-}
-
-QStringList RoadWindows::items(const QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
 }
 
 QColor RoadWindows::light() const {
@@ -100,7 +79,7 @@ void RoadTest::arrive() {
 }
 
 void RoadTest::initTestCase() {
-    m_svc = std::make_unique<LocalService>();
+    m_svc = std::make_unique<LocalService>(m_flags);
 }
 
 void RoadTest::init() {

@@ -3,18 +3,16 @@
 #include "forms.h"
 #include "local_service.h"
 #include "program.h"
+#include "window_helpers.h"
 
 #include <QColor>
 #include <QObject>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
 #include <string>
-
-class QListWidget;
-class QWidget;
+#include <vector>
 
 namespace vorn {
 struct Session;
@@ -44,10 +42,6 @@ public:
     void logIn(const QString& login, const QString& password);
     // Double-clicks the adventure in the list; false when it is not listed.
     bool choose(const QString& adventure);
-    // Clicks an item of a list; false when it is not listed.
-    static bool clickItem(QListWidget* list, const QString& text);
-    static void click(QWidget* target);
-    static QStringList items(const QListWidget* list);
     // The local copies of one script in a folder: name.scp, name(n).scp.
     static QStringList copiesOf(const std::string& folder, const QString& name);
     QColor light() const;
@@ -58,17 +52,20 @@ private:
     std::unique_ptr<win::Program> m_program;
 };
 
-// The life of a road test program: one service for the whole program and
-// fresh windows for each test, logged in as the demo author with "Castelo
-// de Vorn" open unless arrive() says otherwise.
+// The life of a road test program: one service for the whole program (its
+// flags from the constructor) and fresh windows for each test, logged in as
+// the demo author with "Castelo de Vorn" open unless arrive() says otherwise.
 class RoadTest : public QObject {
     Q_OBJECT
+public:
+    explicit RoadTest(std::vector<std::string> flags = {"--demo", "--auto-unlock"})
+        : m_flags(std::move(flags)) {}
+
 protected:
-    // Where each test starts, once its windows are made.
     virtual void arrive();
-    // Before a test's windows go.
     virtual void leave() {}
 
+    std::vector<std::string> m_flags;
     std::unique_ptr<LocalService> m_svc;
     std::unique_ptr<RoadWindows> m_w;
 
@@ -78,5 +75,7 @@ private slots:
     void cleanup();
     void cleanupTestCase();
 };
+
+inline const QColor kIdleLight(0x80, 0x00, 0x00);
 
 } // namespace vorn::test

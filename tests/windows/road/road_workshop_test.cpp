@@ -30,7 +30,7 @@
 #include <memory>
 
 using namespace vorn::win;
-using vorn::test::RoadWindows;
+using namespace vorn::test;
 
 class RoadWorkshopTest : public vorn::test::RoadTest {
     Q_OBJECT
@@ -53,10 +53,10 @@ private slots:
     void converterConvertsIntoTheAdventureInEditOnly() {
         const Forms& f = m_w->f();
         form4::PageConversor* p = f.Form4->Conversor;
-        RoadWindows::click(f.Form2->Exclusivo->btCnv); // no adventure needed to open it
-        QCOMPARE(RoadWindows::items(p->Lbx2), QStringList{QStringLiteral("Vale Perdido")});
-        QVERIFY(RoadWindows::clickItem(p->Lbx2, QStringLiteral("Vale Perdido")));
-        QVERIFY(RoadWindows::clickItem(p->Lbx3, QStringLiteral("clareira")));
+        click(f.Form2->Exclusivo->btCnv); // no adventure needed to open it
+        QCOMPARE(items(p->Lbx2), QStringList{QStringLiteral("Vale Perdido")});
+        QVERIFY(clickItem(p->Lbx2, QStringLiteral("Vale Perdido")));
+        QVERIFY(clickItem(p->Lbx3, QStringLiteral("clareira")));
         QCOMPARE(p->Lbz->count(), 2);
         QCOMPARE(p->Stp->text(), QString());
 
@@ -67,43 +67,43 @@ private slots:
         };
         for (const auto& [adventure, status] : roads) {
             if (adventure) QVERIFY(m_w->choose(QString::fromUtf8(adventure)));
-            RoadWindows::click(p->Image6);
+            click(p->Image6);
             QCOMPARE(p->Stp->text(), ui(status));
         }
         QCOMPARE(vorn::fetchScript(m_w->requests(), m_w->session(), "clareira"),
                  vorn::convertedBlock(p->position));
-        QVERIFY(RoadWindows::items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("clareira")));
+        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("clareira")));
 
         // Opening again lists afresh: nothing is chosen, nothing converted.
-        RoadWindows::click(f.Form2->Exclusivo->btCnv);
+        click(f.Form2->Exclusivo->btCnv);
         QVERIFY(p->Lbx3->count() == 0 && p->Lbz->count() == 0);
-        RoadWindows::click(p->Image6);
+        click(p->Image6);
         QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
     }
 
     void converterDeletesPositionsAndSetsTheEditMode() {
         const Forms& f = m_w->f();
         form4::PageConversor* p = f.Form4->Conversor;
-        RoadWindows::click(f.Form2->Exclusivo->btCnv);
-        RoadWindows::click(p->Image8);
+        click(f.Form2->Exclusivo->btCnv);
+        click(p->Image8);
         QCOMPARE(p->Stp->text(), ui(vorn::kSelectAdventure));
-        QVERIFY(RoadWindows::clickItem(p->Lbx2, QStringLiteral("Vale Perdido")));
-        RoadWindows::click(p->Image8);
+        QVERIFY(clickItem(p->Lbx2, QStringLiteral("Vale Perdido")));
+        click(p->Image8);
         QCOMPARE(p->Stp->text(), QStringLiteral("Aventura editável apenas no VORN script."));
 
-        QVERIFY(RoadWindows::clickItem(p->Lbx3, QStringLiteral("rio")));
-        RoadWindows::click(p->Image7);
+        QVERIFY(clickItem(p->Lbx3, QStringLiteral("rio")));
+        click(p->Image7);
         QCOMPARE(p->Stp->text(), QStringLiteral("Ok"));
-        QVERIFY(!RoadWindows::items(p->Lbx3).contains(QStringLiteral("rio")));
+        QVERIFY(!items(p->Lbx3).contains(QStringLiteral("rio")));
         QCOMPARE(p->Lbz->count(), 0);
-        RoadWindows::click(p->Image7);
+        click(p->Image7);
         QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
 
         // A position the service does not know leaves nothing to act on.
         p->Lbx3->addItem(QStringLiteral("caverna"));
-        QVERIFY(RoadWindows::clickItem(p->Lbx3, QStringLiteral("caverna")));
+        QVERIFY(clickItem(p->Lbx3, QStringLiteral("caverna")));
         QCOMPARE(p->Stp->text(), QStringLiteral("Posição não encontrada!!!"));
-        RoadWindows::click(p->Image6);
+        click(p->Image6);
         QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
     }
 
@@ -111,18 +111,18 @@ private slots:
         const Forms& f = m_w->f();
         form4::PageSeriado* p = f.Form4->Seriado;
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        RoadWindows::click(f.Form2->Exclusivo->Image21);
+        click(f.Form2->Exclusivo->Image21);
         p->Edit1->setText(QStringLiteral("corredor"));
         p->Edit3->setText(QStringLiteral("3"));
         p->Edit4->setText(QStringLiteral("tela"));
         p->Memo6->setPlainText(QStringLiteral("  msg= Escuro"));
         QSignalSpy gauge(p->gauge(), &QProgressBar::valueChanged);
-        RoadWindows::click(p->btSre);
+        click(p->btSre);
         QCOMPARE(p->Sty->text(), ui(vorn::kSeriesWritten));
         QVERIFY(m_asked.isEmpty());
         QCOMPARE(gauge.last().front().toInt(), 3);
         QVERIFY(!p->gauge()->isVisible());
-        const QStringList listed = RoadWindows::items(f.Form2->Scripts->Lbx2);
+        const QStringList listed = items(f.Form2->Scripts->Lbx2);
         for (const char* name : {"corredor1", "corredor2", "corredor3"})
             QVERIFY2(listed.contains(QString::fromLatin1(name)), name);
         const auto dark = vorn::seriesScript(p->form(), 2);
@@ -130,7 +130,7 @@ private slots:
 
         // Skipped, then replaced: asked once each time.
         p->Memo6->setPlainText(QStringLiteral("  msg= Claro"));
-        RoadWindows::click(p->btSre);
+        click(p->btSre);
         QCOMPARE(
             m_asked,
             QStringList{ui(vorn::replaceScriptsQuestion({"corredor1", "corredor2", "corredor3"}))});
@@ -138,7 +138,7 @@ private slots:
                                      QStringLiteral(" 3 scripts já existiam e foram mantidos."));
         QCOMPARE(vorn::fetchScript(m_w->requests(), m_w->session(), "corredor2"), dark);
         m_replies << true;
-        RoadWindows::click(p->btSre);
+        click(p->btSre);
         QCOMPARE(m_asked.size(), 2);
         QCOMPARE(vorn::fetchScript(m_w->requests(), m_w->session(), "corredor2"),
                  vorn::seriesScript(p->form(), 2));
@@ -164,17 +164,17 @@ private slots:
         const Forms& f = m_w->f();
         form4::PageSeriado* p = f.Form4->Seriado;
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        RoadWindows::click(f.Form2->Exclusivo->Image21);
-        RoadWindows::click(p->btSre);
+        click(f.Form2->Exclusivo->Image21);
+        click(p->btSre);
         QCOMPARE(p->Sty->text(), ui(vorn::kSeriesNeedsName));
         p->Edit1->setText(QStringLiteral("ala"));
         p->Edit2->setText(QStringLiteral("5"));
         p->Edit3->setText(last);
         m_replies << confirmed;
-        RoadWindows::click(p->btSre);
+        click(p->btSre);
         QCOMPARE(p->Sty->text(), status);
         QCOMPARE(m_asked.size(), asked);
-        QCOMPARE(RoadWindows::items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("ala45")),
+        QCOMPARE(items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("ala45")),
                  confirmed);
     }
 
@@ -183,8 +183,8 @@ private slots:
         form4::PageModelos* p = f.Form4->Modelos;
         vorn::Session& s = m_w->session();
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        RoadWindows::click(f.Form2->Exclusivo->Image22);
-        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("porta_trancada")));
+        click(f.Form2->Exclusivo->Image22);
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("porta_trancada")));
         const vorn::Model model = p->model();
         QCOMPARE(p->Memo1->toPlainText().count(QLatin1Char('\n')) + 1, int(model.script.size()));
         QVERIFY(p->Memo4->toPlainText().startsWith(QStringLiteral("Uma porta que só abre")));
@@ -195,7 +195,7 @@ private slots:
         std::vector<std::string> adapted = model.script;
         adapted.insert(adapted.begin(), "// minha porta");
 
-        RoadWindows::click(p->Image11);
+        click(p->Image11);
         QVERIFY(m_asked.isEmpty());
         QCOMPARE(f.Form4->scriptText(), adapted);
         QCOMPARE(vorn::fetchScript(m_w->requests(), s, "porta_trancada"), adapted);
@@ -212,11 +212,11 @@ private slots:
         vorn::writeFileAtomic(padlock, "meu desenho");
         f.Form4->Script->Memo3->append(QStringLiteral("  msg= minha linha"));
         f.Form4->Pan1->setPageIndex(TForm4::kModelos);
-        RoadWindows::click(p->Image11);
+        click(p->Image11);
         QCOMPARE(p->status()->text(), ui(vorn::kModelKept));
         QVERIFY(m_w->editorText().endsWith(QStringLiteral("minha linha")));
         m_replies << true << false;
-        RoadWindows::click(p->Image11);
+        click(p->Image11);
         QCOMPARE(m_asked, (QStringList{ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
                                        ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
                                        ui(vorn::replaceFilesQuestion({"cadeado.png"}))}));
@@ -230,21 +230,21 @@ private slots:
         const Forms& f = m_w->f();
         form4::PageModelos* p = f.Form4->Modelos;
         QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        QVERIFY(RoadWindows::clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("masmorra")));
+        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("masmorra")));
         const auto before = f.Form4->scriptText();
-        RoadWindows::click(f.Form2->Exclusivo->Image22);
-        RoadWindows::click(p->Image12); // nothing chosen: nothing happens
+        click(f.Form2->Exclusivo->Image22);
+        click(p->Image12); // nothing chosen: nothing happens
         QCOMPARE(f.Form4->scriptText(), before);
 
         p->Lbx4->addItem(QStringLiteral("sem_modelo"));
-        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("sem_modelo")));
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("sem_modelo")));
         QVERIFY(!p->status()->text().isEmpty() && p->Memo1->toPlainText().isEmpty());
-        RoadWindows::click(p->Image12);
+        click(p->Image12);
         QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kModelos));
 
-        QVERIFY(RoadWindows::clickItem(p->Lbx4, QStringLiteral("porta_trancada")));
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("porta_trancada")));
         const std::vector<std::string> model = p->model().script;
-        RoadWindows::click(p->Image12);
+        click(p->Image12);
         std::vector<std::string> appended = before;
         appended.insert(appended.end(), model.begin(), model.end());
         QCOMPARE(f.Form4->scriptText(), appended);
@@ -260,7 +260,7 @@ private slots:
         QTest::keyClick(p->Memo1, Qt::Key_Home, Qt::ControlModifier);
         QTest::keyClicks(p->Memo1, QStringLiteral("// adaptado"));
         QTest::keyClick(p->Memo1, Qt::Key_Return);
-        RoadWindows::click(p->Image12);
+        click(p->Image12);
         std::vector<std::string> adapted = model;
         adapted.insert(adapted.begin(), "// adaptado");
         QCOMPARE(f.Form4->scriptText(), adapted);

@@ -72,7 +72,7 @@ public:
         }
 
         if (isScriptCall(keyword)) {
-            target(number, split.field(1));
+            target(number, split.field(1), LeadKind::Call);
             judged = 1;
         }
         if (keyword == "texto#") file(number, split.field(1));
@@ -85,7 +85,7 @@ public:
 
         for (std::size_t f = 1; f <= split.fieldCount; ++f)
             if (f != judged && split.field(f).find("Scp=") != std::string_view::npos)
-                target(number, split.field(f));
+                target(number, split.field(f), LeadKind::Address);
     }
 
     void finish() {
@@ -100,19 +100,24 @@ public:
 private:
     void lead(std::size_t number, std::string_view field) {
         const std::string_view name = targetName(field);
-        if (!name.empty()) m_out.leadsTo.push_back({number, std::string(name)});
+        if (name.empty()) return;
+        const std::string_view written = trimBlanks(field);
+        const bool address = scriptNameInLink(written).has_value();
+        m_out.leadsTo.push_back({number, std::string(name),
+                                 address ? LeadKind::Address : LeadKind::Link,
+                                 address || written.front() == '$'});
     }
-    void target(std::size_t number, std::string_view field) {
+    void target(std::size_t number, std::string_view field, LeadKind kind) {
         const std::string_view name = targetName(field);
         if (name.empty()) return;
-        m_out.targets.push_back({number, std::string(name)});
-        m_out.leadsTo.push_back({number, std::string(name)});
+        m_out.targets.push_back({number, std::string(name), kind});
+        m_out.leadsTo.push_back({number, std::string(name), kind});
     }
     void file(std::size_t number, std::string_view field) {
         const std::string_view name = trimBlanks(field);
         // A register reference or nothing names no file.
         if (!name.empty() && name.front() != '#')
-            m_out.files.push_back({number, std::string(name)});
+            m_out.files.push_back({number, std::string(name), LeadKind::Link, true});
     }
 
     References& m_out;

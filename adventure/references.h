@@ -10,9 +10,19 @@
 // between "boxon" and "boxoff" skipped, at most 13 fields.
 namespace vorn::adventure {
 
+// How a script leads to another: a screen element's target, a script
+// call, a "Scp=" address anywhere in a line. (Map cells are the fourth way,
+// read from the map, not from scripts.)
+enum class LeadKind { Link, Call, Address };
+
 struct NameAt {
     std::size_t line = 0; // counted from 0
     std::string name;
+    LeadKind kind = LeadKind::Link;
+    // Written as a script target ("$", "Scp=" or a call's script), so a
+    // name that is no script is a fault; a bare element target may be a
+    // page address or anything else the element opens.
+    bool named = true;
 };
 
 struct References {

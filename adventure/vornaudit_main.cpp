@@ -1,5 +1,6 @@
 // vornaudit: an exported adventure checked as a whole, offline.
 #include "adventure_audit.h"
+#include "link_layout.h"
 #include "vornaudit_options.h"
 
 #include <cp1252.h>
@@ -16,6 +17,13 @@ int run(const std::vector<std::string>& args, vorn::cli::Output& out) {
         return 0;
     }
     const auto folder = vorn::adventure::readExportFolder(options.folder);
+    if (!options.graph.empty()) {
+        const auto graph = vorn::adventure::buildLinkGraph(folder, options.audit);
+        out.write(options.graph == "dot"
+                      ? vorn::adventure::graphDot(graph)
+                      : vorn::adventure::graphSvg(graph, vorn::adventure::chooseEngine(graph)));
+        return 0;
+    }
     if (!options.audit.first && !folder.parameters.count("Scp"))
         std::fputs(vorn::cp1252ToUtf8("vornaudit: sem primeiro script (nem Scp em parametros.txt, "
                                       "nem --first): scripts a que nada leva n\xe3o s\xe3o "

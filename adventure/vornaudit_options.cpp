@@ -21,6 +21,11 @@ VornauditOptions parseVornauditOptions(const std::vector<std::string>& args) {
             o.audit.registers = *registers;
         } else if (auto first = reader.text("--first")) {
             o.audit.first = utf8ToCp1252(*first);
+        } else if (auto graph = reader.text("--graph")) {
+            if (*graph != "dot" && *graph != "svg")
+                throw cli::UsageError("formato de grafo desconhecido \"" + *graph +
+                                      "\" (dot ou svg)");
+            o.graph = *graph;
         } else {
             reader.unknown();
         }
@@ -31,7 +36,8 @@ VornauditOptions parseVornauditOptions(const std::vector<std::string>& args) {
 }
 
 std::string_view vornauditUsage() {
-    return "Usage: vornaudit [--width N] [--height N] [--registers N] [--first NAME] FOLDER\n"
+    return "Usage: vornaudit [--width N] [--height N] [--registers N] [--first NAME]\n"
+           "                 [--graph dot|svg] FOLDER\n"
            "Audits an adventure exported to FOLDER (its scripts in FOLDER/scripts/NAME.scp,\n"
            "its pictures and sounds beside them, \"mapa.txt\" and \"parametros.txt\" when the\n"
            "adventure has them) without any server, and prints one line per finding,\n"
@@ -50,6 +56,15 @@ std::string_view vornauditUsage() {
            "  --first NAME       the adventure's first script (default: Scp of\n"
            "                     parametros.txt; with neither, nothing is reported as\n"
            "                     unreachable)\n"
+           "  --graph dot|svg    instead of the findings, the graph of where each script\n"
+           "                     leads, in Graphviz's DOT text (unlaid; its layout\n"
+           "                     attribute names the engine: dot up to 300 scripts with\n"
+           "                     at most 2.5 targets each, sfdp beyond) or laid out as\n"
+           "                     SVG: a box per script, a double border on the first,\n"
+           "                     grey when nothing leads to it, red with checker faults,\n"
+           "                     a dashed red box per target that names no script;\n"
+           "                     arrows: links solid grey, calls solid blue, Scp=\n"
+           "                     addresses dashed green, map neighbours dotted brown\n"
            "Exit status: 0 without errors (warnings allowed), 1 with an error, 2 on a usage\n"
            "or input fault.\n";
 }

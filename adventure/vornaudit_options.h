@@ -11,6 +11,7 @@ namespace vorn::adventure {
 struct VornauditOptions {
     AuditOptions audit; // texts already in cp1252
     std::string folder;
+    std::string graph; // "dot" or "svg": the link graph instead of findings
     bool help = false;
 };
 

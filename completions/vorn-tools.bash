@@ -81,7 +81,10 @@ _vornmap() {
 _vornaudit() {
     local cur opt ended
     _vorn_tools_word
-    _vorn_tools_complete "--help" "" "--width --height --registers --first" d
+    case $opt in
+    --graph) _vorn_tools_words "dot svg"; return ;;
+    esac
+    _vorn_tools_complete "--help" "" "--width --height --registers --first --graph" d
 }
 
 complete -F _vorncheck vorncheck

@@ -5,7 +5,7 @@
 #include "files.h"
 #include "reply.h"
 #include "request_layer.h"
-#include "scripted_server.h"
+#include "scripted_session_test.h"
 #include "scripts.h"
 #include "session.h"
 
@@ -42,35 +42,42 @@ TEST(Reply, ARefusalIsShownOnlyWhenItReadsAsAMessage) {
 }
 
 // A save counts only when the service says "Ok": anything else keeps no
-// copy and reaches the author.
-TEST(SaveScriptToServer, OnlyAnOkReplyIsASave) {
+// copy and reaches the author; a copy that could not be kept sends nothing.
+using SaveFaults = test::ScriptedSessionTest;
+
+TEST_F(SaveFaults, OnlyAnOkReplyIsASaveAndAnUnsafeNameSendsNothing) {
+    std::vector<Light> lights;
+    layer.hooks().light = [&](Light l) { lights.push_back(l); };
+    for (const char* name : {"../fora", "a/b", "a\\b", ".."}) {
+        session.SesScp = name;
+        EXPECT_THROW(SaveScriptToServer(layer, session, {"  fim"}), Error) << name;
+    }
+    EXPECT_EQ(server.count(), 0u);
+    EXPECT_TRUE(lights.empty() || lights.back() == Light::Idle);
+
     const struct {
         const char* reply;
         const char* message; // "" for a save
     } cases[] = {
-        {"Ok\r\n", ""},
         {"Script grande demais (limite de 1 MiB)!!!",
          "O script n\xc3\xa3o foi gravado no servidor: Script grande demais (limite de 1 MiB)!!!"},
         {"", "O script n\xc3\xa3o foi gravado no servidor: Tente novamente!"},
+        {"Ok\r\n", ""},
     };
+    session.SesScp = "sala";
+    std::size_t sent = 0;
     for (const auto& c : cases) {
-        ScriptedServer server;
         server.on("/vornpq/wbetz/vpqPtScp.php", 200, c.reply);
-        TempDir dir;
-        Session session = startSession({server.root(), server.root()}, dir.path());
-        session.DirAdv = dir.path();
-        session.SesScp = "sala";
-        RequestLayer layer;
         const std::string message = test::thrownMessage([&] {
             SaveScriptToServer(layer, session, {"  fim", ""});
         });
-        EXPECT_EQ(server.count(), 1u) << c.reply;
+        EXPECT_EQ(server.count(), ++sent) << c.reply;
         if (!*c.message) {
             EXPECT_EQ(message, "(nothing thrown)") << c.reply;
-            EXPECT_EQ(readFile(dir.path() + "sala.scp"), "  fim\r\n") << c.reply;
+            EXPECT_EQ(readFile(home.path() + "sala.scp"), "  fim\r\n") << c.reply;
         } else {
             EXPECT_EQ(message, c.message);
-            EXPECT_TRUE(test::folderFiles(dir.path()).empty()) << c.reply;
+            EXPECT_TRUE(test::folderFiles(home.path()).empty()) << c.reply;
         }
     }
 }

@@ -1,12 +1,14 @@
 #include "account.h"
 #include "adventure.h"
+#include "demo_adventure_test.h"
 #include "error.h"
 #include "files.h"
 #include "loaders.h"
-#include "local_service.h"
+#include "media.h"
+#include "objects.h"
+#include "permissions.h"
 #include "qr_code.h"
 #include "request_layer.h"
-#include "scripted_server.h"
 #include "scripts.h"
 #include "session.h"
 #include "text.h"
@@ -22,54 +24,25 @@
 namespace vorn {
 namespace {
 
-using test::LocalService;
 using test::TempDir;
+
+using Names = std::vector<std::string>;
 
 bool contains(const std::vector<std::string>& list, const std::string& item) {
     return std::find(list.begin(), list.end(), item) != list.end();
 }
 
-// One service for the whole suite: starting it is the slow part.
-class Road : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { service = new LocalService(); }
-    static void TearDownTestSuite() {
-        delete service;
-        service = nullptr;
-    }
-    void SetUp() override {
-        session = startSession({service->root(), service->root()}, home.path());
-    }
-
-    void logInAndOpen() {
-        ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
-        const auto opened = OpenAdventure(layer, session, "Castelo de Vorn");
-        ASSERT_TRUE(opened.ok);
-    }
-
-    static LocalService* service;
-    TempDir home;
-    RequestLayer layer;
-    Session session;
-};
-LocalService* Road::service = nullptr;
+using Road = test::DemoAdventureTest;
 
 TEST_F(Road, LoginFillsTheSessionAndRefusalsLeaveItAlone) {
+    EXPECT_EQ(session.SesLogin + "|" + session.SesSenha, "demo|demo");
+    EXPECT_FALSE(session.SesIdx.empty() || session.SesCod.empty());
     const auto refused = logIn(layer, session, "demo", "errada");
-    EXPECT_FALSE(refused.ok);
-    EXPECT_FALSE(refused.status.empty());
-    EXPECT_TRUE(session.SesLogin.empty());
-
-    const auto outcome = logIn(layer, session, "demo", "demo");
-    ASSERT_TRUE(outcome.ok) << outcome.status;
-    EXPECT_EQ(session.SesLogin, "demo");
-    EXPECT_EQ(session.SesSenha, "demo");
-    EXPECT_FALSE(session.SesIdx.empty());
-    EXPECT_FALSE(session.SesCod.empty());
+    EXPECT_FALSE(refused.ok || refused.status.empty());
+    EXPECT_EQ(session.SesLogin + "|" + session.SesSenha, "demo|demo");
 }
 
 TEST_F(Road, AdventureListRestoresBlanksAndOpeningFillsTheSession) {
-    ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
     const auto list = LoadAdventureList(layer, session, "");
     ASSERT_TRUE(list.ok) << list.refusal;
     EXPECT_TRUE(contains(list.names, "Castelo de Vorn"));
@@ -94,7 +67,6 @@ TEST_F(Road, AdventureListRestoresBlanksAndOpeningFillsTheSession) {
 }
 
 TEST_F(Road, ScriptsAreListedFetchedAndTheirPictureIsNamed) {
-    logInAndOpen();
     const auto names = LoadScriptList(layer, session);
     ASSERT_TRUE(contains(names, session.SesScp));
     const auto lines = fetchScript(layer, session, session.SesScp);
@@ -106,7 +78,6 @@ TEST_F(Road, ScriptsAreListedFetchedAndTheirPictureIsNamed) {
 }
 
 TEST_F(Road, SavingTwiceKeepsTwoCopiesAndTheServerHoldsTheTrimmedText) {
-    logInAndOpen();
     session.SesScp = "rascunho";
     ASSERT_EQ(newScript(layer, session, "rascunho"), "Ok");
     const Lines typed = {"//=== Script: rascunho", "  msg= Ol\xe1", "  fim", "", "   ", ""};
@@ -120,7 +91,6 @@ TEST_F(Road, SavingTwiceKeepsTwoCopiesAndTheServerHoldsTheTrimmedText) {
 }
 
 TEST_F(Road, ASaveFindsACoEditorsChangeAndNothingElse) {
-    logInAndOpen();
     session.SesScp = "disputa";
     ASSERT_EQ(newScript(layer, session, "disputa"), "Ok");
     const Lines opened = {"//=== Script: disputa", "  fim"};
@@ -154,7 +124,6 @@ TEST_F(Road, ASaveFindsACoEditorsChangeAndNothingElse) {
 }
 
 TEST_F(Road, CreateRenameAndDeleteGoThroughTheService) {
-    logInAndOpen();
     ASSERT_EQ(newScript(layer, session, "sala nova"), "Ok");
     EXPECT_NE(newScript(layer, session, "sala nova"), "Ok"); // the name is taken now
     putScript(layer, session, "sala nova", newScriptTemplate("sala nova"));
@@ -168,7 +137,6 @@ TEST_F(Road, CreateRenameAndDeleteGoThroughTheService) {
 }
 
 TEST_F(Road, ParametersAndRegisterTotalAreStored) {
-    logInAndOpen();
     const auto opened = OpenAdventure(layer, session, "Castelo de Vorn");
     const auto& d = opened.data;
     AdventureParameters p{"Castelo de Vorn", d.firstScript, "Georgia Bold", "102030", d.Edit9,
@@ -193,14 +161,12 @@ TEST_F(Road, NewAdventuresAreCheckedLocallyThenByTheService) {
     EXPECT_EQ(checkNewAdventure("x", "abc"), "");
     EXPECT_EQ(checkNewAdventure("x", "abcdef"), "");
 
-    ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
     EXPECT_EQ(createAdventure(layer, session, "mna1", "Minha aventura 1"), "Ok");
     EXPECT_NE(createAdventure(layer, session, "mna1", "Outra"), "Ok");
     EXPECT_TRUE(contains(LoadAdventureList(layer, session, "").names, "Minha aventura 1"));
 }
 
 TEST_F(Road, MediaAndPlayersOfTheDemo) {
-    logInAndOpen();
     const auto images = LoadFileList(layer, session, FileKind::Image);
     EXPECT_FALSE(images.empty());
     for (const auto& name : images)
@@ -222,33 +188,33 @@ TEST(Loaders, PlayerLinesFillSevenColumns) {
 }
 
 TEST(Scripts, TrailingBlankLinesGoButTheFirstLineStays) {
-    EXPECT_EQ(trimTrailingBlankLines({"a", "", "  ", ""}), (Lines{"a"}));
-    EXPECT_EQ(trimTrailingBlankLines({"", "", ""}), (Lines{""}));
-    EXPECT_EQ(trimTrailingBlankLines({"  "}), (Lines{"  "}));
-    EXPECT_EQ(trimTrailingBlankLines({"a", "", "b", " "}), (Lines{"a", "", "b"}));
-    EXPECT_EQ(trimTrailingBlankLines({"a", "\t", " \x0b "}), (Lines{"a"}));
+    const std::pair<Lines, Lines> cases[] = {
+        {{"a", "", "  ", ""}, {"a"}},          {{"", "", ""}, {""}},           {{"  "}, {"  "}},
+        {{"a", "", "b", " "}, {"a", "", "b"}}, {{"a", "\t", " \x0b "}, {"a"}},
+    };
+    for (const auto& [typed, kept] : cases)
+        EXPECT_EQ(trimTrailingBlankLines(typed), kept) << typed.size();
     EXPECT_EQ(newScriptTemplate("abc").front(), "//=== Script: abc ==============================");
 }
 
+// The first line that holds the keyword, trimmed of blanks, tabs and other
+// control characters, so that the name of a screen picture never carries
+// them; a comment that mentions the keyword counts too (the search is
+// textual).
 TEST(Scripts, FindInstructionParamsTakesTheFirstLineThatHoldsTheKeyword) {
-    const Lines lines = {"// telpos= comentario.png", "  telpos= sala.png", "telpos="};
-    // A comment that mentions the keyword counts too: the search is textual.
-    EXPECT_EQ(FindInstructionParams(lines, "telpos="), "telpos= comentario.png");
-    EXPECT_EQ(FindInstructionParams({"x", "  telpos= sala.png"}, "telpos="), "sala.png");
-    EXPECT_EQ(FindInstructionParams({"  telpos=   "}, "telpos="), "telpos=");
-    EXPECT_EQ(FindInstructionParams({"  msg= x"}, "telpos="), "");
-    EXPECT_EQ(FindInstructionParams({"  telpos= " + std::string(150, 'a')}, "telpos=").size(),
-              100u);
-    // The line is trimmed of tabs and other control characters as well as
-    // blanks, so the name of a screen picture never carries them.
-    const std::pair<std::string, std::string> trimmedCases[] = {
-        {"\ttelpos= fundo.jpg\t", "fundo.jpg"},
-        {"  telpos= fundo.jpg \t ", "fundo.jpg"},
-        {"\t telpos=\x0b", "telpos="},
-        {"telpos=\tfundo.jpg", "telpos=\tfundo.jpg"}, // only a blank separates
+    const std::pair<Lines, std::string> cases[] = {
+        {{"// telpos= comentario.png", "  telpos= sala.png"}, "telpos= comentario.png"},
+        {{"x", "  telpos= sala.png"}, "sala.png"},
+        {{"  telpos=   "}, "telpos="},
+        {{"  msg= x"}, ""},
+        {{"  telpos= " + std::string(150, 'a')}, std::string(100, 'a')},
+        {{"\ttelpos= fundo.jpg\t"}, "fundo.jpg"},
+        {{"  telpos= fundo.jpg \t "}, "fundo.jpg"},
+        {{"\t telpos=\x0b"}, "telpos="},
+        {{"telpos=\tfundo.jpg"}, "telpos=\tfundo.jpg"}, // only a blank separates
     };
-    for (const auto& [line, params] : trimmedCases)
-        EXPECT_EQ(FindInstructionParams({line}, "telpos="), params) << line;
+    for (const auto& [lines, params] : cases)
+        EXPECT_EQ(FindInstructionParams(lines, "telpos="), params) << lines.front();
 }
 
 TEST(Scripts, LocalCopiesNeverReplaceEachOtherNorLeaveTheFolder) {
@@ -265,24 +231,6 @@ TEST(Scripts, LocalCopiesNeverReplaceEachOtherNorLeaveTheFolder) {
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
         ++files;
     EXPECT_EQ(files, 4);
-}
-
-TEST(Scripts, ASaveWhoseCopyCouldNotBeKeptSendsNothing) {
-    test::ScriptedServer server;
-    server.byDefault(200, "Ok");
-    TempDir dir;
-    Session s = startSession({server.root(), server.root()}, dir.path());
-    s.SesPfx = "vorn";
-    s.DirAdv = dir.path();
-    RequestLayer layer;
-    std::vector<Light> lights;
-    layer.hooks().light = [&](Light l) { lights.push_back(l); };
-    for (const char* name : {"../fora", "a/b", "a\\b", ".."}) {
-        s.SesScp = name;
-        EXPECT_THROW(SaveScriptToServer(layer, s, {"  fim"}), Error) << name;
-    }
-    EXPECT_EQ(server.count(), 0u);
-    EXPECT_TRUE(lights.empty() || lights.back() == Light::Idle);
 }
 
 TEST(Preview, TheQrPictureEncodesItsAddress) {
@@ -317,6 +265,110 @@ TEST(HtmlColor, ReadsRrggbbIntoTheToolkitOrder) {
     };
     for (const auto& [text, colour] : cases)
         EXPECT_EQ(HtmlColorToColor(text), colour) << text;
+}
+
+using MediaRoad = test::DemoAdventureTest;
+
+TEST(Media, SoundNamesKeepTheirKindOrBecomeMp3) {
+    const struct {
+        const char* name;
+        const char* file;
+        bool library;
+    } cases[] = {
+        {"sino.mp3", "sino.mp3", false},
+        {"sino", "sino.mp3", false},
+        {"SOM.OGG", "SOM.OGG", false},
+        {"ogg", "ogg.mp3", false},
+        {"$", ".mp3", true},
+        {"x.wav.txt", "x.wav.txt.mp3", false},
+    };
+    for (const auto& c : cases) {
+        const SoundName sound = soundFileName(c.name);
+        EXPECT_EQ(sound.file, c.file) << c.name;
+        EXPECT_EQ(sound.library, c.library) << c.name;
+    }
+}
+
+TEST_F(MediaRoad, LibrarySoundsAreFetchedOnceAndLocalOnesPlayUnderTheirOwnName) {
+    const std::string gota = fetchSoundToPlay(layer, session, "$gota.wav");
+    ASSERT_EQ(gota, session.DirAdv + "gota.wav");
+    EXPECT_EQ(readFile(gota).substr(0, 4), "RIFF");
+    EXPECT_EQ(fetchSoundToPlay(layer, session, "$vento"), session.DirAdv + "vento.mp3");
+    // Once in the folder the copy is played as it is.
+    writeFileAtomic(gota, "copia local");
+    EXPECT_EQ(fetchSoundToPlay(layer, session, "$gota.wav"), gota);
+    EXPECT_EQ(readFile(gota), "copia local");
+
+    writeFileAtomic(session.DirAdv + "som.ogg", "OggS");
+    EXPECT_EQ(fetchSoundToPlay(layer, session, "som.ogg"), session.DirAdv + "som.ogg");
+    for (const char* missing : {"nao-existe.mp3", "$nao-existe", ""})
+        EXPECT_EQ(fetchSoundToPlay(layer, session, missing), "") << missing;
+    for (const char* unsafe : {"$../fora.mp3", "$a/b.wav", "..", "$..\\x.mp3"})
+        EXPECT_THROW(fetchSoundToPlay(layer, session, unsafe), Error) << unsafe;
+    EXPECT_FALSE(fileExists(home.path() + "fora.mp3"));
+}
+
+TEST(Objects, AStateNeedsAnObjectAndAPlace) {
+    EXPECT_EQ(checkObjectState(false, "patio"), "Selecione objeto!");
+    EXPECT_EQ(checkObjectState(true, ""), "Falta nome do local!");
+    EXPECT_EQ(checkObjectState(true, "   "), "Falta nome do local!");
+    EXPECT_EQ(checkObjectState(true, " patio "), "");
+}
+
+TEST_F(MediaRoad, BothStatesOfAnObjectGoAndComeBackAndNewOnesAreCreatedOnce) {
+    storeObjectState(layer, session, " lampiao velho ", {" salao ", " chave.png ", " porta velha "},
+                     ObjectStateKind::Start);
+    storeObjectState(layer, session, "lampiao velho", {"jogador", "", "aceso"},
+                     ObjectStateKind::Current);
+    const ObjectDetail detail = LoadObjectDetail(layer, session, "lampiao velho");
+    ASSERT_TRUE(detail.ok);
+    EXPECT_EQ(detail.first.place + "|" + detail.first.picture + "|" + detail.first.description,
+              "salao|chave.png|_porta_velha_");
+    EXPECT_EQ(detail.second.place + "|" + detail.second.picture + "|" + detail.second.description,
+              "jogador||aceso");
+
+    EXPECT_EQ(createObject(layer, session, " porta nova "), "Ok");
+    EXPECT_TRUE(contains(LoadObjectList(layer, session), "porta nova"));
+    EXPECT_NE(createObject(layer, session, "porta nova"), "Ok");
+}
+
+TEST(Permissions, RepliesSplitAtTheSeparator) {
+    const struct {
+        const char* reply;
+        bool ok;
+        Names users, editors;
+    } cases[] = {
+        {"Ok\r\nana\r\n-+-\r\n\r\nbia", true, {"ana"}, {"bia"}},
+        {"Ok\r\nana\r\nbia", true, {"ana", "bia"}, {}},
+        {"Ok\r\n-+-\r\nana\r\n", true, {}, {"ana"}},
+        {"Recusado!!!\r\nana\r\n-+-\r\nbia", false, {}, {}},
+        {"", false, {}, {}},
+    };
+    for (const auto& c : cases) {
+        const EditorLists lists = readEditorLists(c.reply);
+        EXPECT_EQ(lists.ok, c.ok) << c.reply;
+        EXPECT_EQ(lists.users, c.users) << c.reply;
+        EXPECT_EQ(lists.editors, c.editors) << c.reply;
+    }
+}
+
+TEST_F(MediaRoad, EditorsGoAndComeBackOnlyAfterASuccessfulLoad) {
+    const EditorLists before = LoadEditorLists(layer, session);
+    ASSERT_TRUE(before.ok) << before.status;
+    EXPECT_TRUE(contains(before.users, "bia"));
+    EXPECT_EQ(before.editors, Names{"ana"});
+    storeEditors(layer, session, before, {"ana", "bia"});
+    EXPECT_EQ(LoadEditorLists(layer, session).editors, (Names{"ana", "bia"}));
+
+    // A load that failed, or one of another adventure, sends nothing: the
+    // editors stay.
+    EditorLists failed = before;
+    failed.ok = false;
+    Session other = session;
+    other.SesPfx = "vale";
+    EXPECT_EQ(storeEditors(layer, session, failed, {}), kEditorsNotLoaded);
+    EXPECT_EQ(storeEditors(layer, other, before, {}), kEditorsNotLoaded);
+    EXPECT_EQ(LoadEditorLists(layer, session).editors, (Names{"ana", "bia"}));
 }
 
 } // namespace

@@ -1,14 +1,15 @@
-// The service killed (SIGKILL) in the middle of a burst of writes: after a
-// restart on the same folder, every write it answered is there whole, the
-// database is sound and the published files match what was sent.
+// The service killed (SIGKILL) in the middle of a burst of writes from four
+// clients at once: after a restart on the same folder, every write it
+// answered is there whole, the database is sound and the published files
+// match what was sent.
+#include "db/sqlite.h"
 #include "raw_calls.h"
+#include "scripted_server.h"
 #include "service_client.h"
 
 #include <files.h>
 
 #include <gtest/gtest.h>
-
-#include <sqlite3.h>
 
 #include <atomic>
 #include <csignal>
@@ -27,15 +28,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// What was sent, and whether the service answered it as done.
-struct Sent {
-    std::string content;
-    bool answered = false;
-};
-
 struct Burst {
     std::mutex mutex;
-    std::map<std::string, Sent> scripts, files; // by name
+    // By name: what was sent, and whether the service answered it as done.
+    std::map<std::string, std::pair<std::string, bool>> scripts, files;
     std::atomic<int> answered{0};
     int lastRegister = -1, sentRegister = -1; // written by thread 0 only
 };
@@ -43,65 +39,58 @@ struct Burst {
 // Bytes that differ per write and are long enough that a cut write shows.
 std::string contentOf(const std::string& name, std::size_t size) {
     std::string s;
-    s.reserve(size);
     while (s.size() < size)
         s += name + ";";
-    s.resize(size);
-    return s;
+    return s.substr(0, size);
 }
 
+// Thread t writes scripts, uploads and (thread 0) the register total or
+// (the others) new objects in turn, until the service is gone.
 void writer(int port, int t, Burst& burst) {
     httplib::Client c("127.0.0.1", port);
     c.set_keep_alive(true);
     for (int i = 0;; ++i) {
         const std::string name = "k" + std::to_string(t) + "_" + std::to_string(i);
-        const std::size_t size = 2000 + static_cast<std::size_t>((i * 7919 + t * 104729) % 120000);
-        const std::string bytes = contentOf(name, size);
-        std::string reply;
-        bool ok = false;
-        if (i % 3 == 0) {
+        const std::string bytes =
+            contentOf(name, 2000 + static_cast<std::size_t>((i * 7919 + t * 104729) % 120000));
+        auto* sent = i % 3 == 0 ? &burst.scripts : i % 3 == 1 ? &burst.files : nullptr;
+        const std::string key = i % 3 == 1 ? name + ".png" : name;
+        if (sent) {
             std::lock_guard lock(burst.mutex);
-            burst.scripts[name] = {bytes};
-        } else if (i % 3 == 1) {
-            std::lock_guard lock(burst.mutex);
-            burst.files[name + ".png"] = {bytes};
+            (*sent)[key] = {bytes, false};
         }
+        std::string reply, ok = "Ok";
         if (i % 3 == 0) {
             reply = rawPost(c, scriptTarget("vpqPtScp.php", {{"Pfx", "vorn"}, {"Scp", name}}),
                             "texto", bytes);
-            ok = reply == "Ok";
         } else if (i % 3 == 1) {
-            reply =
-                rawPost(c, scriptTarget("mobPtImg.php", {{"Pfx", "vorn"}, {"Arq", name + ".png"}}),
-                        "Img", bytes, name + ".png");
-            ok = reply.rfind("Upload de", 0) == 0;
+            reply = rawPost(c, scriptTarget("mobPtImg.php", {{"Pfx", "vorn"}, {"Arq", key}}), "Img",
+                            bytes, key);
+            ok = "Upload de";
         } else if (t == 0) {
-            const std::string reg = std::to_string(i % 1000);
             burst.sentRegister = i % 1000;
-            reply = rawGet(c, scriptTarget("scpPtReg.php", {{"Pfx", "vorn"}, {"Reg", reg}}));
-            ok = reply.rfind("Total de registradores gravado", 0) == 0;
-            if (ok) burst.lastRegister = i % 1000;
+            reply = rawGet(c, scriptTarget("scpPtReg.php",
+                                           {{"Pfx", "vorn"}, {"Reg", std::to_string(i % 1000)}}));
+            ok = "Total de registradores gravado";
         } else {
             reply = rawGet(c, scriptTarget("scpNwObj.php", {{"Pfx", "vorn"}, {"Nome", name}}));
-            ok = reply == "Ok";
         }
         if (reply.empty()) return; // the service is gone
-        ASSERT_TRUE(ok) << name << ": " << reply;
+        ASSERT_EQ(reply.rfind(ok, 0), 0u) << name << ": " << reply;
+        if (i % 3 == 2 && t == 0) burst.lastRegister = i % 1000;
         std::lock_guard lock(burst.mutex);
-        if (i % 3 == 0) burst.scripts[name].answered = true;
-        if (i % 3 == 1) burst.files[name + ".png"].answered = true;
+        if (sent) (*sent)[key].second = true;
         ++burst.answered;
     }
 }
 
 TEST(Crash, KilledDuringWritesLosesNothingItAnswered) {
-    std::string folder = (fs::temp_directory_path() / "pequenia-crash-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
-    const std::string adventure = folder + "/html/quorbel/vorn/";
+    vorn::test::TempDir folder;
+    const std::string adventure = folder.path() + "html/quorbel/vorn/";
     Burst burst;
     std::set<std::string> demoFiles;
     {
-        LocalService first({"--demo", "--auto-unlock"}, folder);
+        LocalService first({"--demo", "--auto-unlock"}, folder.path());
         for (const auto& e : fs::directory_iterator(adventure))
             demoFiles.insert(e.path().filename().string());
         std::vector<std::thread> threads;
@@ -116,20 +105,20 @@ TEST(Crash, KilledDuringWritesLosesNothingItAnswered) {
     }
     ASSERT_GE(burst.answered.load(), 60);
     {
-        LocalService second({"--demo", "--auto-unlock"}, folder);
+        // "--demo" seeds only an empty service, so nothing stored is replaced.
+        LocalService second({"--demo", "--auto-unlock"}, folder.path());
         httplib::Client c("127.0.0.1", second.port());
         for (const auto& [name, sent] : burst.scripts) {
             const std::string reply =
                 rawGet(c, scriptTarget("vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", name}}));
-            if (sent.answered || reply.rfind("Ok", 0) == 0) {
-                EXPECT_EQ(reply, "Ok\r\n" + sent.content) << name;
+            if (sent.second || reply.rfind("Ok", 0) == 0) {
+                EXPECT_EQ(reply, "Ok\r\n" + sent.first) << name;
             }
         }
-        const std::string data =
-            rawGet(c, scriptTarget("scpDados.php", {{"Adv", "Castelo_de_Vorn"}}));
-        const auto lines = vorn::splitLines(data);
-        ASSERT_EQ(lines.size(), 21u) << data;
-        const int reg = std::stoi(lines[18]);
+        const auto data =
+            vorn::splitLines(rawGet(c, scriptTarget("scpDados.php", {{"Adv", "Castelo_de_Vorn"}})));
+        ASSERT_EQ(data.size(), 21u);
+        const int reg = std::stoi(data[18]);
         EXPECT_TRUE(reg == burst.lastRegister || reg == burst.sentRegister) << reg;
 
         // The published folder holds the demo files and whole uploads only:
@@ -140,25 +129,18 @@ TEST(Crash, KilledDuringWritesLosesNothingItAnswered) {
             ASSERT_EQ(disk.rfind("vorn-", 0), 0u) << disk;
             const auto sent = burst.files.find(disk.substr(5));
             ASSERT_NE(sent, burst.files.end()) << "stray file " << disk;
-            EXPECT_EQ(vorn::readFile(e.path().string()), sent->second.content) << disk;
+            EXPECT_EQ(vorn::readFile(e.path().string()), sent->second.first) << disk;
         }
         for (const auto& [name, sent] : burst.files)
-            if (sent.answered) {
+            if (sent.second) {
                 EXPECT_TRUE(fs::exists(adventure + "vorn-" + name)) << name;
             }
         EXPECT_TRUE(second.stop());
     }
-    sqlite3* db = nullptr;
-    ASSERT_EQ(
-        sqlite3_open_v2((folder + "/pequenia.db").c_str(), &db, SQLITE_OPEN_READONLY, nullptr),
-        SQLITE_OK);
-    sqlite3_stmt* st = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr), SQLITE_OK);
-    ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "ok");
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    fs::remove_all(folder);
+    pequenia::db::Database db(folder.path() + "pequenia.db");
+    auto check = db.prepare("PRAGMA integrity_check");
+    ASSERT_TRUE(check.step());
+    EXPECT_EQ(check.text(0), "ok");
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 // New player rows per client address through the public game page: past the
 // quota the page is still shown, but no new row is kept until the window has
 // moved on. The service runs in process so the window can be short.
+#include "loaders.h"
 #include "raw_calls.h"
 #include "raw_socket.h"
 #include "scripted_server.h"
 #include "server.h"
+#include "text.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +15,22 @@
 
 using namespace std::chrono_literals;
 using vorn::test::RawSocket;
-using vorn::test::statusOf;
 
 namespace {
+
+pequenia::Options demoWith(const vorn::test::TempDir& dir, pequenia::QuotaLimit quota) {
+    pequenia::Options o;
+    o.port = 0;
+    o.dataDir = dir.path();
+    o.demo = o.quiet = true;
+    o.playerQuota = quota;
+    return o;
+}
 
 class InProcessService {
 public:
     explicit InProcessService(pequenia::QuotaLimit quota)
-        : m_service(options(m_dir, quota))
+        : m_service(demoWith(m_dir, quota))
         , m_port(m_service.bind())
         , m_thread([this] { m_service.run(); }) {}
     ~InProcessService() {
@@ -30,16 +40,6 @@ public:
     int port() const { return m_port; }
 
 private:
-    static pequenia::Options options(const vorn::test::TempDir& dir, pequenia::QuotaLimit quota) {
-        pequenia::Options o;
-        o.port = 0;
-        o.dataDir = dir.path();
-        o.demo = true;
-        o.quiet = true;
-        o.playerQuota = quota;
-        return o;
-    }
-
     vorn::test::TempDir m_dir;
     pequenia::Service m_service;
     int m_port;
@@ -50,11 +50,11 @@ private:
 // when the page came.
 bool visit(int port, const char* from, int idx) {
     RawSocket s(port, from);
-    if (!s.connected()) return false;
     s.send("GET /html/quorbel/exescp.php?Idx=" + std::to_string(idx) +
            "&Pfx=vorn&Scp=inicio HTTP/1.1\r\nConnection: close\r\n\r\n");
     const std::string reply = s.receive();
-    return statusOf(reply) == 200 && reply.find("<title>Castelo de Vorn") != std::string::npos;
+    return vorn::test::statusOf(reply) == 200 &&
+           reply.find("<title>Castelo de Vorn") != std::string::npos;
 }
 
 struct Kept {
@@ -62,50 +62,38 @@ struct Kept {
     int moves = 0; // summed over the rows
 };
 
-// The castle's player rows whose index lies in [first, first + count).
-Kept keptRows(int port, int first, int count) {
+// The castle's player rows whose index lies in [first, first + count), each
+// as the first page left it: at its place, visited from the address.
+Kept keptRows(int port, const std::string& from, int first, int count) {
     httplib::Client client("127.0.0.1", port);
-    const std::string list =
-        vorn::test::rawGet(client, vorn::test::scriptTarget("scpLsUsr.php", {{"Pfx", "vorn"}}));
-    EXPECT_EQ(list.rfind("Ok", 0), 0u) << list.substr(0, 80);
+    const auto lines = vorn::splitLines(
+        vorn::test::rawGet(client, vorn::test::scriptTarget("scpLsUsr.php", {{"Pfx", "vorn"}})));
+    EXPECT_EQ(lines.at(0), "Ok");
     Kept kept;
-    std::size_t at = list.find("\r\n");
-    while (at != std::string::npos) {
-        const std::size_t next = list.find("\r\n", at + 2);
-        const std::string row = list.substr(at + 2, next - at - 2);
-        at = next;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
         // started|last visit|moves|position|IP|last script|index
-        std::vector<std::string> fields;
-        for (std::size_t from = 0;;) {
-            const std::size_t bar = row.find('|', from);
-            fields.push_back(row.substr(from, bar - from));
-            if (bar == std::string::npos) break;
-            from = bar + 1;
-        }
-        if (fields.size() != 7) continue;
-        const int idx = std::stoi(fields[6]);
+        const vorn::PlayerRow row = vorn::splitPlayerLine(lines[i]);
+        const int idx = std::atoi(row[6].c_str());
         if (idx < first || idx >= first + count) continue;
+        EXPECT_EQ(row[3] + "|" + row[4] + "|" + row[5], "estrada|" + from + "|inicio") << lines[i];
         ++kept.rows;
-        kept.moves += std::stoi(fields[2]);
+        kept.moves += std::atoi(row[2].c_str());
     }
     return kept;
 }
 
-struct Visits {
-    const char* from; // the client's address
-    int first, count; // the indexes visited, each once
-    std::chrono::milliseconds pause;
-    Kept kept; // rows of those indexes afterwards
-};
-
-struct Case {
-    const char* what;
-    pequenia::QuotaLimit quota;
-    std::vector<Visits> visits;
-};
-
 TEST(PlayerQuota, NewRowsPerAddressWithinTheWindow) {
-    const Case cases[] = {
+    struct Visits {
+        const char* from; // the client's address
+        int first, count; // the indexes visited, each once
+        std::chrono::milliseconds pause;
+        Kept kept; // rows of those indexes afterwards
+    };
+    const struct {
+        const char* what;
+        pequenia::QuotaLimit quota;
+        std::vector<Visits> visits;
+    } cases[] = {
         {"the default quota",
          pequenia::Options{}.playerQuota,
          {
@@ -125,17 +113,17 @@ TEST(PlayerQuota, NewRowsPerAddressWithinTheWindow) {
              {"127.0.0.2", 200, 4, 0ms, {3, 3}},
          }},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         InProcessService service(c.quota);
         ASSERT_GT(service.port(), 0) << c.what;
         for (const Visits& v : c.visits) {
+            SCOPED_TRACE(std::string(c.what) + ": " + v.from + " " + std::to_string(v.first));
             std::this_thread::sleep_for(v.pause);
             for (int i = 0; i < v.count; ++i)
-                EXPECT_TRUE(visit(service.port(), v.from, v.first + i))
-                    << c.what << ": " << v.from << " " << v.first + i;
-            const Kept kept = keptRows(service.port(), v.first, v.count);
-            EXPECT_EQ(kept.rows, v.kept.rows) << c.what << ": " << v.from << " " << v.first;
-            EXPECT_EQ(kept.moves, v.kept.moves) << c.what << ": " << v.from << " " << v.first;
+                EXPECT_TRUE(visit(service.port(), v.from, v.first + i)) << v.first + i;
+            const Kept kept = keptRows(service.port(), v.from, v.first, v.count);
+            EXPECT_EQ(kept.rows, v.kept.rows);
+            EXPECT_EQ(kept.moves, v.kept.moves);
         }
     }
 }

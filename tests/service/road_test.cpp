@@ -1,5 +1,6 @@
 // The service's rules on the author's road that the client's own road tests
-// cannot see: names, prefixes and parameters it refuses.
+// cannot see: names, prefixes and parameters it refuses, and the raw forms of
+// its replies.
 #include "service_client.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,24 @@ TEST_F(Road, StoresParametersAndRejectsBadValues) {
     demo.raw("scpPtReg.php", {{"Pfx", "vorn"}, {"Reg", "3"}});
     EXPECT_EQ(demo.lines("scpGtReg.php", {{"Pfx", "vorn"}, {"Idx", "1001"}}),
               (std::vector<std::string>{"Ok", "3", "150", "Vorn"}));
+}
+
+TEST_F(Road, ObjectNamesAreOneWithBlanksAndAStateNeedsAPlace) {
+    EXPECT_EQ(demo.lines("vpqLsObj.php", {{"Pfx", "vorn"}}),
+              (std::vector<std::string>{"Ok", "chave", "lampiao_velho", "tesouro"}));
+    EXPECT_EQ(demo.raw("scpNwObj.php", {{"Pfx", "vorn"}, {"Nome", "vela acesa"}}), "Ok");
+    EXPECT_NE(demo.raw("scpNwObj.php", {{"Pfx", "vorn"}, {"Nome", "vela_acesa"}}), "Ok");
+    EXPECT_NE(demo.raw("scpPtObj.php", {{"Pfx", "vorn"}, {"Nome", "vela acesa"}, {"Loc", ""}}),
+              "Ok");
+    EXPECT_NE(demo.lines("scpGtObj.php", {{"Pfx", "vorn"}, {"Nome", "fantasma"}})[0], "Ok");
+}
+
+// The converter's calls go through the client on the road; only the link
+// line's raw form, a target holding a comma, is the service's own.
+TEST_F(Road, ConverterLinkLinesKeepTheirTargetWhole) {
+    const auto links = demo.lines("scpLsLnk.php", {{"Nome", "Vale_Perdido"}, {"Psc", "ponte"}});
+    ASSERT_EQ(links.size(), 2u);
+    EXPECT_TRUE(links[1].ends_with(",0,5,5,60,60,rio,margem")) << links[1];
 }
 
 } // namespace

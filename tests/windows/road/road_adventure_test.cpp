@@ -67,8 +67,9 @@ private slots:
         QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kScripts));
         QCOMPARE(f.Form2->Scripts->Lbx2->count(), 10);
         QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), S("inicio"));
-        for (QWidget* w : {static_cast<QWidget*>(f.Form1->btLsp), static_cast<QWidget*>(f.Form1->btObj),
-                           static_cast<QWidget*>(f.Form1->lbPrm)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(f.Form1->btLsp), static_cast<QWidget*>(f.Form1->btObj),
+              static_cast<QWidget*>(f.Form1->lbPrm)})
             QVERIFY(!w->isHidden());
     }
 
@@ -79,7 +80,8 @@ private slots:
         QTest::newRow("own of the owner")
             << S("demo") << 21 << QStringList{S("Castelo de Vorn"), S("Vale Perdido")};
         QTest::newRow("none own of a helper") << S("ana") << 21 << QStringList{};
-        QTest::newRow("editable of a helper") << S("ana") << 26 << QStringList{S("Castelo de Vorn")};
+        QTest::newRow("editable of a helper")
+            << S("ana") << 26 << QStringList{S("Castelo de Vorn")};
         QTest::newRow("editable of nobody") << S("bia") << 26 << QStringList{};
     }
     void filtersAskForTheirLists() {
@@ -133,7 +135,8 @@ private slots:
         QCOMPARE(f.Form4->Backup->Memo5->toPlainText(), S("Ok"));
         QCOMPARE(f.Form4->lbTit->text(), S("Minha aventura nova"));
         QStringList listed = items(f.Form2->Aventuras->Lbx1);
-        QVERIFY(listed.contains(S("Minha aventura nova")) && !listed.contains(S("Minha aventura 1")));
+        QVERIFY(listed.contains(S("Minha aventura nova")) &&
+                !listed.contains(S("Minha aventura 1")));
 
         // A value the service refuses: its message, and the list stays.
         p->JanWd->setText(S("largo"));
@@ -169,7 +172,8 @@ private slots:
         form2::PageScripts* catalogue = f.Form2->Scripts;
         catalogue->ask = [](const std::string&, const char*, const char*) { return false; };
         // Chosen without opening it, so the line typed above stays in edit.
-        catalogue->Lbx2->setCurrentItem(catalogue->Lbx2->findItems(S("tesouro"), Qt::MatchExactly).front());
+        catalogue->Lbx2->setCurrentItem(
+            catalogue->Lbx2->findItems(S("tesouro"), Qt::MatchExactly).front());
         catalogue->Edit3->setText(S("adega"));
         click(catalogue->Image9);
         QTRY_VERIFY(marks->messageAt(added).isEmpty());

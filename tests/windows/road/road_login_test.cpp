@@ -43,7 +43,8 @@ QWidget* nextTabStop(QWidget* from) {
 class RoadLoginTest : public RoadTest {
     Q_OBJECT
 public:
-    RoadLoginTest() : RoadTest({"--demo", "--auto-unlock", "--version", "0.3"}) {}
+    RoadLoginTest()
+        : RoadTest({"--demo", "--auto-unlock", "--version", "0.3"}) {}
 
 protected:
     void arrive() override {}
@@ -56,9 +57,10 @@ private slots:
         const QString noLogin = QStringLiteral("Informe seu login no PQ...");
         QTest::newRow("both empty") << QString() << QString() << noLogin;
         QTest::newRow("login empty") << QString() << QStringLiteral("demo") << noLogin;
-        QTest::newRow("password empty") << QStringLiteral("demo") << QString()
-                                        << QStringLiteral("Informe sua senha no PQ...");
-        QTest::newRow("wrong password") << QStringLiteral("demo") << QStringLiteral("x") << QString();
+        QTest::newRow("password empty")
+            << QStringLiteral("demo") << QString() << QStringLiteral("Informe sua senha no PQ...");
+        QTest::newRow("wrong password")
+            << QStringLiteral("demo") << QStringLiteral("x") << QString();
     }
     void loginRefusals() {
         QFETCH(QString, login);
@@ -132,9 +134,9 @@ private slots:
         const QString told = m_w->f().Form2->Default->Std->text();
         if (ends) {
             QCOMPARE(told, QStringLiteral("Ok"));
-            QCOMPARE(m_w->opened, QStringList{QString::fromStdString(local + "|k8r2m5q " +
-                                                                     m_svc->root() +
-                                                                     "vornpq/ script VORNscript.exe")});
+            QCOMPARE(m_w->opened,
+                     QStringList{QString::fromStdString(local + "|k8r2m5q " + m_svc->root() +
+                                                        "vornpq/ script VORNscript.exe")});
             return;
         }
         QVERIFY2(told.endsWith(QStringLiteral("A versão 0.3 já existe. Neste sistema o VORNscript "
@@ -168,8 +170,8 @@ private slots:
         const QString s = QStringLiteral("s"), mail = QStringLiteral("a@b");
         QTest::newRow("no login") << QString() << s << mail
                                   << QStringLiteral("Defina um apelido para ser seu login!!!");
-        QTest::newRow("no password") << QStringLiteral("novo") << QString() << mail
-                                     << QStringLiteral("Defina uma senha!!!");
+        QTest::newRow("no password")
+            << QStringLiteral("novo") << QString() << mail << QStringLiteral("Defina uma senha!!!");
         QTest::newRow("no e-mail") << QStringLiteral("novo") << s << QString()
                                    << QStringLiteral("Registre um e-mail válido!!!");
         QTest::newRow("created") << QStringLiteral("nova.autora") << QStringLiteral("s3 nh&a=")

@@ -59,7 +59,8 @@ class RoadMediaTest : public RoadTest {
 
 private slots:
     void localListsShowOnlyTheirKinds() {
-        for (const char* name : {"a.png", "b.jpg", "c.gif", "D.PNG", "e.mp3", "f.ogg", "g.wav", "h.scp"})
+        for (const char* name :
+             {"a.png", "b.jpg", "c.gif", "D.PNG", "e.mp3", "f.ogg", "g.wav", "h.scp"})
             put(name);
         const Forms& f = m_w->f();
         click(f.Form1->btImg);
@@ -195,7 +196,8 @@ private slots:
         QSignalSpy failed(&deck, &form2::SoundDeck::failed);
         deck.play(QString::fromStdString(m_w->session().DirAdv + "ruido.mp3"));
         QTRY_VERIFY_WITH_TIMEOUT(failed.count() > 0, 10000);
-        QVERIFY(failed.first().first().toString().startsWith(S("Não foi possível tocar ruido.mp3")));
+        QVERIFY(
+            failed.first().first().toString().startsWith(S("Não foi possível tocar ruido.mp3")));
     }
 
     void objectStatesAreStoredAndNewObjectsListed() {

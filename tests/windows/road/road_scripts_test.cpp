@@ -193,8 +193,9 @@ private slots:
         const QString status = m_p->Stc->text();
         QVERIFY2(status.startsWith(S("Script \"cozinha\" deletado; o texto ficou guardado em ")),
                  qPrintable(status));
-        QCOMPARE(vorn::splitLines(vorn::readFile(status.section(QLatin1Char(' '), -1).toStdString())),
-                 held);
+        QCOMPARE(
+            vorn::splitLines(vorn::readFile(status.section(QLatin1Char(' '), -1).toStdString())),
+            held);
         QCOMPARE(RoadWindows::copiesOf(s.DirAdv, S("cozinha")).size(), before + 2);
         QCOMPARE(m_w->editorText(), QString());
         QVERIFY(!items(m_p->Lbx2).contains(S("cozinha")) && !exists("cozinha"));
@@ -227,7 +228,9 @@ private slots:
         // While it shows, a click in the list shows the script's code.
         QVERIFY(clickItem(m_p->Lbx2, S("torre")));
         const QString hex = QString::fromLatin1(
-            QByteArray::fromStdString("vorn|" + m_w->session().SesIdx + "|torre|").toHex().toUpper());
+            QByteArray::fromStdString("vorn|" + m_w->session().SesIdx + "|torre|")
+                .toHex()
+                .toUpper());
         QCOMPARE(f.Form5->address(), root + S("html/quorbel/exescp.php?Chx=") + hex);
         QVERIFY(f.Form5->Qr->pixmap().toImage() != drawn);
         click(m_p->Image2);
@@ -241,7 +244,8 @@ private slots:
         const Forms& f = m_w->f();
         click(m_p->Image7);
         QCOMPARE(m_p->Stc->text(), S("Aguarde o navegador abrir..."));
-        QCOMPARE(m_w->opened, QStringList{ui(vorn::browserAddress(m_w->session())) + QLatin1Char('|')});
+        QCOMPARE(m_w->opened,
+                 QStringList{ui(vorn::browserAddress(m_w->session())) + QLatin1Char('|')});
 
         f.Form4->Backup->Memo5->setPlainText(S("velho"));
         click(m_p->Image8);

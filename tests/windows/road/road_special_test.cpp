@@ -63,7 +63,8 @@ private slots:
         f.Form4->hide();
         const int editorPage = f.Form4->Pan1->PageIndex();
         click(entry(f, button));
-        QCOMPARE(f.Form2->Exclusivo->Stw->text(), QStringLiteral("Não está editando nenhuma aventura!"));
+        QCOMPARE(f.Form2->Exclusivo->Stw->text(),
+                 QStringLiteral("Não está editando nenhuma aventura!"));
         QVERIFY(f.Form2->isVisible() && !f.Form4->isVisible() && !f.Form6->isVisible());
         QCOMPARE(f.Form4->Pan1->PageIndex(), editorPage);
         QVERIFY(!f.Form1->Sb1->isVisible());
@@ -160,7 +161,8 @@ private slots:
         QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kObjetos));
         // Shown with a blank, asked for as the server knows it.
         QVERIFY(clickItem(p->Lbx4, QStringLiteral("lampiao velho")));
-        QCOMPARE(p->LocObj1->text() + p->DscObj2->text(), QStringLiteral("patioUm_lampião_sem_óleo"));
+        QCOMPARE(p->LocObj1->text() + p->DscObj2->text(),
+                 QStringLiteral("patioUm_lampião_sem_óleo"));
 
         const QImage placeholder = f.Form4->Extra->Icc0->pixmap().toImage();
         QVERIFY(clickItem(p->Lbx4, QStringLiteral("chave")));

@@ -55,9 +55,10 @@ private slots:
         QVERIFY(clickItem(p->Lbx2, QStringLiteral("Vale Perdido")));
         QVERIFY(clickItem(p->Lbx3, QStringLiteral("clareira")));
         QCOMPARE(p->Lbz->count(), 2);
-        for (const auto& [adventure, status] : {std::pair<const char*, const char*>{nullptr, vorn::kNoAdventureOpen},
-                                                {"Castelo de Vorn", vorn::kNotEditedAdventure},
-                                                {"Vale Perdido", vorn::kConverted}}) {
+        for (const auto& [adventure, status] :
+             {std::pair<const char*, const char*>{nullptr, vorn::kNoAdventureOpen},
+              {"Castelo de Vorn", vorn::kNotEditedAdventure},
+              {"Vale Perdido", vorn::kConverted}}) {
             if (adventure) QVERIFY(m_w->choose(QString::fromUtf8(adventure)));
             click(p->Image6);
             QCOMPARE(p->Stp->text(), ui(status));
@@ -107,9 +108,11 @@ private slots:
         QVERIFY(items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("corredor3")));
 
         click(p->btSre);
-        QCOMPARE(m_asked, QStringList{ui(vorn::replaceScriptsQuestion({"corredor1", "corredor2", "corredor3"}))});
-        QCOMPARE(p->Sty->text(),
-                 ui(vorn::kSeriesWritten) + QStringLiteral(" 3 scripts já existiam e foram mantidos."));
+        QCOMPARE(
+            m_asked,
+            QStringList{ui(vorn::replaceScriptsQuestion({"corredor1", "corredor2", "corredor3"}))});
+        QCOMPARE(p->Sty->text(), ui(vorn::kSeriesWritten) +
+                                     QStringLiteral(" 3 scripts já existiam e foram mantidos."));
     }
 
     void seriesRefusalsAndTheLargeSeriesQuestion_data() {
@@ -119,7 +122,8 @@ private slots:
         QTest::addColumn<int>("asked");
         QTest::newRow("empty range") << QStringLiteral("3") << false << ui(vorn::kSeriesEmpty) << 0;
         QTest::newRow("large, cancelled") << QStringLiteral("45") << false << QString() << 1;
-        QTest::newRow("large, confirmed") << QStringLiteral("45") << true << ui(vorn::kSeriesWritten) << 1;
+        QTest::newRow("large, confirmed")
+            << QStringLiteral("45") << true << ui(vorn::kSeriesWritten) << 1;
     }
     void seriesRefusalsAndTheLargeSeriesQuestion() {
         QFETCH(QString, last);
@@ -176,7 +180,9 @@ private slots:
                                        ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
                                        ui(vorn::replaceFilesQuestion({"cadeado.png"}))}));
         QCOMPARE(f.Form4->scriptText(), adapted);
-        QVERIFY(!QDir(QString::fromUtf8(s.DirAdv)).entryList({QStringLiteral("porta_trancada*.scp")}).isEmpty());
+        QVERIFY(!QDir(QString::fromUtf8(s.DirAdv))
+                     .entryList({QStringLiteral("porta_trancada*.scp")})
+                     .isEmpty());
     }
 
     void modelIsAppendedToTheScriptInTheEditor() {

@@ -23,17 +23,6 @@ constexpr Ms kHead = 200ms;
 constexpr Ms kRequest = 1000ms;
 constexpr Ms kIdle = 400ms;
 
-FrontLimits shortLimits() {
-    FrontLimits limits;
-    limits.request.maxBody = 64;
-    limits.headDeadline = kHead;
-    limits.requestDeadline = kRequest;
-    limits.idleDeadline = kIdle;
-    limits.requestsPerConnection = 3;
-    limits.workers = 4;
-    return limits;
-}
-
 // Answers with the request's target and body. A target starting "/slow" takes
 // a while, so a front that served pipelined requests side by side would
 // answer them out of order.
@@ -46,22 +35,20 @@ std::string echo(const std::string& head, const std::string& body, const Front::
            (last ? "Connection: close\r\n" : "") + "\r\n" + text;
 }
 
-class RunningFront {
-public:
-    RunningFront()
-        : m_front(echo, shortLimits())
-        , m_port(m_front.bind("127.0.0.1", 0))
-        , m_thread([this] { m_front.run(); }) {}
+// Serves echo on a free port until the test ends.
+struct RunningFront {
+    Front front{echo, FrontLimits{.request = {.maxBody = 64},
+                                  .headDeadline = kHead,
+                                  .requestDeadline = kRequest,
+                                  .idleDeadline = kIdle,
+                                  .requestsPerConnection = 3,
+                                  .workers = 4}};
+    int port = front.bind("127.0.0.1", 0);
+    std::thread thread{[this] { front.run(); }};
     ~RunningFront() {
-        m_front.stop();
-        m_thread.join();
+        front.stop();
+        thread.join();
     }
-    int port() const { return m_port; }
-
-private:
-    Front m_front;
-    int m_port;
-    std::thread m_thread;
 };
 
 // The replies in what a connection received: "100" for the interim reply,
@@ -104,74 +91,40 @@ std::vector<Step> trickle(const std::string& bytes, Ms every) {
     return steps;
 }
 
-struct Case {
-    const char* what;
-    std::vector<Step> steps;
-    std::vector<std::string> replies;
-    // The connection stays open at least this long after the last step.
-    Ms openFor;
-};
-
-const std::string kGet1 = "GET /1 HTTP/1.1\r\n\r\n";
-const std::string kGet2 = "GET /2 HTTP/1.1\r\n\r\n";
-const std::string kGet3 = "GET /3 HTTP/1.1\r\n\r\n";
-const std::string kGetSlow = "GET /slow HTTP/1.1\r\n\r\n";
-const std::string kPostHead = "POST /p HTTP/1.1\r\nContent-Length: 5\r\n\r\n";
-const std::string kContinueHead =
-    "POST /u HTTP/1.1\r\nContent-Length: 5\r\nExpect: 100-continue\r\n\r\n";
-
 TEST(Front, DeadlinesPipeliningAndContinue) {
-    const Case cases[] = {
-        {"a head within its deadline",
-         {{"GET /1 HTTP/1.1\r\nHost: x\r\n", 100ms}, {"\r\n"}},
-         {"200 /1"},
-         kIdle},
-        {"a head trickled past its deadline",
-         trickle("GET /1 HTTP/1.1\r\nHost: x\r\n\r\n", 40ms),
-         {"408 [close]"},
-         0ms},
-        {"a body slower than the head deadline, within the request's",
-         {{kPostHead + "he", kHead * 2}, {"llo"}},
-         {"200 /p hello"},
-         kIdle},
-        {"a body past the request deadline",
-         {{kPostHead + "he", kRequest + 500ms}, {"llo"}},
-         {"408 [close]"},
-         0ms},
+    const std::string get1 = "GET /1 HTTP/1.1\r\n\r\n", get2 = "GET /2 HTTP/1.1\r\n\r\n";
+    const std::string get3 = "GET /3 HTTP/1.1\r\n\r\n", slow = "GET /slow HTTP/1.1\r\n\r\n";
+    const std::string post = "POST /p HTTP/1.1\r\nContent-Length: 5\r\n\r\n";
+    const std::string expect =
+        "POST /u HTTP/1.1\r\nContent-Length: 5\r\nExpect: 100-continue\r\n\r\n";
+    const struct {
+        const char* what;
+        std::vector<Step> steps;
+        std::vector<std::string> replies;
+        Ms openFor; // the connection stays open at least this long after the last step
+    } cases[] = {
+        // clang-format off
+        {"a head within its deadline", {{"GET /1 HTTP/1.1\r\nHost: x\r\n", 100ms}, {"\r\n"}}, {"200 /1"}, kIdle},
+        {"a head trickled past its deadline", trickle("GET /1 HTTP/1.1\r\nHost: x\r\n\r\n", 40ms), {"408 [close]"}, 0ms},
+        {"a body slower than the head deadline, within the request's", {{post + "he", kHead * 2}, {"llo"}}, {"200 /p hello"}, kIdle},
+        {"a body past the request deadline", {{post + "he", kRequest + 500ms}, {"llo"}}, {"408 [close]"}, 0ms},
         {"a connection that never sends", {{""}}, {}, kIdle},
-        {"a pause shorter than the idle time keeps the connection",
-         {{kGet1, kIdle / 3}, {kGet2}},
-         {"200 /1", "200 /2"},
-         kIdle},
-        {"pipelined in one write", {{kGetSlow + kGet2}}, {"200 /slow", "200 /2"}, kIdle},
-        {"pipelined while the first is served",
-         {{kGetSlow, 20ms}, {kGet2}},
-         {"200 /slow", "200 /2"},
-         kIdle},
-        {"past the requests of one connection",
-         {{kGet1 + kGet2 + kGet3 + kGet1}},
-         {"200 /1", "200 /2", "200 /3 [close]"},
-         0ms},
-        {"100-continue",
-         {{kContinueHead}, {"hello", 0ms, "100 Continue"}},
-         {"100", "200 /u hello"},
-         kIdle},
+        {"a pause shorter than the idle time keeps the connection", {{get1, kIdle / 3}, {get2}}, {"200 /1", "200 /2"}, kIdle},
+        {"pipelined in one write", {{slow + get2}}, {"200 /slow", "200 /2"}, kIdle},
+        {"pipelined while the first is served", {{slow, 20ms}, {get2}}, {"200 /slow", "200 /2"}, kIdle},
+        {"past the requests of one connection", {{get1 + get2 + get3 + get1}}, {"200 /1", "200 /2", "200 /3 [close]"}, 0ms},
+        {"100-continue", {{expect}, {"hello", 0ms, "100 Continue"}}, {"100", "200 /u hello"}, kIdle},
         {"100-continue on the next request too",
-         {{kContinueHead},
-          {"hello", 0ms, "100 Continue"},
-          {kContinueHead, 0ms, "/u hello"},
-          {"world", 0ms, "/u helloHTTP/1.1 100 Continue"}},
-         {"100", "200 /u hello", "100", "200 /u world"},
-         kIdle},
+         {{expect}, {"hello", 0ms, "100 Continue"}, {expect, 0ms, "/u hello"}, {"world", 0ms, "/u helloHTTP/1.1 100 Continue"}},
+         {"100", "200 /u hello", "100", "200 /u world"}, kIdle},
         {"100-continue for a body past the limit",
-         {{"POST /u HTTP/1.1\r\nContent-Length: 65\r\nExpect: 100-continue\r\n\r\n", 300ms}},
-         {"413 [close]"},
-         0ms},
+         {{"POST /u HTTP/1.1\r\nContent-Length: 65\r\nExpect: 100-continue\r\n\r\n", 300ms}}, {"413 [close]"}, 0ms},
+        // clang-format on
     };
     RunningFront front;
-    ASSERT_GT(front.port(), 0);
-    for (const Case& c : cases) {
-        RawSocket s(front.port());
+    ASSERT_GT(front.port, 0);
+    for (const auto& c : cases) {
+        RawSocket s(front.port);
         ASSERT_TRUE(s.connected()) << c.what;
         std::string got;
         for (const Step& step : c.steps) {

@@ -10,9 +10,8 @@
 #include <error.h>
 #include <files.h>
 #include <loaders.h>
-#include <local_service.h>
 #include <request_layer.h>
-#include <scripted_server.h>
+#include <scripted_session_test.h>
 #include <scripts.h>
 #include <session.h>
 #include <text.h>
@@ -65,13 +64,9 @@ TEST_F(ExportRoad, NeverWritesOverAnEarlierExport) {
               session.DirAdv + "exportacao-2026-12-06-2/");
 }
 
-TEST(ExportFaults, ABadItemIsNamedAndTheRestGoesOn) {
-    test::ScriptedServer server;
-    TempDir home;
-    RequestLayer layer;
-    Session session = startSession({server.root(), server.root()}, home.path());
-    session.SesPfx = "adv";
-    session.DirAdv = home.path();
+using ExportFaults = test::ScriptedSessionTest;
+
+TEST_F(ExportFaults, ABadItemIsNamedAndTheRestGoesOn) {
     server.on("/vornpq/wbetz/vpqLsScp.php", 200, "Ok\r\n../fora\r\nsala\r\nsumiu\r\n");
     server.on("/vornpq/wbetz/vpqGtScp.php", 200, "Ok\r\n  msg= oi\r\n");
     server.on("/vornpq/wbetz/mobLsArq.php", 200, "Ok\r\nporta.png\r\n");
@@ -86,12 +81,6 @@ TEST(ExportFaults, ABadItemIsNamedAndTheRestGoesOn) {
     EXPECT_EQ(result.failed[1].rfind("porta.png: ", 0), 0u);
     EXPECT_FALSE(result.parameters);
 }
-
-} // namespace
-} // namespace vorn::adventure
-
-namespace vorn::adventure {
-namespace {
 
 TEST_F(ExportRoad, RestoreShowsTheChangesThenStoresThemWithCopies) {
     const std::string folder = home.path() + "exp/";

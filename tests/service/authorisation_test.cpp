@@ -1,7 +1,7 @@
 // Every server script, called by a stranger (a valid account without rights
 // on the adventure), an authorised editor and the owner: who is refused, and
 // that a refused write changed nothing. A script without a row fails.
-#include "raw_calls.h"
+#include "raw_socket.h"
 #include "routes/routes.h"
 #include "service_client.h"
 

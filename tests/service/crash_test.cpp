@@ -3,7 +3,7 @@
 // answered is there whole, the database is sound and the published files
 // match what was sent.
 #include "db/sqlite.h"
-#include "raw_calls.h"
+#include "raw_socket.h"
 #include "scripted_server.h"
 #include "service_client.h"
 

@@ -1,7 +1,7 @@
 // Files of an adventure: the upload form the client sends, the published
 // folders, deletion, names that try to leave the data folder, and the sound
 // library.
-#include "raw_calls.h"
+#include "raw_socket.h"
 #include "service_client.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 // hostile client would, checks the status that must come back and how far the
 // service's peak memory may rise, and that it keeps serving afterwards. The
 // syntax refusals are the request reader's, tested in request_bounds_test.
-#include "raw_calls.h"
 #include "raw_socket.h"
 #include "service_client.h"
 

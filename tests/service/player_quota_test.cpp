@@ -2,7 +2,6 @@
 // quota the page is still shown, but no new row is kept until the window has
 // moved on. The service runs in process so the window can be short.
 #include "loaders.h"
-#include "raw_calls.h"
 #include "raw_socket.h"
 #include "scripted_server.h"
 #include "server.h"

@@ -1,7 +1,7 @@
 // A full disk, a file size limit and a read-only folder: the write is refused
 // with one line, nothing is half written, the old content stays and the
 // service goes on serving.
-#include "raw_calls.h"
+#include "raw_socket.h"
 #include "scripted_server.h"
 #include "service_client.h"
 

@@ -1,6 +1,6 @@
 // The editor's text on a real service: the question before the program
-// ends, the copy named when unsaved text is replaced, the copies compared
-// and restored on page Backup, and a save that meets a co-editor's change.
+// ends, the copy named when unsaved text is replaced, the copies on page
+// Backup, and a save that meets a co-editor's change.
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit4.h"
@@ -19,14 +19,8 @@
 #include "text.h"
 #include "window_test_main.h"
 
-#include <QDir>
-#include <QLabel>
-#include <QListWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextEdit>
 
-#include <algorithm>
 #include <optional>
 
 using namespace vorn::win;
@@ -39,270 +33,180 @@ void typeLine(TForm4* editor, const QString& line) {
     memo->moveCursor(QTextCursor::End);
     QTest::keyClick(memo, Qt::Key_Return);
     QTest::keyClicks(memo, line);
-    QVERIFY(editor->hasUnsavedChanges());
 }
-
-// A co-editor with a session of their own, through another request layer.
-struct CoEditor {
-    explicit CoEditor(const std::string& root) {
-        session = vorn::startSession({root, root}, home.path().toStdString() + "/");
-        QVERIFY(vorn::logIn(layer, session, "ana", "ana123").ok);
-        QVERIFY(vorn::OpenAdventure(layer, session, "Castelo de Vorn").ok);
-    }
-    void store(const std::string& script, const vorn::Lines& lines) {
-        session.SesScp = script;
-        QCOMPARE(vorn::SaveScriptToServer(layer, session, lines).lines, lines);
-    }
-    QTemporaryDir home;
-    vorn::RequestLayer layer;
-    vorn::Session session;
-};
 
 } // namespace
 
-class RoadEditorSafetyTest : public vorn::test::RoadTest {
+class RoadEditorSafetyTest : public RoadTest {
     Q_OBJECT
+    TForm4* open(const char* script) {
+        clickItem(m_w->f().Form2->Scripts->Lbx2, QString::fromLatin1(script));
+        return m_w->f().Form4;
+    }
+    vorn::Lines server(const char* script) const {
+        return vorn::fetchScript(m_w->requests(), m_w->session(), script);
+    }
+    int copies(const char* script) const {
+        return RoadWindows::copiesOf(m_w->session().DirAdv, QString::fromLatin1(script)).size();
+    }
+
 private slots:
     void endingAsksAboutUnsavedText_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("ends");
-        QTest::addColumn<bool>("stored");
-        QTest::newRow("save") << int(TForm4::CloseAnswer::Save) << true << true;
-        QTest::newRow("discard") << int(TForm4::CloseAnswer::Discard) << true << false;
-        QTest::newRow("cancel") << int(TForm4::CloseAnswer::Cancel) << false << false;
+        QTest::newRow("save") << int(TForm4::CloseAnswer::Save) << true;
+        QTest::newRow("discard") << int(TForm4::CloseAnswer::Discard) << true;
+        QTest::newRow("cancel") << int(TForm4::CloseAnswer::Cancel) << false;
     }
     void endingAsksAboutUnsavedText() {
         QFETCH(int, answer);
         QFETCH(bool, ends);
-        QFETCH(bool, stored);
-        const Forms& f = m_w->f();
-        const vorn::Session& s = m_w->session();
-        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("tesouro")));
-        const int copies = RoadWindows::copiesOf(s.DirAdv, QStringLiteral("tesouro")).size();
-        const vorn::Lines before = vorn::fetchScript(m_w->requests(), s, "tesouro");
-        typeLine(f.Form4, QStringLiteral("  msg= fim de tarde"));
+        const bool stored = answer == int(TForm4::CloseAnswer::Save);
+        TForm4* editor = open("tesouro");
+        const int before = copies("tesouro");
+        const vorn::Lines held = server("tesouro");
+        typeLine(editor, QStringLiteral("  msg= fim de tarde"));
         QString asked;
-        f.Form4->askClose = [&](const QString& question) {
+        editor->askClose = [&](const QString& question) {
             asked = question;
             return TForm4::CloseAnswer(answer);
         };
-
-        click(f.Form1->Fim);
+        click(m_w->f().Form1->Fim);
         QTRY_COMPARE(m_w->quits, ends ? 1 : 0);
         QVERIFY(asked.contains(QStringLiteral("\"tesouro\"")));
-        // The recovery copy is kept whatever the answer; a save keeps its own.
-        QVERIFY(RoadWindows::copiesOf(s.DirAdv, QStringLiteral("tesouro")).size() >= copies + 1);
-        const vorn::Lines server = vorn::fetchScript(m_w->requests(), s, "tesouro");
-        QCOMPARE(server != before, stored);
-        if (stored) QCOMPARE(ui(server.back()), QStringLiteral("  msg= fim de tarde"));
-        // Staying keeps the text as it was, still unsaved.
-        QCOMPARE(f.Form4->hasUnsavedChanges(), !stored);
+        // The recovery copy is kept whatever the answer.
+        QVERIFY(copies("tesouro") > before);
+        QCOMPARE(server("tesouro") != held, stored);
+        QCOMPARE(editor->hasUnsavedChanges(), !stored);
         QVERIFY(m_w->editorText().endsWith(QStringLiteral("fim de tarde")));
-
-        // Without unsaved text nothing is asked.
-        asked.clear();
-        if (!ends) {
-            f.Form4->askClose = nullptr;
-            f.Form4->replaceScriptText("tesouro", server);
-            click(f.Form1->Fim);
+        if (!ends) { // without unsaved text nothing is asked
+            editor->askClose = nullptr;
+            editor->replaceScriptText("tesouro", server("tesouro"));
+            click(m_w->f().Form1->Fim);
             QTRY_COMPARE(m_w->quits, 1);
         }
     }
 
     void replacedTextNamesItsCopy() {
-        const Forms& f = m_w->f();
         const std::string folder = m_w->session().DirAdv;
-        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("menu")));
+        TForm4* editor = open("menu");
         const QStringList before = RoadWindows::copiesOf(folder, QStringLiteral("menu"));
-        typeLine(f.Form4, QStringLiteral("  msg= minha linha nova"));
-        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("patio")));
-
+        typeLine(editor, QStringLiteral("  msg= minha linha nova"));
+        open("patio");
         QStringList added = RoadWindows::copiesOf(folder, QStringLiteral("menu"));
         for (const QString& old : before)
             added.removeAll(old);
         QCOMPARE(added.size(), 1);
-        const QString status = f.Form4->Script->status()->text();
-        QVERIFY2(status.endsWith(added.front()), qPrintable(status));
+        QVERIFY(editor->Script->status()->text().endsWith(added.front()));
         QVERIFY(ui(vorn::readFile(folder + added.front().toStdString()))
                     .contains(QStringLiteral("minha linha nova")));
+        // Text without changes is replaced without a copy.
+        open("menu");
+        QCOMPARE(copies("menu"), before.size() + 1);
     }
 
     void backupComparesAndRestoreMarksUnsaved() {
-        const Forms& f = m_w->f();
-        TForm4* editor = f.Form4;
         const vorn::Session& s = m_w->session();
-        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("torre")));
-        const vorn::Lines server = vorn::fetchScript(m_w->requests(), s, "torre");
-        vorn::Lines changed = server;
+        TForm4* editor = open("torre");
+        const vorn::Lines stored = server("torre");
+        vorn::Lines changed = stored;
         changed[1] = "  msg= outra";
-        const QString changedCopy =
-            QString::fromStdString(vorn::keepLocalCopy(s.DirAdv, "torre", changed))
+        const auto copy = [&](const vorn::Lines& lines) {
+            return QString::fromStdString(vorn::keepLocalCopy(s.DirAdv, "torre", lines))
                 .section(QLatin1Char('/'), -1);
-        const QString sameCopy =
-            QString::fromStdString(vorn::keepLocalCopy(s.DirAdv, "torre", server))
-                .section(QLatin1Char('/'), -1);
-
-        click(f.Form2->Scripts->Image8);
-        form4::PageBackup* b = editor->Backup;
-        const struct {
-            QString copy;
-            QString summary;
-            bool unsaved;
-        } rows[] = {
-            {sameCopy, QStringLiteral("Igual ao texto do editor."), false},
-            {changedCopy, QStringLiteral("Diferenças para o texto do editor: 2 linhas"), true},
         };
-        for (const auto& row : rows) {
-            const QList<QListWidgetItem*> items = b->File1->findItems(row.copy, Qt::MatchExactly);
-            QCOMPARE(items.size(), 1);
-            b->File1->setCurrentItem(items.front());
+        const QString changedCopy = copy(changed), sameCopy = copy(stored);
+        click(m_w->f().Form2->Scripts->Image8);
+        form4::PageBackup* b = editor->Backup;
+        for (const auto& [file, summary, unsaved] :
+             {std::tuple{sameCopy, QStringLiteral("Igual ao texto do editor."), false},
+              std::tuple{changedCopy, QStringLiteral("Diferenças para o texto do editor: 2 linhas"),
+                         true}}) {
+            b->File1->setCurrentItem(b->File1->findItems(file, Qt::MatchExactly).value(0));
             editor->File1Click();
-            QVERIFY2(b->lbChanges->text().startsWith(row.summary),
-                     qPrintable(row.copy + QLatin1Char(' ') + b->lbChanges->text()));
-            QCOMPARE(b->changes->toPlainText().contains(QStringLiteral("+   msg= outra")),
-                     row.unsaved);
+            QVERIFY2(b->lbChanges->text().startsWith(summary), qPrintable(b->lbChanges->text()));
+            QCOMPARE(b->changes->toPlainText().contains(QStringLiteral("+   msg= outra")), unsaved);
             editor->Image2Click();
-            QCOMPARE(editor->Script->unsaved(), row.unsaved);
-            QCOMPARE(editor->hasUnsavedChanges(), row.unsaved);
-            QCOMPARE(editor->scriptText(), row.unsaved ? changed : server);
+            QCOMPARE(editor->hasUnsavedChanges(), unsaved);
+            QCOMPARE(editor->scriptText(), unsaved ? changed : stored);
         }
     }
 
     void saveMeetsACoEditorsChange_data() {
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("coEdited");
-        QTest::newRow("nobody else") << int(form4::ClashAnswer::Cancel) << false;
-        QTest::newRow("store mine") << int(form4::ClashAnswer::StoreMine) << true;
-        QTest::newRow("take theirs") << int(form4::ClashAnswer::TakeTheirs) << true;
-        QTest::newRow("cancel") << int(form4::ClashAnswer::Cancel) << true;
+        QTest::newRow("store mine") << int(form4::ClashAnswer::StoreMine);
+        QTest::newRow("take theirs") << int(form4::ClashAnswer::TakeTheirs);
+        QTest::newRow("cancel") << int(form4::ClashAnswer::Cancel);
     }
     void saveMeetsACoEditorsChange() {
         QFETCH(int, answer);
-        QFETCH(bool, coEdited);
-        const Forms& f = m_w->f();
-        TForm4* editor = f.Form4;
-        vorn::Session& s = m_w->session();
-        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("torre")));
-        // A first save of the unchanged text must not take the server's own
-        // way of storing it for someone else's change.
+        TForm4* editor = open("torre");
         std::optional<form4::ServerClash> asked;
         editor->askClash = [&](const form4::ServerClash& clash) {
             asked = clash;
             return form4::ClashAnswer(answer);
         };
+        // A first save of the unchanged text is no one else's change.
         QVERIFY(editor->storeText());
         QVERIFY(!asked);
 
-        vorn::Lines theirs = vorn::fetchScript(m_w->requests(), s, "torre");
+        vorn::Lines theirs = server("torre");
         theirs.push_back("  msg= do outro autor");
-        if (coEdited) {
-            CoEditor ana(m_svc->root());
-            ana.store("torre", theirs);
-        }
+        vorn::putScript(m_w->requests(), m_w->session(), "torre", theirs);
         typeLine(editor, QStringLiteral("  msg= minha"));
         const vorn::Lines mine = editor->scriptText();
-        const int copies = RoadWindows::copiesOf(s.DirAdv, QStringLiteral("torre")).size();
+        const int before = copies("torre");
         const bool stored = editor->storeText();
-
-        const vorn::Lines server = vorn::fetchScript(m_w->requests(), s, "torre");
-        if (!coEdited) {
-            QVERIFY(!asked);
-            QVERIFY(stored);
-            QCOMPARE(server, mine);
-            return;
-        }
         QVERIFY(asked);
-        QCOMPARE(asked->script, std::string("torre"));
         QCOMPARE(asked->mine, mine);
         QCOMPARE(asked->theirs, theirs);
-        switch (form4::ClashAnswer(answer)) {
-        case form4::ClashAnswer::StoreMine:
-            QVERIFY(stored);
-            QCOMPARE(server, mine);
-            QVERIFY(!editor->hasUnsavedChanges());
-            break;
-        case form4::ClashAnswer::TakeTheirs: {
-            QCOMPARE(server, theirs);
-            QCOMPARE(editor->scriptText(), theirs);
-            QVERIFY(!editor->hasUnsavedChanges());
-            const QStringList now = RoadWindows::copiesOf(s.DirAdv, QStringLiteral("torre"));
-            QCOMPARE(now.size(), copies + 1);
-            const QString status = editor->Script->status()->text();
-            const QString path = status.section(QLatin1Char(' '), -1);
-            QCOMPARE(vorn::splitLines(vorn::readFile(path.toStdString())), mine);
-            // Theirs is now what the editor opened: the next save goes
-            // through without a question.
-            asked.reset();
-            QVERIFY(editor->storeText());
-            QVERIFY(!asked);
-            break;
-        }
-        case form4::ClashAnswer::Cancel:
-            QVERIFY(!stored);
-            QCOMPARE(server, theirs);
-            QCOMPARE(editor->scriptText(), mine);
-            QVERIFY(editor->hasUnsavedChanges());
-            QCOMPARE(RoadWindows::copiesOf(s.DirAdv, QStringLiteral("torre")).size(), copies);
-            break;
-        }
-    }
-
-    void renamingTheOpenScriptIsNoCoEditorsChange_data() {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<bool>("edited");
-        QTest::newRow("as stored") << QStringLiteral("cozinha") << QStringLiteral("copa") << false;
-        QTest::newRow("with unsaved edits")
-            << QStringLiteral("biblioteca") << QStringLiteral("livros") << true;
-    }
-    void renamingTheOpenScriptIsNoCoEditorsChange() {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QFETCH(bool, edited);
-        const Forms& f = m_w->f();
-        TForm4* editor = f.Form4;
-        const vorn::Session& s = m_w->session();
-        form2::PageScripts* catalogue = f.Form2->Scripts;
-        QVERIFY(clickItem(catalogue->Lbx2, from));
-        if (edited) typeLine(editor, QStringLiteral("  msg= minha ideia"));
-        catalogue->ask = [](const std::string&, const char*, const char*) { return true; };
-        catalogue->Edit3->setText(to);
-        click(catalogue->Image9);
-
-        // The script's own "retscp=" followed the rename on the server, and
-        // the editor shows the script under its new name as stored.
-        const vorn::Lines stored = vorn::fetchScript(m_w->requests(), s, bytes(to));
-        const std::string returns = "  retscp= " + bytes(to);
-        QVERIFY(std::find(stored.begin(), stored.end(), returns) != stored.end());
-        QCOMPARE(editor->loadedScript(), bytes(to));
-        QCOMPARE(s.SesScp, bytes(to));
-        vorn::Lines expected = stored;
-        if (edited) expected.push_back("  msg= minha ideia");
-        QCOMPARE(editor->scriptText(), expected);
-        QCOMPARE(editor->hasUnsavedChanges(), edited);
-
-        std::optional<form4::ServerClash> asked;
-        editor->askClash = [&](const form4::ServerClash& clash) {
-            asked = clash;
-            return form4::ClashAnswer::Cancel;
-        };
-        typeLine(editor, QStringLiteral("  msg= depois"));
+        const auto chosen = form4::ClashAnswer(answer);
+        QCOMPARE(stored, chosen != form4::ClashAnswer::Cancel);
+        QCOMPARE(server("torre"), chosen == form4::ClashAnswer::StoreMine ? mine : theirs);
+        QCOMPARE(editor->scriptText(), chosen == form4::ClashAnswer::TakeTheirs ? theirs : mine);
+        QCOMPARE(editor->hasUnsavedChanges(), chosen == form4::ClashAnswer::Cancel);
+        if (chosen != form4::ClashAnswer::TakeTheirs) return;
+        QCOMPARE(copies("torre"), before + 1);
+        const QString path = editor->Script->status()->text().section(QLatin1Char(' '), -1);
+        QCOMPARE(vorn::splitLines(vorn::readFile(path.toStdString())), mine);
+        // Theirs is now what the editor opened: the next save asks nothing.
+        asked.reset();
         QVERIFY(editor->storeText());
         QVERIFY(!asked);
-        QCOMPARE(vorn::fetchScript(m_w->requests(), s, bytes(to)), editor->scriptText());
+    }
+
+    void renamingTheOpenScriptIsNoCoEditorsChange() {
+        form2::PageScripts* catalogue = m_w->f().Form2->Scripts;
+        TForm4* editor = open("biblioteca");
+        typeLine(editor, QStringLiteral("  msg= minha ideia"));
+        catalogue->ask = [](const std::string&, const char*, const char*) { return true; };
+        catalogue->Edit3->setText(QStringLiteral("livros"));
+        click(catalogue->Image9);
+        // The script's own "retscp=" followed the rename on the server; the
+        // editor shows it under its new name, the typed line kept.
+        vorn::Lines expected = server("livros");
+        QCOMPARE(editor->loadedScript(), std::string("livros"));
+        expected.push_back("  msg= minha ideia");
+        QCOMPARE(editor->scriptText(), expected);
+        QVERIFY(editor->hasUnsavedChanges());
+        bool asked = false;
+        editor->askClash = [&](const form4::ServerClash&) {
+            asked = true;
+            return form4::ClashAnswer::Cancel;
+        };
+        QVERIFY(editor->storeText());
+        QVERIFY(!asked);
     }
 
     void clashDialogLinesUpBothTexts() {
-        const form4::ServerClash clash{"torre", {"a", "b", "c", "d"}, {"a", "B", "c", "d", "e"}};
-        form4::ConflictDialog dialog(clash);
+        form4::ConflictDialog dialog({"torre", {"a", "b", "c", "d"}, {"a", "B", "c", "d", "e"}});
         // Equal lines stay level: a changed line faces its new version and
         // the added one faces a filler.
         QCOMPARE(dialog.mine->toPlainText(), QStringLiteral("a\nb\nc\nd\n"));
         QCOMPARE(dialog.theirs->toPlainText(), QStringLiteral("a\nB\nc\nd\ne"));
         QCOMPARE(dialog.summary->text(), QStringLiteral("3 linhas diferentes."));
         QCOMPARE(dialog.answer(), form4::ClashAnswer::Cancel);
-        QTest::mouseClick(dialog.findChild<QWidget*>(QStringLiteral("clashTakeTheirs")),
-                          Qt::LeftButton);
+        click(dialog.findChild<QWidget*>(QStringLiteral("clashTakeTheirs")));
         QCOMPARE(dialog.answer(), form4::ClashAnswer::TakeTheirs);
     }
 };

@@ -71,6 +71,16 @@ TEST(LiveCheck, FindsTheFaultyLinesAsSintaxeWouldAnnotateThem) {
          kCastelo,
          {{3, noLabel}}},
         {"label with a colon at the end", {"sala:"}, kCastelo, {{0, message::labelSyntax("sala")}}},
+        {"faults of every kind",
+         {"  tela= 0,0,1000,10", "boxon", "x", "goto y", "  cmd= map,0,0,1,1,$torre",
+          "  ifreg= #1,2,fim", "  if= #1,1,a b,lnk"},
+         kCastelo,
+         {{0, widthLarge},
+          {1, std::string(message::kBoxonNotClosed)},
+          {2, unknown},
+          {3, noLabel},
+          {5, noLabel},
+          {6, std::string(message::kEmbeddedKeywordBlank)}}},
         // The adventure is open but its script list has not arrived: its
         // sizes are judged, its targets not.
         {"script list not yet known",
@@ -93,27 +103,17 @@ TEST(LiveCheck, FindsTheFaultyLinesAsSintaxeWouldAnnotateThem) {
           {3, std::string(message::kBadRegisterRef)},
           {4, std::string(message::kUnknownElementKind)}}},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(found(c.text, c.inputs), c.expected) << c.name;
-}
-
-TEST(LiveCheck, AgreesWithSintaxeOnEveryFaultAndAddsNoLine) {
-    const Lines text = {"  tela= 0,0,1000,10",
-                        "  abrir porta",
-                        "boxon",
-                        "x",
-                        "goto y",
-                        "  cmd= map,0,0,1,1,$torre",
-                        "  ifreg= #1,2,fim",
-                        "  if= #1,1,a b,lnk"};
-    const CheckResult annotated = checkScript(text, kCastelo.limits, kCastelo.scripts);
-    const std::vector<Fault> live = liveFaults(text, kCastelo);
-    ASSERT_EQ(live.size(), annotated.faults.size());
-    for (std::size_t i = 0; i < live.size(); ++i) {
-        EXPECT_EQ(live[i].source, annotated.faults[i].source);
-        EXPECT_EQ(live[i].message, annotated.faults[i].message);
+        // With the adventure and its list known, the marks are the faults
+        // "Sintaxe" annotates, line for line.
+        if (c.inputs.adventureOpen && c.inputs.scriptsKnown) {
+            std::vector<Found> annotated;
+            for (const Fault& f : checkScript(c.text, c.inputs.limits, c.inputs.scripts).faults)
+                annotated.push_back({f.source, f.message});
+            EXPECT_EQ(annotated, c.expected) << c.name;
+        }
     }
-    ASSERT_FALSE(live.empty());
 }
 
 TEST(Completion, PlaceAtTheCaret) {

@@ -44,23 +44,24 @@ TEST(CountOf, OneAloneIsSingularAndEveryOtherCountPlural) {
 }
 
 TEST(Reply, OnlyAnExactOkFirstLineIsSuccess) {
-    EXPECT_TRUE(Reply("Ok\r\nvorn").ok());
-    EXPECT_TRUE(Reply("Ok").ok());
-    EXPECT_FALSE(Reply("ok\r\nvorn").ok());
-    EXPECT_FALSE(Reply("Ok \r\nvorn").ok());
-    EXPECT_FALSE(Reply("").ok());
-    EXPECT_FALSE(Reply("Sem conexão!!!").ok());
+    for (const char* ok : {"Ok\r\nvorn", "Ok"})
+        EXPECT_TRUE(Reply(ok).ok()) << ok;
+    for (const char* refused : {"ok\r\nvorn", "Ok \r\nvorn", "", "Sem conex\xe3o!!!"})
+        EXPECT_FALSE(Reply(refused).ok()) << refused;
     EXPECT_EQ(Reply("").status(), "");
     EXPECT_EQ(Reply("Ok\na\nb").entries(), (Lines{"a", "b"}));
     EXPECT_EQ(Reply("Ok\na").line(7), "");
 }
 
+// Blanks travel as "_"; an underscore already there comes back as a blank.
 TEST(BlankCodec, RoundTripsBlanksButNotExistingUnderscores) {
-    EXPECT_EQ(BlankToUnderscore("Meu  jogo"), "Meu__jogo");
-    EXPECT_EQ(UnderscoreToBlank(BlankToUnderscore("Meu  jogo")), "Meu  jogo");
+    const std::pair<const char*, const char*> cases[] = {
+        {"Meu  jogo", "Meu__jogo"}, {"", ""}, {"\xe7\xe3o x", "\xe7\xe3o_x"}};
+    for (const auto& [text, sent] : cases) {
+        EXPECT_EQ(BlankToUnderscore(text), sent);
+        EXPECT_EQ(UnderscoreToBlank(sent), text);
+    }
     EXPECT_EQ(UnderscoreToBlank("a_b c"), "a b c");
-    EXPECT_EQ(BlankToUnderscore(""), "");
-    EXPECT_EQ(BlankToUnderscore("\xe7\xe3o x"), "\xe7\xe3o_x");
 }
 
 TEST(ListOrder, FoldsCp1252CaseAndKeepsTiesInTheOrderGiven) {

@@ -95,6 +95,7 @@ void TForm3::WebBeforeNavigate2(const QString& address) {
     const auto reached = followedScript(u, s.ReturnScp);
     if (!reached) return;
     s.PreviewScp = *reached;
+    m_forms.Form4->showLinkMapMarks();
 
     TForm4* editor = m_forms.Form4;
     // Unsaved text stays where it is, and so do the script it belongs to and

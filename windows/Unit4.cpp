@@ -100,6 +100,7 @@ TForm4::TForm4(const PictureStore& store, QWidget* parent)
     wireVariables();
     wireBanners();
     wireAudit();
+    wireLinkMap();
 
     setGeometry(200, kLockedTop, kNarrowWidth, kHeight);
     relayout();

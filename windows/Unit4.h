@@ -5,6 +5,7 @@
 #include "tool_window.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -216,6 +217,17 @@ public:
     void prepareAudit();
     void openFinding(QListWidgetItem* item);
     void replaceInAllScripts();
+    // Opens a script of the list in the editor, caret on line (from 0).
+    void openScriptAt(const std::string& name, int line);
+    // Page Extra, the link map: drawn the first time it opens for an
+    // adventure, then again only when the author asks ("Atualizar"); a
+    // change of the scripts marks it outdated instead.
+    void prepareLinkMap();
+    void refreshLinkMap();
+    void linkMapOutdated();
+    bool linkMapBusy() const;
+    // The editor's script and the preview's page, marked on the map.
+    void showLinkMapMarks();
     void loadPanelPage(const std::string& prefix);
     void Lbx9Click();
     void Image10Click();
@@ -248,6 +260,8 @@ private:
     void wireVariables();
     void wireBanners();
     void wireAudit();
+    void wireLinkMap();
+    void layOutLinkMap();
     void listBanners();
     void showFileForDevelopment(const char* path);
     void openDesigner(const DesignerLine& read, int line, const std::string& text);
@@ -266,6 +280,8 @@ private:
     Forms m_forms;
     std::string m_referenceAddress;
     int m_register = 0; // the register chosen in Lbx7, kept across refreshes
+    struct LinkMapState;
+    std::shared_ptr<LinkMapState> m_linkMap;
 };
 
 } // namespace vorn::win

@@ -36,6 +36,9 @@ void TForm1::LoadScriptList() {
     page->Lbx2->setProperty(form4::kListedForProperty, QVariant());
     const ScriptList loaded = fetchScriptList(m_requests, m_session);
     fill(page->Lbx2, loaded.names);
+    // Whatever refreshed the list (a new script, a series, a model, a
+    // compile, another adventure) may have changed where scripts lead.
+    m_forms.Form4->linkMapOutdated();
     // An empty list alone would read as an adventure without scripts.
     if (!loaded.ok)
         page->Stc->setText(ui(loaded.refusal));

@@ -115,6 +115,7 @@ void installDemoRoad(const Forms& forms) {
             if (parts[5] == QStringLiteral("mapa")) tools->Image28Click();
             if (parts[5] == QStringLiteral("auditoria")) emit tools->Exclusivo->m_audit->clicked();
             if (parts[5] == QStringLiteral("exportar")) emit tools->Exclusivo->m_export->clicked();
+            if (parts[5] == QStringLiteral("ligacoes")) emit tools->Exclusivo->m_linkMap->clicked();
         });
     });
 }

@@ -50,6 +50,11 @@ void TForm2::wireExport() {
         openEditorTool(TForm4::kAuditoria);
         m_forms.Form4->prepareAudit();
     });
+    onSignal(p->m_linkMap, &PictureButton::clicked, this, [this] {
+        if (!adventureInEdit()) return;
+        openEditorTool(TForm4::kExtra);
+        m_forms.Form4->prepareLinkMap();
+    });
     onSignal(p->m_export, &PictureButton::clicked, this, [this] { exportClick(); });
     onSignal(p->m_restore, &PictureButton::clicked, this, [this] { restoreClick(); });
 }

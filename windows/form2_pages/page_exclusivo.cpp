@@ -62,6 +62,8 @@ PageExclusivo::PageExclusivo(QWidget* parent)
                     Label101);
     m_audit =
         entry("lbAuditoria", QStringLiteral("Auditoria da aventura:"), "btAuditoria", m_auditLabel);
+    m_linkMap = entry("lbMapaLigacoes", QStringLiteral("Mapa de ligações:"), "btMapaLigacoes",
+                      m_linkMapLabel);
     m_export =
         entry("lbExportar", QStringLiteral("Exportar aventura:"), "btExportar", m_exportLabel);
     m_restore = entry("lbRestaurar", QStringLiteral("Restaurar de exportação:"), "btRestaurar",

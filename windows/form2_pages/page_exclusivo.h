@@ -59,6 +59,8 @@ public:
     // the restore may store, and the gauge of both.
     QLabel* m_auditLabel;
     PictureButton* m_audit;
+    QLabel* m_linkMapLabel;
+    PictureButton* m_linkMap;
     QLabel* m_exportLabel;
     PictureButton* m_export;
     QLabel* m_restoreLabel;

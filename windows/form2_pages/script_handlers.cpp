@@ -231,6 +231,7 @@ void TForm2::Image9Click() {
     TForm4* editor = m_forms.Form4;
     if (Reply(reply).ok()) {
         item->setText(typed);
+        editor->linkMapOutdated();
         // The open script keeps its text under its new name: a later save
         // must not bring the old name back as a second script.
         if (session().SesScp == from) session().SesScp = to;

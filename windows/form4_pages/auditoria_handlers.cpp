@@ -105,19 +105,7 @@ void TForm4::replaceInAllScripts() {
 void TForm4::openFinding(QListWidgetItem* item) {
     const QByteArray name = item->data(form4::PageAuditoria::kScriptRole).toByteArray();
     if (name.isEmpty()) return;
-    // The list's own road, so unsaved text is kept as on every other opening.
-    form2::PageScripts* scripts = m_forms.Form2->Scripts;
-    const auto found = scripts->Lbx2->findItems(ui(name.toStdString()), Qt::MatchExactly);
-    if (found.isEmpty()) return;
-    scripts->Lbx2->setCurrentItem(found.front());
-    m_forms.Form2->Lbx2Click();
-    if (loadedScript() != name.toStdString()) return;
-    form4::ScriptMemo* memo = Script->Memo3;
-    QTextCursor cursor(
-        memo->document()->findBlockByNumber(item->data(form4::PageAuditoria::kLineRole).toInt()));
-    memo->setTextCursor(cursor);
-    memo->ensureCursorVisible();
-    memo->setFocus();
+    openScriptAt(name.toStdString(), item->data(form4::PageAuditoria::kLineRole).toInt());
 }
 
 } // namespace vorn::win

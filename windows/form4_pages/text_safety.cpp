@@ -105,12 +105,14 @@ void TForm4::replaceScriptText(const std::string& script, const std::vector<std:
     m_serverText = lines;
     m_keptText.clear();
     Script->setUnsaved(false);
+    showLinkMapMarks();
 }
 
 void TForm4::followRename(const std::string& from, const std::string& to,
                           const std::vector<std::string>& stored) {
     if (m_loadedScript != from) return;
     m_loadedScript = to;
+    showLinkMapMarks();
     if (!hasUnsavedChanges()) {
         setText(stored);
         m_baseline = m_serverText = stored;
@@ -204,6 +206,7 @@ bool TForm4::storeText() {
     m_serverText = saved.lines;
     m_keptText.clear();
     Script->setUnsaved(false);
+    linkMapOutdated();
     if (width() != kNarrowWidth && Abook1->PageIndex() == 1) refreshRegisters();
     if (Script->Cbx->isChecked() && m_forms.Form3) {
         m_forms.Form3->Web->navigate(ui(previewAddress(session)));

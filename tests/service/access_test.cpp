@@ -4,16 +4,13 @@
 
 #include <gtest/gtest.h>
 
-using vorn::test::LocalService;
 using vorn::test::ServiceClient;
 using Lines = std::vector<std::string>;
 
 namespace {
 
-class Access : public ::testing::Test {
+class Access : public vorn::test::DemoServiceTest {
 protected:
-    LocalService service;
-    ServiceClient demo{service, "demo", "demo"}; // owner of "vorn"
     ServiceClient ana{service, "ana", "ana123"}; // authorised on "vorn"
     ServiceClient bia{service, "bia", "bia123"}; // no rights
     ServiceClient admin{service, "admin", "admin"};

@@ -8,26 +8,18 @@
 
 #include <filesystem>
 
-using vorn::test::LocalService;
 using vorn::test::rawPost;
 using vorn::test::scriptTarget;
-using vorn::test::ServiceClient;
 
 namespace {
 
-class Files : public ::testing::Test {
+class Files : public vorn::test::DemoServiceTest {
 protected:
     std::string upload(const std::string& arq, const std::string& bytes) {
         return rawPost(raw, scriptTarget("mobPtImg.php", {{"Pfx", "vorn"}, {"Arq", arq}}), "Img",
                        bytes, "x.png");
     }
-    int statusOf(const std::string& path) {
-        auto res = raw.Get(path);
-        return res ? res->status : 0;
-    }
 
-    LocalService service;
-    ServiceClient demo{service, "demo", "demo"};
     httplib::Client raw{"127.0.0.1", service.port()};
 };
 
@@ -46,7 +38,7 @@ TEST_F(Files, UploadListDownloadDelete) {
     demo.raw("mobDtArq.php", {{"Pfx", "vorn"}, {"Arq", "som.ogg"}});
     const auto after = demo.lines("mobLsArq.php", {{"Pfx", "vorn"}});
     EXPECT_EQ(std::find(after.begin(), after.end(), "vorn-som.ogg"), after.end());
-    EXPECT_EQ(statusOf("/html/quorbel/vorn/vorn-som.ogg"), 404);
+    EXPECT_EQ(raw.Get("/html/quorbel/vorn/vorn-som.ogg")->status, 404);
 }
 
 TEST_F(Files, NamesThatLeaveTheFolderAreRefused) {

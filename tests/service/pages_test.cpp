@@ -6,17 +6,12 @@
 
 #include <gtest/gtest.h>
 
-using vorn::test::LocalService;
-using vorn::test::ServiceClient;
-
 namespace {
 
-class Pages : public ::testing::Test {
+class Pages : public vorn::test::DemoServiceTest {
 protected:
     httplib::Result get(const std::string& path) { return raw.Get(path.c_str()); }
 
-    LocalService service;
-    ServiceClient demo{service, "demo", "demo"};
     httplib::Client raw{"127.0.0.1", service.port()};
 };
 

@@ -7,16 +7,9 @@
 
 #include <algorithm>
 
-using vorn::test::LocalService;
-using vorn::test::ServiceClient;
-
 namespace {
 
-class Road : public ::testing::Test {
-protected:
-    LocalService service;
-    ServiceClient demo{service, "demo", "demo"};
-};
+using Road = vorn::test::DemoServiceTest;
 
 TEST_F(Road, ScriptNamesAndTextsTheServiceKeepsOrRefuses) {
     const auto list = demo.lines("vpqLsScp.php", {{"Pfx", "vorn"}});

@@ -7,6 +7,8 @@
 #include <multipart.h>
 #include <text.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -44,6 +46,14 @@ private:
     std::string m_base;
     std::string m_login;
     std::string m_senha;
+};
+
+// A fresh pequenia-local with the demo data for each test, and its owner's
+// client.
+class DemoServiceTest : public ::testing::Test {
+protected:
+    LocalService service;
+    ServiceClient demo{service, "demo", "demo"};
 };
 
 } // namespace vorn::test

@@ -19,19 +19,14 @@ namespace vorn::test {
 
 namespace {
 
-// Reads one line from fd within the time limit.
+// Reads one line from fd, or what came of it within the time limit.
 std::string readLine(int fd, std::chrono::milliseconds limit) {
     const auto end = std::chrono::steady_clock::now() + limit;
     std::string line;
-    while (std::chrono::steady_clock::now() < end) {
-        pollfd p{fd, POLLIN, 0};
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            end - std::chrono::steady_clock::now());
-        if (::poll(&p, 1, static_cast<int>(std::max<long>(1, left.count()))) <= 0) continue;
-        char c = 0;
-        const ssize_t n = ::read(fd, &c, 1);
-        if (n <= 0) break;
-        if (c == '\n') return line;
+    char c = 0;
+    for (pollfd p{fd, POLLIN, 0}; std::chrono::steady_clock::now() < end;) {
+        if (::poll(&p, 1, 100) <= 0) continue;
+        if (::read(fd, &c, 1) != 1 || c == '\n') break;
         line += c;
     }
     return line;
@@ -108,16 +103,14 @@ bool LocalService::stop() {
     if (m_pid <= 0) return false;
     ::kill(m_pid, SIGTERM);
     int status = 0;
-    bool exited = false;
     // A kept-alive connection may hold a worker for its 5 s idle limit
     // before the service can end.
-    for (int i = 0; i < 1500 && !exited; ++i) {
-        const pid_t r = ::waitpid(m_pid, &status, WNOHANG);
-        if (r == m_pid)
-            exited = true;
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    pid_t ended = 0;
+    for (int i = 0; i < 1500 && ended != m_pid; ++i) {
+        ended = ::waitpid(m_pid, &status, WNOHANG);
+        if (ended != m_pid) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    const bool exited = ended == m_pid;
     if (!exited) {
         ::kill(m_pid, SIGKILL);
         ::waitpid(m_pid, &status, 0);

@@ -1,18 +1,14 @@
-// The six windows together: creation, the configuration file through the
-// windows, ending, folding, the navigation bar, the map view and the logout
-// call.
+// The six windows together: the configuration file through the windows,
+// ending, folding, the navigation bar, the map view and the logout call.
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
-#include "config.h"
-#include "error_report.h"
 #include "files.h"
 #include "form2_pages/page_default.h"
 #include "form2_pages/page_inicio.h"
-#include "form4_pages/page_extra.h"
 #include "form4_pages/page_navegador.h"
 #include "form6_pages/page_graficos.h"
 #include "map_editor.h"
@@ -21,30 +17,15 @@
 #include "window_test_main.h"
 
 #include <QDir>
-#include <QGuiApplication>
-#include <QMouseEvent>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <memory>
 
 using namespace vorn::win;
+using namespace vorn::test;
 
 namespace {
-
-void mouse(QWidget* target, QEvent::Type type, QPoint local = {4, 4}) {
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(local), QPointF(target->mapToGlobal(local)), Qt::LeftButton,
-                      held, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-void click(QWidget* target) {
-    mouse(target, QEvent::MouseButtonPress);
-    mouse(target, QEvent::MouseButtonRelease);
-}
 
 // The mouse at a point of the map area's visible part, given to whatever
 // lies there, as the window would.
@@ -52,17 +33,7 @@ void mouseOnView(TForm1* main, QEvent::Type type, QPoint at) {
     QWidget* view = main->Sb1->viewport();
     QWidget* under = view->childAt(at);
     QVERIFY(under);
-    const QPointF local(under->mapFrom(view, at));
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::NoButton;
-    QMouseEvent event(type, local, QPointF(under->mapToGlobal(local)), button, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(under, &event);
-}
-
-int screenHeight() {
-    return QGuiApplication::primaryScreen()->geometry().height();
+    mouse(under, type, under->mapFrom(view, at));
 }
 
 } // namespace
@@ -73,66 +44,23 @@ private slots:
     void init() {
         m_home = std::make_unique<QTemporaryDir>();
         qputenv("VORNSCRIPT_HOME", m_home->path().toUtf8());
-        m_quits = 0;
     }
     void cleanup() {
         m_program.reset();
         m_home.reset();
     }
 
-    void windowsAtTheirStartPlaces() {
+    void startShowsOnlyTheToolsWindow() {
         start();
         const Forms& f = forms();
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(f.Form1->geometry(), QRect(0, 0, screen.width(), screen.height() - 30));
-        QCOMPARE(f.Form1->Sb1->geometry(), QRect(0, 54, screen.width(), screen.height() - 84));
-        QCOMPARE(f.Form1->Topo2->geometry(), QRect(150, 0, screen.width() - 150, 54));
-        QCOMPARE(f.Form1->lbVrs->text(), QStringLiteral("0.2c"));
-        QVERIFY(f.Form1->Sb1->isHidden() && f.Form1->Qdr->isHidden());
-
-        QVERIFY(f.Form2->isVisible());
-        QCOMPARE(f.Form2->geometry(), QRect(10, 51, 420, screen.height() - 82));
-        QCOMPARE(f.Form2->Abook->activeCaption(), QStringLiteral("Inicio"));
-        // Laid out before it is ever shown: the frame and the pages fill it.
-        QCOMPARE(f.Form2->Barra->geometry(), QRect(0, 0, 420, ToolWindow::kBarHeight));
-        QVERIFY(f.Form2->rect().contains(f.Form2->BtFch->geometry()));
-        QVERIFY(f.Form2->BtFch->x() > f.Form2->Tic->x());
-        QCOMPARE(f.Form4->Pan1->geometry(), QRect(0, 22, 930, TForm4::kHeight - 22));
-        QCOMPARE(f.Form4->Abook1->x(), TForm4::kWideWidth - TForm4::kPanelWidth);
-        QCOMPARE(f.Form2->Abook->count(), 12);
-        QCOMPARE(f.Form2->Abook->caption(4), QStringLiteral("Gráficos"));
-        QCOMPARE(f.Form2->Abook->caption(9), QStringLiteral("Autorização"));
-        QCOMPARE(f.Form4->Pan1->count(), 13);
-        QCOMPARE(f.Form4->Pan1->caption(11), QStringLiteral("Variaveis"));
-
+        QVERIFY(f.Form2->isVisible() && f.Form1->Sb1->isHidden() && f.Form1->Qdr->isHidden());
         for (QWidget* hidden : {static_cast<QWidget*>(f.Form3), static_cast<QWidget*>(f.Form4),
                                 static_cast<QWidget*>(f.Form5), static_cast<QWidget*>(f.Form6)})
             QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
-        QCOMPARE(f.Form4->pos(), QPoint(200, 51));
-        QCOMPARE(f.Form5->geometry(), QRect(screen.width() - 160, 60, 150, 150));
-        QCOMPARE(f.Form5->Web->geometry(), QRect(-20, -20, 190, 190));
-        QCOMPARE(f.Form6->geometry().right() + 1, screen.width() - 30);
-
-        // Controls are found by their names.
-        QVERIFY(f.Form1->findChild<QLabel*>(QStringLiteral("btDw2")));
-        QVERIFY(f.Form1->findChild<QFrame*>(QStringLiteral("Led")));
-        QVERIFY(f.Form4->findChild<QLabel*>(QStringLiteral("Icc0")));
-        QVERIFY(f.Form4->findChild<QWidget*>(QStringLiteral("Terla")));
-
-        // Any part of the start picture leads to the login page.
+        // Laid out before it is ever shown.
+        QVERIFY(f.Form2->rect().contains(f.Form2->BtFch->geometry()));
         click(f.Form2->Inicio->Image31);
         QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kDefault));
-    }
-
-    void oneLineFileFillsOnlyTheLogin() {
-        writeIni("ana\r\n");
-        start();
-        forms().Form1->FormActivate();
-        QCOMPARE(forms().Form2->Default->XLog->text(), QStringLiteral("ana"));
-        QCOMPARE(forms().Form2->Default->XSen->text(), QString());
-        QCOMPARE(forms().Form2->pos(), QPoint(10, 51));
-        QCOMPARE(forms().Form3->pos(), QPoint(263, 116));
-        QCOMPARE(forms().Form4->pos(), QPoint(200, 51));
     }
 
     void fullFileRoundTripsThroughTheWindows() {
@@ -146,12 +74,10 @@ private slots:
         QCOMPARE(forms().Form2->pos(), QPoint(20, 60));
         QCOMPARE(forms().Form3->pos(), QPoint(300, 130));
         QCOMPARE(forms().Form4->pos(), QPoint(210, 70));
-
         // Activations after the first read nothing.
         forms().Form2->move(25, 65);
         forms().Form1->FormActivate();
         QCOMPARE(forms().Form2->pos(), QPoint(25, 65));
-
         // The session's values go out, the places as the windows are now.
         forms().Form1->session().SesLogin = "jo\xe3o";
         forms().Form1->session().SesSenha = "se\xf1"
@@ -164,45 +90,38 @@ private slots:
     void brokenPositionLineIsReportedOnceAndTheRestGoesOn() {
         writeIni("ana\r\nsegredo\r\n40\r\nxx\r\n130\r\n300\r\n");
         start();
+        const QPoint preview = forms().Form3->pos();
         ErrorReport& report = ErrorReport::instance();
         const int before = report.count();
-        // Through the activation event, as the program gets it.
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(forms().Form1, &activate);
-
         QCOMPARE(report.count(), before + 1);
         QVERIFY2(report.lastMessage().contains(QStringLiteral("'xx'")),
                  qPrintable(report.lastMessage()));
         QCOMPARE(forms().Form2->Default->XLog->text(), QStringLiteral("ana"));
-        QCOMPARE(forms().Form2->Default->XSen->text(), QStringLiteral("segredo"));
-        QCOMPARE(forms().Form2->pos(), QPoint(10, 40));   // the line before stays applied
-        QCOMPARE(forms().Form3->pos(), QPoint(263, 116)); // the lines after are not read
-
+        QCOMPARE(forms().Form2->pos().y(), 40);  // the line before stays applied
+        QCOMPARE(forms().Form3->pos(), preview); // the lines after are not read
         // Closing the report activates the main window again: no second report.
         QApplication::sendEvent(forms().Form1, &activate);
         QCOMPARE(report.count(), before + 1);
-        QVERIFY(forms().Form2->isVisible());
     }
 
-    void runWithoutLoginWritesEmptyLoginLinesThenEnds() {
+    void endingWritesTheFileThenEndsAfterAPause() {
         start();
         forms().Form1->FormActivate(); // no file: nothing read, nothing reported
         PictureButton* fim = forms().Form1->Fim;
         const PictureStore& store = forms().Form1->store();
-
         mouse(fim, QEvent::MouseButtonPress);
         QCOMPARE(fim->picture().toImage(), store.btDw->pixmap().toImage());
-        QCOMPARE(readIni(), std::string("\r\n\r\n51\r\n10\r\n116\r\n263\r\n51\r\n200\r\n...\r\n"));
+        QVERIFY(readIni().starts_with("\r\n\r\n"));
         QCOMPARE(m_quits, 0);
-
         // Released anywhere, it ends the program after a short pause.
         mouse(fim, QEvent::MouseButtonRelease, {300, 300});
         QCOMPARE(fim->picture().toImage(), store.btUp->pixmap().toImage());
         QCOMPARE(m_quits, 0);
         QTRY_COMPARE_WITH_TIMEOUT(m_quits, 1, 2000);
-    }
 
-    void unwritableFileIsReportedAndTheProgramStillEnds() {
+        // A file that cannot be written is reported, and the program still ends.
         start();
         QVERIFY(QDir(m_home->path()).removeRecursively());
         const int before = ErrorReport::instance().count();
@@ -216,20 +135,20 @@ private slots:
         start();
         TForm1* main = forms().Form1;
         main->show();
-        const int full = screenHeight() - 30;
+        const int full = main->height();
         click(main->btBtf);
-        QCOMPARE(main->height(), 54);
+        const int strip = main->height();
+        QCOMPARE(main->Sb1->height(), 0);
         QCOMPARE(main->btBtf->picture().toImage(), main->store().btUp->pixmap().toImage());
-        QCOMPARE(main->Sb1->geometry(), QRect(0, 54, main->width(), 0));
         click(main->btBtf);
         QCOMPARE(main->height(), full);
-        QCOMPARE(main->Sb1->geometry(), QRect(0, 54, main->width(), full - 54));
-        main->resize(main->width(), 54);
+        // A window at the strip's height unfolds, whoever made it so.
+        main->resize(main->width(), strip);
         click(main->btBtf);
         QCOMPARE(main->height(), full);
     }
 
-    void mapScrollBarsAreFifteenPixelsOfTheWindowsGrey() {
+    void mapScrollBarsAreTheWindowsGrey() {
         start();
         TForm1* main = forms().Form1;
         main->show();
@@ -237,16 +156,12 @@ private slots:
         QScrollBar* across = main->Sb1->horizontalScrollBar();
         QScrollBar* down = main->Sb1->verticalScrollBar();
         QTRY_VERIFY(across->isVisible() && down->isVisible());
-        QCOMPARE(down->width(), 15);
-        QCOMPARE(across->height(), 15);
-        QCOMPARE(main->Sb1->viewport()->width(), main->width() - 15);
         // The bars stand at their start: the far ends of the tracks are bare.
         const QColor grey(0xCE, 0xCE, 0xCE);
         const QImage downBar = down->grab().toImage();
         QCOMPARE(downBar.pixelColor(7, downBar.height() - 40), grey);
         const QImage acrossBar = across->grab().toImage();
         QCOMPARE(acrossBar.pixelColor(acrossBar.width() - 40, 7), grey);
-        // With nothing drawn and no background the map area is that grey too.
         QCOMPARE(main->Sb1->grab().toImage().pixelColor(300, 200), grey);
     }
 
@@ -264,11 +179,15 @@ private slots:
         QTRY_VERIFY(main->Sb1->verticalScrollBar()->maximum() >= 240);
         main->Sb1->horizontalScrollBar()->setValue(300);
         main->Sb1->verticalScrollBar()->setValue(160);
-
-        click(mapMaker->Graficos->tile(12));
         const QPoint mouseAt(280, 100); // map point 580, 260: column 5, row 3
         mouseOnView(main, QEvent::MouseMove, mouseAt);
+        QVERIFY(main->Qdr->isHidden()); // no tile picked
+
+        click(mapMaker->Graficos->tile(12));
+        mouseOnView(main, QEvent::MouseMove, mouseAt);
         QVERIFY(main->Qdr->isVisible());
+        QCOMPARE(main->Qdr->mapTo(view, QPoint()), QPoint(250, 80));
+        main->MapaMouseMove(2200, 10); // outside the map nothing moves
         QCOMPARE(main->Qdr->mapTo(view, QPoint()), QPoint(250, 80));
 
         // The map scrolls a cell under the still mouse: the stamp goes with
@@ -277,11 +196,8 @@ private slots:
         QCOMPARE(main->Qdr->mapTo(view, QPoint()), QPoint(250, 0));
         mouseOnView(main, QEvent::MouseButtonPress, mouseAt);
         QCOMPARE(mapMaker->selectedCell(), 85);
-        QVERIFY(mapMaker->editor()->model().cells[65].empty());
         QVERIFY(mapMaker->tilePicked());
-
         mouseOnView(main, QEvent::MouseMove, mouseAt);
-        QCOMPARE(main->Qdr->mapTo(view, QPoint()), QPoint(250, 80));
         mouseOnView(main, QEvent::MouseButtonPress, mouseAt);
         QVERIFY(!mapMaker->tilePicked() && main->Qdr->isHidden());
         QCOMPARE(mapMaker->editor()->model().cells[85], std::string("12,,,,,,"));
@@ -295,29 +211,23 @@ private slots:
     void navigationBarStates() {
         start();
         TForm1* main = forms().Form1;
-        const QList<QWidget*> always = {main->Image22, main->Label61, main->btWeb, main->lbWeb};
         const QList<QWidget*> login = {main->btAdv, main->lbAdv};
         const QList<QWidget*> adventure = {main->btLsp, main->lbLsp, main->btObj, main->lbObj,
                                            main->btImg, main->lbImg, main->btSnd, main->lbSnd,
                                            main->btPrm, main->lbPrm};
-        auto shown = [](const QList<QWidget*>& ws, bool expected) {
-            for (QWidget* w : ws)
-                if (w->isHidden() == expected) return false;
-            return true;
+        const auto shown = [](const QList<QWidget*>& ws) {
+            return std::none_of(ws.begin(), ws.end(), [](QWidget* w) { return w->isHidden(); });
         };
-        QVERIFY(shown(always, true) && shown(login, false) && shown(adventure, false));
-        main->ShowNavigation(NavState::LoggedIn);
-        QVERIFY(shown(always, true) && shown(login, true) && shown(adventure, false));
+        const auto hidden = [](const QList<QWidget*>& ws) {
+            return std::all_of(ws.begin(), ws.end(), [](QWidget* w) { return w->isHidden(); });
+        };
+        QVERIFY(!main->btWeb->isHidden() && hidden(login) && hidden(adventure));
         main->ShowNavigation(NavState::AdventureOpen);
-        QVERIFY(shown(always, true) && shown(login, true) && shown(adventure, true));
+        QVERIFY(shown(login) && shown(adventure));
         // A server switch drops the adventure; the adventures button stays.
         main->ShowNavigation(NavState::LoggedIn);
-        QVERIFY(shown(always, true) && shown(login, true) && shown(adventure, false));
-
-        // Buttons and labels on one row, each label right of its button.
-        QCOMPARE(main->btPrm->geometry(), QRect(1047, 26, 20, 14));
-        QVERIFY(main->lbPrm->x() > main->btPrm->x() + 20);
-        QCOMPARE(main->lbWeb->text(), QStringLiteral("Páginas"));
+        QVERIFY(shown(login) && hidden(adventure));
+        QVERIFY(main->lbPrm->x() > main->btPrm->x() + main->btPrm->width());
     }
 
     void navigationButtonsShowWindowsAndPages() {
@@ -325,57 +235,54 @@ private slots:
         TForm1* main = forms().Form1;
         TForm2* tools = forms().Form2;
         TForm4* editor = forms().Form4;
-
-        // "Principal" brings the hidden tools window back on its special page.
+        const QColor grey(0xE1, 0xE1, 0xE1);
         tools->hide();
         click(main->Image22);
         QVERIFY(tools->isVisible());
-        QCOMPARE(tools->Abook->activeCaption(), QStringLiteral("Exclusivo"));
+        QCOMPARE(tools->Abook->PageIndex(), int(TForm2::kExclusivo));
 
         // A press released outside the button is not a click.
         mouse(main->btLsp, QEvent::MouseButtonPress);
         mouse(main->btLsp, QEvent::MouseButtonRelease, {200, 200});
-        QCOMPARE(tools->Abook->activeCaption(), QStringLiteral("Exclusivo"));
-        QCOMPARE(main->btLsp->picture().toImage(), main->store().btUp3->pixmap().toImage());
+        QCOMPARE(tools->Abook->PageIndex(), int(TForm2::kExclusivo));
 
         editor->setWorkingWidth(TForm4::kWideWidth);
+        editor->Pan1->setPageIndex(TForm4::kBackup);
         editor->setPalette(QPalette(Qt::red));
         click(main->btLsp);
-        QCOMPARE(editor->palette().color(QPalette::Window), QColor(0xE1, 0xE1, 0xE1));
-        QCOMPARE(tools->Abook->activeCaption(), QStringLiteral("Scripts"));
+        QCOMPARE(editor->palette().color(QPalette::Window), grey);
+        QCOMPARE(tools->Abook->PageIndex(), int(TForm2::kScripts));
         QVERIFY(editor->isVisible() && forms().Form3->isVisible() && tools->isVisible());
         QCOMPARE(editor->width(), TForm4::kWideWidth);
-        QCOMPARE(editor->Pan1->activeCaption(), QStringLiteral("Script"));
+        QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kScript));
 
-        // Every button that shows the editor gives it the tool window grey.
         editor->setPalette(QPalette(Qt::red));
         click(main->btWeb);
-        QCOMPARE(editor->palette().color(QPalette::Window), QColor(0xE1, 0xE1, 0xE1));
+        QCOMPARE(editor->palette().color(QPalette::Window), grey);
         QCOMPARE(editor->width(), TForm4::kNarrowWidth);
-        QCOMPARE(editor->Pan1->activeCaption(), QStringLiteral("Navegador"));
-        QCOMPARE(editor->lbTit->text(), QStringLiteral("Páginas oficiais do VORN script "));
+        QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kNavegador));
         const std::string index = main->session().UrlSite + "vornpq/index.htm";
         QCOMPARE(main->session().WebUrl, index);
         QCOMPARE(editor->Navegador->Web2->address(), QString::fromStdString(index));
 
         const struct {
             PictureButton* button;
-            const char* page;
+            int page;
             bool editorShown;
         } rows[] = {
-            {main->btAdv, "Aventuras", false},  {main->btImg, "Gráficos", true},
-            {main->btObj, "Objetos", false},    {main->btSnd, "ArqSom", true},
-            {main->btPrm, "Parametros", false},
+            {main->btAdv, TForm2::kAventuras, false},  {main->btImg, TForm2::kGraficos, true},
+            {main->btObj, TForm2::kObjetos, false},    {main->btSnd, TForm2::kArqSom, true},
+            {main->btPrm, TForm2::kParametros, false},
         };
         for (const auto& row : rows) {
             tools->hide();
             editor->hide();
             editor->setPalette(QPalette(Qt::red));
             click(row.button);
-            QCOMPARE(tools->Abook->activeCaption(), QString::fromUtf8(row.page));
+            QCOMPARE(tools->Abook->PageIndex(), row.page);
             QVERIFY(tools->isVisible());
             QCOMPARE(editor->isVisible(), row.editorShown);
-            QCOMPARE(editor->palette().color(QPalette::Window), QColor(0xE1, 0xE1, 0xE1));
+            QCOMPARE(editor->palette().color(QPalette::Window), grey);
         }
     }
 
@@ -399,13 +306,14 @@ private slots:
         forms().Form1->session().SesLogin = "ana";
         m_program.reset();
         // Its keys are the call table's to pin.
-        const auto requests = server.requests();
-        QCOMPARE(requests.size(), std::size_t(1));
-        QCOMPARE(requests[0].path, std::string("/vornpq/wbetz/scpOut.php"));
+        QCOMPARE(server.requests().size(), std::size_t(1));
+        QCOMPARE(server.requests()[0].path, std::string("/vornpq/wbetz/scpOut.php"));
     }
 
 private:
     void start() {
+        m_program.reset();
+        m_quits = 0;
         m_program = std::make_unique<Program>();
         forms().Form1->setQuitAction([this] { ++m_quits; });
     }

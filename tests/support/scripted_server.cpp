@@ -88,52 +88,38 @@ void ScriptedServer::handle(const httplib::Request& req, httplib::Response& res)
 
 void ScriptedServer::misbehave(const Answer& answer, httplib::Response& res) {
     // The bodies start as a good reply would, so that only the fault is wrong.
-    static const std::string kLines = [] {
-        std::string lines;
-        while (lines.size() < 65536)
-            lines += "linha\r\n";
-        return lines;
+    static const std::string kReply = [] {
+        std::string reply = "Ok\r\n";
+        while (reply.size() < 65536)
+            reply += "linha\r\n";
+        return reply;
     }();
     const std::size_t total = answer.bytes;
-    switch (answer.fault) {
-    case Fault::Stall: {
+    if (answer.fault == Fault::Stall) {
         std::unique_lock lock(m_mutex);
         m_end.wait(lock, [this] { return m_ending; });
         res.status = 503;
-        return;
-    }
-    case Fault::CutOff:
-        res.set_content_provider(
-            total, "text/plain", [total](std::size_t, std::size_t, httplib::DataSink& sink) {
-                const std::string half = ("Ok\r\n" + kLines).substr(0, total / 2);
-                sink.write(half.data(), half.size());
-                return false; // the connection closes here
-            });
-        return;
-    case Fault::Flood:
+    } else if (answer.fault == Fault::CutOff) {
+        res.set_content_provider(total, "text/plain",
+                                 [total](std::size_t, std::size_t, httplib::DataSink& sink) {
+                                     sink.write(kReply.data(), std::min(total / 2, kReply.size()));
+                                     return false; // the connection closes here
+                                 });
+    } else {
+        // No length announced: a flood as fast as it goes, a drip one byte
+        // every 100 ms. Writes fail once the client has hung up.
+        const bool drip = answer.fault == Fault::Drip;
         res.set_chunked_content_provider(
-            "text/plain", [total](std::size_t offset, httplib::DataSink& sink) {
+            "text/plain", [total, drip](std::size_t offset, httplib::DataSink& sink) {
                 if (offset >= total) {
                     sink.done();
                     return true;
                 }
-                const std::string chunk = offset == 0 ? "Ok\r\n" + kLines : kLines;
-                // false once the client has hung up: nobody is reading any more
-                return sink.write(chunk.data(), std::min(chunk.size(), total - offset));
+                if (drip) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                const std::size_t at = offset % kReply.size();
+                const std::size_t n = drip ? 1 : std::min(kReply.size() - at, total - offset);
+                return sink.write(kReply.data() + at, n);
             });
-        return;
-    case Fault::Drip:
-        res.set_chunked_content_provider(
-            "text/plain", [total](std::size_t offset, httplib::DataSink& sink) {
-                if (offset >= total) {
-                    sink.done();
-                    return true;
-                }
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
-                const std::string reply = "Ok\r\n" + kLines;
-                return sink.write(reply.data() + offset % reply.size(), 1);
-            });
-        return;
     }
 }
 

@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-using vorn::test::LocalService;
 using vorn::test::ServiceClient;
 
 namespace {
 
-TEST(Hostile, MalformedRequestsGetARefusal) {
-    LocalService service;
+using Hostile = vorn::test::DemoServiceTest;
+
+TEST_F(Hostile, MalformedRequestsGetARefusal) {
     httplib::Client raw("127.0.0.1", service.port());
     const char* targets[] = {
         "/vornpq/wbetz/scpLog.php",
@@ -41,12 +41,10 @@ TEST(Hostile, MalformedRequestsGetARefusal) {
                             "text/plain");
     ASSERT_TRUE(noField);
     EXPECT_NE(noField->body.find("n\xE3o recebido"), std::string::npos);
-    EXPECT_EQ(ServiceClient(service, "demo", "demo").lines("scpLog.php")[0], "Ok");
+    EXPECT_EQ(demo.lines("scpLog.php")[0], "Ok");
 }
 
-TEST(Hostile, SqlTextStaysData) {
-    LocalService service;
-    ServiceClient demo(service, "demo", "demo");
+TEST_F(Hostile, SqlTextStaysData) {
     const std::string name = "x'); DROP TABLE scripts; --";
     EXPECT_EQ(demo.raw("mobNwScp.php", {{"Pfx", "vorn"}, {"Scp", name}}), "Ok");
     const auto list = demo.lines("vpqLsScp.php", {{"Pfx", "vorn"}});

@@ -18,60 +18,45 @@ Lines plus(Lines lines, const Lines& more) {
 }
 
 TEST(CellScript, EachOptionAddsItsLinesInTheirPlace) {
-    CompileOptions defaults;
-    CompileOptions screen;
-    screen.screen = true;
-    CompileOptions screenTyped = screen;
-    screenTyped.prefix = "fig_";
-    screenTyped.ending = ".jpg";
-    CompileOptions text;
-    text.textArea = true;
-    CompileOptions bold = text;
-    bold.bold = true;
-    CompileOptions typed = text;
-    typed.italic = true;
-    typed.textX = "1";
-    typed.textY = "2";
-    typed.textWidth = "3";
-    typed.textHeight = "4";
-    typed.font = "Verdana";
-    typed.textSize = "5";
-    typed.background = "00FF00";
-    typed.textColour = "0000FF";
-    CompileOptions phrase;
-    phrase.phrase = true;
-    CompileOptions phraseTyped = phrase;
-    phraseTyped.phraseX = "5";
-    phraseTyped.phraseY = "6";
-    phraseTyped.phraseWidth = "7";
-    phraseTyped.phraseHeight = "8";
-    phraseTyped.commands = "cmdos";
-    phraseTyped.registerNumber = "12";
-    phraseTyped.notFound = "N\xe3o entendi";
-    CompileOptions all = bold;
-    all.screen = true;
-    all.phrase = true;
+    const auto with = [](auto change) {
+        CompileOptions options;
+        change(options);
+        return options;
+    };
+    const CompileOptions typed = with([](auto& o) {
+        o.textArea = o.italic = true;
+        o.textX = "1", o.textY = "2", o.textWidth = "3", o.textHeight = "4", o.font = "Verdana";
+        o.textSize = "5", o.background = "00FF00", o.textColour = "0000FF";
+    });
+    const CompileOptions phraseTyped = with([](auto& o) {
+        o.phrase = true;
+        o.phraseX = "5", o.phraseY = "6", o.phraseWidth = "7", o.phraseHeight = "8";
+        o.commands = "cmdos", o.registerNumber = "12", o.notFound = "N\xe3o entendi";
+    });
 
     const Lines link = {"  cmd= lnk,0,50,150,30,5,cozinha,$cozinha", "  fim"};
     const struct {
-        const CompileOptions* options;
+        CompileOptions options;
         Lines middle;
     } cases[] = {
-        {&defaults, {}},
-        {&screen, {"  telpos= tela57.png"}},
-        {&screenTyped, {"  telpos= fig_57.jpg"}},
-        {&text, {"  texto= 10,10,880,360,6,Arial,FFFFFF,biu000000", "  boxon", "  boxoff"}},
-        {&bold, {"  texto= 10,10,880,360,6,Arial,FFFFFF,Biu000000", "  boxon", "  boxoff"}},
-        {&typed, {"  texto= 1,2,3,4,5,Verdana,00FF00,bIu0000FF", "  boxon", "  boxoff"}},
-        {&phrase, {"  frase= 10,370,400,25,frases,10,,"}},
-        {&phraseTyped, {"  frase= 5,6,7,8,cmdos,12,N\xe3o entendi,"}},
-        {&all,
+        {{}, {}},
+        {with([](auto& o) { o.screen = true; }), {"  telpos= tela57.png"}},
+        {with([](auto& o) { o.screen = true, o.prefix = "fig_", o.ending = ".jpg"; }),
+         {"  telpos= fig_57.jpg"}},
+        {with([](auto& o) { o.textArea = true; }),
+         {"  texto= 10,10,880,360,6,Arial,FFFFFF,biu000000", "  boxon", "  boxoff"}},
+        {with([](auto& o) { o.textArea = o.bold = true; }),
+         {"  texto= 10,10,880,360,6,Arial,FFFFFF,Biu000000", "  boxon", "  boxoff"}},
+        {typed, {"  texto= 1,2,3,4,5,Verdana,00FF00,bIu0000FF", "  boxon", "  boxoff"}},
+        {with([](auto& o) { o.phrase = true; }), {"  frase= 10,370,400,25,frases,10,,"}},
+        {phraseTyped, {"  frase= 5,6,7,8,cmdos,12,N\xe3o entendi,"}},
+        {with([](auto& o) { o.textArea = o.bold = o.screen = o.phrase = true; }),
          {"  telpos= tela57.png", "  texto= 10,10,880,360,6,Arial,FFFFFF,Biu000000", "  boxon",
           "  boxoff", "  frase= 10,370,400,25,frases,10,,"}},
     };
     const Cell sala{"12", "sala", "", "cozinha", "", ""};
     for (const auto& c : cases)
-        EXPECT_EQ(cellScriptLines(57, sala, *c.options), plus(plus(kHead, c.middle), link));
+        EXPECT_EQ(cellScriptLines(57, sala, c.options), plus(plus(kHead, c.middle), link));
 }
 
 TEST(CellScript, LinksSitSideBySideWhateverNeighboursAreEmpty) {

@@ -1,15 +1,8 @@
 // The map compiler against the real pequenia-local.
-
-#include "account.h"
-#include "adventure.h"
 #include "demo_adventure_test.h"
 #include "error.h"
-#include "local_service.h"
 #include "map_compiler.h"
-#include "request_layer.h"
-#include "scripted_server.h"
 #include "scripts.h"
-#include "session.h"
 #include "text.h"
 
 #include <gtest/gtest.h>

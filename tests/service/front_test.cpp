@@ -1,6 +1,7 @@
 // The epoll front on its own, with deadlines of a few hundred milliseconds so
 // that slow, idle and pipelining clients are seen in well under a second
-// each: every row is what one client sends and when, and the replies it gets.
+// each: every row is what one client sends and when, and the replies it gets,
+// refusals among them.
 #include "http/front.h"
 #include "raw_socket.h"
 
@@ -91,9 +92,12 @@ std::vector<Step> trickle(const std::string& bytes, Ms every) {
     return steps;
 }
 
-TEST(Front, DeadlinesPipeliningAndContinue) {
+TEST(Front, DeadlinesPipeliningContinueAndRefusals) {
     const std::string get1 = "GET /1 HTTP/1.1\r\n\r\n", get2 = "GET /2 HTTP/1.1\r\n\r\n";
     const std::string get3 = "GET /3 HTTP/1.1\r\n\r\n", slow = "GET /slow HTTP/1.1\r\n\r\n";
+    std::string manyHeaders;
+    for (int i = 0; i < 101; ++i)
+        manyHeaders += "X: 1\r\n";
     const std::string post = "POST /p HTTP/1.1\r\nContent-Length: 5\r\n\r\n";
     const std::string expect =
         "POST /u HTTP/1.1\r\nContent-Length: 5\r\nExpect: 100-continue\r\n\r\n";
@@ -119,6 +123,12 @@ TEST(Front, DeadlinesPipeliningAndContinue) {
          {"100", "200 /u hello", "100", "200 /u world"}, kIdle},
         {"100-continue for a body past the limit",
          {{"POST /u HTTP/1.1\r\nContent-Length: 65\r\nExpect: 100-continue\r\n\r\n", 300ms}}, {"413 [close]"}, 0ms},
+        // Each refusal the reader finds is answered with its own status.
+        {"a compressed body", {{"POST /p HTTP/1.1\r\nContent-Encoding: gzip\r\n\r\n"}}, {"415 [close]"}, 0ms},
+        {"an unknown transfer coding", {{"POST /p HTTP/1.1\r\nTransfer-Encoding: gzip, chunked\r\n\r\n"}}, {"501 [close]"}, 0ms},
+        {"a long request line", {{"GET /" + std::string(9000, 'a')}}, {"414 [close]"}, 0ms},
+        {"too many headers", {{"GET /1 HTTP/1.1\r\n" + manyHeaders}}, {"431 [close]"}, 0ms},
+        {"two lengths", {{"POST /p HTTP/1.1\r\nContent-Length: 5\r\nContent-Length: 6\r\n\r\n"}}, {"400 [close]"}, 0ms},
         // clang-format on
     };
     RunningFront front;

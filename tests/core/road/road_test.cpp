@@ -1,6 +1,7 @@
 #include "account.h"
 #include "adventure.h"
 #include "demo_adventure_test.h"
+#include "disk_faults.h"
 #include "error.h"
 #include "files.h"
 #include "loaders.h"
@@ -34,15 +35,13 @@ bool contains(const std::vector<std::string>& list, const std::string& item) {
 
 using Road = test::DemoAdventureTest;
 
-TEST_F(Road, LoginFillsTheSessionAndRefusalsLeaveItAlone) {
+// The fixture's login and opening fill the session; refusals leave it alone.
+TEST_F(Road, LoginAndOpeningFillTheSessionAndRefusalsLeaveItAlone) {
     EXPECT_EQ(session.SesLogin + "|" + session.SesSenha, "demo|demo");
     EXPECT_FALSE(session.SesIdx.empty() || session.SesCod.empty());
     const auto refused = logIn(layer, session, "demo", "errada");
     EXPECT_FALSE(refused.ok || refused.status.empty());
     EXPECT_EQ(session.SesLogin + "|" + session.SesSenha, "demo|demo");
-}
-
-TEST_F(Road, AdventureListRestoresBlanksAndOpeningFillsTheSession) {
     const auto list = LoadAdventureList(layer, session, "");
     ASSERT_TRUE(list.ok) << list.refusal;
     EXPECT_TRUE(contains(list.names, "Castelo de Vorn"));
@@ -75,19 +74,6 @@ TEST_F(Road, ScriptsAreListedFetchedAndTheirPictureIsNamed) {
     const std::string telpos = FindInstructionParams(lines, "telpos=");
     EXPECT_FALSE(telpos.empty());
     EXPECT_FALSE(fetchScriptChecked(layer, session, "nao-existe").exists);
-}
-
-TEST_F(Road, SavingTwiceKeepsTwoCopiesAndTheServerHoldsTheTrimmedText) {
-    session.SesScp = "rascunho";
-    ASSERT_EQ(newScript(layer, session, "rascunho"), "Ok");
-    const Lines typed = {"//=== Script: rascunho", "  msg= Ol\xe1", "  fim", "", "   ", ""};
-    const auto first = SaveScriptToServer(layer, session, typed);
-    const auto second = SaveScriptToServer(layer, session, typed);
-    EXPECT_EQ(first.lines, (Lines{"//=== Script: rascunho", "  msg= Ol\xe1", "  fim"}));
-    EXPECT_EQ(first.copyPath, session.DirAdv + "rascunho.scp");
-    EXPECT_EQ(second.copyPath, session.DirAdv + "rascunho(1).scp");
-    EXPECT_EQ(readFile(second.copyPath), "//=== Script: rascunho\r\n  msg= Ol\xe1\r\n  fim\r\n");
-    EXPECT_EQ(fetchScript(layer, session, "rascunho"), first.lines);
 }
 
 TEST_F(Road, ASaveFindsACoEditorsChangeAndNothingElse) {
@@ -123,15 +109,23 @@ TEST_F(Road, ASaveFindsACoEditorsChangeAndNothingElse) {
     EXPECT_THROW(checkServerText(layer, session, opened, mine), Error);
 }
 
-TEST_F(Road, CreateRenameAndDeleteGoThroughTheService) {
+// Two saves keep two copies; the server holds the trimmed text, under the
+// new name after a rename.
+TEST_F(Road, ScriptsAreCreatedSavedRenamedAndDeletedThroughTheService) {
+    session.SesScp = "sala nova";
     ASSERT_EQ(newScript(layer, session, "sala nova"), "Ok");
     EXPECT_NE(newScript(layer, session, "sala nova"), "Ok"); // the name is taken now
-    putScript(layer, session, "sala nova", newScriptTemplate("sala nova"));
+    const Lines typed = {"//=== Script: sala", "  msg= Ol\xe1", "  fim", "", "   ", ""};
+    const auto first = SaveScriptToServer(layer, session, typed);
+    const auto second = SaveScriptToServer(layer, session, typed);
+    EXPECT_EQ(first.lines, (Lines{"//=== Script: sala", "  msg= Ol\xe1", "  fim"}));
+    EXPECT_EQ(first.copyPath, session.DirAdv + "sala nova.scp");
+    EXPECT_EQ(second.copyPath, session.DirAdv + "sala nova(1).scp");
+    EXPECT_EQ(readFile(second.copyPath), "//=== Script: sala\r\n  msg= Ol\xe1\r\n  fim\r\n");
     EXPECT_EQ(renameScript(layer, session, "sala nova", "sala & cia"), "Ok");
-    auto names = LoadScriptList(layer, session);
-    EXPECT_TRUE(contains(names, "sala & cia"));
-    EXPECT_FALSE(contains(names, "sala nova"));
-    EXPECT_EQ(fetchScript(layer, session, "sala & cia"), newScriptTemplate("sala nova"));
+    const auto names = LoadScriptList(layer, session);
+    EXPECT_TRUE(contains(names, "sala & cia") && !contains(names, "sala nova"));
+    EXPECT_EQ(fetchScript(layer, session, "sala & cia"), first.lines);
     EXPECT_EQ(deleteScript(layer, session, "sala & cia"), "Ok");
     EXPECT_FALSE(contains(LoadScriptList(layer, session), "sala & cia"));
 }
@@ -154,13 +148,18 @@ TEST_F(Road, ParametersAndRegisterTotalAreStored) {
 }
 
 TEST_F(Road, NewAdventuresAreCheckedLocallyThenByTheService) {
-    EXPECT_EQ(checkNewAdventure("", "abc"), "Defina uma nome para a aventura!!!");
-    EXPECT_EQ(checkNewAdventure("x", ""), "Defina uma prefixo para a aventura!!!");
-    EXPECT_EQ(checkNewAdventure("x", "ab"), "Entre 3 e 6 caracteres para o prefixo!!!");
-    EXPECT_EQ(checkNewAdventure("x", "abcdefg"), "Entre 3 e 6 caracteres para o prefixo!!!");
-    EXPECT_EQ(checkNewAdventure("x", "abc"), "");
-    EXPECT_EQ(checkNewAdventure("x", "abcdef"), "");
-
+    const struct {
+        const char *name, *prefix, *message;
+    } local[] = {
+        {"", "abc", "Defina uma nome para a aventura!!!"},
+        {"x", "", "Defina uma prefixo para a aventura!!!"},
+        {"x", "ab", "Entre 3 e 6 caracteres para o prefixo!!!"},
+        {"x", "abcdefg", "Entre 3 e 6 caracteres para o prefixo!!!"},
+        {"x", "abc", ""},
+        {"x", "abcdef", ""},
+    };
+    for (const auto& c : local)
+        EXPECT_EQ(checkNewAdventure(c.name, c.prefix), c.message) << c.prefix;
     EXPECT_EQ(createAdventure(layer, session, "mna1", "Minha aventura 1"), "Ok");
     EXPECT_NE(createAdventure(layer, session, "mna1", "Outra"), "Ok");
     EXPECT_TRUE(contains(LoadAdventureList(layer, session, "").names, "Minha aventura 1"));
@@ -174,14 +173,12 @@ TEST_F(Road, MediaAndPlayersOfTheDemo) {
     EXPECT_TRUE(LoadPlayerList(layer, session).ok);
 }
 
-TEST(Loaders, FileNamesLoseTheServerPrefixAndKeepTheirKind) {
+TEST(Loaders, FileNamesLoseTheServerPrefixAndPlayerLinesFillSevenColumns) {
     const Lines lines = {"12-capa.png",  "13-som.mp3",   "fundo.jpg",    "vorn-FOTO.PNG",
                          "vorn-a-b.gif", "x-musica.ogg", "vorn-mapa.bmp"};
     EXPECT_EQ(filesOfKind(lines, FileKind::Image), (Lines{"capa.png", "fundo.jpg", "a-b.gif"}));
     EXPECT_EQ(filesOfKind(lines, FileKind::Sound), (Lines{"som.mp3", "musica.ogg"}));
-}
-
-TEST(Loaders, PlayerLinesFillSevenColumns) {
+    // Player lines fill seven columns.
     EXPECT_EQ(splitPlayerLine("a|b|c|d|e|f|g|h"), (PlayerRow{"a", "b", "c", "d", "e", "f", "g|h"}));
     EXPECT_EQ(splitPlayerLine("a|b"), (PlayerRow{"a", "", "", "", "", "", "b"}));
     EXPECT_EQ(splitPlayerLine(""), (PlayerRow{}));
@@ -227,10 +224,7 @@ TEST(Scripts, LocalCopiesNeverReplaceEachOtherNorLeaveTheFolder) {
     EXPECT_EQ(keepLocalCopy(dir.path(), "cora\xe7\xe3o", {"x"}), dir.path() + "coração.scp");
     for (const char* name : {"../fora", "a/b", ".."})
         EXPECT_THROW(keepLocalCopy(dir.path(), name, {"x"}), Error);
-    int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
-        ++files;
-    EXPECT_EQ(files, 4);
+    EXPECT_EQ(test::folderFiles(dir.path()).size(), 4u);
 }
 
 TEST(Preview, TheQrPictureEncodesItsAddress) {

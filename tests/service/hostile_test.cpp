@@ -23,6 +23,7 @@ TEST_F(Hostile, MalformedRequestsGetARefusal) {
         "/vornpq/wbetz/scpPtPrm.php?Login=demo&Senha=demo&Pfx=vorn",
         "/vornpq/wbetz/scpPtReg.php?Login=demo&Senha=demo&Pfx=vorn&Reg=99999999999999999999",
         "/vornpq/wbetz/naoexiste.php?Login=demo&Senha=demo",
+        "/vornpq/wbetz/scpGtVrs.php?Login=demo&Senha=demo&Pfx=vorn&Cmd=3",
         "/html/quorbel/exescp.php",
         "/html/quorbel/exescp.php?Chx=%FF",
     };

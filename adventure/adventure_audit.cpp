@@ -48,7 +48,7 @@ std::vector<Finding> auditAdventure(const ExportFolder& folder, const AuditOptio
     for (const auto& script : folder.scripts) {
         const std::string text = readFile(script.path);
         checkScriptText(
-            text, limits, names, [](const CheckedLineView&) {},
+            text, limits, known, [](const CheckedLineView&) {},
             [&](const Fault& fault) {
                 findings.push_back({script.file, fault.source + 1, Severity::Error,
                                     cp1252ToUtf8(messageBody(fault.message))});

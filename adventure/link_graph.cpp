@@ -109,7 +109,7 @@ private:
 };
 
 void readScript(Builder& b, std::size_t at, std::string_view text, const AdventureLimits& limits,
-                const std::vector<std::string>& names) {
+                const ScriptNameSet& names) {
     LinkNode& node = b.node(at);
     node.opening = openingLines(text, kOpeningLines, kOpeningWidth);
     checkScriptText(
@@ -138,8 +138,9 @@ LinkGraph build(const std::vector<std::string>& names, Text&& textOf,
                 const std::optional<std::string>& mapText, const std::optional<std::string>& first,
                 const AdventureLimits& limits) {
     Builder b(names);
+    const ScriptNameSet known(names);
     for (std::size_t i = 0; i < names.size(); ++i)
-        readScript(b, i, textOf(i), limits, names);
+        readScript(b, i, textOf(i), limits, known);
     if (mapText) readMap(b, *mapText);
     return b.finish(first);
 }

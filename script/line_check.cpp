@@ -91,9 +91,14 @@ std::string checkBareLine(std::string_view line, const CheckContext& context, st
 
 CheckContext makeCheckContext(std::vector<std::string> text, AdventureLimits limits,
                               const std::vector<std::string>& scriptNames) {
+    return makeCheckContext(std::move(text), std::move(limits), ScriptNameSet(scriptNames));
+}
+
+CheckContext makeCheckContext(std::vector<std::string> text, AdventureLimits limits,
+                              ScriptNameSet scripts) {
     LimitValues values = limitValues(limits);
-    return CheckContext{makeWorkCopy(std::move(text)), ScriptNameSet(scriptNames),
-                        std::move(limits), values};
+    return CheckContext{makeWorkCopy(std::move(text)), std::move(scripts), std::move(limits),
+                        values};
 }
 
 LimitValues limitValues(const AdventureLimits& limits) {

@@ -47,6 +47,8 @@ struct CheckContext {
 
 CheckContext makeCheckContext(std::vector<std::string> text, AdventureLimits limits,
                               const std::vector<std::string>& scriptNames);
+CheckContext makeCheckContext(std::vector<std::string> text, AdventureLimits limits,
+                              ScriptNameSet scripts);
 
 // All of these return the message for the fault found, or an empty text.
 

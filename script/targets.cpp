@@ -4,8 +4,11 @@
 
 namespace vorn {
 
+ScriptNameSet::ScriptNameSet()
+    : names_(std::make_shared<const TextSet>()) {}
+
 ScriptNameSet::ScriptNameSet(const std::vector<std::string>& names)
-    : names_(names.begin(), names.end()) {}
+    : names_(std::make_shared<const TextSet>(names.begin(), names.end())) {}
 
 std::optional<std::string_view> scriptNameInLink(std::string_view target) {
     constexpr std::string_view kKey = "Scp=";

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,15 +22,16 @@ struct TextHash {
 using TextSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
 
 // The adventure's script names, looked up once per target instead of
-// walking the catalogue for every line.
+// walking the catalogue for every line. Copies share the one set, so a
+// check of every script of a large adventure builds it once.
 class ScriptNameSet {
 public:
-    ScriptNameSet() = default;
+    ScriptNameSet();
     explicit ScriptNameSet(const std::vector<std::string>& names);
-    bool contains(std::string_view name) const { return names_.contains(name); }
+    bool contains(std::string_view name) const { return names_->contains(name); }
 
 private:
-    TextSet names_;
+    std::shared_ptr<const TextSet> names_;
 };
 
 // The script a link target names: the text after its first "Scp=" up to the

@@ -63,8 +63,8 @@ private:
 // What a check consults, built in one pass over the bytes: the labels and
 // where the "boxoff" lines stand. The lines themselves stay in the bytes.
 CheckContext scanContext(std::string_view bytes, const AdventureLimits& limits,
-                         const std::vector<std::string>& scriptNames) {
-    CheckContext context = makeCheckContext({}, limits, scriptNames);
+                         const ScriptNameSet& scripts) {
+    CheckContext context = makeCheckContext({}, limits, scripts);
     WorkLines lines(bytes);
     std::string_view line, trimmed;
     std::size_t origin = 0;
@@ -81,7 +81,14 @@ std::size_t checkScriptText(std::string_view bytes, const AdventureLimits& limit
                             const std::vector<std::string>& scriptNames,
                             const std::function<void(const CheckedLineView&)>& onLine,
                             const std::function<void(const Fault&)>& onFault) {
-    const CheckContext context = scanContext(bytes, limits, scriptNames);
+    return checkScriptText(bytes, limits, ScriptNameSet(scriptNames), onLine, onFault);
+}
+
+std::size_t checkScriptText(std::string_view bytes, const AdventureLimits& limits,
+                            const ScriptNameSet& scripts,
+                            const std::function<void(const CheckedLineView&)>& onLine,
+                            const std::function<void(const Fault&)>& onFault) {
+    const CheckContext context = scanContext(bytes, limits, scripts);
     std::size_t faults = 0;
     WorkLines lines(bytes);
     std::string_view line, trimmed;

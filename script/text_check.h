@@ -1,6 +1,7 @@
 #pragma once
 
 #include "syntax_check.h"
+#include "targets.h"
 
 #include <cstddef>
 #include <functional>
@@ -23,6 +24,12 @@ struct CheckedLineView {
 // bytes per line. Returns the number of faults.
 std::size_t checkScriptText(std::string_view bytes, const AdventureLimits& limits,
                             const std::vector<std::string>& scriptNames,
+                            const std::function<void(const CheckedLineView&)>& onLine,
+                            const std::function<void(const Fault&)>& onFault);
+// The same, with the names already made a set: checking every script of an
+// adventure then builds it once, not once per script.
+std::size_t checkScriptText(std::string_view bytes, const AdventureLimits& limits,
+                            const ScriptNameSet& scripts,
                             const std::function<void(const CheckedLineView&)>& onLine,
                             const std::function<void(const Fault&)>& onFault);
 

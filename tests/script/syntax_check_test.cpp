@@ -104,36 +104,30 @@ TEST(CheckScript, NoLineIsLostReorderedOrChangedBesidesAnnotations) {
     EXPECT_EQ(result.faults[3].source, 7u);
 }
 
-TEST(CheckScript, FreeTextBlockIsPassedThroughUnjudged) {
-    const Lines text = {"boxon", "goto nada", ":dentro", "fim:", "  boxoff", "goto dentro"};
-    const CheckResult result = checkScript(text, {}, kScripts);
+// A block runs to the first "boxoff" and is passed through unjudged (an
+// inner "boxon" is just text); one left open is annotated and the lines
+// after it are checked; each of many open blocks is reported.
+TEST(CheckScript, FreeTextBlocks) {
+    using S = LineStyle;
+    const Lines closed = {"boxon", "goto nada", ":dentro", "fim:", "  boxoff", "goto dentro"};
+    const CheckResult result = checkScript(closed, {}, kScripts);
     EXPECT_TRUE(result.faults.empty());
-    EXPECT_EQ(textsOf(result), text);
-    EXPECT_EQ(stylesOf(result),
-              (std::vector<LineStyle>{LineStyle::FreeText, LineStyle::FreeText, LineStyle::FreeText,
-                                      LineStyle::FreeText, LineStyle::Plain, LineStyle::Plain}));
-}
+    EXPECT_EQ(textsOf(result), closed);
+    EXPECT_EQ(stylesOf(result), (std::vector<S>{S::FreeText, S::FreeText, S::FreeText, S::FreeText,
+                                                S::Plain, S::Plain}));
 
-TEST(CheckScript, UnclosedBoxonIsAnnotatedAndFollowingLinesAreChecked) {
-    // A block ends at the first "boxoff": an inner "boxon" is just text.
-    const Lines text = {"boxon", "boxon", "boxoff", "boxon", "goto nada"};
-    const CheckResult result = checkScript(text, {}, kScripts);
-    std::vector<std::size_t> sources;
-    for (const auto& fault : result.faults)
-        sources.push_back(fault.source);
-    EXPECT_EQ(sources, (std::vector<std::size_t>{3, 4}));
-    EXPECT_EQ(result.faults[0].message, cp("//!- não fechou o boxon com um boxoff"));
-    EXPECT_EQ(stylesOf(result),
-              (std::vector<LineStyle>{LineStyle::FreeText, LineStyle::FreeText, LineStyle::Plain,
-                                      LineStyle::Annotation, LineStyle::Plain,
-                                      LineStyle::Annotation, LineStyle::Plain}));
-}
+    const CheckResult open =
+        checkScript({"boxon", "boxon", "boxoff", "boxon", "goto nada"}, {}, kScripts);
+    ASSERT_EQ(open.faults.size(), 2u);
+    EXPECT_EQ(open.faults[0].source, 3u);
+    EXPECT_EQ(open.faults[0].message, cp("//!- não fechou o boxon com um boxoff"));
+    EXPECT_EQ(open.faults[1].source, 4u);
+    EXPECT_EQ(stylesOf(open), (std::vector<S>{S::FreeText, S::FreeText, S::Plain, S::Annotation,
+                                              S::Plain, S::Annotation, S::Plain}));
 
-TEST(CheckScript, ManyUnclosedBlocksAreEachReported) {
-    Lines text(5000, "boxon");
-    const CheckResult result = checkScript(text, {}, kScripts);
-    EXPECT_EQ(result.faults.size(), 5000u);
-    EXPECT_EQ(result.lines.size(), 10000u);
+    const CheckResult many = checkScript(Lines(5000, "boxon"), {}, kScripts);
+    EXPECT_EQ(many.faults.size(), 5000u);
+    EXPECT_EQ(many.lines.size(), 10000u);
 }
 
 TEST(AppendedLineStyle, LabelsCommentsAndTheRest) {

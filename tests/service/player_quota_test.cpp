@@ -26,23 +26,17 @@ pequenia::Options demoWith(const vorn::test::TempDir& dir, pequenia::QuotaLimit 
     return o;
 }
 
-class InProcessService {
-public:
+struct InProcessService {
     explicit InProcessService(pequenia::QuotaLimit quota)
-        : m_service(demoWith(m_dir, quota))
-        , m_port(m_service.bind())
-        , m_thread([this] { m_service.run(); }) {}
+        : service(demoWith(dir, quota)) {}
     ~InProcessService() {
-        m_service.stop();
-        m_thread.join();
+        service.stop();
+        thread.join();
     }
-    int port() const { return m_port; }
-
-private:
-    vorn::test::TempDir m_dir;
-    pequenia::Service m_service;
-    int m_port;
-    std::thread m_thread;
+    vorn::test::TempDir dir;
+    pequenia::Service service;
+    int port = service.bind();
+    std::thread thread{[this] { service.run(); }};
 };
 
 // Opens the castle's first page as player idx from a client address; true
@@ -114,13 +108,13 @@ TEST(PlayerQuota, NewRowsPerAddressWithinTheWindow) {
     };
     for (const auto& c : cases) {
         InProcessService service(c.quota);
-        ASSERT_GT(service.port(), 0) << c.what;
+        ASSERT_GT(service.port, 0) << c.what;
         for (const Visits& v : c.visits) {
             SCOPED_TRACE(std::string(c.what) + ": " + v.from + " " + std::to_string(v.first));
             std::this_thread::sleep_for(v.pause);
             for (int i = 0; i < v.count; ++i)
-                EXPECT_TRUE(visit(service.port(), v.from, v.first + i)) << v.first + i;
-            const Kept kept = keptRows(service.port(), v.from, v.first, v.count);
+                EXPECT_TRUE(visit(service.port, v.from, v.first + i)) << v.first + i;
+            const Kept kept = keptRows(service.port, v.from, v.first, v.count);
             EXPECT_EQ(kept.rows, v.kept.rows);
             EXPECT_EQ(kept.moves, v.kept.moves);
         }

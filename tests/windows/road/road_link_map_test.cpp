@@ -14,6 +14,11 @@
 #include "window_helpers.h"
 #include "window_test_main.h"
 
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
 using namespace vorn::win;
 using namespace vorn::test;
 
@@ -53,6 +58,33 @@ private slots:
         // A target that names no script has no script to open.
         click(page()->m_view->viewport(), *page()->m_view->boxCentre("despensa"));
         QCOMPARE(QString::fromStdString(editor->loadedScript()), QStringLiteral("salao"));
+    }
+
+    void theNeighbourhoodAndTheSavedPictures() {
+        QVERIFY(clickItem(m_w->f().Form2->Scripts->Lbx2, QStringLiteral("tesouro")));
+        openMap();
+        const std::size_t whole = page()->m_view->boxCount();
+        page()->m_steps->setValue(1);
+        page()->m_near->setChecked(true);
+        // tesouro: torre leads to it, it leads to inicio.
+        QTRY_VERIFY(!m_w->f().Form4->linkMapBusy() && page()->m_view->boxCount() == 3);
+        page()->m_near->setChecked(false);
+        QTRY_VERIFY(!m_w->f().Form4->linkMapBusy() && page()->m_view->boxCount() == whole);
+
+        QTemporaryDir dir;
+        const QString svg = dir.filePath(QStringLiteral("ligacoes.svg"));
+        QVERIFY(page()->m_view->saveImage(svg));
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        int texts = 0;
+        while (!xml.atEnd())
+            texts += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text";
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(texts >= int(whole));
+        const QString png = dir.filePath(QStringLiteral("ligacoes.png"));
+        QVERIFY(page()->m_view->saveImage(png));
+        QVERIFY(!QImage(png).isNull());
     }
 
     void aSaveOutdatesTheMapUntilRefreshed() {

@@ -1,3 +1,4 @@
+#include "disk_faults.h"
 #include "error.h"
 #include "request_layer.h"
 #include "scripted_server.h"
@@ -103,72 +104,27 @@ TEST(HttpLimits, ASilentServerFailsInsteadOfHanging) {
     EXPECT_EQ(silent.accepted(), 1);
 }
 
-// A server whose body comes in pieces of `piece` bytes every `pauseMs`,
-// `pieces` of them, or until the client hangs up.
-class PacedServer {
-public:
-    PacedServer(std::size_t piece, int pauseMs, std::size_t pieces) {
-        m_server.Get("/paced", [=](const httplib::Request&, httplib::Response& res) {
-            res.set_chunked_content_provider(
-                "text/plain", [=](std::size_t offset, httplib::DataSink& sink) {
-                    if (offset >= piece * pieces) {
-                        sink.done();
-                        return true;
-                    }
-                    std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
-                    const std::string bytes(piece, 'a');
-                    return sink.write(bytes.data(), bytes.size());
-                });
-        });
-        m_port = m_server.bind_to_any_port("127.0.0.1");
-        m_thread = std::thread([this] { m_server.listen_after_bind(); });
-        while (!m_server.is_running())
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    ~PacedServer() {
-        m_server.stop();
-        m_thread.join();
-    }
-    std::string address() const { return "http://127.0.0.1:" + std::to_string(m_port) + "/paced"; }
-
-private:
-    httplib::Server m_server;
-    int m_port = 0;
-    std::thread m_thread;
-};
-
-TEST(HttpLimits, ASlowButSteadyTransferIsNotCutOff) {
-    // Headers at once, then the body dribbles for longer than the limit.
-    PacedServer slow(2, 400, 3);
+// The scripted drip sends a byte every 100 ms, for longer than the read
+// limit: steady enough for a byte in 300 ms, never for 64.
+TEST(HttpLimits, ASteadyDripIsTakenButTooSlowAPaceOrADeadlineEndsIt) {
+    ScriptedServer server;
+    server.fail("/endless", test::Fault::Drip, 100000);
+    server.fail("/drip", test::Fault::Drip, 15);
     RequestLayer layer;
     layer.http().setLimits(1000, 1000);
-    EXPECT_EQ(layer.ServerGet(slow.address()), "aaaaaa");
-}
-
-TEST(HttpLimits, ADripEndsAtTheLeastPaceAndAWholeRequestAtItsDeadline) {
-    using Clock = std::chrono::steady_clock;
-    RequestLayer layer;
     layer.http().setLeastSpeed(300, 64);
-    // One byte every 50 ms never makes 64 bytes in 300 ms, however long it
-    // keeps its connection alive.
-    {
-        PacedServer drip(1, 50, 100000);
-        const auto start = Clock::now();
-        try {
-            layer.http().get(drip.address());
-            ADD_FAILURE() << "a drip was taken for a reply";
-        } catch (const Error& e) {
-            EXPECT_NE(std::string(e.what()).find("devagar demais"), std::string::npos) << e.what();
-        }
-        EXPECT_EQ(layer.ServerGet(drip.address()), "Tente novamente!");
-        EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
-    }
-    // 64 bytes every 100 ms keeps the pace: a transfer takes its time, a
-    // request through the layer ends at its deadline.
-    PacedServer steady(64, 100, 15);
-    EXPECT_EQ(layer.http().get(steady.address()), std::string(64 * 15, 'a'));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_NE(test::thrownMessage([&] {
+                  layer.http().get(server.root() + "endless");
+              }).find("devagar demais"),
+              std::string::npos);
+    EXPECT_EQ(layer.ServerGet(server.root() + "endless"), "Tente novamente!");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+
+    layer.http().setLeastSpeed(300, 1);
+    EXPECT_EQ(layer.http().get(server.root() + "drip"), "Ok\r\nlinha\r\nlinh");
     layer.setDeadline(500);
-    EXPECT_EQ(layer.ServerGet(steady.address()), "Tente novamente!");
+    EXPECT_EQ(layer.ServerGet(server.root() + "drip"), "Tente novamente!");
 }
 
 TEST(HttpLimits, AReplyLargerThanTheLimitFailsInsteadOfFillingMemory) {

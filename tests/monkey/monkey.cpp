@@ -488,45 +488,41 @@ Monkey::Step Monkey::recover() {
 // The program's own questions: at random either answered here or left to
 // their dialogs, which answerModal() then answers.
 void Monkey::answerSeams() {
-    const auto wrap = [this](win::form4::AuthorQuestion& ask) {
+    // Once per seam: the dialog behind it answers keep percent of the
+    // questions, the monkey's own answer the rest.
+    const auto seam = [this](auto& ask, int keep, auto own) {
         if (!m_wired.insert(&ask).second) return;
-        win::form4::AuthorQuestion dialog = ask;
-        ask = [this, dialog](const std::string& question, const char* first, const char* second) {
-            if (dialog && chance(40)) return dialog(question, first, second);
+        ask = [this, dialog = ask, keep, own](auto... question) {
+            return dialog && chance(keep) ? dialog(question...) : own(question...);
+        };
+    };
+    const auto wrap = [this, seam](win::form4::AuthorQuestion& ask) {
+        seam(ask, 40, [this](const std::string& question, const char* first, const char* second) {
             const bool yes = chance(50);
             log(QStringLiteral("asked \"%1\": %2")
                     .arg(win::ui(question).left(80), win::ui(yes ? first : second)));
             return yes;
-        };
+        });
     };
     win::TForm2* tools = m_w.f().Form2;
     if (tools->Scripts.made()) wrap(tools->Scripts->ask);
     if (tools->Exclusivo.made()) {
         wrap(tools->Exclusivo->ask);
-        if (m_wired.insert(&tools->Exclusivo->chooseFolder).second) {
-            auto dialog = tools->Exclusivo->chooseFolder;
-            tools->Exclusivo->chooseFolder = [this, dialog](const std::string& start, bool out) {
-                if (dialog && chance(30)) return dialog(start, out);
-                const std::string folder = chance(70) ? m_outside.path().toStdString() : "";
-                log(QStringLiteral("folder chosen: \"%1\"").arg(QString::fromStdString(folder)));
-                return folder;
-            };
-        }
+        seam(tools->Exclusivo->chooseFolder, 30, [this](const std::string&, bool) {
+            const std::string folder = chance(70) ? m_outside.path().toStdString() : "";
+            log(QStringLiteral("folder chosen: \"%1\"").arg(QString::fromStdString(folder)));
+            return folder;
+        });
     }
     if (!m_w.f().Form4.made()) return;
     win::TForm4* editor = m_w.f().Form4;
     wrap(editor->Modelos->ask);
     wrap(editor->Seriado->ask);
     wrap(editor->Auditoria->ask);
-    win::form4::FindBar* find = editor->Script->findBar();
-    if (m_wired.insert(&find->askLine).second) {
-        auto dialog = find->askLine;
-        find->askLine = [this, dialog](int current, int last) -> std::optional<int> {
-            if (dialog && chance(40)) return dialog(current, last);
-            if (chance(20)) return std::nullopt;
-            return 1 + below(std::max(1, last));
-        };
-    }
+    seam(editor->Script->findBar()->askLine, 40, [this](int, int last) -> std::optional<int> {
+        if (chance(20)) return std::nullopt;
+        return 1 + below(std::max(1, last));
+    });
     using Close = win::TForm4::CloseAnswer;
     using Clash = win::form4::ClashAnswer;
     editor->askClose = nullptr;

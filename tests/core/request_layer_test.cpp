@@ -96,7 +96,9 @@ TEST(ServerGet, KeepsCookiesForTheRun) {
 TEST(HttpLimits, ASilentServerFailsInsteadOfHanging) {
     RawServer silent("", false);
     RequestLayer layer;
-    layer.http().setLimits(1000, 1000);
+    layer.http().setLimits(900, 1000);
+    EXPECT_EQ(std::pair(layer.http().connectLimitMs(), layer.http().readLimitMs()),
+              std::pair(900L, 1000L));
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(layer.ServerGet(silent.root() + "x"), "Tente novamente!");
     // A generous bound: the point is that the call returns at all.

@@ -40,7 +40,9 @@ TEST_F(ExportRoad, CopiesTheWholeAdventureAndTheAuditReadsItBack) {
     EXPECT_EQ(result.scripts, scripts.size());
     EXPECT_EQ(readFile(folder + "scripts/" + scripts[0] + ".scp"),
               joinLinesCrLf(fetchScript(layer, session, scripts[0])));
-    for (const auto& picture : LoadFileList(layer, session, FileKind::Image))
+    const auto pictures = LoadFileList(layer, session, FileKind::Image);
+    ASSERT_FALSE(pictures.empty());
+    for (const auto& picture : pictures)
         EXPECT_TRUE(fileExists(folder + picture)) << picture;
     EXPECT_TRUE(result.map && result.parameters && result.objects);
     EXPECT_NE(readFile(folder + "parametros.txt").find("Scp=" + session.SesScp + "\r\n"),

@@ -20,18 +20,15 @@ namespace vorn::map {
 namespace {
 
 // The names are drawn with a font, which needs the application object.
+int g_argc = 1;
+char g_name[] = "map_image_test";
+char* g_argv[] = {g_name, nullptr};
 class GuiEnvironment : public ::testing::Environment {
-public:
     void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+        m_app = std::make_unique<QGuiApplication>(g_argc, g_argv);
     }
     void TearDown() override { m_app.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[16] = "map_image_test";
-    char* m_argv[2] = {m_name, nullptr};
     std::unique_ptr<QGuiApplication> m_app;
 };
 const auto* const kGui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
@@ -201,7 +198,7 @@ TEST(MapEditor, EachChangeIsDrawnAndSaved) {
     EXPECT_EQ(reopened.picture(), drawMap(editor.model()));
 
     const CellView view = editor.show(57);
-    EXPECT_EQ(view.coords, "2 X 17");
+    EXPECT_EQ(view.coords, coordsText(57));
     EXPECT_EQ(view.tile, 12);
     EXPECT_EQ(view.fields.east, "cozinha");
     EXPECT_TRUE(editor.show(0).empty);

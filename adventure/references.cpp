@@ -128,12 +128,6 @@ private:
 
 } // namespace
 
-bool isScriptCall(std::string_view keyword) {
-    constexpr std::array<std::string_view, 5> calls = {"gosub", "call", "script=", "script",
-                                                       "retscp="};
-    return std::find(calls.begin(), calls.end(), keyword) != calls.end();
-}
-
 std::string_view targetName(std::string_view target) {
     target = trimBlanks(target);
     if (const auto name = scriptNameInLink(target)) return *name;

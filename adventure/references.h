@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include <keyword_groups.h>
+
 // What a script names outside itself: other scripts and media files. Read
 // the way the checker reads lines: trimmed, comments, labels and free text
 // between "boxon" and "boxoff" skipped, at most 13 fields.
@@ -40,10 +42,6 @@ struct References {
 };
 
 References findReferences(std::string_view script);
-
-// "gosub", "call", "script=", "script" and "retscp=": the instructions whose
-// first parameter is a script, with or without "$".
-bool isScriptCall(std::string_view keyword);
 
 // The script a target names: "$" and the name, an address's "Scp=" value,
 // or a bare name; empty when it names none.

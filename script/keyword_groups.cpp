@@ -87,6 +87,12 @@ bool isBareWord(std::string_view word) {
     return std::find(kBareWords.begin(), kBareWords.end(), word) != kBareWords.end();
 }
 
+bool isScriptCall(std::string_view keyword) {
+    constexpr std::array<std::string_view, 5> calls = {"gosub", "call", "script=", "script",
+                                                       "retscp="};
+    return std::find(calls.begin(), calls.end(), keyword) != calls.end();
+}
+
 std::optional<std::size_t> scriptTargetField(std::string_view kind) {
     if (kind == "fig" || kind == "btn" || kind == "ico" || kind == "tlk") return 7;
     if (kind == "map") return 6;

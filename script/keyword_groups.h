@@ -31,6 +31,10 @@ bool isBareWord(std::string_view word);
 // target of a screen element of this kind, for kinds that have one.
 std::optional<std::size_t> scriptTargetField(std::string_view kind);
 
+// "gosub", "call", "script=", "script" and "retscp=": the instructions whose
+// first parameter is a script, with or without "$".
+bool isScriptCall(std::string_view keyword);
+
 // In a conditional line the element starts three fields further on.
 inline constexpr std::size_t kConditionalFieldShift = 3;
 

@@ -1,0 +1,112 @@
+// The parts of a line as the editor colours them, one row per kind and for
+// the lines where the kinds meet.
+#include "highlight.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vorn {
+namespace {
+
+char letter(SpanKind kind) {
+    switch (kind) {
+    case SpanKind::Keyword:
+        return 'K';
+    case SpanKind::ScriptTarget:
+        return 'S';
+    case SpanKind::Label:
+        return 'L';
+    case SpanKind::LabelTarget:
+        return 'J';
+    case SpanKind::Comment:
+        return 'C';
+    case SpanKind::Number:
+        return 'N';
+    case SpanKind::Text:
+        return 'T';
+    case SpanKind::Annotation:
+        return 'A';
+    }
+    return '?';
+}
+
+// "K:cmd=" for each span: its kind's letter and the bytes it covers.
+std::vector<std::string> parts(std::string_view line, const HighlightedLine& h) {
+    std::vector<std::string> out;
+    for (const Span& s : h.spans)
+        out.push_back(std::string(1, letter(s.kind)) + ":" +
+                      std::string(line.substr(s.start, s.length)));
+    return out;
+}
+
+struct Row {
+    const char* line;
+    LineState before;
+    std::vector<std::string> parts;
+    LineState after;
+};
+
+TEST(Highlight, PartsOfLines) {
+    constexpr auto code = LineState::Code, free = LineState::FreeText;
+    const std::vector<Row> rows = {
+        {"", code, {}, code},
+        {"   ", code, {}, code},
+        {"// um comentário, $menu", code, {"C:// um comentário, $menu"}, code},
+        {"//!- não existe o script destino", code, {"A://!- não existe o script destino"}, code},
+        {"  :temchave", code, {"L::temchave"}, code},
+        {"  fim", code, {"K:fim"}, code},
+        {"  palavra", code, {}, code}, // not a word the checker knows
+        {"  telpos= portao.png", code, {"K:telpos=", "T:portao.png"}, code},
+        {"  cmd= lnk,460,330,220,30,4,Entrar no castelo,$portao",
+         code,
+         {"K:cmd=", "K:lnk", "N:460", "N:330", "N:220", "N:30", "N:4", "T:Entrar no castelo",
+          "S:$portao"},
+         code},
+        {"  cmd= map,240,180,120,200,$patio",
+         code,
+         {"K:cmd=", "K:map", "N:240", "N:180", "N:120", "N:200", "S:$patio"},
+         code},
+        {"  gosub menu", code, {"K:gosub", "S:menu"}, code},
+        {"  cmd= url,1,1,9,9,jogo?Scp=salao&x=1",
+         code,
+         {"K:cmd=", "K:url", "N:1", "N:1", "N:9", "N:9", "S:jogo?Scp=salao&x=1"},
+         code},
+        {"  goto saida", code, {"K:goto", "J:saida"}, code},
+        {"  ifreg< 1,100,pobre", code, {"K:ifreg<", "N:1", "N:100", "J:pobre"}, code},
+        {"  reg= 0,-3", code, {"K:reg=", "N:0", "N:-3"}, code},
+        {"  naoexiste= 1,2", code, {"N:1", "N:2"}, code}, // an unknown keyword stays plain
+        {"  boxon", code, {"K:boxon"}, free},
+        {"Texto livre, com $menu e 12", free, {"T:Texto livre, com $menu e 12"}, free},
+        {"  // ainda texto livre", free, {"T:// ainda texto livre"}, free},
+        {"  boxoff", free, {"K:boxoff"}, code},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const HighlightedLine h = highlightLine(row.line, row.before);
+        EXPECT_EQ(parts(row.line, h), row.parts);
+        EXPECT_EQ(h.after, row.after);
+    }
+}
+
+TEST(Highlight, ConditionalElementsAndLongLines) {
+    const std::string conditional = "  if= 1,2,cmd=,lnk,1,2,3,4,5,Ir,$sala";
+    const auto h = highlightLine(conditional, LineState::Code);
+    const auto got = parts(conditional, h);
+    ASSERT_GE(got.size(), 5u);
+    EXPECT_EQ(got[3], "K:cmd=");
+    EXPECT_EQ(got[4], "K:lnk");
+    EXPECT_EQ(got.back(), "S:$sala");
+
+    // Past the fields the checker reads, the line's end is still covered.
+    std::string longLine = "  msg= a";
+    for (int i = 0; i < 20; ++i)
+        longLine += ",x" + std::to_string(i);
+    const auto spans = highlightLine(longLine, LineState::Code).spans;
+    ASSERT_FALSE(spans.empty());
+    EXPECT_EQ(spans.back().start + spans.back().length, longLine.size());
+}
+
+} // namespace
+} // namespace vorn

@@ -33,13 +33,10 @@ TEST(PanelRules, PicturesComeOnlyFromSafeLocalFiles) {
     makeDir(s.DirApp + "abc");
     writeFileAtomic(s.DirApp + "abc/icone.png", "x");
     EXPECT_EQ(localPagePicture(s, "abc", "icone.png"), s.DirApp + "abc/icone.png");
-    for (const auto& [prefix, name] :
-         std::vector<std::pair<std::string, std::string>>{{"abc", "falta.png"},
-                                                          {"abc", "../abc/icone.png"},
-                                                          {"..", "abc"},
-                                                          {"", "icone.png"},
-                                                          {"abc", ""},
-                                                          {"a/b", "icone.png"}})
+    const std::pair<const char*, const char*> refused[] = {
+        {"abc", "falta.png"}, {"abc", "../abc/icone.png"}, {"..", "abc"}, {"", "icone.png"},
+        {"abc", ""},          {"a/b", "icone.png"}};
+    for (const auto& [prefix, name] : refused)
         EXPECT_FALSE(localPagePicture(s, prefix, name)) << prefix << " " << name;
 }
 

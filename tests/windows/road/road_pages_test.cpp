@@ -1,0 +1,686 @@
+// The author's pages on a real service, logged in as the demo author with
+// no adventure chosen: Aventuras and Parametros, the special tools of page
+// Exclusivo, the web page, variables, registers and banners, and the
+// workshop pages with every question answered through the pages' seam.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "adventure.h"
+#include "converter.h"
+#include "files.h"
+#include "form2_pages/page_arqsom.h"
+#include "form2_pages/page_aventuras.h"
+#include "form2_pages/page_default.h"
+#include "form2_pages/page_exclusivo.h"
+#include "form2_pages/page_graficos.h"
+#include "form2_pages/page_objetos.h"
+#include "form2_pages/page_parametros.h"
+#include "form2_pages/page_scripts.h"
+#include "form2_pages/page_sons.h"
+#include "form4_pages/live_check_marks.h"
+#include "form4_pages/page_backup.h"
+#include "form4_pages/page_banners.h"
+#include "form4_pages/page_controle.h"
+#include "form4_pages/page_conversor.h"
+#include "form4_pages/page_extra.h"
+#include "form4_pages/page_modelos.h"
+#include "form4_pages/page_painel.h"
+#include "form4_pages/page_registradores.h"
+#include "form4_pages/page_script.h"
+#include "form4_pages/page_seriado.h"
+#include "form4_pages/page_variaveis.h"
+#include "models.h"
+#include "panel.h"
+#include "preview.h"
+#include "qt_text.h"
+#include "road_windows.h"
+#include "scripts.h"
+#include "serial.h"
+#include "session.h"
+#include "transfers.h"
+#include "variables.h"
+#include "window_test_main.h"
+
+#include <QDir>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTimer>
+
+using namespace vorn::win;
+using namespace vorn::test;
+
+namespace {
+
+QString S(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+PictureButton* entry(const Forms& f, const QString& name) {
+    return f.Form2->Exclusivo->findChild<PictureButton*>(name);
+}
+
+QString cell(const QTableWidget* grid, int row, int column) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+} // namespace
+
+class RoadPagesTest : public RoadTest {
+    Q_OBJECT
+protected:
+    void arrive() override {
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        // Answered from m_replies, "no" once it is used up, and kept in m_asked.
+        const auto answer = [this](const std::string& question, const char*, const char*) {
+            m_asked << ui(question);
+            return !m_replies.isEmpty() && m_replies.takeFirst();
+        };
+        m_w->f().Form4->Seriado->ask = answer;
+        m_w->f().Form4->Modelos->ask = answer;
+        m_asked.clear();
+        m_replies.clear();
+    }
+    void openCastle(PictureButton* entry) {
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        click(entry);
+    }
+
+private slots:
+    void sameVersionOpensTheAdventureList() {
+        const Forms& f = m_w->f();
+        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kAventuras));
+        QVERIFY(f.Form2->Default->PanVrs->isHidden());
+    }
+
+    void choosingTheCastleFillsTheWindows() {
+        const Forms& f = m_w->f();
+        f.Form5->show();
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
+        const vorn::Session& s = m_w->session();
+        form2::PageParametros* p = f.Form2->Parametros;
+        QCOMPARE(p->Edit17->text() + p->Edit8->text() + p->JanWd->text() + p->TotReg->text(),
+                 S("Castelo de Vorn1A1A2E80010"));
+        QCOMPARE(f.Form3->frameColour(), QColor(0x1A, 0x1A, 0x2E));
+        QVERIFY(f.Form3->isVisible() && f.Form4->isVisible() && !f.Form5->isVisible());
+        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kScript));
+        QCOMPARE(f.Form4->lbTit->text(), S("Castelo de Vorn"));
+        QCOMPARE(f.Form3->Web->address(), ui(vorn::previewAddress(s)));
+        QVERIFY(m_w->editorText().startsWith(S("//=== Script: inicio")));
+        QCOMPARE(f.Form4->Script->TelPos->text(), S("portao.png"));
+        QVERIFY(vorn::fileExists(s.DirAdv + "portao.png"));
+        QCOMPARE(f.Form2->Graficos->folder(), QString::fromStdString(m_w->home() + "vorn/"));
+        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kScripts));
+        QCOMPARE(f.Form2->Scripts->Lbx2->count(), 10);
+        QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), S("inicio"));
+        for (QWidget* w :
+             {static_cast<QWidget*>(f.Form1->btLsp), static_cast<QWidget*>(f.Form1->btObj),
+              static_cast<QWidget*>(f.Form1->lbPrm)})
+            QVERIFY(!w->isHidden());
+    }
+
+    void filtersAskForTheirLists_data() {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<int>("filter"); // 21, 26, 29
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("own of the owner")
+            << S("demo") << 21 << QStringList{S("Castelo de Vorn"), S("Vale Perdido")};
+        QTest::newRow("none own of a helper") << S("ana") << 21 << QStringList{};
+        QTest::newRow("editable of a helper")
+            << S("ana") << 26 << QStringList{S("Castelo de Vorn")};
+        QTest::newRow("editable of nobody") << S("bia") << 26 << QStringList{};
+    }
+    void filtersAskForTheirLists() {
+        QFETCH(QString, login);
+        QFETCH(int, filter);
+        QFETCH(QStringList, listed);
+        m_w->logIn(login, login == S("demo") ? login : login + S("123"));
+        form2::PageAventuras* a = m_w->f().Form2->Aventuras;
+        a->Lbx1->addItem(S("stale"));
+        click(filter == 21 ? a->Label21 : filter == 26 ? a->Label26 : a->Label29);
+        QStringList shown = items(a->Lbx1);
+        // Adventures made by other tests of this program may be listed too.
+        shown.removeIf([](const QString& n) { return n.startsWith(S("Minha")); });
+        QCOMPARE(shown, listed);
+        click(a->Label29);
+        QVERIFY(!items(a->Lbx1).contains(S("Castelo de Vorn")));
+    }
+
+    void creatingAnAdventure() {
+        form2::PageAventuras* a = m_w->f().Form2->Aventuras;
+        a->Edit11->setText(S("X"));
+        a->Edit12->setText(S("ab"));
+        click(a->btAvn);
+        QCOMPARE(a->Stn->text(), S("Entre 3 e 6 caracteres para o prefixo!!!"));
+        QVERIFY(!items(a->Lbx1).contains(S("X")));
+
+        a->Edit11->setText(S("Minha aventura 1"));
+        a->Edit12->setText(S("mi1"));
+        click(a->btAvn);
+        QCOMPARE(a->Stn->text(), S("Ok"));
+        QCOMPARE(m_w->f().Form2->Abook->PageIndex(), int(TForm2::kAventuras));
+        QVERIFY(items(a->Lbx1).contains(S("Minha aventura 1")));
+        QVERIFY(m_w->session().SesPfx.empty());
+        click(a->btAvn); // the service's own refusal reaches the page too
+        QVERIFY(a->Stn->text() != S("Ok") && !a->Stn->text().isEmpty());
+    }
+
+    void parametersAreSavedAndTheListFollows() {
+        const Forms& f = m_w->f();
+        click(f.Form2->Aventuras->Label21);
+        QVERIFY(m_w->choose(S("Minha aventura 1")));
+        form2::PageParametros* p = f.Form2->Parametros;
+        click(p->Label38);
+        QCOMPARE(p->TipAvn->text(), S("A"));
+        click(p->Label37);
+        QCOMPARE(p->TipAvn->text(), S("P"));
+        p->Edit17->setText(S("Minha aventura nova"));
+        p->Edit8->setText(S("FF8000"));
+        click(p->Image1);
+        QCOMPARE(p->Stu->text(), S("Ok"));
+        QCOMPARE(f.Form4->Backup->Memo5->toPlainText(), S("Ok"));
+        QCOMPARE(f.Form4->lbTit->text(), S("Minha aventura nova"));
+        QStringList listed = items(f.Form2->Aventuras->Lbx1);
+        QVERIFY(listed.contains(S("Minha aventura nova")) &&
+                !listed.contains(S("Minha aventura 1")));
+
+        // A value the service refuses: its message, and the list stays.
+        p->JanWd->setText(S("largo"));
+        p->Edit17->setText(S("Outro nome"));
+        click(p->Image1);
+        QVERIFY(p->Stu->text() != S("Ok"));
+        QCOMPARE(f.Form4->Backup->Memo5->toPlainText(), p->Stu->text());
+        QVERIFY(!items(f.Form2->Aventuras->Lbx1).contains(S("Outro nome")));
+
+        p->TotReg->setText(S("25"));
+        click(p->Image5);
+        QVERIFY(p->Stu->text().contains(S("25")));
+    }
+
+    void theFirstScriptIsJudgedAgainstItsOwnAdventuresList() {
+        const Forms& f = m_w->f();
+        form4::LiveCheckMarks* marks = f.Form4->Script->liveMarks();
+        // A check that falls due while the adventure is still arriving runs
+        // before the script list.
+        marks->timer()->setInterval(0);
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
+        QTRY_VERIFY(!marks->pending());
+        const QStringList text = m_w->editorText().split(QLatin1Char('\n'));
+        for (const int line : marks->faultyLines())
+            QVERIFY2(!text.at(line).contains(QLatin1Char('$')), qPrintable(text.at(line)));
+
+        // A target to a script that is not there, until it is created.
+        QTextEdit* memo = f.Form4->Script->Memo3;
+        memo->moveCursor(QTextCursor::End);
+        memo->insertPlainText(S("\n  cmd= lnk,0,0,10,10,3,Ir,$adega"));
+        const int added = memo->document()->blockCount() - 1;
+        QTRY_VERIFY(marks->messageAt(added).startsWith(S("não existe o script")));
+        form2::PageScripts* catalogue = f.Form2->Scripts;
+        catalogue->ask = [](const std::string&, const char*, const char*) { return false; };
+        // Chosen without opening it, so the line typed above stays in edit.
+        catalogue->Lbx2->setCurrentItem(
+            catalogue->Lbx2->findItems(S("tesouro"), Qt::MatchExactly).front());
+        catalogue->Edit3->setText(S("adega"));
+        click(catalogue->Image9);
+        QTRY_VERIFY(marks->messageAt(added).isEmpty());
+    }
+
+    void aRefusedAdventureLeavesTheOneOpenInEdit() {
+        const Forms& f = m_w->f();
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
+        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, S("masmorra")));
+        const QString text = m_w->editorText();
+        // A list older than a co-editor's rename.
+        f.Form2->Aventuras->Lbx1->addItem(S("Aventura sumida"));
+        f.Form2->Abook->setPageIndex(TForm2::kAventuras);
+        QVERIFY(m_w->choose(S("Aventura sumida")));
+        QCOMPARE(f.Form2->Aventuras->Stn->text(), S("Aventura não encontrada!!!"));
+        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kAventuras));
+        const vorn::Session& s = m_w->session();
+        QCOMPARE(s.SesAdv + "|" + s.SesScp, std::string("Castelo de Vorn|masmorra"));
+        QCOMPARE(f.Form2->Parametros->Edit17->text(), S("Castelo de Vorn"));
+        QCOMPARE(m_w->editorText(), text);
+        QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), S("masmorra"));
+    }
+
+    void onlyADoubleClickOrEnterChoosesAnAdventure() {
+        QListWidget* list = m_w->f().Form2->Aventuras->Lbx1;
+        QVERIFY(clickItem(list, S("Castelo de Vorn")));
+        QVERIFY(m_w->session().SesPfx.empty());
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(m_w->session().SesPfx, std::string("vorn"));
+    }
+
+    void entriesOpenTheirPagesOrRefuseWithoutAnAdventure_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("page"); // -1: the map maker
+        QTest::newRow("serial") << QStringLiteral("Image21") << int(TForm4::kSeriado);
+        QTest::newRow("models") << QStringLiteral("Image22") << int(TForm4::kModelos);
+        QTest::newRow("web page") << QStringLiteral("Image25") << int(TForm4::kPainel);
+        QTest::newRow("variables") << QStringLiteral("Image29") << int(TForm4::kVariaveis);
+        QTest::newRow("players") << QStringLiteral("Image11") << int(TForm4::kControle);
+        QTest::newRow("map maker") << QStringLiteral("Image28") << -1;
+    }
+    void entriesOpenTheirPagesOrRefuseWithoutAnAdventure() {
+        QFETCH(QString, button);
+        QFETCH(int, page);
+        const Forms& f = m_w->f();
+        f.Form1->show();
+        f.Form2->show();
+        f.Form4->hide();
+        const int editorPage = f.Form4->Pan1->PageIndex();
+        click(entry(f, button));
+        QCOMPARE(f.Form2->Exclusivo->Stw->text(),
+                 QStringLiteral("Não está editando nenhuma aventura!"));
+        QVERIFY(f.Form2->isVisible() && !f.Form4->isVisible() && !f.Form6->isVisible());
+        QCOMPARE(f.Form4->Pan1->PageIndex(), editorPage);
+        QVERIFY(!f.Form1->Sb1->isVisible());
+
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        f.Form4->hide();
+        f.Form4->resize(TForm4::kWideWidth, f.Form4->height());
+        f.Form5->show();
+        click(entry(f, button));
+        if (page < 0) {
+            QVERIFY(f.Form6->isVisible() && f.Form1->Sb1->isVisible());
+            for (QWidget* hidden : {static_cast<QWidget*>(f.Form2), static_cast<QWidget*>(f.Form3),
+                                    static_cast<QWidget*>(f.Form4), static_cast<QWidget*>(f.Form5)})
+                QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
+            return;
+        }
+        QVERIFY(f.Form4->isVisible());
+        QCOMPARE(f.Form4->Pan1->PageIndex(), page);
+        QCOMPARE(f.Form4->width(), TForm4::kNarrowWidth);
+    }
+
+    void converterAndPreviewNeedNoAdventure() {
+        const Forms& f = m_w->f();
+        click(f.Form2->Exclusivo->btCnv);
+        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kConversor));
+        f.Form3->move(10, 10);
+        f.Form3->hide();
+        click(f.Form2->Exclusivo->Image19);
+        QVERIFY(f.Form3->isVisible() && f.Form3->pos() != QPoint(10, 10));
+    }
+
+    void fixedIndexIsStoredAndShownOnDemand() {
+        form2::PageExclusivo* p = m_w->f().Form2->Exclusivo;
+        QCOMPARE(p->edIdx->echoMode(), QLineEdit::Password);
+        click(p->Image27);
+        QCOMPARE(p->edIdx->echoMode(), QLineEdit::Normal);
+        click(p->Image27);
+        QCOMPARE(p->edIdx->echoMode(), QLineEdit::Password);
+
+        const std::string before = m_w->session().SesIdx;
+        p->edIdx->setText(QStringLiteral("x1"));
+        click(p->Image17);
+        QVERIFY(p->Stw->text().startsWith(QStringLiteral("Índice inválido")));
+        p->edIdx->setText(QStringLiteral("4242"));
+        click(p->Image17);
+        QVERIFY(p->Stw->text().contains(QStringLiteral("4242")));
+        // The session goes on with the index of its login; the next login
+        // brings the new one.
+        QCOMPARE(m_w->session().SesIdx, before);
+        QCOMPARE(m_w->light(), kIdleLight);
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        QCOMPARE(m_w->session().SesIdx, std::string("4242"));
+        p->edIdx->setText(QString::fromStdString(before));
+        click(p->Image17);
+    }
+
+    void playersGridShowsTheServicesColumns() {
+        const Forms& f = m_w->f();
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        click(f.Form2->Exclusivo->Image11);
+        const QTableWidget* grid = f.Form4->Controle->Cad;
+        QCOMPARE(grid->rowCount(), 2);
+        QStringList lastScripts{cell(grid, 0, 5), cell(grid, 1, 5)};
+        lastScripts.sort();
+        QCOMPARE(lastScripts, (QStringList{QStringLiteral("patio"), QStringLiteral("torre")}));
+        // Nobody has played this one: one row, nothing of the other's players.
+        QVERIFY(m_w->choose(QStringLiteral("Vale Perdido")));
+        click(f.Form2->Exclusivo->Image11);
+        QCOMPARE(grid->rowCount(), 1);
+        for (int column = 0; column < grid->columnCount(); ++column)
+            QCOMPARE(cell(grid, 0, column), QString());
+    }
+
+    void navigationButtonsFillTheServerLists() {
+        const Forms& f = m_w->f();
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        click(f.Form1->btImg);
+        QVERIFY(items(f.Form2->Graficos->Lbx3).contains(QStringLiteral("portao.png")));
+        click(f.Form1->btSnd);
+        QCOMPARE(items(f.Form2->ArqSom->Lbx8), QStringList{QStringLiteral("sino.mp3")});
+        f.Form2->Abook->setPageIndex(TForm2::kSons);
+        click(f.Form2->Sons->Label80);
+        QCOMPARE(items(f.Form2->Sons->Lbx7),
+                 (QStringList{QStringLiteral("bip_curto.wav"), QStringLiteral("bip_duplo.wav")}));
+        click(f.Form2->Sons->Label85);
+        QCOMPARE(items(f.Form2->Sons->Lbx7), QStringList{QStringLiteral("rugido.wav")});
+    }
+
+    void objectPanelsShowBothStates() {
+        const Forms& f = m_w->f();
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        click(f.Form1->btObj);
+        form2::PageObjetos* p = f.Form2->Objetos;
+        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kObjetos));
+        // Shown with a blank, asked for as the server knows it.
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("lampiao velho")));
+        QCOMPARE(p->LocObj1->text() + p->DscObj2->text(),
+                 QStringLiteral("patioUm_lampião_sem_óleo"));
+
+        const QImage placeholder = f.Form4->Extra->Icc0->pixmap().toImage();
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("chave")));
+        QCOMPARE(p->LocObj1->text() + p->LocObj2->text() + p->ShpObj1->text(),
+                 QStringLiteral("masmorrajogadorchave.png"));
+        QCOMPARE(p->FigObj1->pixmap().toImage(), placeholder);
+        // Once the picture is in the adventure folder it is shown instead.
+        vorn::DownloadAdventureFile(m_w->requests(), m_w->session(), "chave.png");
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("tesouro")));
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("chave")));
+        QVERIFY(p->FigObj1->pixmap().toImage() != placeholder);
+    }
+
+    void authorEditsThePageOfTheAdventure() {
+        const Forms& f = m_w->f();
+        form4::PagePainel* p = f.Form4->Painel;
+        click(p->Image16); // nothing loaded: nothing sent
+        QCOMPARE(p->Sti->text(), ui(vorn::kPageNotLoaded));
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        click(f.Form2->Exclusivo->Image25);
+        QCOMPARE(p->Ed5->text(), QStringLiteral("Castelo de Vorn"));
+        QVERIFY(p->Pan2->isHidden() && p->Pan3->isHidden());
+        // The icon is on the server only: the placeholder until it is local.
+        const QImage placeholder = f.Form4->Extra->Icc0->pixmap().toImage();
+        QCOMPARE(p->Icone->pixmap().toImage(), placeholder);
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(QString::fromStdString(m_w->session().DirAdv + "icone.png")));
+        QTest::keyClick(p->Ed6, Qt::Key_Return);
+        QCOMPARE(p->Icone->pixmap().toImage().pixelColor(1, 1), QColor(Qt::red));
+        p->Ed7->setText(QStringLiteral("../vorn/icone.png"));
+        QTest::keyClick(p->Ed7, Qt::Key_Return);
+        QCOMPARE(p->QRcode->pixmap().toImage(), placeholder);
+
+        click(p->Label259);
+        QCOMPARE(p->Lb5->text(), QStringLiteral("qbc"));
+        p->Ed7->clear();
+        click(p->Image16);
+        QCOMPARE(p->Sti->text(), QStringLiteral("Página atualizada!"));
+        click(p->Sti);
+        QCOMPARE(p->Desc->toPlainText(), QStringLiteral("Página atualizada!"));
+    }
+
+    void administratorChoosesAmongThePages() {
+        m_w->logIn(QStringLiteral("admin"), QStringLiteral("admin"));
+        QVERIFY(vorn::OpenAdventure(m_w->requests(), m_w->session(), "Castelo de Vorn").ok);
+        const Forms& f = m_w->f();
+        form4::PagePainel* p = f.Form4->Painel;
+        click(f.Form2->Exclusivo->Image25);
+        QVERIFY(!p->Pan2->isHidden() && !p->Pan3->isHidden());
+        QVERIFY(clickItem(p->Lbx9, QStringLiteral("vorn")));
+        click(p->Image10);
+        QCOMPARE(p->Lb1->text(), QStringLiteral("não"));
+        for (int i = 0; i < 6; ++i)
+            click(p->Image15);
+        QCOMPARE(p->Lb4->text(), QStringLiteral("5"));
+        click(p->Image17);
+        QCOMPARE(p->Lb4->text(), QStringLiteral("4"));
+        click(p->Image16);
+        QCOMPARE(p->Sti->text(), QStringLiteral("Página atualizada!"));
+
+        // The next account of the run is not the administrator.
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        QVERIFY(p->Pan2->isHidden() && p->Pan3->isHidden());
+        QCOMPARE(p->Lbx9->count(), 0);
+    }
+
+    void globalVariablesAreRestartedAndStored() {
+        const Forms& f = m_w->f();
+        form4::PageVariaveis* p = f.Form4->Variaveis;
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        click(f.Form2->Exclusivo->Image29);
+        QCOMPARE(p->Memo8->toPlainText(), QStringLiteral("vidas=3\nouro=0\nporta_torre=fechada"));
+        QVERIFY(p->Memo9->toPlainText() != p->Memo8->toPlainText());
+        click(p->Image20);
+        QCOMPARE(p->Stv->text(), QStringLiteral("Dados copiados!"));
+        QCOMPARE(p->Memo9->toPlainText(), p->Memo8->toPlainText());
+        click(p->Image21);
+        QCOMPARE(p->Stv->text(), QStringLiteral("Ok..."));
+
+        // A refused load is a status, not data, and is never stored back.
+        m_w->session().SesPfx = "nada";
+        click(f.Form2->Exclusivo->Image29);
+        QCOMPARE(p->Stv->text(), QStringLiteral("Aventura não encontrada!!!"));
+        QVERIFY(p->Memo8->toPlainText().isEmpty() && p->Memo9->toPlainText().isEmpty());
+        click(p->Image21);
+        QCOMPARE(p->Stv->text(), ui(vorn::kVariablesNotLoaded));
+    }
+
+    void registerListFollowsTheSaveWhileShown() {
+        TForm4* e = m_w->f().Form4;
+        QListWidget* regs = e->Registradores->Lbx7;
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        click(e->btRegs);
+        QCOMPARE(regs->item(2)->text(), QStringLiteral("Reg: 2 = Vorn"));
+        QVERIFY(clickItem(regs, QStringLiteral("Reg: 4 = 7")));
+        QCOMPARE(e->registerChoice(), 4);
+        // Narrow, the panel is out of sight: a save leaves the list alone.
+        regs->clear();
+        click(e->Script->btGrs);
+        QCOMPARE(regs->count(), 0);
+        click(e->Script->Instrucs); // wide, and refreshed
+        regs->clear();
+        click(e->Script->btGrs);
+        QCOMPARE(regs->count(), 10);
+        QCOMPARE(regs->currentRow(), 4);
+        // Another adventure opened starts at the first register again.
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QCOMPARE(e->registerChoice(), 0);
+    }
+
+    void bannersOfferTheAccountOnceAndListBothSides() {
+        const Forms& f = m_w->f();
+        form4::PageBanners* p = f.Form4->Banners;
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        click(f.Form2->Exclusivo->Image16);
+        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kBanners));
+        QVERIFY(!p->lbMkt->isHidden() && !p->btMkt->isHidden());
+        QCOMPARE(p->Lbx1->count(), 0);
+        click(p->btMkt);
+        QVERIFY(p->lbMkt->isHidden() && p->btMkt->isHidden());
+        QVERIFY(p->lbConta->text().contains(QStringLiteral("KB")));
+        QVERIFY(items(p->Lbx1).contains(QStringLiteral("portao.png")));
+        const std::string folder = m_w->session().DirAdv + "banners/";
+        vorn::writeFileAtomic(folder + "topo.png", "x");
+        vorn::writeFileAtomic(folder + "leia.txt", "x");
+        click(f.Form2->Exclusivo->Image16); // again: the account is there
+        QVERIFY(p->lbMkt->isHidden());
+        QCOMPARE(items(p->File3), QStringList{QStringLiteral("topo.png")});
+    }
+
+    void converterConvertsIntoTheAdventureInEditOnly() {
+        const Forms& f = m_w->f();
+        form4::PageConversor* p = f.Form4->Conversor;
+        click(f.Form2->Exclusivo->btCnv);
+        QCOMPARE(items(p->Lbx2), QStringList{QStringLiteral("Vale Perdido")});
+        QVERIFY(clickItem(p->Lbx2, QStringLiteral("Vale Perdido")));
+        QVERIFY(clickItem(p->Lbx3, QStringLiteral("clareira")));
+        QCOMPARE(p->Lbz->count(), 2);
+        for (const auto& [adventure, status] :
+             {std::pair<const char*, const char*>{nullptr, vorn::kNoAdventureOpen},
+              {"Castelo de Vorn", vorn::kNotEditedAdventure},
+              {"Vale Perdido", vorn::kConverted}}) {
+            if (adventure) QVERIFY(m_w->choose(QString::fromUtf8(adventure)));
+            click(p->Image6);
+            QCOMPARE(p->Stp->text(), ui(status));
+        }
+        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("clareira")));
+        // Opening again lists afresh: nothing is chosen, nothing converted.
+        click(f.Form2->Exclusivo->btCnv);
+        QVERIFY(p->Lbx3->count() == 0 && p->Lbz->count() == 0);
+        click(p->Image6);
+        QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
+    }
+
+    void converterDeletesPositionsAndSetsTheEditMode() {
+        form4::PageConversor* p = m_w->f().Form4->Conversor;
+        click(m_w->f().Form2->Exclusivo->btCnv);
+        click(p->Image8);
+        QCOMPARE(p->Stp->text(), ui(vorn::kSelectAdventure));
+        QVERIFY(clickItem(p->Lbx2, QStringLiteral("Vale Perdido")));
+        click(p->Image8);
+        QCOMPARE(p->Stp->text(), QStringLiteral("Aventura editável apenas no VORN script."));
+        QVERIFY(clickItem(p->Lbx3, QStringLiteral("rio")));
+        click(p->Image7);
+        QCOMPARE(p->Stp->text(), QStringLiteral("Ok"));
+        QVERIFY(!items(p->Lbx3).contains(QStringLiteral("rio")));
+        click(p->Image7);
+        QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
+        // A position the service does not know leaves nothing to act on.
+        p->Lbx3->addItem(QStringLiteral("caverna"));
+        QVERIFY(clickItem(p->Lbx3, QStringLiteral("caverna")));
+        QCOMPARE(p->Stp->text(), QStringLiteral("Posição não encontrada!!!"));
+        click(p->Image6);
+        QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
+    }
+
+    void seriesAppearsInTheScriptListAndAsksBeforeReplacing() {
+        const Forms& f = m_w->f();
+        form4::PageSeriado* p = f.Form4->Seriado;
+        openCastle(f.Form2->Exclusivo->Image21);
+        p->Edit1->setText(QStringLiteral("corredor"));
+        p->Edit3->setText(QStringLiteral("3"));
+        QSignalSpy gauge(p->gauge(), &QProgressBar::valueChanged);
+        click(p->btSre);
+        QCOMPARE(p->Sty->text(), ui(vorn::kSeriesWritten));
+        QVERIFY(m_asked.isEmpty());
+        QCOMPARE(gauge.last().front().toInt(), 3);
+        QVERIFY(!p->gauge()->isVisible());
+        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("corredor3")));
+
+        click(p->btSre);
+        QCOMPARE(
+            m_asked,
+            QStringList{ui(vorn::replaceScriptsQuestion({"corredor1", "corredor2", "corredor3"}))});
+        QCOMPARE(p->Sty->text(), ui(vorn::kSeriesWritten) +
+                                     QStringLiteral(" 3 scripts já existiam e foram mantidos."));
+    }
+
+    void seriesRefusalsAndTheLargeSeriesQuestion_data() {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("asked");
+        QTest::newRow("empty range") << QStringLiteral("3") << false << ui(vorn::kSeriesEmpty) << 0;
+        QTest::newRow("large, cancelled") << QStringLiteral("45") << false << QString() << 1;
+        QTest::newRow("large, confirmed")
+            << QStringLiteral("45") << true << ui(vorn::kSeriesWritten) << 1;
+    }
+    void seriesRefusalsAndTheLargeSeriesQuestion() {
+        QFETCH(QString, last);
+        QFETCH(bool, confirmed);
+        QFETCH(QString, status);
+        QFETCH(int, asked);
+        const Forms& f = m_w->f();
+        form4::PageSeriado* p = f.Form4->Seriado;
+        openCastle(f.Form2->Exclusivo->Image21);
+        click(p->btSre);
+        QCOMPARE(p->Sty->text(), ui(vorn::kSeriesNeedsName));
+        p->Edit1->setText(QStringLiteral("ala"));
+        p->Edit2->setText(QStringLiteral("5"));
+        p->Edit3->setText(last);
+        m_replies << confirmed;
+        click(p->btSre);
+        QCOMPARE(p->Sty->text(), status);
+        QCOMPARE(m_asked.size(), asked);
+        QCOMPARE(items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("ala45")), confirmed);
+    }
+
+    void modelGoesIntoTheAdventureWithItsFile() {
+        const Forms& f = m_w->f();
+        form4::PageModelos* p = f.Form4->Modelos;
+        vorn::Session& s = m_w->session();
+        openCastle(f.Form2->Exclusivo->Image22);
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("porta_trancada")));
+        QVERIFY(p->Memo4->toPlainText().startsWith(QStringLiteral("Uma porta que só abre")));
+        // What is stored is the script as the author adapted it.
+        std::vector<std::string> adapted = p->model().script;
+        p->Memo1->setFocus();
+        QTest::keyClicks(p->Memo1, QStringLiteral("// minha porta"));
+        QTest::keyClick(p->Memo1, Qt::Key_Return);
+        adapted.insert(adapted.begin(), "// minha porta");
+
+        click(p->Image11);
+        QVERIFY(m_asked.isEmpty());
+        QCOMPARE(f.Form4->scriptText(), adapted);
+        QCOMPARE(vorn::fetchScript(m_w->requests(), s, "porta_trancada"), adapted);
+        QCOMPARE(f.Form4->loadedScript(), std::string("porta_trancada"));
+        QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), QStringLiteral("porta_trancada"));
+        QVERIFY(f.Form4->Pan1->PageIndex() == TForm4::kScript &&
+                f.Form2->Abook->PageIndex() == TForm2::kScripts);
+
+        // Kept, then replaced; the unsaved text goes to a numbered copy first.
+        f.Form4->Script->Memo3->append(QStringLiteral("  msg= minha linha"));
+        f.Form4->Pan1->setPageIndex(TForm4::kModelos);
+        click(p->Image11);
+        QCOMPARE(p->status()->text(), ui(vorn::kModelKept));
+        QVERIFY(m_w->editorText().endsWith(QStringLiteral("minha linha")));
+        m_replies << true << false;
+        click(p->Image11);
+        QCOMPARE(m_asked, (QStringList{ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
+                                       ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
+                                       ui(vorn::replaceFilesQuestion({"cadeado.png"}))}));
+        QCOMPARE(f.Form4->scriptText(), adapted);
+        QVERIFY(!QDir(QString::fromUtf8(s.DirAdv))
+                     .entryList({QStringLiteral("porta_trancada*.scp")})
+                     .isEmpty());
+    }
+
+    void modelIsAppendedToTheScriptInTheEditor() {
+        const Forms& f = m_w->f();
+        form4::PageModelos* p = f.Form4->Modelos;
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("masmorra")));
+        const auto before = f.Form4->scriptText();
+        click(f.Form2->Exclusivo->Image22);
+        click(p->Image12); // nothing chosen: nothing happens
+        QCOMPARE(f.Form4->scriptText(), before);
+        p->Lbx4->addItem(QStringLiteral("sem_modelo"));
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("sem_modelo")));
+        QVERIFY(!p->status()->text().isEmpty() && p->Memo1->toPlainText().isEmpty());
+        click(p->Image12);
+        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kModelos));
+
+        QVERIFY(clickItem(p->Lbx4, QStringLiteral("porta_trancada")));
+        const std::vector<std::string> model = p->model().script;
+        click(p->Image12);
+        std::vector<std::string> appended = before;
+        appended.insert(appended.end(), model.begin(), model.end());
+        QCOMPARE(f.Form4->scriptText(), appended);
+        QCOMPARE(f.Form4->loadedScript(), std::string("masmorra"));
+        QVERIFY(f.Form4->hasUnsavedChanges());
+        QVERIFY(vorn::fileExists(m_w->session().DirAdv + vorn::localName("cadeado.png")));
+
+        // An empty editor takes the model from its first line.
+        f.Form4->Script->Memo3->clear();
+        f.Form4->Pan1->setPageIndex(TForm4::kModelos);
+        click(p->Image12);
+        QCOMPARE(f.Form4->scriptText(), model);
+    }
+
+private:
+    QStringList m_asked;
+    QList<bool> m_replies;
+};
+
+VORN_WINDOW_TEST_MAIN(RoadPagesTest)
+#include "road_pages_test.moc"

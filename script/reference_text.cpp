@@ -159,4 +159,18 @@ std::string referenceInsertion(const ReferenceEntry& entry) {
     return line;
 }
 
+const ReferenceEntry* referenceFor(std::string_view word) {
+    if (word.empty()) return nullptr;
+    for (const ReferenceEntry& entry : referenceEntries()) {
+        const std::string_view syntax = entry.syntax;
+        // An instruction's syntax is its keyword, a blank and its fields;
+        // an element kind's, the kind and a comma.
+        const std::size_t end = syntax.find_first_of(entry.group == ReferenceGroup::ScreenElements
+                                                         ? std::string_view(",")
+                                                         : std::string_view(" "));
+        if (syntax.substr(0, end) == word) return &entry;
+    }
+    return nullptr;
+}
+
 } // namespace vorn

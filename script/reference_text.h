@@ -33,6 +33,10 @@ std::span<const ReferenceEntry> referenceEntries();
 std::span<const ReferenceGroup> referenceGroups();
 std::string_view groupHeading(ReferenceGroup group);
 
+// The entry of an instruction ("reg=") or of a screen element kind ("lnk"),
+// as a hover over it shows it; null when the reference has none.
+const ReferenceEntry* referenceFor(std::string_view word);
+
 // The line a click on the entry's syntax line inserts into the script: the
 // caption after two blanks, or after "  cmd= " for an element kind.
 std::string referenceInsertion(const ReferenceEntry& entry);

@@ -1,6 +1,7 @@
 // The parts of a line as the editor colours them, one row per kind and for
 // the lines where the kinds meet.
 #include "highlight.h"
+#include "reference_text.h"
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,28 @@ TEST(Highlight, ConditionalElementsAndLongLines) {
     const auto spans = highlightLine(longLine, LineState::Code).spans;
     ASSERT_FALSE(spans.empty());
     EXPECT_EQ(spans.back().start + spans.back().length, longLine.size());
+}
+
+TEST(Highlight, HoverFindsTheReferenceOfInstructionsAndElementKinds) {
+    struct Case {
+        const char* word;
+        const char* syntax; // null: none
+    } cases[] = {
+        {"reg=", "reg= reg,valor"},
+        {"reg+", "reg+ reg,valor"},
+        {"lnk", "lnk,x,y,l,a,Sz,txt,dst"},
+        {"regx", nullptr},
+        {"", nullptr},
+        {"salao", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.word);
+        const ReferenceEntry* entry = referenceFor(c.word);
+        ASSERT_EQ(entry != nullptr, c.syntax != nullptr);
+        if (entry) {
+            EXPECT_EQ(entry->syntax, c.syntax);
+        }
+    }
 }
 
 } // namespace

@@ -37,20 +37,6 @@ void prepareFolder(const std::string& folder) {
     if (ec) throw Error("N\xe3o foi poss\xedvel criar a pasta " + folder + ": " + ec.message());
 }
 
-std::string parametersText(const std::string& name, const AdventureData& d) {
-    const std::pair<const char*, const std::string*> keys[] = {
-        {"Nome", &name},      {"Scp", &d.firstScript}, {"Fonte", &d.Edit7}, {"CorFnd", &d.colour},
-        {"CorTxt", &d.Edit9}, {"CorLnk", &d.Edit10},   {"JWd", &d.JanWd},   {"JHt", &d.JanHt},
-        {"TWd", &d.TelWd},    {"THt", &d.TelHt},       {"TPx", &d.TelPx},   {"TPy", &d.TelPy},
-        {"MWd", &d.MsgWd},    {"MHt", &d.MsgHt},       {"MPx", &d.MsgPx},   {"MPy", &d.MsgPy},
-        {"Tip", &d.TipAvn},   {"Pan", &d.ImgPan},      {"Reg", &d.TotReg},
-    };
-    std::string out;
-    for (const auto& [key, value] : keys)
-        out += std::string(key) + "=" + *value + "\r\n";
-    return out;
-}
-
 // A name from the server becomes a path only when it is a plain name.
 std::string pathFor(const std::string& folder, const std::string& name, const char* ending = "") {
     requireSafeFileName(name);
@@ -89,6 +75,20 @@ private:
 };
 
 } // namespace
+
+std::string parametersText(const std::string& name, const AdventureData& d) {
+    const std::pair<const char*, const std::string*> keys[] = {
+        {"Nome", &name},      {"Scp", &d.firstScript}, {"Fonte", &d.Edit7}, {"CorFnd", &d.colour},
+        {"CorTxt", &d.Edit9}, {"CorLnk", &d.Edit10},   {"JWd", &d.JanWd},   {"JHt", &d.JanHt},
+        {"TWd", &d.TelWd},    {"THt", &d.TelHt},       {"TPx", &d.TelPx},   {"TPy", &d.TelPy},
+        {"MWd", &d.MsgWd},    {"MHt", &d.MsgHt},       {"MPx", &d.MsgPx},   {"MPy", &d.MsgPy},
+        {"Tip", &d.TipAvn},   {"Pan", &d.ImgPan},      {"Reg", &d.TotReg},
+    };
+    std::string out;
+    for (const auto& [key, value] : keys)
+        out += std::string(key) + "=" + *value + "\r\n";
+    return out;
+}
 
 std::string defaultExportFolder(const Session& session, std::string_view date) {
     const std::string base = session.DirAdv + "exportacao-" + std::string(date);

@@ -11,6 +11,7 @@
 namespace vorn {
 class RequestLayer;
 struct Session;
+struct AdventureData;
 } // namespace vorn
 
 // The adventure being edited copied whole into a folder of the author's, in
@@ -54,6 +55,9 @@ ExportResult exportAdventure(vorn::RequestLayer& layer, const vorn::Session& ses
 ExportFolder auditSnapshot(vorn::RequestLayer& layer, const vorn::Session& session,
                            const std::string& adventureName, const std::string& folder,
                            std::vector<std::string>& failed);
+
+// "parametros.txt" of an adventure: name is the adventure as listed.
+std::string parametersText(const std::string& name, const AdventureData& data);
 
 // The counts the window shows when the export ends, cp1252 (the folder,
 // a local path, is the window's to add).

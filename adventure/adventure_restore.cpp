@@ -20,6 +20,8 @@ void requireOk(const std::string& reply, const std::string& what) {
     if (!r.ok()) throw Error(what + ": " + r.refusal());
 }
 
+} // namespace
+
 AdventureParameters parametersOf(const std::map<std::string, std::string>& p) {
     const auto get = [&](const char* key) {
         const auto it = p.find(key);
@@ -29,8 +31,6 @@ AdventureParameters parametersOf(const std::map<std::string, std::string>& p) {
             get("JWd"),  get("JHt"), get("TWd"),   get("THt"),    get("TPx"),    get("TPy"),
             get("MWd"),  get("MHt"), get("MPx"),   get("MPy"),    get("Tip"),    get("Pan")};
 }
-
-} // namespace
 
 RestorePlan planRestore(RequestLayer& layer, const Session& session, const ExportFolder& folder) {
     RestorePlan plan;

@@ -3,6 +3,8 @@
 #include "adventure_data.h"
 #include "export_folder.h"
 
+#include <adventure.h>
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -16,6 +18,10 @@ struct Session;
 // An export stored back into the adventure open now, on either server:
 // first what would change, then, once the author agreed, the change itself.
 namespace vorn::adventure {
+
+// The parameters of "parametros.txt" as the service takes them; a key the
+// file lacks is sent empty.
+AdventureParameters parametersOf(const std::map<std::string, std::string>& parameters);
 
 struct ScriptChange {
     std::string name;

@@ -10,6 +10,12 @@ OptionReader::OptionReader(const std::vector<std::string>& args, std::string_vie
     : m_args(args)
     , m_operandName(operand) {}
 
+OptionReader::OptionReader(const std::vector<std::string>& args, std::string_view operand,
+                           std::size_t most)
+    : m_args(args)
+    , m_operandName(operand)
+    , m_most(most) {}
+
 bool OptionReader::next() {
     while (m_next < m_args.size()) {
         const std::string_view arg = m_args[m_next++];
@@ -21,11 +27,12 @@ bool OptionReader::next() {
             m_inline.reset();
             if (equals != std::string_view::npos) m_inline = arg.substr(equals + 1);
             return true;
-        } else if (m_operand) {
-            throw UsageError("mais de " + m_operandName + ": \"" + *m_operand + "\" e \"" +
+        } else if (m_operands.size() >= m_most) {
+            throw UsageError("mais de " + m_operandName + ": \"" + m_operands.back() + "\" e \"" +
                              std::string(arg) + "\"");
         } else {
-            m_operand = std::string(arg);
+            m_operands.emplace_back(arg);
+            if (!m_operand) m_operand = std::string(arg);
         }
     }
     return false;

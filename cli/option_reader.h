@@ -24,6 +24,9 @@ public:
     // operand: what the operand is, with its article, for the message when
     // more than one is given ("um arquivo de script").
     OptionReader(const std::vector<std::string>& args, std::string_view operand);
+    // For a tool that takes up to most operands (a command and what it works
+    // on); one more is a usage fault like the second of the one above.
+    OptionReader(const std::vector<std::string>& args, std::string_view operand, std::size_t most);
 
     // Moves to the next option, taking the operand on the way; false after
     // the last argument.
@@ -40,6 +43,7 @@ public:
     [[noreturn]] void unknown() const;
 
     const std::optional<std::string>& operand() const { return m_operand; }
+    const std::vector<std::string>& operands() const { return m_operands; }
 
 private:
     const std::vector<std::string>& m_args;
@@ -49,6 +53,8 @@ private:
     std::string_view m_name;                  // the current option's name
     std::optional<std::string_view> m_inline; // its value after "="
     std::optional<std::string> m_operand;
+    std::vector<std::string> m_operands;
+    std::size_t m_most = 1;
 };
 
 } // namespace vorn::cli

@@ -1,0 +1,188 @@
+#include "sync_remote.h"
+
+#include "adventure_data.h"
+#include "adventure_export.h"
+#include "adventure_restore.h"
+#include "export_folder.h"
+#include "sync_text.h"
+
+#include <account.h>
+#include <address.h>
+#include <adventure.h>
+#include <cp1252.h>
+#include <files.h>
+#include <loaders.h>
+#include <media.h>
+#include <reply.h>
+#include <request_layer.h>
+#include <scripts.h>
+#include <session.h>
+#include <text.h>
+#include <transfers.h>
+
+namespace vorn::adventure {
+
+namespace {
+
+std::string call(const Session& s, const char* script, std::initializer_list<Key> keys) {
+    return serverAddress(s.UrlScp, script, s.SesLogin, s.SesSenha, keys);
+}
+
+// Straight through the client, not ServerGet: a server that cannot be
+// reached must stop the run, not read as a refusal.
+Reply ask(RequestLayer& layer, const std::string& address, const std::string& what,
+          const char* script) {
+    try {
+        return Reply(layer.http().get(address));
+    } catch (const Error& e) {
+        throw Error(what + ": " + script + ": " + e.what());
+    }
+}
+
+[[noreturn]] void refused(const std::string& what, const char* script, const Reply& reply) {
+    throw SyncRefusal(what + ": " + script + ": " + cp1252ToUtf8(reply.refusal()));
+}
+
+std::string shown(const std::string& path) {
+    return cp1252ToUtf8(path);
+}
+
+} // namespace
+
+Session openSyncSession(RequestLayer& layer, SyncOrigin& origin, const std::string& password,
+                        const std::string& dirApp) {
+    Session session = startSession({origin.server, origin.server}, dirApp);
+    const LoginOutcome login = logIn(layer, session, origin.login, password);
+    if (!login.ok)
+        throw Error("scpLog.php: o login de \"" + cp1252ToUtf8(origin.login) +
+                    "\" foi recusado: " + cp1252ToUtf8(login.status));
+    const AdventureRecord record = fetchAdventureData(layer, session, origin.adventure);
+    if (!record.ok)
+        throw Error("scpDados.php: a aventura \"" + cp1252ToUtf8(origin.adventure) +
+                    "\" foi recusada: " + cp1252ToUtf8(record.refusal));
+    requireSafeFileName(record.prefix);
+    origin.login = session.SesLogin;
+    origin.prefix = record.prefix;
+    session.SesAdv = origin.adventure;
+    session.SesPfx = record.prefix;
+    session.DirAdv = session.DirApp + localName(record.prefix) + "/";
+    session.SesScp = record.data.firstScript;
+    return session;
+}
+
+std::string fetchScriptText(RequestLayer& layer, const Session& session, const std::string& name) {
+    const std::string what = shown(scriptPath(name));
+    const Reply reply =
+        ask(layer, call(session, "vpqGtScp.php", {{"Pfx", session.SesPfx}, {"Scp", name}}), what,
+            "vpqGtScp.php");
+    if (!reply.ok()) refused(what, "vpqGtScp.php", reply);
+    return canonicalText(joinLinesCrLf(reply.entries()));
+}
+
+Contents fetchServerItems(RequestLayer& layer, const Session& session,
+                          const std::string& adventure) {
+    Contents items;
+    const Reply scripts = ask(layer, call(session, "vpqLsScp.php", {{"Pfx", session.SesPfx}}),
+                              "a lista de scripts", "vpqLsScp.php");
+    if (!scripts.ok()) refused("a lista de scripts", "vpqLsScp.php", scripts);
+    for (const auto& name : scripts.entries()) {
+        requireSafeFileName(name);
+        items[scriptPath(name)] = fetchScriptText(layer, session, name);
+    }
+
+    const Reply files = ask(layer, call(session, "mobLsArq.php", {{"Pfx", session.SesPfx}}),
+                            "a lista de arquivos", "mobLsArq.php");
+    if (!files.ok()) refused("a lista de arquivos", "mobLsArq.php", files);
+    for (const auto kind : {FileKind::Image, FileKind::Sound})
+        for (const auto& name : filesOfKind(files.entries(), kind)) {
+            if (!itemOfPath(name)) continue;
+            try {
+                items[name] = fetchAdventureFile(layer, session, name);
+            } catch (const Error& e) {
+                throw Error(shown(name) + ": " + e.what());
+            }
+        }
+
+    const AdventureRecord record = fetchAdventureData(layer, session, adventure);
+    if (!record.ok)
+        throw Error(std::string(kParametersFile) +
+                    ": scpDados.php: " + cp1252ToUtf8(record.refusal));
+    items[kParametersFile] = canonicalText(parametersText(adventure, record.data));
+    try {
+        items[kObjectsFile] = canonicalText(objectsText(fetchObjects(layer, session)));
+    } catch (const Error& e) {
+        throw Error(std::string(kObjectsFile) + ": " + e.what());
+    }
+    return items;
+}
+
+void storeItem(RequestLayer& layer, const Session& session, const std::string& root,
+               const std::string& path, const std::string& content, bool create) {
+    const auto item = itemOfPath(path);
+    if (!item) throw Error(shown(path) + ": não é um item da aventura");
+    const std::string what = shown(path);
+    const auto transport = [&](const char* script, auto&& work) {
+        try {
+            return work();
+        } catch (const SyncRefusal&) {
+            throw;
+        } catch (const Error& e) {
+            throw Error(what + ": " + script + ": " + e.what());
+        }
+    };
+    switch (item->kind) {
+    case ItemKind::Script: {
+        requireSafeFileName(item->name);
+        if (create) {
+            const Reply made(
+                transport("mobNwScp.php", [&] { return newScript(layer, session, item->name); }));
+            if (!made.ok()) refused(what, "mobNwScp.php", made);
+        }
+        const Reply stored(transport("vpqPtScp.php", [&] {
+            return putScript(layer, session, item->name, splitLines(content));
+        }));
+        if (!stored.ok()) refused(what, "vpqPtScp.php", stored);
+        return;
+    }
+    case ItemKind::Media:
+        // The service answers an upload in free words; only a failed
+        // transfer is a failure, as on the upload page.
+        transport("mobPtImg.php", [&] {
+            return uploadAdventureFile(layer, session, root + localName(item->name), item->name);
+        });
+        return;
+    case ItemKind::Parameters:
+        transport("scpPtPrm.php", [&] {
+            const auto parameters = readParameters(content);
+            saveParameters(layer, session, parametersOf(parameters));
+            const auto reg = parameters.find("Reg");
+            if (reg != parameters.end() && !reg->second.empty())
+                saveRegisterTotal(layer, session, reg->second);
+            return 0;
+        });
+        return;
+    case ItemKind::Objects:
+        throw SyncRefusal(what + ": vornsync não grava objetos; use a janela de objetos");
+    }
+}
+
+void deleteItem(RequestLayer& layer, const Session& session, const std::string& path) {
+    const auto item = itemOfPath(path);
+    const std::string what = shown(path);
+    if (!item || (item->kind != ItemKind::Script && item->kind != ItemKind::Media))
+        throw SyncRefusal(what + ": só scripts, figuras e sons são apagados no servidor");
+    if (item->kind == ItemKind::Script) {
+        const Reply reply = ask(
+            layer, call(session, "scpDtScp.php", {{"Pfx", session.SesPfx}, {"Scp", item->name}}),
+            what, "scpDtScp.php");
+        if (!reply.ok()) refused(what, "scpDtScp.php", reply);
+        return;
+    }
+    try {
+        deleteServerFile(layer, session, item->name);
+    } catch (const Error& e) {
+        throw Error(what + ": mobDtArq.php: " + e.what());
+    }
+}
+
+} // namespace vorn::adventure

@@ -84,37 +84,5 @@ TEST_F(ExportFaults, ABadItemIsNamedAndTheRestGoesOn) {
     EXPECT_FALSE(result.parameters);
 }
 
-TEST_F(ExportRoad, RestoreShowsTheChangesThenStoresThemWithCopies) {
-    const std::string folder = home.path() + "exp/";
-    exportAdventure(layer, session, "Castelo de Vorn", folder);
-    const auto names = LoadScriptList(layer, session);
-    ASSERT_GE(names.size(), 2u);
-    const std::string edited = folder + "scripts/" + names[0] + ".scp";
-    writeFileAtomic(edited, readFile(edited) + "  msg= restaurado\r\n");
-    writeFileAtomic(folder + "scripts/novo.scp", "  msg= novo\r\n");
-
-    const auto plan = planRestore(layer, session, readExportFolder(folder));
-    ASSERT_EQ(plan.changed.size(), 2u);
-    EXPECT_EQ(plan.unchanged, names.size() - 1);
-    const auto& first = plan.changed[0].name == "novo" ? plan.changed[1] : plan.changed[0];
-    EXPECT_EQ(first.name, names[0]);
-    EXPECT_EQ(first.changedLines, 1u);
-    EXPECT_NE(restoreQuestion(plan, {}).find(names[0] + ": 1 linha alterada"), std::string::npos);
-    EXPECT_EQ(fetchScript(layer, session, "novo"), Lines{}) << "nothing stored before the answer";
-
-    const std::string before = joinLinesCrLf(fetchScript(layer, session, names[0]));
-    const auto result =
-        restoreExport(layer, session, readExportFolder(folder), plan, {true, true, false});
-    EXPECT_TRUE(result.failed.empty()) << result.failed.front();
-    EXPECT_EQ(result.scripts, 2u);
-    EXPECT_EQ(result.files, plan.media.size());
-    EXPECT_TRUE(result.parameters);
-    EXPECT_EQ(joinLinesCrLf(fetchScript(layer, session, names[0])), readFile(edited));
-    EXPECT_EQ(fetchScript(layer, session, "novo"), Lines{"  msg= novo"});
-    ASSERT_EQ(result.copies.size(), 1u);
-    EXPECT_EQ(readFile(result.copies[0]), before);
-    EXPECT_TRUE(planRestore(layer, session, readExportFolder(folder)).changed.empty());
-}
-
 } // namespace
 } // namespace vorn::adventure

@@ -190,6 +190,9 @@ TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterCh
     sendPage(there, s, page, false);
     storeObjectState(there, s, "chave", {"sala", "chave.png", "outra"}, ObjectStateKind::Current);
     storeEditors(there, s, LoadEditorLists(there, s), {});
+    Lines mine = fetchScript(there, s, "inicio");
+    mine.push_back("  msg= meu");
+    putScript(there, s, "inicio", mine);
 
     const RestoreChoice data{false, false, true};
     const auto changed = planRestore(there, s, read);
@@ -198,21 +201,28 @@ TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterCh
     EXPECT_EQ(changed.data.startingLines, 4u);
     EXPECT_EQ(changed.data.currentLines, 0u);
     EXPECT_EQ(changed.data.pageFields, Lines{"descri\xe7\xe3o (3 linhas alteradas)"});
+    ASSERT_EQ(changed.changed.size(), 1u);
+    EXPECT_EQ(changed.changed[0].changedLines, 1u);
+    EXPECT_EQ(changed.unchanged, read.scripts.size() - 1);
+    EXPECT_EQ(fetchScript(there, s, "inicio"), mine) << "nothing stored before the answer";
     const std::string asked = restoreQuestion(changed, data);
     for (const char* line :
          {"  objeto chave: estado atual alterado\r\n", "  (2 objetos j\xe1 s\xe3o iguais)\r\n",
-          "  p\xe1gina da aventura: descri\xe7\xe3o (3 linhas alteradas)\r\n"})
+          "  p\xe1gina da aventura: descri\xe7\xe3o (3 linhas alteradas)\r\n",
+          "inicio: 1 linha alterada"})
         EXPECT_NE(asked.find(line), std::string::npos) << line << "\n" << asked;
 
     const auto back = restoreExport(there, s, read, changed, data);
     EXPECT_TRUE(back.failed.empty()) << back.failed.front();
-    ASSERT_EQ(back.copies,
-              (Lines{s.DirAdv + "variaveis_inicio(1).txt", s.DirAdv + "pagina(2).txt"}));
-    EXPECT_EQ(readFile(back.copies[0]), "vidas=9\r\n");
-    EXPECT_EQ(readPage(readFile(back.copies[1])).Desc, page.Desc);
+    ASSERT_EQ(back.copies, (Lines{s.DirAdv + "inicio(1).scp", s.DirAdv + "variaveis_inicio(1).txt",
+                                  s.DirAdv + "pagina(2).txt"}));
+    EXPECT_EQ(readFile(back.copies[0]), joinLinesCrLf(mine));
+    EXPECT_EQ(readFile(back.copies[1]), "vidas=9\r\n");
+    EXPECT_EQ(readPage(readFile(back.copies[2])).Desc, page.Desc);
+    EXPECT_TRUE(planRestore(there, s, read).changed.empty());
     expectSameData(read, held(there, s));
-    EXPECT_EQ(restoreSummary(back), "Restaura\xe7\xe3o: 0 scripts e 0 arquivos, e 1 objeto, as "
-                                    "vari\xe1veis, a p\xe1gina, os autorizados; 2 c\xf3pias na "
+    EXPECT_EQ(restoreSummary(back), "Restaura\xe7\xe3o: 1 script e 0 arquivos, e 1 objeto, as "
+                                    "vari\xe1veis, a p\xe1gina, os autorizados; 3 c\xf3pias na "
                                     "pasta da aventura.");
 }
 

@@ -101,6 +101,7 @@ TForm4::TForm4(const PictureStore& store, QWidget* parent)
     wireBanners();
     wireAudit();
     wireLinkMap();
+    wireNavigation();
 
     setGeometry(200, kLockedTop, kNarrowWidth, kHeight);
     relayout();

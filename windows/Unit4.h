@@ -226,8 +226,18 @@ public:
     void refreshLinkMap();
     void linkMapOutdated();
     bool linkMapBusy() const;
-    // The editor's script and the preview's page, marked on the map.
+    // The editor's script and the preview's page, marked on the map, and
+    // the scripts that lead to the editor's beside its text.
     void showLinkMapMarks();
+    // Fetches every script and reads where each leads, without drawing.
+    void readLinkGraph();
+    // Ctrl+click or F12: opens the script a target names or moves to the
+    // label a jump names; Alt+Left goes back, across scripts.
+    void followTarget(int position);
+    void goBack();
+    bool goToScript(const std::string& name);
+    // On hover: an instruction's reference line, a target's first lines.
+    QString hoverText(int position);
     void loadPanelPage(const std::string& prefix);
     void Lbx9Click();
     void Image10Click();
@@ -262,6 +272,10 @@ private:
     void wireAudit();
     void wireLinkMap();
     void layOutLinkMap();
+    void wireNavigation();
+    void rememberPlace();
+    void forgetOpenings();
+    void showLeadsHere();
     void listBanners();
     void showFileForDevelopment(const char* path);
     void openDesigner(const DesignerLine& read, int line, const std::string& text);
@@ -282,6 +296,8 @@ private:
     int m_register = 0; // the register chosen in Lbx7, kept across refreshes
     struct LinkMapState;
     std::shared_ptr<LinkMapState> m_linkMap;
+    struct Places;
+    std::shared_ptr<Places> m_places;
 };
 
 } // namespace vorn::win

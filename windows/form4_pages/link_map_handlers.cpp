@@ -6,14 +6,15 @@
 #include "Unit4.h"
 #include "adventure_export.h"
 #include "error_report.h"
-#include "picture_store.h"
 #include "form2_pages/page_scripts.h"
 #include "form4_pages/link_map_view.h"
 #include "form4_pages/page_extra.h"
 #include "form4_pages/page_script.h"
 #include "form4_pages/script_memo.h"
+#include "form4_pages/script_outline.h"
 #include "link_graph.h"
 #include "link_layout.h"
+#include "picture_store.h"
 #include "qt_text.h"
 #include "request_layer.h"
 #include "session.h"
@@ -105,11 +106,9 @@ void TForm4::prepareLinkMap() {
     if (!m_linkMap->read || m_linkMap->adventure != s.SesAdv) refreshLinkMap();
 }
 
-void TForm4::refreshLinkMap() {
-    form4::PageExtra* p = Extra;
-    if (m_linkMap->laying) return;
+void TForm4::readLinkGraph() {
     const Session& s = m_forms.Form1->session();
-    p->m_status->setText(QStringLiteral("Lendo os scripts da aventura..."));
+    Extra->m_status->setText(QStringLiteral("Lendo os scripts da aventura..."));
     m_forms.Form1->requests().pump();
     QTemporaryDir scratch;
     std::vector<std::string> failed;
@@ -119,7 +118,13 @@ void TForm4::refreshLinkMap() {
     m_linkMap->read = true;
     m_linkMap->outdated = false;
     m_linkMap->adventure = s.SesAdv;
-    p->m_refreshLabel->setStyleSheet({});
+    Extra->m_refreshLabel->setStyleSheet({});
+    showLeadsHere();
+}
+
+void TForm4::refreshLinkMap() {
+    if (m_linkMap->laying) return;
+    readLinkGraph();
     layOutLinkMap();
 }
 
@@ -172,16 +177,41 @@ void TForm4::layOutLinkMap() {
 }
 
 void TForm4::linkMapOutdated() {
+    forgetOpenings();
     if (!m_linkMap || !m_linkMap->read) return;
     m_linkMap->outdated = true;
     Extra->m_refreshLabel->setStyleSheet(QStringLiteral("color: #c62828; font-weight: bold;"));
     Extra->m_status->setText(
         QStringLiteral("Os scripts mudaram: o mapa está desatualizado. Clique em Atualizar."));
+    showLeadsHere();
 }
 
 void TForm4::showLinkMapMarks() {
     if (!m_linkMap || !m_forms.Form1) return;
     Extra->m_view->highlight(m_loadedScript, m_forms.Form1->session().PreviewScp);
+    showLeadsHere();
+}
+
+void TForm4::showLeadsHere() {
+    form4::ScriptOutline* outline = Script->outline();
+    const Session& s = m_forms.Form1->session();
+    if (!m_linkMap->read || m_linkMap->adventure != s.SesAdv) {
+        outline->setLeadsHere({}, QStringLiteral("<a href=\"ler\">Ler as ligações</a> da "
+                                                 "aventura para ver quem leva aqui."));
+        return;
+    }
+    std::vector<std::string> from;
+    const auto& g = m_linkMap->graph;
+    if (const auto here = g.find(m_loadedScript))
+        for (const auto& e : g.edges)
+            if (e.to == *here &&
+                std::find(from.begin(), from.end(), g.nodes[e.from].name) == from.end())
+                from.push_back(g.nodes[e.from].name);
+    std::sort(from.begin(), from.end());
+    outline->setLeadsHere(from, m_linkMap->outdated
+                                    ? QStringLiteral("Os scripts mudaram desde a leitura: "
+                                                     "<a href=\"ler\">ler de novo</a>.")
+                                    : QString());
 }
 
 bool TForm4::linkMapBusy() const {

@@ -49,7 +49,10 @@ PageScript::PageScript(QWidget* parent)
 
     Memo3 = new ScriptMemo(this);
     Memo3->setObjectName(QStringLiteral("Memo3"));
-    Memo3->setGeometry(8, kMemoTop, 770, 440);
+    Memo3->setGeometry(8, kMemoTop, 620, 440);
+    m_highlighter = new ScriptHighlighter(Memo3->document());
+    m_outline = new ScriptOutline(Memo3->document(), this);
+    m_outline->setGeometry(636, kMemoTop, 142, 440);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lbStatus"));

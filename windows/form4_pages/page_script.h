@@ -5,7 +5,9 @@
 #include "notebook.h"
 #include "picture_button.h"
 #include "script_completer.h"
+#include "script_highlighter.h"
 #include "script_memo.h"
+#include "script_outline.h"
 #include "script_templates_panel.h"
 
 #include <QCheckBox>
@@ -45,6 +47,7 @@ public:
     // The text area's aids: the marks of the check while typing, the find
     // bar under the status line, completion.
     LiveCheckMarks* liveMarks() const { return m_liveMarks; }
+    ScriptOutline* outline() const { return m_outline; }
     FindBar* findBar() const { return m_findBar; }
     ScriptCompleter* completer() const { return m_completer; }
 
@@ -62,6 +65,8 @@ private:
     LiveCheckMarks* m_liveMarks;
     FindBar* m_findBar;
     ScriptCompleter* m_completer;
+    ScriptOutline* m_outline;
+    ScriptHighlighter* m_highlighter;
     bool m_unsaved = false;
     int m_currentLine = 0;
 };

@@ -2,9 +2,11 @@
 
 #include "script_completer.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextBlock>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -70,6 +72,16 @@ void ScriptMemo::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_F12 && event->modifiers() == Qt::NoModifier) {
+        emit targetRequested(textCursor().position());
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Left && event->modifiers() == Qt::AltModifier) {
+        emit backRequested();
+        event->accept();
+        return;
+    }
     // Delete, cut and undo change the text without typing; they count as
     // edits too, so no changed text ever looks saved.
     bool changed = false;
@@ -101,6 +113,22 @@ void ScriptMemo::keyReleaseEvent(QKeyEvent* event) {
 void ScriptMemo::mousePressEvent(QMouseEvent* event) {
     QTextEdit::mousePressEvent(event);
     emit caretLineSettled(caretLine());
+    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::ControlModifier)
+        emit targetRequested(cursorForPosition(event->position().toPoint()).position());
+}
+
+bool ScriptMemo::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && m_hoverText) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QPoint inText = viewport()->mapFrom(this, help->pos());
+        const QString text = m_hoverText(cursorForPosition(inText).position());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this);
+        return true;
+    }
+    return QTextEdit::event(event);
 }
 
 } // namespace vorn::win::form4

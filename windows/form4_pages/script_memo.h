@@ -2,6 +2,8 @@
 
 #include <QTextEdit>
 
+#include <functional>
+
 namespace vorn::win::form4 {
 
 class ScriptCompleter;
@@ -34,20 +36,27 @@ public:
     // A change made for the author (a replacement, a completion) counts as
     // typing for the unsaved mark.
     void markEdited() { emit edited(); }
+    // What resting the mouse on a place of the text shows; empty: nothing.
+    void setHoverText(std::function<QString(int position)> text) { m_hoverText = std::move(text); }
 
 signals:
     void caretLineSettled(int line); // after a mouse press or a key release
     void edited();                   // a key that types, or one that changed the text
     void contextHelpRequested();
     void saveRequested();
+    // Ctrl+click or F12 on the text at position: follow what it names.
+    void targetRequested(int position);
+    void backRequested(); // Alt+Left
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     ScriptCompleter* m_completer = nullptr;
+    std::function<QString(int)> m_hoverText;
 };
 
 } // namespace vorn::win::form4

@@ -132,11 +132,6 @@ private:
     QProcess m_keyring;
 };
 
-std::string lineOf(const std::string& text, std::size_t index) {
-    const auto lines = vorn::splitLines(text);
-    return index < lines.size() ? lines[index] : std::string("(none)");
-}
-
 } // namespace
 
 class SecretStoreTest : public QObject {
@@ -173,9 +168,7 @@ private slots:
         QCOMPARE(password(), QStringLiteral("demo"));
         logIn();
         end();
-        QCOMPARE(lineOf(readIni(), 0), std::string("demo"));
-        QCOMPARE(lineOf(readIni(), 1), std::string());
-        QCOMPARE(lineOf(readIni(), 2), std::string("60"));
+        QVERIFY(readIni().starts_with("demo\r\n\r\n60\r\n"));
         QCOMPARE(SecretStore().read(key("demo")), std::optional<std::string>("demo"));
 
         // The next start fills the field from the store, and it logs in.
@@ -223,8 +216,7 @@ private slots:
         session().SesSenha = senha.toStdString();
         end();
 
-        QCOMPARE(lineOf(readIni(), 0), login.toStdString());
-        QCOMPARE(lineOf(readIni(), 1), std::string());
+        QVERIFY(readIni().starts_with(login.toStdString() + "\r\n\r\n"));
         SecretStore store;
         if (login != "ana") QCOMPARE(store.read(key("ana")), std::optional<std::string>(""));
         if (!login.isEmpty())
@@ -250,7 +242,7 @@ private:
         QCOMPARE(password(), QStringLiteral("demo"));
         session().SesLogin = session().SesSenha = "demo";
         end();
-        QCOMPARE(lineOf(readIni(), 1), std::string("demo"));
+        QVERIFY(readIni().starts_with("demo\r\ndemo\r\n"));
         struct stat info {};
         QCOMPARE(::stat(iniPath().c_str(), &info), 0);
         QCOMPARE(info.st_mode & 0777, 0600u);
@@ -296,10 +288,10 @@ private:
     }
     void logIn() {
         form2::PageDefault* d = forms().Form2->Default;
-        QTest::mouseClick(d->btLog, Qt::LeftButton, {}, QPoint(4, 4));
+        vorn::test::click(d->btLog);
         QCOMPARE(session().SesLogin, std::string("demo"));
     }
-    void end() { QTest::mousePress(forms().Form1->Fim, Qt::LeftButton, {}, QPoint(4, 4)); }
+    void end() { vorn::test::mouse(forms().Form1->Fim, QEvent::MouseButtonPress); }
     QString password() const { return forms().Form2->Default->XSen->text(); }
     vorn::Session& session() const { return forms().Form1->session(); }
     // The entry of a login on the account server of the windows.

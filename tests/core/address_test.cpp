@@ -30,9 +30,7 @@ TEST(EncodeValue, EscapesOnlyWhatWouldChangeTheAddress) {
         {"50%", "50%25"},
         {"1+1", "1%2B1"},
         {"a?b", "a%3Fb"},
-        {"Ca\xe7"
-         "a",
-         "Ca%E7a"},
+        {"Ca\xe7\x61", "Ca%E7a"},
         {"tab\there", "tab%09here"},
         {"\x7f", "%7F"},
         {"fig.png-(1).scp", "fig.png-(1).scp"},

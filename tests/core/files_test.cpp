@@ -16,9 +16,7 @@ TEST(SafeFileName, AcceptsPlainNamesAndRefusesAnythingThatLeavesTheFolderOrHides
     } cases[] = {
         {"foto.png", true},
         {"sala 1(2).scp", true},
-        {"Ca\xe7"
-         "a.gif",
-         true},
+        {"Ca\xe7\x61.gif", true},
         {"\x80uro.png", true}, // the euro sign is a letter like any other
         // Hidden from the author's file lists, and the shape of the
         // temporary files a write makes.

@@ -96,7 +96,7 @@ private slots:
         toolsField(tools, "JanWd")->setText(QStringLiteral("920"));
         toolsField(tools, "JanHt")->setText(QStringLiteral("440"));
         toolsField(tools, "TotReg")->setText(QStringLiteral("100"));
-        QListWidget* scripts = scriptList(tools);
+        QListWidget* scripts = tools->Scripts->Lbx2;
         scripts->clear();
         scripts->addItems(
             {QStringLiteral("salao"), QStringLiteral("sala"), QStringLiteral("torre")});
@@ -278,7 +278,7 @@ private slots:
         toolsField(tools, "JanWd")->setText(QStringLiteral("920"));
         toolsField(tools, "JanHt")->setText(QStringLiteral("440"));
         toolsField(tools, "TotReg")->setText(QStringLiteral("10"));
-        QListWidget* scripts = scriptList(tools);
+        QListWidget* scripts = tools->Scripts->Lbx2;
         scripts->clear();
         scripts->addItems({QStringLiteral("sala")});
 

@@ -6,13 +6,14 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "form2_pages/page_scripts.h"
 #include "form4_pages/page_script.h"
 #include "program.h"
 #include "qt_text.h"
+#include "window_helpers.h"
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -26,9 +27,7 @@ namespace editor_test {
 
 using namespace vorn::win;
 
-inline void click(QWidget* target, QPoint at = {4, 4}) {
-    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
-}
+using vorn::test::click;
 
 template <class T> T* named(QObject* root, const char* name) {
     T* found = root->findChild<T*>(QString::fromUtf8(name));
@@ -60,14 +59,6 @@ inline QLineEdit* toolsField(TForm2* tools, const char* name) {
     auto* field = new QLineEdit(tools);
     field->setObjectName(QString::fromLatin1(name));
     return field;
-}
-
-inline QListWidget* scriptList(TForm2* tools) {
-    tools->Scripts.get();
-    if (auto* list = tools->findChild<QListWidget*>(QStringLiteral("Lbx2"))) return list;
-    auto* list = new QListWidget(tools);
-    list->setObjectName(QStringLiteral("Lbx2"));
-    return list;
 }
 
 // The program's windows in a home folder of their own; the editor shown.

@@ -309,23 +309,6 @@ TEST(Objects, AStateNeedsAnObjectAndAPlace) {
     EXPECT_EQ(checkObjectState(true, " patio "), "");
 }
 
-TEST_F(MediaRoad, BothStatesOfAnObjectGoAndComeBackAndNewOnesAreCreatedOnce) {
-    storeObjectState(layer, session, " lampiao velho ", {" salao ", " chave.png ", " porta velha "},
-                     ObjectStateKind::Start);
-    storeObjectState(layer, session, "lampiao velho", {"jogador", "", "aceso"},
-                     ObjectStateKind::Current);
-    const ObjectDetail detail = LoadObjectDetail(layer, session, "lampiao velho");
-    ASSERT_TRUE(detail.ok);
-    EXPECT_EQ(detail.first.place + "|" + detail.first.picture + "|" + detail.first.description,
-              "salao|chave.png|_porta_velha_");
-    EXPECT_EQ(detail.second.place + "|" + detail.second.picture + "|" + detail.second.description,
-              "jogador||aceso");
-
-    EXPECT_EQ(createObject(layer, session, " porta nova "), "Ok");
-    EXPECT_TRUE(contains(LoadObjectList(layer, session), "porta nova"));
-    EXPECT_NE(createObject(layer, session, "porta nova"), "Ok");
-}
-
 TEST(Permissions, RepliesSplitAtTheSeparator) {
     const struct {
         const char* reply;

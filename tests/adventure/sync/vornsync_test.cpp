@@ -1,0 +1,215 @@
+// The built vornsync against pequenia-local with the demo adventure: what
+// an author does with a folder, and what a co-author does meanwhile.
+#include "sync_remote.h"
+#include "tool_run.h"
+
+#include <demo_adventure_test.h>
+#include <files.h>
+#include <scripts.h>
+#include <text.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+
+namespace vorn::adventure {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ToolFolder;
+using test::ToolRun;
+
+// Every file under a folder, by its path there.
+using Files = std::map<std::string, std::string>;
+Files filesOf(const std::string& root) {
+    Files files;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), root).string()] = readFile(entry.path().string());
+    return files;
+}
+
+// The paths whose bytes differ, or that only one side has: pictures make
+// the whole maps too long to read in a failure.
+std::vector<std::string> differing(const Files& a, const Files& b) {
+    std::vector<std::string> paths;
+    for (const auto* side : {&a, &b})
+        for (const auto& [path, bytes] : *side) {
+            const auto other = (side == &a ? b : a).find(path);
+            if ((other == (side == &a ? b : a).end() || other->second != bytes) &&
+                (paths.empty() || paths.back() != path))
+                paths.push_back(path);
+        }
+    return paths;
+}
+
+class Vornsync : public test::DemoAdventureTest {
+protected:
+    void SetUp() override {
+        DemoAdventureTest::SetUp();
+        ::setenv("VORN_PASSWORD", "demo", 1);
+        ::setenv("VORNSCRIPT_HOME", (m_tool.path() + "home").c_str(), 1);
+    }
+
+    // The tool on the demo adventure; {NAME} in the arguments is the folder
+    // NAME of this test, quoted.
+    ToolRun sync(std::string arguments) const {
+        for (const char* name : {"a", "b"})
+            arguments = ToolFolder::quoted(arguments, name, folder(name));
+        if (arguments.find("--server") != std::string::npos) return m_tool.run(arguments);
+        return m_tool.run(arguments + " --login demo --server " + service->root());
+    }
+    std::string folder(const std::string& name) const { return m_tool.path() + name + "/"; }
+
+    // The server's side whole, as a push would compare it.
+    Contents server() { return fetchServerItems(layer, session, "Castelo de Vorn"); }
+    void append(const std::string& file, const std::string& bytes) const {
+        writeFileAtomic(file, readFile(file) + bytes);
+    }
+
+private:
+    ToolFolder m_tool{VORNSYNC_PATH};
+};
+
+TEST_F(Vornsync, PullEditPushAndPullAgainGiveTheSameFiles) {
+    ASSERT_EQ(sync("pull 'Castelo de Vorn' {a}").status, 0);
+    EXPECT_EQ(readFile(folder("a") + "scripts/patio.scp"),
+              joinLinesCrLf(fetchScript(layer, session, "patio")));
+    append(folder("a") + "scripts/patio.scp", "  msg= mudei\r\n");
+    writeFileAtomic(folder("a") + "scripts/novo.scp", "  msg= novo\r\n  fim\r\n");
+    writeFileAtomic(folder("a") + "novo.png", readFile(folder("a") + "chave.png") + "x");
+
+    const ToolRun status = sync("status {a}");
+    EXPECT_EQ(status.status, 1);
+    EXPECT_EQ(status.out, "novo aqui: novo.png\nnovo aqui: scripts/novo.scp\n"
+                          "alterado aqui: scripts/patio.scp\n");
+    const ToolRun diff = sync("diff {a} patio");
+    EXPECT_NE(diff.out.find("+++ pasta/scripts/patio.scp\n@@ "), std::string::npos) << diff.out;
+    EXPECT_NE(diff.out.find("   fim\n+  msg= mudei\n"), std::string::npos) << diff.out;
+
+    const ToolRun push = sync("push {a}");
+    EXPECT_EQ(push.status, 0) << push.out << push.err;
+    EXPECT_EQ(sync("status {a}").status, 0);
+    ASSERT_EQ(sync("pull 'Castelo de Vorn' {b}").status, 0);
+    EXPECT_EQ(differing(filesOf(folder("b")), filesOf(folder("a"))), std::vector<std::string>{});
+
+    // A second pull into the folder brings the co-author's change and keeps
+    // the author's own.
+    putScript(layer, session, "torre", {"  msg= do coautor"});
+    append(folder("b") + "scripts/salao.scp", "  msg= minha\r\n");
+    const ToolRun again = sync("pull 'Castelo de Vorn' {b}");
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.out.find("atualizado: scripts/torre.scp\n"), std::string::npos);
+    EXPECT_NE(again.out.find("mantido alterado aqui: scripts/salao.scp\n"), std::string::npos);
+    EXPECT_EQ(readFile(folder("b") + "scripts/torre.scp"), "  msg= do coautor\r\n");
+    EXPECT_NE(readFile(folder("b") + "scripts/salao.scp").find("minha"), std::string::npos);
+}
+
+TEST_F(Vornsync, ACoAuthorsChangeIsAConflictStoredOverOnlyWithForce) {
+    ASSERT_EQ(sync("pull 'Castelo de Vorn' {a}").status, 0);
+    putScript(layer, session, "salao", {"  msg= do coautor"});
+    append(folder("a") + "scripts/salao.scp", "  msg= minha\r\n");
+    append(folder("a") + "scripts/menu.scp", "  msg= sem conflito\r\n");
+    const auto before = server();
+
+    const ToolRun refused = sync("push {a}");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.out.find("conflito: scripts/salao.scp"), std::string::npos);
+    EXPECT_EQ(readFile(folder("a") + "scripts/salao.servidor.scp"), "  msg= do coautor\r\n");
+    EXPECT_EQ(server(), before); // not even the script without a conflict
+    EXPECT_NE(
+        sync("status {a}").out.find("conflito (alterado aqui e no servidor): scripts/salao.scp"),
+        std::string::npos);
+
+    EXPECT_EQ(sync("push --force {a}").status, 0);
+    EXPECT_EQ(fetchScriptText(layer, session, "salao"),
+              readFile(folder("a") + "scripts/salao.scp"));
+    EXPECT_EQ(sync("status {a}").status, 0);
+}
+
+TEST_F(Vornsync, DryRunAndACheckerFaultChangeNothingAnywhere) {
+    ASSERT_EQ(sync("pull 'Castelo de Vorn' {a}").status, 0);
+    append(folder("a") + "scripts/portao.scp", "  msg= ok\r\n");
+    writeFileAtomic(folder("a") + "scripts/vazio.scp", "  msg= novo\r\n");
+    fs::remove(folder("a") + "scripts/tesouro.scp");
+    const auto serverBefore = server();
+    const auto folderBefore = filesOf(folder("a"));
+
+    const ToolRun dry = sync("push --dry-run --delete {a}");
+    EXPECT_EQ(dry.status, 0);
+    EXPECT_EQ(dry.out, "gravaria: scripts/portao.scp\ncriaria: scripts/vazio.scp\n"
+                       "apagaria no servidor: scripts/tesouro.scp\nnada foi mudado (--dry-run)\n");
+    EXPECT_EQ(server(), serverBefore);
+    EXPECT_EQ(differing(filesOf(folder("a")), folderBefore), std::vector<std::string>{});
+
+    append(folder("a") + "scripts/vazio.scp", "  cmd= img,0,0,10\r\n");
+    const auto faulty = filesOf(folder("a"));
+    const ToolRun fault = sync("push {a}");
+    EXPECT_EQ(fault.status, 1);
+    EXPECT_NE(fault.out.find("\nscripts/vazio.scp:2: error: "), std::string::npos) << fault.out;
+    EXPECT_EQ(server(), serverBefore);
+    EXPECT_EQ(differing(filesOf(folder("a")), faulty), std::vector<std::string>{});
+    EXPECT_EQ(sync("push --no-check {a}").status, 0);
+    EXPECT_NE(server(), serverBefore);
+}
+
+TEST_F(Vornsync, Utf8FoldersGoBackAsCp1252AndRefuseWhatItCannotCarry) {
+    putScript(layer, session, "menu",
+              {"  msg= Op\xe7\xf5"
+               "es"});
+    ASSERT_EQ(sync("pull 'Castelo de Vorn' {a} --encoding utf-8").status, 0);
+    const std::string menu = folder("a") + "scripts/menu.scp";
+    EXPECT_EQ(readFile(menu), "  msg= Op\xc3\xa7\xc3\xb5"
+                              "es\n");
+
+    writeFileAtomic(menu, "  msg= Op\xc3\xa7\xc3\xb5"
+                          "es\n  msg= a\xc3\xa7\xc3\xa3o \xe2\x82\xac\n");
+    EXPECT_EQ(sync("push {a}").status, 0);
+    EXPECT_EQ(fetchScriptText(layer, session, "menu"), "  msg= Op\xe7\xf5"
+                                                       "es\r\n  msg= a\xe7\xe3o \x80\r\n");
+    ASSERT_EQ(sync("pull 'Castelo de Vorn' {b} --encoding utf-8").status, 0);
+    EXPECT_EQ(differing(filesOf(folder("b")), filesOf(folder("a"))), std::vector<std::string>{});
+
+    append(menu, "  msg= seta \xe2\x86\x92\n");
+    const ToolRun refused = sync("push {a}");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find(
+                  "scripts/menu.scp:3: o caractere \"\xe2\x86\x92\" n\xc3\xa3o existe em cp1252"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_EQ(fetchScriptText(layer, session, "menu").find("seta"), std::string::npos);
+}
+
+TEST_F(Vornsync, ExitStatuses) {
+    ASSERT_EQ(sync("pull 'Castelo de Vorn' {a}").status, 0);
+    fs::create_directories(folder("b"));
+    writeFileAtomic(folder("b") + "x", "");
+    const struct {
+        std::string arguments;
+        int status;
+    } cases[] = {
+        {"status {a}", 0},
+        {"--help", 0},
+        {"pull 'Castelo de Vorn' {a}", 0}, // nothing changed meanwhile
+        {"pull 'Castelo de Vorn' {b}", 1}, // a folder that is not one of ours
+        {"pull 'Aventura que n\xc3\xa3o h\xc3\xa1' {a}", 2},
+        {"", 2},
+        {"sincroniza {a}", 2},
+        {"status --force {a}", 2},
+        {"status {b}", 2},                              // no state
+        {"status {a} --server http://127.0.0.1:1/", 2}, // not the folder's server
+        {"pull 'Castelo de Vorn' {b} --login demo --server http://127.0.0.1:1/", 2},
+        {"pull --encoding latin1 'Castelo de Vorn'", 2},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = sync(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.out << run.err;
+    }
+    ::setenv("VORN_PASSWORD", "errada", 1);
+    EXPECT_EQ(sync("status {a}").status, 2);
+}
+
+} // namespace
+} // namespace vorn::adventure

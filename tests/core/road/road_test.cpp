@@ -65,17 +65,6 @@ TEST_F(Road, LoginAndOpeningFillTheSessionAndRefusalsLeaveItAlone) {
     EXPECT_EQ(session.SesScp, before.SesScp);
 }
 
-TEST_F(Road, ScriptsAreListedFetchedAndTheirPictureIsNamed) {
-    const auto names = LoadScriptList(layer, session);
-    ASSERT_TRUE(contains(names, session.SesScp));
-    const auto lines = fetchScript(layer, session, session.SesScp);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.front().rfind("//=== Script: ", 0), 0u);
-    const std::string telpos = FindInstructionParams(lines, "telpos=");
-    EXPECT_FALSE(telpos.empty());
-    EXPECT_FALSE(fetchScriptChecked(layer, session, "nao-existe").exists);
-}
-
 TEST_F(Road, ASaveFindsACoEditorsChangeAndNothingElse) {
     session.SesScp = "disputa";
     ASSERT_EQ(newScript(layer, session, "disputa"), "Ok");
@@ -128,6 +117,7 @@ TEST_F(Road, ScriptsAreCreatedSavedRenamedAndDeletedThroughTheService) {
     EXPECT_EQ(fetchScript(layer, session, "sala & cia"), first.lines);
     EXPECT_EQ(deleteScript(layer, session, "sala & cia"), "Ok");
     EXPECT_FALSE(contains(LoadScriptList(layer, session), "sala & cia"));
+    EXPECT_FALSE(fetchScriptChecked(layer, session, "sala & cia").exists);
 }
 
 TEST_F(Road, ParametersAndRegisterTotalAreStored) {

@@ -175,8 +175,7 @@ private slots:
 
         click(m_w->f().Form2->Scripts->Image3);
         QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kScript));
-        QCOMPARE(lineOf(memo(), 7),
-                 QStringLiteral("  cmd= lnk,560,335,240,40,4,Entrar no castelo,$portao"));
+        QCOMPARE(lineOf(memo(), 7), S("  cmd= lnk,560,335,240,40,4,Entrar no castelo,$portao"));
         QCOMPARE(editor->Script->lbGrs->palette().color(QPalette::WindowText), QColor(128, 0, 0));
     }
 
@@ -207,13 +206,13 @@ private slots:
         TForm4* editor = openAt("inicio", 7);
         click(editor->Script->Image1);
         drag(editor->Default->Shp1, {10, 10}, {11, 10});
-        QVERIFY(clickItem(m_w->f().Form2->Scripts->Lbx2, QStringLiteral("portao")));
+        QVERIFY(clickItem(m_w->f().Form2->Scripts->Lbx2, S("portao")));
         const QStringList portao = memoLines();
         click(m_w->f().Form2->Scripts->Image3);
         QCOMPARE(memoLines(), portao);
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QStringLiteral("  cmd= lnk,461,330,220,30,4,Entrar no castelo,$portao"));
-        QVERIFY(editor->Script->status()->text().contains(QStringLiteral("transferência")));
+                 S("  cmd= lnk,461,330,220,30,4,Entrar no castelo,$portao"));
+        QVERIFY(editor->Script->status()->text().contains(S("transferência")));
     }
 
     void picturesAndAreas() {
@@ -226,11 +225,11 @@ private slots:
                  treasure.pixel(40, 30));
 
         // A screen picture that cannot be had shows none, and says so.
-        editor->Script->TelPos->setText(QStringLiteral("nada.png"));
+        editor->Script->TelPos->setText(S("nada.png"));
         click(editor->Script->Image1);
         QCOMPARE(editor->Default->Tela->pixmap().toImage().pixelColor(150, 100),
                  QColor(0x1A, 0x1A, 0x2E));
-        QVERIFY(editor->Default->Std->text().contains(QStringLiteral("nada.png")));
+        QVERIFY(editor->Default->Std->text().contains(S("nada.png")));
 
         // An area: "  texto= 20,20,560,200,3,Arial,1A1A2E,biuF0E6D2".
         openAt("menu", 6);
@@ -242,10 +241,10 @@ private slots:
     void badNumbersLeaveTheEditorAsItWas() {
         TForm4* editor = openAt("inicio", 7);
         const int reports = ErrorReport::instance().count();
-        m_w->f().Form2->Parametros->TelWd->setText(QStringLiteral("seiscentos"));
+        m_w->f().Form2->Parametros->TelWd->setText(S("seiscentos"));
         click(editor->Script->Image1);
         QCOMPARE(ErrorReport::instance().count(), reports + 1);
-        QVERIFY(ErrorReport::instance().lastMessage().contains(QStringLiteral("\"seiscentos\"")));
+        QVERIFY(ErrorReport::instance().lastMessage().contains(S("\"seiscentos\"")));
         QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kScript));
         QCOMPARE(editor->Default->mode(), vorn::DesignerMode::Closed);
     }
@@ -263,7 +262,7 @@ private slots:
             return agree;
         };
         click(p->m_export);
-        QVERIFY(p->Stw->text().startsWith(QStringLiteral("Exportação: ")));
+        QVERIFY(p->Stw->text().startsWith(S("Exportação: ")));
         QVERIFY(!p->m_gauge->isVisible());
         for (const auto& e : std::filesystem::directory_iterator(s.DirAdv))
             if (e.path().filename().string().rfind("exportacao-", 0) == 0)
@@ -274,22 +273,20 @@ private slots:
             m_w->requests(), s, {"vidas=9"},
             vorn::loadVariables(m_w->requests(), s, vorn::VariableSet::Current).lines);
         click(p->m_restore);
-        QCOMPARE(p->Stw->text(),
-                 QStringLiteral("Nada a restaurar: o servidor já é igual à exportação."));
+        QCOMPARE(p->Stw->text(), S("Nada a restaurar: o servidor já é igual à exportação."));
         QVERIFY(asked.empty());
 
         vorn::writeFileAtomic(chosen + "scripts/trazido.scp", "  msg= trazido\r\n");
         p->m_restoreData->setChecked(true);
         click(p->m_restore);
         QVERIFY(asked.find("trazido") != std::string::npos);
-        QCOMPARE(p->Stw->text(), QStringLiteral("Restauração cancelada: nada foi gravado."));
+        QCOMPARE(p->Stw->text(), S("Restauração cancelada: nada foi gravado."));
         agree = true;
         click(p->m_restore);
         const QString told = p->Stw->text();
-        QVERIFY2(told.startsWith(QStringLiteral("Restauração: 1 script")) &&
-                     told.contains(QStringLiteral("e as variáveis")),
+        QVERIFY2(told.startsWith(S("Restauração: 1 script")) && told.contains(S("e as variáveis")),
                  qPrintable(told));
-        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("trazido")));
+        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(S("trazido")));
     }
 
     void auditListsFindingsThatOpenTheirLine() {
@@ -301,11 +298,10 @@ private slots:
         QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kAuditoria));
         form4::PageAuditoria* page = f.Form4->Auditoria;
         const auto found = page->m_findings->findItems(
-            QStringLiteral(
-                "scripts/falho.scp:2: error: o script \"sumido\" não existe na aventura"),
+            S("scripts/falho.scp:2: error: o script \"sumido\" não existe na aventura"),
             Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
-        QVERIFY(page->m_status->text().contains(QStringLiteral(" erros, ")));
+        QVERIFY(page->m_status->text().contains(S(" erros, ")));
         page->m_findings->setCurrentItem(found.front());
         emit page->m_findings->itemClicked(found.front());
         QCOMPARE(f.Form4->loadedScript(), std::string("falho"));
@@ -318,11 +314,11 @@ private slots:
             preview = q;
             return true;
         };
-        page->m_find->setText(QStringLiteral("Dizem"));
-        page->m_replace->setText(QStringLiteral("Contam"));
+        page->m_find->setText(S("Dizem"));
+        page->m_replace->setText(S("Contam"));
         click(page->m_replaceAll);
         QVERIFY(preview.find("inicio:") != std::string::npos);
-        QCOMPARE(page->m_status->text(), QStringLiteral("Substituição feita em 1 script."));
+        QCOMPARE(page->m_status->text(), S("Substituição feita em 1 script."));
     }
 
     void renameCarriesTheReferencesAfterAskingOnce() {
@@ -336,15 +332,14 @@ private slots:
             question = q;
             return true;
         };
-        p->Lbx2->setCurrentItem(
-            p->Lbx2->findItems(QStringLiteral("portao"), Qt::MatchExactly).front());
-        p->Edit3->setText(QStringLiteral("entrada"));
+        p->Lbx2->setCurrentItem(p->Lbx2->findItems(S("portao"), Qt::MatchExactly).front());
+        p->Edit3->setText(S("entrada"));
         click(p->Image9);
         QCOMPARE(asked, 1);
         QVERIFY(question.find("$entrada") != std::string::npos &&
                 question.find(" e no mapa?") != std::string::npos);
         QCOMPARE(vorn::readFile(s.DirAdv + "mapa.txt"), std::string("10,entrada,,patio,,\r\n"));
-        QVERIFY(p->Stc->text().startsWith(QStringLiteral("Referências atualizadas em ")));
+        QVERIFY(p->Stc->text().startsWith(S("Referências atualizadas em ")));
     }
 
     void endingAsksAboutUnsavedText_data() {
@@ -361,7 +356,7 @@ private slots:
         TForm4* editor = open("tesouro");
         const int before = copies("tesouro");
         const vorn::Lines held = server("tesouro");
-        typeLine(editor, QStringLiteral("  msg= fim de tarde"));
+        typeLine(editor, S("  msg= fim de tarde"));
         QString asked;
         editor->askClose = [&](const QString& question) {
             asked = question;
@@ -369,12 +364,12 @@ private slots:
         };
         click(m_w->f().Form1->Fim);
         QTRY_COMPARE(m_w->quits, ends ? 1 : 0);
-        QVERIFY(asked.contains(QStringLiteral("\"tesouro\"")));
+        QVERIFY(asked.contains(S("\"tesouro\"")));
         // The recovery copy is kept whatever the answer.
         QVERIFY(copies("tesouro") > before);
         QCOMPARE(server("tesouro") != held, stored);
         QCOMPARE(editor->hasUnsavedChanges(), !stored);
-        QVERIFY(m_w->editorText().endsWith(QStringLiteral("fim de tarde")));
+        QVERIFY(m_w->editorText().endsWith(S("fim de tarde")));
         if (!ends) { // without unsaved text nothing is asked
             editor->askClose = nullptr;
             editor->replaceScriptText("tesouro", server("tesouro"));
@@ -386,16 +381,16 @@ private slots:
     void replacedTextNamesItsCopy() {
         const std::string folder = m_w->session().DirAdv;
         TForm4* editor = open("menu");
-        const QStringList before = RoadWindows::copiesOf(folder, QStringLiteral("menu"));
-        typeLine(editor, QStringLiteral("  msg= minha linha nova"));
+        const QStringList before = RoadWindows::copiesOf(folder, S("menu"));
+        typeLine(editor, S("  msg= minha linha nova"));
         open("patio");
-        QStringList added = RoadWindows::copiesOf(folder, QStringLiteral("menu"));
+        QStringList added = RoadWindows::copiesOf(folder, S("menu"));
         for (const QString& old : before)
             added.removeAll(old);
         QCOMPARE(added.size(), 1);
         QVERIFY(editor->Script->status()->text().endsWith(added.front()));
         QVERIFY(ui(vorn::readFile(folder + added.front().toStdString()))
-                    .contains(QStringLiteral("minha linha nova")));
+                    .contains(S("minha linha nova")));
         // Text without changes is replaced without a copy.
         open("menu");
         QCOMPARE(copies("menu"), before.size() + 1);
@@ -415,13 +410,12 @@ private slots:
         click(m_w->f().Form2->Scripts->Image8);
         form4::PageBackup* b = editor->Backup;
         for (const auto& [file, summary, unsaved] :
-             {std::tuple{sameCopy, QStringLiteral("Igual ao texto do editor."), false},
-              std::tuple{changedCopy, QStringLiteral("Diferenças para o texto do editor: 2 linhas"),
-                         true}}) {
+             {std::tuple{sameCopy, S("Igual ao texto do editor."), false},
+              std::tuple{changedCopy, S("Diferenças para o texto do editor: 2 linhas"), true}}) {
             b->File1->setCurrentItem(b->File1->findItems(file, Qt::MatchExactly).value(0));
             editor->File1Click();
             QVERIFY2(b->lbChanges->text().startsWith(summary), qPrintable(b->lbChanges->text()));
-            QCOMPARE(b->changes->toPlainText().contains(QStringLiteral("+   msg= outra")), unsaved);
+            QCOMPARE(b->changes->toPlainText().contains(S("+   msg= outra")), unsaved);
             editor->Image2Click();
             QCOMPARE(editor->hasUnsavedChanges(), unsaved);
             QCOMPARE(editor->scriptText(), unsaved ? changed : stored);
@@ -449,7 +443,7 @@ private slots:
         vorn::Lines theirs = server("torre");
         theirs.push_back("  msg= do outro autor");
         vorn::putScript(m_w->requests(), m_w->session(), "torre", theirs);
-        typeLine(editor, QStringLiteral("  msg= minha"));
+        typeLine(editor, S("  msg= minha"));
         const vorn::Lines mine = editor->scriptText();
         const int before = copies("torre");
         const bool stored = editor->storeText();
@@ -474,9 +468,9 @@ private slots:
     void renamingTheOpenScriptIsNoCoEditorsChange() {
         form2::PageScripts* catalogue = m_w->f().Form2->Scripts;
         TForm4* editor = open("biblioteca");
-        typeLine(editor, QStringLiteral("  msg= minha ideia"));
+        typeLine(editor, S("  msg= minha ideia"));
         catalogue->ask = [](const std::string&, const char*, const char*) { return true; };
-        catalogue->Edit3->setText(QStringLiteral("livros"));
+        catalogue->Edit3->setText(S("livros"));
         click(catalogue->Image9);
         // The script's own "retscp=" followed the rename on the server; the
         // editor shows it under its new name, the typed line kept.
@@ -498,11 +492,11 @@ private slots:
         form4::ConflictDialog dialog({"torre", {"a", "b", "c", "d"}, {"a", "B", "c", "d", "e"}});
         // Equal lines stay level: a changed line faces its new version and
         // the added one faces a filler.
-        QCOMPARE(dialog.mine->toPlainText(), QStringLiteral("a\nb\nc\nd\n"));
-        QCOMPARE(dialog.theirs->toPlainText(), QStringLiteral("a\nB\nc\nd\ne"));
-        QCOMPARE(dialog.summary->text(), QStringLiteral("3 linhas diferentes."));
+        QCOMPARE(dialog.mine->toPlainText(), S("a\nb\nc\nd\n"));
+        QCOMPARE(dialog.theirs->toPlainText(), S("a\nB\nc\nd\ne"));
+        QCOMPARE(dialog.summary->text(), S("3 linhas diferentes."));
         QCOMPARE(dialog.answer(), form4::ClashAnswer::Cancel);
-        click(dialog.findChild<QWidget*>(QStringLiteral("clashTakeTheirs")));
+        click(dialog.findChild<QWidget*>(S("clashTakeTheirs")));
         QCOMPARE(dialog.answer(), form4::ClashAnswer::TakeTheirs);
     }
 
@@ -640,7 +634,7 @@ private slots:
         // Asked once, and "Cancelar" leaves everything as it was.
         QVERIFY(clickItem(m_p->Lbx2, S("cozinha")));
         const vorn::Lines held = vorn::fetchScript(m_w->requests(), s, "cozinha");
-        const int before = RoadWindows::copiesOf(s.DirAdv, S("cozinha")).size();
+        const int before = copies("cozinha");
         f.Form4->Script->Memo3->append(S("  msg= ainda nao gravado"));
         f.Form4->Script->setUnsaved(true);
         const QString edited = m_w->editorText();
@@ -659,7 +653,7 @@ private slots:
         QCOMPARE(
             vorn::splitLines(vorn::readFile(status.section(QLatin1Char(' '), -1).toStdString())),
             held);
-        QCOMPARE(RoadWindows::copiesOf(s.DirAdv, S("cozinha")).size(), before + 2);
+        QCOMPARE(copies("cozinha"), before + 2);
         QCOMPARE(m_w->editorText(), QString());
         QVERIFY(!items(m_p->Lbx2).contains(S("cozinha")) && !exists("cozinha"));
         QVERIFY(s.SesScp.empty());
@@ -929,13 +923,13 @@ private slots:
         m_map->PlaceTile(57);
         m_w->f().Form1->MapaMouseDown(17 * 110 + 3, 2 * 80 + 3);
         QCOMPARE(m_map->Abook->PageIndex(), int(TForm6::kPosicoes));
-        QCOMPARE(p->lbCoords->text(), QStringLiteral("2 X 17"));
+        QCOMPARE(p->lbCoords->text(), S("2 X 17"));
         QVERIFY(!p->Img->pixmap().isNull());
         // A comma cannot be typed into a name.
         p->NoPos->clear();
-        QTest::keyClicks(p->NoPos, QStringLiteral("sa,la"));
-        QCOMPARE(p->NoPos->text(), QStringLiteral("sala"));
-        p->Leste->setText(QStringLiteral("cozinha"));
+        QTest::keyClicks(p->NoPos, S("sa,la"));
+        QCOMPARE(p->NoPos->text(), S("sala"));
+        p->Leste->setText(S("cozinha"));
         click(p->Image2);
         QCOMPARE(cell(57), std::string("15,sala,,cozinha,,,"));
         // The drawn cell shows over the background; the map's grey does not.
@@ -944,7 +938,7 @@ private slots:
         QCOMPARE(qAlpha(shown.pixel(5, 5)), 0);
 
         // A name the service could not take is refused, and nothing changes.
-        p->NoPos->setText(QStringLiteral("sala\u20AC\u4E2D"));
+        p->NoPos->setText(S("sala\u20AC\u4E2D"));
         click(p->Image2);
         QVERIFY(!p->status()->text().isEmpty());
         QCOMPARE(cell(57), std::string("15,sala,,cozinha,,,"));
@@ -952,7 +946,7 @@ private slots:
         QCOMPARE(cell(57), std::string());
         QVERIFY(p->NoPos->text().isEmpty());
         // An empty cell takes no name before a tile.
-        p->NoPos->setText(QStringLiteral("sala"));
+        p->NoPos->setText(S("sala"));
         click(p->Image2);
         QCOMPARE(cell(57), std::string());
     }
@@ -973,13 +967,13 @@ private slots:
         click(p->Image5);
         QCOMPARE(m_map->Abook->PageIndex(), int(TForm6::kCompilacao));
         click(c->Image4);
-        QCOMPARE(c->Stk->text(), QStringLiteral("Completa!"));
-        QCOMPARE(c->m_summary->text(), QStringLiteral("2 scripts gravados; 0 já existiam"));
+        QCOMPARE(c->Stk->text(), S("Completa!"));
+        QCOMPARE(c->m_summary->text(), S("2 scripts gravados; 0 já existiam"));
         QCOMPARE(c->g1->value(), 0);
-        QVERIFY(items(m_w->f().Form2->Scripts->Lbx2).contains(QStringLiteral("mp_hall")));
+        QVERIFY(items(m_w->f().Form2->Scripts->Lbx2).contains(S("mp_hall")));
         c->Cb3->setChecked(true);
         click(c->Image4);
-        QCOMPARE(c->m_summary->text(), QStringLiteral("0 scripts gravados; 2 já existiam"));
+        QCOMPARE(c->m_summary->text(), S("0 scripts gravados; 2 já existiam"));
     }
 
 private:

@@ -75,7 +75,7 @@ class RoadPagesTest : public RoadTest {
     Q_OBJECT
 protected:
     void arrive() override {
-        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        m_w->logIn(S("demo"), S("demo"));
         // Answered from m_replies, "no" once it is used up, and kept in m_asked.
         const auto answer = [this](const std::string& question, const char*, const char*) {
             m_asked << ui(question);
@@ -87,7 +87,7 @@ protected:
         m_replies.clear();
     }
     void openCastle(PictureButton* entry) {
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
         click(entry);
     }
 
@@ -260,12 +260,12 @@ private slots:
     void entriesOpenTheirPagesOrRefuseWithoutAnAdventure_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("page"); // -1: the map maker
-        QTest::newRow("serial") << QStringLiteral("Image21") << int(TForm4::kSeriado);
-        QTest::newRow("models") << QStringLiteral("Image22") << int(TForm4::kModelos);
-        QTest::newRow("web page") << QStringLiteral("Image25") << int(TForm4::kPainel);
-        QTest::newRow("variables") << QStringLiteral("Image29") << int(TForm4::kVariaveis);
-        QTest::newRow("players") << QStringLiteral("Image11") << int(TForm4::kControle);
-        QTest::newRow("map maker") << QStringLiteral("Image28") << -1;
+        QTest::newRow("serial") << S("Image21") << int(TForm4::kSeriado);
+        QTest::newRow("models") << S("Image22") << int(TForm4::kModelos);
+        QTest::newRow("web page") << S("Image25") << int(TForm4::kPainel);
+        QTest::newRow("variables") << S("Image29") << int(TForm4::kVariaveis);
+        QTest::newRow("players") << S("Image11") << int(TForm4::kControle);
+        QTest::newRow("map maker") << S("Image28") << -1;
     }
     void entriesOpenTheirPagesOrRefuseWithoutAnAdventure() {
         QFETCH(QString, button);
@@ -276,13 +276,12 @@ private slots:
         f.Form4->hide();
         const int editorPage = f.Form4->Pan1->PageIndex();
         click(entry(f, button));
-        QCOMPARE(f.Form2->Exclusivo->Stw->text(),
-                 QStringLiteral("Não está editando nenhuma aventura!"));
+        QCOMPARE(f.Form2->Exclusivo->Stw->text(), S("Não está editando nenhuma aventura!"));
         QVERIFY(f.Form2->isVisible() && !f.Form4->isVisible() && !f.Form6->isVisible());
         QCOMPARE(f.Form4->Pan1->PageIndex(), editorPage);
         QVERIFY(!f.Form1->Sb1->isVisible());
 
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
         f.Form4->hide();
         f.Form4->resize(TForm4::kWideWidth, f.Form4->height());
         f.Form5->show();
@@ -318,17 +317,17 @@ private slots:
         QCOMPARE(p->edIdx->echoMode(), QLineEdit::Password);
 
         const std::string before = m_w->session().SesIdx;
-        p->edIdx->setText(QStringLiteral("x1"));
+        p->edIdx->setText(S("x1"));
         click(p->Image17);
-        QVERIFY(p->Stw->text().startsWith(QStringLiteral("Índice inválido")));
-        p->edIdx->setText(QStringLiteral("4242"));
+        QVERIFY(p->Stw->text().startsWith(S("Índice inválido")));
+        p->edIdx->setText(S("4242"));
         click(p->Image17);
-        QVERIFY(p->Stw->text().contains(QStringLiteral("4242")));
+        QVERIFY(p->Stw->text().contains(S("4242")));
         // The session goes on with the index of its login; the next login
         // brings the new one.
         QCOMPARE(m_w->session().SesIdx, before);
         QCOMPARE(m_w->light(), kIdleLight);
-        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        m_w->logIn(S("demo"), S("demo"));
         QCOMPARE(m_w->session().SesIdx, std::string("4242"));
         p->edIdx->setText(QString::fromStdString(before));
         click(p->Image17);
@@ -336,15 +335,15 @@ private slots:
 
     void playersGridShowsTheServicesColumns() {
         const Forms& f = m_w->f();
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
         click(f.Form2->Exclusivo->Image11);
         const QTableWidget* grid = f.Form4->Controle->Cad;
         QCOMPARE(grid->rowCount(), 2);
         QStringList lastScripts{cell(grid, 0, 5), cell(grid, 1, 5)};
         lastScripts.sort();
-        QCOMPARE(lastScripts, (QStringList{QStringLiteral("patio"), QStringLiteral("torre")}));
+        QCOMPARE(lastScripts, (QStringList{S("patio"), S("torre")}));
         // Nobody has played this one: one row, nothing of the other's players.
-        QVERIFY(m_w->choose(QStringLiteral("Vale Perdido")));
+        QVERIFY(m_w->choose(S("Vale Perdido")));
         click(f.Form2->Exclusivo->Image11);
         QCOMPARE(grid->rowCount(), 1);
         for (int column = 0; column < grid->columnCount(); ++column)
@@ -353,39 +352,37 @@ private slots:
 
     void navigationButtonsFillTheServerLists() {
         const Forms& f = m_w->f();
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
         click(f.Form1->btImg);
-        QVERIFY(items(f.Form2->Graficos->Lbx3).contains(QStringLiteral("portao.png")));
+        QVERIFY(items(f.Form2->Graficos->Lbx3).contains(S("portao.png")));
         click(f.Form1->btSnd);
-        QCOMPARE(items(f.Form2->ArqSom->Lbx8), QStringList{QStringLiteral("sino.mp3")});
+        QCOMPARE(items(f.Form2->ArqSom->Lbx8), QStringList{S("sino.mp3")});
         f.Form2->Abook->setPageIndex(TForm2::kSons);
         click(f.Form2->Sons->Label80);
-        QCOMPARE(items(f.Form2->Sons->Lbx7),
-                 (QStringList{QStringLiteral("bip_curto.wav"), QStringLiteral("bip_duplo.wav")}));
+        QCOMPARE(items(f.Form2->Sons->Lbx7), (QStringList{S("bip_curto.wav"), S("bip_duplo.wav")}));
         click(f.Form2->Sons->Label85);
-        QCOMPARE(items(f.Form2->Sons->Lbx7), QStringList{QStringLiteral("rugido.wav")});
+        QCOMPARE(items(f.Form2->Sons->Lbx7), QStringList{S("rugido.wav")});
     }
 
     void objectPanelsShowBothStates() {
         const Forms& f = m_w->f();
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
         click(f.Form1->btObj);
         form2::PageObjetos* p = f.Form2->Objetos;
         QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kObjetos));
         // Shown with a blank, asked for as the server knows it.
-        QVERIFY(clickItem(p->Lbx4, QStringLiteral("lampiao velho")));
-        QCOMPARE(p->LocObj1->text() + p->DscObj2->text(),
-                 QStringLiteral("patioUm_lampião_sem_óleo"));
+        QVERIFY(clickItem(p->Lbx4, S("lampiao velho")));
+        QCOMPARE(p->LocObj1->text() + p->DscObj2->text(), S("patioUm_lampião_sem_óleo"));
 
         const QImage placeholder = f.Form4->Extra->Icc0->pixmap().toImage();
-        QVERIFY(clickItem(p->Lbx4, QStringLiteral("chave")));
+        QVERIFY(clickItem(p->Lbx4, S("chave")));
         QCOMPARE(p->LocObj1->text() + p->LocObj2->text() + p->ShpObj1->text(),
-                 QStringLiteral("masmorrajogadorchave.png"));
+                 S("masmorrajogadorchave.png"));
         QCOMPARE(p->FigObj1->pixmap().toImage(), placeholder);
         // Once the picture is in the adventure folder it is shown instead.
         vorn::DownloadAdventureFile(m_w->requests(), m_w->session(), "chave.png");
-        QVERIFY(clickItem(p->Lbx4, QStringLiteral("tesouro")));
-        QVERIFY(clickItem(p->Lbx4, QStringLiteral("chave")));
+        QVERIFY(clickItem(p->Lbx4, S("tesouro")));
+        QVERIFY(clickItem(p->Lbx4, S("chave")));
         QVERIFY(p->FigObj1->pixmap().toImage() != placeholder);
     }
 
@@ -394,9 +391,9 @@ private slots:
         form4::PagePainel* p = f.Form4->Painel;
         click(p->Image16); // nothing loaded: nothing sent
         QCOMPARE(p->Sti->text(), ui(vorn::kPageNotLoaded));
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
         click(f.Form2->Exclusivo->Image25);
-        QCOMPARE(p->Ed5->text(), QStringLiteral("Castelo de Vorn"));
+        QCOMPARE(p->Ed5->text(), S("Castelo de Vorn"));
         QVERIFY(p->Pan2->isHidden() && p->Pan3->isHidden());
         // The icon is on the server only: the placeholder until it is local.
         const QImage placeholder = f.Form4->Extra->Icc0->pixmap().toImage();
@@ -406,39 +403,39 @@ private slots:
         QVERIFY(red.save(QString::fromStdString(m_w->session().DirAdv + "icone.png")));
         QTest::keyClick(p->Ed6, Qt::Key_Return);
         QCOMPARE(p->Icone->pixmap().toImage().pixelColor(1, 1), QColor(Qt::red));
-        p->Ed7->setText(QStringLiteral("../vorn/icone.png"));
+        p->Ed7->setText(S("../vorn/icone.png"));
         QTest::keyClick(p->Ed7, Qt::Key_Return);
         QCOMPARE(p->QRcode->pixmap().toImage(), placeholder);
 
         click(p->Label259);
-        QCOMPARE(p->Lb5->text(), QStringLiteral("qbc"));
+        QCOMPARE(p->Lb5->text(), S("qbc"));
         p->Ed7->clear();
         click(p->Image16);
-        QCOMPARE(p->Sti->text(), QStringLiteral("Página atualizada!"));
+        QCOMPARE(p->Sti->text(), S("Página atualizada!"));
         click(p->Sti);
-        QCOMPARE(p->Desc->toPlainText(), QStringLiteral("Página atualizada!"));
+        QCOMPARE(p->Desc->toPlainText(), S("Página atualizada!"));
     }
 
     void administratorChoosesAmongThePages() {
-        m_w->logIn(QStringLiteral("admin"), QStringLiteral("admin"));
+        m_w->logIn(S("admin"), S("admin"));
         QVERIFY(vorn::OpenAdventure(m_w->requests(), m_w->session(), "Castelo de Vorn").ok);
         const Forms& f = m_w->f();
         form4::PagePainel* p = f.Form4->Painel;
         click(f.Form2->Exclusivo->Image25);
         QVERIFY(!p->Pan2->isHidden() && !p->Pan3->isHidden());
-        QVERIFY(clickItem(p->Lbx9, QStringLiteral("vorn")));
+        QVERIFY(clickItem(p->Lbx9, S("vorn")));
         click(p->Image10);
-        QCOMPARE(p->Lb1->text(), QStringLiteral("não"));
+        QCOMPARE(p->Lb1->text(), S("não"));
         for (int i = 0; i < 6; ++i)
             click(p->Image15);
-        QCOMPARE(p->Lb4->text(), QStringLiteral("5"));
+        QCOMPARE(p->Lb4->text(), S("5"));
         click(p->Image17);
-        QCOMPARE(p->Lb4->text(), QStringLiteral("4"));
+        QCOMPARE(p->Lb4->text(), S("4"));
         click(p->Image16);
-        QCOMPARE(p->Sti->text(), QStringLiteral("Página atualizada!"));
+        QCOMPARE(p->Sti->text(), S("Página atualizada!"));
 
         // The next account of the run is not the administrator.
-        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        m_w->logIn(S("demo"), S("demo"));
         QVERIFY(p->Pan2->isHidden() && p->Pan3->isHidden());
         QCOMPARE(p->Lbx9->count(), 0);
     }
@@ -446,20 +443,20 @@ private slots:
     void globalVariablesAreRestartedAndStored() {
         const Forms& f = m_w->f();
         form4::PageVariaveis* p = f.Form4->Variaveis;
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
         click(f.Form2->Exclusivo->Image29);
-        QCOMPARE(p->Memo8->toPlainText(), QStringLiteral("vidas=3\nouro=0\nporta_torre=fechada"));
+        QCOMPARE(p->Memo8->toPlainText(), S("vidas=3\nouro=0\nporta_torre=fechada"));
         QVERIFY(p->Memo9->toPlainText() != p->Memo8->toPlainText());
         click(p->Image20);
-        QCOMPARE(p->Stv->text(), QStringLiteral("Dados copiados!"));
+        QCOMPARE(p->Stv->text(), S("Dados copiados!"));
         QCOMPARE(p->Memo9->toPlainText(), p->Memo8->toPlainText());
         click(p->Image21);
-        QCOMPARE(p->Stv->text(), QStringLiteral("Ok..."));
+        QCOMPARE(p->Stv->text(), S("Ok..."));
 
         // A refused load is a status, not data, and is never stored back.
         m_w->session().SesPfx = "nada";
         click(f.Form2->Exclusivo->Image29);
-        QCOMPARE(p->Stv->text(), QStringLiteral("Aventura não encontrada!!!"));
+        QCOMPARE(p->Stv->text(), S("Aventura não encontrada!!!"));
         QVERIFY(p->Memo8->toPlainText().isEmpty() && p->Memo9->toPlainText().isEmpty());
         click(p->Image21);
         QCOMPARE(p->Stv->text(), ui(vorn::kVariablesNotLoaded));
@@ -468,10 +465,10 @@ private slots:
     void registerListFollowsTheSaveWhileShown() {
         TForm4* e = m_w->f().Form4;
         QListWidget* regs = e->Registradores->Lbx7;
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
         click(e->btRegs);
-        QCOMPARE(regs->item(2)->text(), QStringLiteral("Reg: 2 = Vorn"));
-        QVERIFY(clickItem(regs, QStringLiteral("Reg: 4 = 7")));
+        QCOMPARE(regs->item(2)->text(), S("Reg: 2 = Vorn"));
+        QVERIFY(clickItem(regs, S("Reg: 4 = 7")));
         QCOMPARE(e->registerChoice(), 4);
         // Narrow, the panel is out of sight: a save leaves the list alone.
         regs->clear();
@@ -483,37 +480,37 @@ private slots:
         QCOMPARE(regs->count(), 10);
         QCOMPARE(regs->currentRow(), 4);
         // Another adventure opened starts at the first register again.
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
         QCOMPARE(e->registerChoice(), 0);
     }
 
     void bannersOfferTheAccountOnceAndListBothSides() {
         const Forms& f = m_w->f();
         form4::PageBanners* p = f.Form4->Banners;
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
         click(f.Form2->Exclusivo->Image16);
         QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kBanners));
         QVERIFY(!p->lbMkt->isHidden() && !p->btMkt->isHidden());
         QCOMPARE(p->Lbx1->count(), 0);
         click(p->btMkt);
         QVERIFY(p->lbMkt->isHidden() && p->btMkt->isHidden());
-        QVERIFY(p->lbConta->text().contains(QStringLiteral("KB")));
-        QVERIFY(items(p->Lbx1).contains(QStringLiteral("portao.png")));
+        QVERIFY(p->lbConta->text().contains(S("KB")));
+        QVERIFY(items(p->Lbx1).contains(S("portao.png")));
         const std::string folder = m_w->session().DirAdv + "banners/";
         vorn::writeFileAtomic(folder + "topo.png", "x");
         vorn::writeFileAtomic(folder + "leia.txt", "x");
         click(f.Form2->Exclusivo->Image16); // again: the account is there
         QVERIFY(p->lbMkt->isHidden());
-        QCOMPARE(items(p->File3), QStringList{QStringLiteral("topo.png")});
+        QCOMPARE(items(p->File3), QStringList{S("topo.png")});
     }
 
     void converterConvertsIntoTheAdventureInEditOnly() {
         const Forms& f = m_w->f();
         form4::PageConversor* p = f.Form4->Conversor;
         click(f.Form2->Exclusivo->btCnv);
-        QCOMPARE(items(p->Lbx2), QStringList{QStringLiteral("Vale Perdido")});
-        QVERIFY(clickItem(p->Lbx2, QStringLiteral("Vale Perdido")));
-        QVERIFY(clickItem(p->Lbx3, QStringLiteral("clareira")));
+        QCOMPARE(items(p->Lbx2), QStringList{S("Vale Perdido")});
+        QVERIFY(clickItem(p->Lbx2, S("Vale Perdido")));
+        QVERIFY(clickItem(p->Lbx3, S("clareira")));
         QCOMPARE(p->Lbz->count(), 2);
         for (const auto& [adventure, status] :
              {std::pair<const char*, const char*>{nullptr, vorn::kNoAdventureOpen},
@@ -523,7 +520,7 @@ private slots:
             click(p->Image6);
             QCOMPARE(p->Stp->text(), ui(status));
         }
-        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("clareira")));
+        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(S("clareira")));
         // Opening again lists afresh: nothing is chosen, nothing converted.
         click(f.Form2->Exclusivo->btCnv);
         QVERIFY(p->Lbx3->count() == 0 && p->Lbz->count() == 0);
@@ -536,19 +533,19 @@ private slots:
         click(m_w->f().Form2->Exclusivo->btCnv);
         click(p->Image8);
         QCOMPARE(p->Stp->text(), ui(vorn::kSelectAdventure));
-        QVERIFY(clickItem(p->Lbx2, QStringLiteral("Vale Perdido")));
+        QVERIFY(clickItem(p->Lbx2, S("Vale Perdido")));
         click(p->Image8);
-        QCOMPARE(p->Stp->text(), QStringLiteral("Aventura editável apenas no VORN script."));
-        QVERIFY(clickItem(p->Lbx3, QStringLiteral("rio")));
+        QCOMPARE(p->Stp->text(), S("Aventura editável apenas no VORN script."));
+        QVERIFY(clickItem(p->Lbx3, S("rio")));
         click(p->Image7);
-        QCOMPARE(p->Stp->text(), QStringLiteral("Ok"));
-        QVERIFY(!items(p->Lbx3).contains(QStringLiteral("rio")));
+        QCOMPARE(p->Stp->text(), S("Ok"));
+        QVERIFY(!items(p->Lbx3).contains(S("rio")));
         click(p->Image7);
         QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
         // A position the service does not know leaves nothing to act on.
-        p->Lbx3->addItem(QStringLiteral("caverna"));
-        QVERIFY(clickItem(p->Lbx3, QStringLiteral("caverna")));
-        QCOMPARE(p->Stp->text(), QStringLiteral("Posição não encontrada!!!"));
+        p->Lbx3->addItem(S("caverna"));
+        QVERIFY(clickItem(p->Lbx3, S("caverna")));
+        QCOMPARE(p->Stp->text(), S("Posição não encontrada!!!"));
         click(p->Image6);
         QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
     }
@@ -557,22 +554,22 @@ private slots:
         const Forms& f = m_w->f();
         form4::PageSeriado* p = f.Form4->Seriado;
         openCastle(f.Form2->Exclusivo->Image21);
-        p->Edit1->setText(QStringLiteral("corredor"));
-        p->Edit3->setText(QStringLiteral("3"));
+        p->Edit1->setText(S("corredor"));
+        p->Edit3->setText(S("3"));
         QSignalSpy gauge(p->gauge(), &QProgressBar::valueChanged);
         click(p->btSre);
         QCOMPARE(p->Sty->text(), ui(vorn::kSeriesWritten));
         QVERIFY(m_asked.isEmpty());
         QCOMPARE(gauge.last().front().toInt(), 3);
         QVERIFY(!p->gauge()->isVisible());
-        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("corredor3")));
+        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(S("corredor3")));
 
         click(p->btSre);
         QCOMPARE(
             m_asked,
             QStringList{ui(vorn::replaceScriptsQuestion({"corredor1", "corredor2", "corredor3"}))});
-        QCOMPARE(p->Sty->text(), ui(vorn::kSeriesWritten) +
-                                     QStringLiteral(" 3 scripts já existiam e foram mantidos."));
+        QCOMPARE(p->Sty->text(),
+                 ui(vorn::kSeriesWritten) + S(" 3 scripts já existiam e foram mantidos."));
     }
 
     void seriesRefusalsAndTheLargeSeriesQuestion_data() {
@@ -580,10 +577,9 @@ private slots:
         QTest::addColumn<bool>("confirmed");
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("asked");
-        QTest::newRow("empty range") << QStringLiteral("3") << false << ui(vorn::kSeriesEmpty) << 0;
-        QTest::newRow("large, cancelled") << QStringLiteral("45") << false << QString() << 1;
-        QTest::newRow("large, confirmed")
-            << QStringLiteral("45") << true << ui(vorn::kSeriesWritten) << 1;
+        QTest::newRow("empty range") << S("3") << false << ui(vorn::kSeriesEmpty) << 0;
+        QTest::newRow("large, cancelled") << S("45") << false << QString() << 1;
+        QTest::newRow("large, confirmed") << S("45") << true << ui(vorn::kSeriesWritten) << 1;
     }
     void seriesRefusalsAndTheLargeSeriesQuestion() {
         QFETCH(QString, last);
@@ -595,14 +591,14 @@ private slots:
         openCastle(f.Form2->Exclusivo->Image21);
         click(p->btSre);
         QCOMPARE(p->Sty->text(), ui(vorn::kSeriesNeedsName));
-        p->Edit1->setText(QStringLiteral("ala"));
-        p->Edit2->setText(QStringLiteral("5"));
+        p->Edit1->setText(S("ala"));
+        p->Edit2->setText(S("5"));
         p->Edit3->setText(last);
         m_replies << confirmed;
         click(p->btSre);
         QCOMPARE(p->Sty->text(), status);
         QCOMPARE(m_asked.size(), asked);
-        QCOMPARE(items(f.Form2->Scripts->Lbx2).contains(QStringLiteral("ala45")), confirmed);
+        QCOMPARE(items(f.Form2->Scripts->Lbx2).contains(S("ala45")), confirmed);
     }
 
     void modelGoesIntoTheAdventureWithItsFile() {
@@ -610,12 +606,12 @@ private slots:
         form4::PageModelos* p = f.Form4->Modelos;
         vorn::Session& s = m_w->session();
         openCastle(f.Form2->Exclusivo->Image22);
-        QVERIFY(clickItem(p->Lbx4, QStringLiteral("porta_trancada")));
-        QVERIFY(p->Memo4->toPlainText().startsWith(QStringLiteral("Uma porta que só abre")));
+        QVERIFY(clickItem(p->Lbx4, S("porta_trancada")));
+        QVERIFY(p->Memo4->toPlainText().startsWith(S("Uma porta que só abre")));
         // What is stored is the script as the author adapted it.
         std::vector<std::string> adapted = p->model().script;
         p->Memo1->setFocus();
-        QTest::keyClicks(p->Memo1, QStringLiteral("// minha porta"));
+        QTest::keyClicks(p->Memo1, S("// minha porta"));
         QTest::keyClick(p->Memo1, Qt::Key_Return);
         adapted.insert(adapted.begin(), "// minha porta");
 
@@ -624,43 +620,41 @@ private slots:
         QCOMPARE(f.Form4->scriptText(), adapted);
         QCOMPARE(vorn::fetchScript(m_w->requests(), s, "porta_trancada"), adapted);
         QCOMPARE(f.Form4->loadedScript(), std::string("porta_trancada"));
-        QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), QStringLiteral("porta_trancada"));
+        QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), S("porta_trancada"));
         QVERIFY(f.Form4->Pan1->PageIndex() == TForm4::kScript &&
                 f.Form2->Abook->PageIndex() == TForm2::kScripts);
 
         // Kept, then replaced; the unsaved text goes to a numbered copy first.
-        f.Form4->Script->Memo3->append(QStringLiteral("  msg= minha linha"));
+        f.Form4->Script->Memo3->append(S("  msg= minha linha"));
         f.Form4->Pan1->setPageIndex(TForm4::kModelos);
         click(p->Image11);
         QCOMPARE(p->status()->text(), ui(vorn::kModelKept));
-        QVERIFY(m_w->editorText().endsWith(QStringLiteral("minha linha")));
+        QVERIFY(m_w->editorText().endsWith(S("minha linha")));
         m_replies << true << false;
         click(p->Image11);
         QCOMPARE(m_asked, (QStringList{ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
                                        ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
                                        ui(vorn::replaceFilesQuestion({"cadeado.png"}))}));
         QCOMPARE(f.Form4->scriptText(), adapted);
-        QVERIFY(!QDir(QString::fromUtf8(s.DirAdv))
-                     .entryList({QStringLiteral("porta_trancada*.scp")})
-                     .isEmpty());
+        QVERIFY(!QDir(QString::fromUtf8(s.DirAdv)).entryList({S("porta_trancada*.scp")}).isEmpty());
     }
 
     void modelIsAppendedToTheScriptInTheEditor() {
         const Forms& f = m_w->f();
         form4::PageModelos* p = f.Form4->Modelos;
-        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("masmorra")));
+        QVERIFY(m_w->choose(S("Castelo de Vorn")));
+        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, S("masmorra")));
         const auto before = f.Form4->scriptText();
         click(f.Form2->Exclusivo->Image22);
         click(p->Image12); // nothing chosen: nothing happens
         QCOMPARE(f.Form4->scriptText(), before);
-        p->Lbx4->addItem(QStringLiteral("sem_modelo"));
-        QVERIFY(clickItem(p->Lbx4, QStringLiteral("sem_modelo")));
+        p->Lbx4->addItem(S("sem_modelo"));
+        QVERIFY(clickItem(p->Lbx4, S("sem_modelo")));
         QVERIFY(!p->status()->text().isEmpty() && p->Memo1->toPlainText().isEmpty());
         click(p->Image12);
         QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kModelos));
 
-        QVERIFY(clickItem(p->Lbx4, QStringLiteral("porta_trancada")));
+        QVERIFY(clickItem(p->Lbx4, S("porta_trancada")));
         const std::vector<std::string> model = p->model().script;
         click(p->Image12);
         std::vector<std::string> appended = before;

@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTest>
@@ -327,15 +328,20 @@ Monkey::Step Monkey::clickListItem() {
         if (list->count() > 0) lists.push_back(list);
     QListWidget* list = pick(lists);
     if (!list) return {};
-    QListWidgetItem* item = list->item(below(list->count()));
+    const int row = below(list->count());
+    const QString text = list->item(row)->text();
     const bool twice = chance(25);
-    const Step step = begin(QStringLiteral("%1 \"%2\" in ")
-                                .arg(q(twice ? "double-click" : "click"), item->text().left(40)) +
-                            nameOf(list));
-    list->scrollToItem(item);
-    const QPoint at = list->visualItemRect(item).center();
+    const Step step = begin(
+        QStringLiteral("%1 \"%2\" in ").arg(q(twice ? "double-click" : "click"), text.left(40)) +
+        nameOf(list));
+    list->scrollToItem(list->item(row));
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    const QPointer<QListWidget> alive(list);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    if (twice && list->visualItemRect(item).contains(at))
+    // The click may have refilled the list, or closed its window: the second
+    // click goes only to the same item still under the mouse.
+    QListWidgetItem* again = alive ? list->item(row) : nullptr;
+    if (twice && again && again->text() == text && list->visualItemRect(again).contains(at))
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     return step;
 }

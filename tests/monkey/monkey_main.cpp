@@ -5,41 +5,39 @@
 //   vorn_monkey --port N [--seconds S] [--seed X] [--sabotage lose|stall|crash]
 #include "error_report.h"
 #include "monkey.h"
+#include "option_reader.h"
 #include "road_windows.h"
+#include "tool_main.h"
 #include "watch.h"
 #include "web_holder.h"
 
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
     int port = 0;
     int seconds = 300;
     std::uint64_t seed = std::random_device{}();
     std::string sabotage;
-    bool wrong = argc % 2 == 0;
-    for (int i = 1; i + 1 < argc && !wrong; i += 2) {
-        const std::string option = argv[i];
-        char* end = nullptr;
-        const unsigned long long value = std::strtoull(argv[i + 1], &end, 10);
-        if (option == "--sabotage")
-            sabotage = argv[i + 1];
-        else if (*end != '\0')
-            wrong = true;
-        else if (option == "--port")
-            port = static_cast<int>(value);
-        else if (option == "--seconds")
-            seconds = static_cast<int>(value);
-        else if (option == "--seed")
-            seed = value;
-        else
-            wrong = true;
-    }
-    if (wrong || port <= 0 || port > 65535 || seconds <= 0) {
+    try {
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        vorn::cli::OptionReader reader(args, "nada");
+        while (reader.next()) {
+            if (auto p = reader.number("--port", 1, 65535))
+                port = std::stoi(*p);
+            else if (auto s = reader.number("--seconds", 1, 1000000))
+                seconds = std::stoi(*s);
+            else if (auto x = reader.number("--seed", 0, INT64_MAX))
+                seed = std::stoull(*x);
+            else if (auto k = reader.text("--sabotage"))
+                sabotage = *k;
+            else
+                reader.unknown();
+        }
+        if (reader.operand() || port == 0) throw vorn::cli::UsageError("--port");
+    } catch (const vorn::cli::UsageError&) {
         std::fprintf(stderr, "usage: vorn_monkey --port N [--seconds S] [--seed X] "
                              "[--sabotage lose|stall|crash]\n");
         return 64;

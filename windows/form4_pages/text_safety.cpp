@@ -105,6 +105,7 @@ void TForm4::replaceScriptText(const std::string& script, const std::vector<std:
     m_serverText = lines;
     m_keptText.clear();
     Script->setUnsaved(false);
+    Script->outline()->refresh();
     showLinkMapMarks();
 }
 

@@ -1,4 +1,4 @@
-#include "cp_text.h"
+#include "cp1252.h"
 #include "designer_line.h"
 #include "designer_screen.h"
 
@@ -8,7 +8,8 @@
 namespace vorn {
 namespace {
 
-using test::cp;
+// Expected texts are UTF-8 here, compared as the checker's cp1252 bytes.
+constexpr auto cp = &utf8ToCp1252;
 using ::testing::HasSubstr;
 
 std::string rectText(const DesignerRect& r) {

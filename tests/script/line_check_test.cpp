@@ -1,4 +1,4 @@
-#include "cp_text.h"
+#include "cp1252.h"
 #include "line_check.h"
 #include "line_syntax.h"
 
@@ -7,7 +7,8 @@
 namespace vorn {
 namespace {
 
-using test::cp;
+// Expected texts are UTF-8 here, compared as the checker's cp1252 bytes.
+constexpr auto cp = &utf8ToCp1252;
 
 const std::string kUnknown = cp("//!- instrução desconhecida");
 const std::string kBadKind = cp("//!- não existe esta função da instrução cmd=");

@@ -1,7 +1,6 @@
 // The check behind the editor's marks while typing, and what the editor
 // offers to complete at the caret.
 #include "completion.h"
-#include "cp_text.h"
 #include "live_check.h"
 #include "messages.h"
 
@@ -10,7 +9,6 @@
 namespace vorn {
 namespace {
 
-using test::cp;
 using Lines = std::vector<std::string>;
 
 const LiveCheckInputs kCastelo{true, {"920", "440", "100"}, {"salao", "torre"}};

@@ -1,4 +1,4 @@
-#include "cp_text.h"
+#include "cp1252.h"
 #include "messages.h"
 #include "syntax_check.h"
 
@@ -7,7 +7,8 @@
 namespace vorn {
 namespace {
 
-using test::cp;
+// Expected texts are UTF-8 here, compared as the checker's cp1252 bytes.
+constexpr auto cp = &utf8ToCp1252;
 using Lines = std::vector<std::string>;
 
 const std::vector<std::string> kScripts = {"script", "casa"};

@@ -152,14 +152,6 @@ TEST(Adventure, NewAdventuresAreCheckedLocally) {
         EXPECT_EQ(checkNewAdventure(c.name, c.prefix), c.message) << c.prefix;
 }
 
-TEST_F(Road, MediaAndPlayersOfTheDemo) {
-    const auto images = LoadFileList(layer, session, FileKind::Image);
-    EXPECT_FALSE(images.empty());
-    for (const auto& name : images)
-        EXPECT_EQ(name.find("vorn-"), std::string::npos) << name;
-    EXPECT_TRUE(LoadPlayerList(layer, session).ok);
-}
-
 TEST(Loaders, FileNamesLoseTheServerPrefixAndPlayerLinesFillSevenColumns) {
     const Lines lines = {"12-capa.png",  "13-som.mp3",   "fundo.jpg",    "vorn-FOTO.PNG",
                          "vorn-a-b.gif", "x-musica.ogg", "vorn-mapa.bmp"};

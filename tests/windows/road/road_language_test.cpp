@@ -92,13 +92,13 @@ private slots:
         QTRY_COMPARE(items(labels).size(), 3);
         QCOMPARE(items(labels).last(), QStringLiteral("novo"));
         click(labels->viewport(), labels->visualItemRect(labels->item(0)).center());
-        QCOMPARE(memo()->textCursor().block().text(), QStringLiteral(":pobre"));
+        QTRY_COMPARE(memo()->textCursor().block().text(), QStringLiteral(":pobre"));
 
         form4::ScriptOutline* outline = editor()->Script->outline();
         emit outline->m_leadsNote->linkActivated(QStringLiteral("ler"));
         QCOMPARE(items(outline->m_leadsHere), QStringList{QStringLiteral("salao")});
         QVERIFY(clickItem(outline->m_leadsHere, QStringLiteral("salao")));
-        QCOMPARE(QString::fromStdString(editor()->loadedScript()), QStringLiteral("salao"));
+        QTRY_COMPARE(QString::fromStdString(editor()->loadedScript()), QStringLiteral("salao"));
     }
 
     void hoverShowsTheReferenceAndTheTargetsFirstLines() {

@@ -72,6 +72,16 @@ TEST(Vornaudit, ArgumentsFoldersStatusAndOutput) {
          "scripts/a.scp:1: warning: nada leva ao script \"a\"",
          1},
         {"--help", {}, 0, "FILE:LINE: error|warning: MESSAGE"},
+        // The link graph instead of the findings, whatever they are.
+        {"--graph dot {d}",
+         {{"scripts/a.scp", "  gosub $b\r\n  gosub $sumiu\r\n"}, {"scripts/b.scp", ""}},
+         0,
+         "digraph ligacoes"},
+        {"--graph=svg {d}",
+         {{"scripts/a.scp", "  gosub $b\r\n"}, {"scripts/b.scp", ""}},
+         0,
+         "<svg"},
+        {"--graph png {d}", {}, 2, "", -1, "formato de grafo desconhecido \"png\""},
         // Usage and input faults exit two.
         {"", {}, 2, ""},
         {"--colour red x", {}, 2, ""},

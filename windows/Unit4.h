@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export_folder.h"
 #include "forms.h"
 #include "notebook.h"
 #include "tool_window.h"
@@ -15,6 +16,7 @@ struct DesignerLine;
 } // namespace vorn
 
 class QListWidgetItem;
+class QTemporaryDir;
 
 namespace vorn::win {
 
@@ -217,6 +219,11 @@ public:
     void prepareAudit();
     void openFinding(QListWidgetItem* item);
     void replaceInAllScripts();
+    // Every script of the adventure in edit fetched into scratch, with what
+    // the audit and the link map read besides; failed names the scripts
+    // that could not be fetched.
+    adventure::ExportFolder adventureSnapshot(const QTemporaryDir& scratch,
+                                              std::vector<std::string>& failed);
     // Opens a script of the list in the editor, caret on line (from 0).
     void openScriptAt(const std::string& name, int line);
     // Page Extra, the link map: drawn the first time it opens for an

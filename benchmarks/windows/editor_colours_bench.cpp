@@ -6,11 +6,10 @@
 #include "form4_pages/script_outline.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <benchmark/benchmark.h>
+#include "qt_bench_main.h"
 
 namespace {
 
@@ -86,8 +85,12 @@ void typed(benchmark::State& state, bool coloured) {
     }
     state.SetLabel("one character typed and taken back, the block laid out");
 }
-void BM_TypedCharacterWithoutColours(benchmark::State& state) { typed(state, false); }
-void BM_TypedCharacter(benchmark::State& state) { typed(state, true); }
+void BM_TypedCharacterWithoutColours(benchmark::State& state) {
+    typed(state, false);
+}
+void BM_TypedCharacter(benchmark::State& state) {
+    typed(state, true);
+}
 BENCHMARK(BM_TypedCharacterWithoutColours)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypedCharacter)->Unit(benchmark::kMicrosecond);
 
@@ -119,11 +122,4 @@ BENCHMARK(BM_Outline)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VORN_QT_BENCHMARK_MAIN()

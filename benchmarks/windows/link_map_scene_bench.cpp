@@ -5,9 +5,7 @@
 #include "link_layout.h"
 #include "link_map_adventure.h"
 
-#include <QApplication>
-
-#include <benchmark/benchmark.h>
+#include "qt_bench_main.h"
 
 namespace {
 
@@ -60,11 +58,4 @@ BENCHMARK(BM_LinkMapWholeDemoSize)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VORN_QT_BENCHMARK_MAIN()

@@ -39,15 +39,11 @@ void TForm4::wireAudit() {
 
 void TForm4::prepareAudit() {
     form4::PageAuditoria* p = Auditoria;
-    const Session& s = m_forms.Form1->session();
     p->m_findings->clear();
     p->m_status->setText(QStringLiteral("Auditando..."));
-    m_forms.Form1->requests().pump();
-
     QTemporaryDir scratch;
     std::vector<std::string> failed;
-    const auto snapshot = adventure::auditSnapshot(m_forms.Form1->requests(), s, s.SesAdv,
-                                                   scratch.path().toStdString() + "/", failed);
+    const auto snapshot = adventureSnapshot(scratch, failed);
     std::size_t errors = 0, warnings = 0;
     for (const auto& f : adventure::auditAdventure(snapshot, {})) {
         auto* item = new QListWidgetItem(QString::fromStdString(adventure::findingLine(f)));
@@ -71,6 +67,14 @@ void TForm4::prepareAudit() {
         text += ui(" " + countOf(failed.size(), "script n\xe3o lido", "scripts n\xe3o lidos") +
                    " (" + failed.front() + ").");
     p->m_status->setText(text);
+}
+
+adventure::ExportFolder TForm4::adventureSnapshot(const QTemporaryDir& scratch,
+                                                  std::vector<std::string>& failed) {
+    m_forms.Form1->requests().pump();
+    const Session& s = m_forms.Form1->session();
+    return adventure::auditSnapshot(m_forms.Form1->requests(), s, s.SesAdv,
+                                    scratch.path().toStdString() + "/", failed);
 }
 
 void TForm4::replaceInAllScripts() {

@@ -37,7 +37,8 @@ QString engineName(const std::string& engine) {
                            : QStringLiteral("por forças (sfdp), para um mapa grande ou denso");
 }
 
-QString summary(const adventure::LinkGraph& g, const std::string& engine) {
+QString summary(const adventure::LinkGraph& g, const std::string& engine,
+                const std::vector<std::string>& failed) {
     std::size_t scripts = 0, missing = 0, orphans = 0, faulty = 0;
     for (const auto& n : g.nodes) {
         (n.exists ? scripts : missing)++;
@@ -52,6 +53,9 @@ QString summary(const adventure::LinkGraph& g, const std::string& engine) {
     if (orphans)
         text += ", " + countOf(orphans, "script a que nada leva", "scripts a que nada leva");
     if (faulty) text += ", " + countOf(faulty, "com erros", "com erros");
+    if (!failed.empty())
+        text += ". " + countOf(failed.size(), "script n\xe3o lido", "scripts n\xe3o lidos") + " (" +
+                failed.front() + "): fora do mapa";
     return ui(text + ". Disposi\xe7\xe3o ") + engineName(engine) + QStringLiteral(".");
 }
 
@@ -63,6 +67,8 @@ struct TForm4::LinkMapState {
     bool outdated = false;
     bool laying = false;
     std::string adventure; // whose graph it is
+    // Scripts that could not be fetched: missing from the picture, and said so.
+    std::vector<std::string> failed;
 };
 
 void TForm4::wireLinkMap() {
@@ -109,11 +115,9 @@ void TForm4::prepareLinkMap() {
 void TForm4::readLinkGraph() {
     const Session& s = m_forms.Form1->session();
     Extra->m_status->setText(QStringLiteral("Lendo os scripts da aventura..."));
-    m_forms.Form1->requests().pump();
     QTemporaryDir scratch;
-    std::vector<std::string> failed;
-    const auto snapshot = adventure::auditSnapshot(m_forms.Form1->requests(), s, s.SesAdv,
-                                                   scratch.path().toStdString() + "/", failed);
+    m_linkMap->failed.clear();
+    const auto snapshot = adventureSnapshot(scratch, m_linkMap->failed);
     m_linkMap->graph = adventure::buildLinkGraph(snapshot, {});
     m_linkMap->read = true;
     m_linkMap->outdated = false;
@@ -171,7 +175,7 @@ void TForm4::layOutLinkMap() {
         }
         page->m_view->showMap(*graph, *result);
         self->showLinkMapMarks();
-        page->m_status->setText(summary(*graph, engine));
+        page->m_status->setText(summary(*graph, engine, self->m_linkMap->failed));
     });
     worker->start();
 }

@@ -12,6 +12,8 @@
 #include <text.h>
 
 #include <filesystem>
+#include <map>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -52,12 +54,17 @@ SyncOutcome pullAdventure(RequestLayer& layer, const Session& session, const Syn
     const LocalEncoding encoding = state.origin.encoding;
     makeDir(root);
     makeDir(root + kScriptsFolder);
+    // The folder is ours from the start: a first pull killed half-way can
+    // then be run again, and the base only grows once files are on disk.
+    if (!previous) writeSyncState(root, state);
 
     const Contents server = fetchServerItems(layer, session, origin.adventure);
     const Contents local = previous ? readLocalItems(root, encoding) : Contents{};
 
     SyncOutcome out;
-    std::size_t written = 0, same = 0;
+    std::size_t same = 0;
+    std::vector<std::string> paths, bytes;
+    std::map<std::string, std::string> newBase;
     for (const auto& [path, content] : server) {
         const auto base = state.base.find(path);
         const auto mine = local.find(path);
@@ -78,11 +85,18 @@ SyncOutcome pullAdventure(RequestLayer& layer, const Session& session, const Syn
             out.status = 1;
             continue;
         }
-        writeFileAtomic(root + localName(path), fileBytes(path, content, encoding));
-        state.base[path] = hash;
-        ++written;
+        paths.push_back(root + localName(path));
+        bytes.push_back(fileBytes(path, content, encoding));
+        newBase[path] = hash;
         if (previous) out.text += "atualizado: " + cp1252ToUtf8(path) + "\n";
     }
+    std::vector<FileBytes> files;
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        files.push_back({paths[i], bytes[i]});
+    writeFilesThenSync(files);
+    for (auto& [path, hash] : newBase)
+        state.base[path] = std::move(hash);
+    const std::size_t written = files.size();
     for (const auto& [path, hash] : state.base)
         if (!server.count(path)) {
             out.text += "apagado no servidor (mantido aqui): " + cp1252ToUtf8(path) + "\n";

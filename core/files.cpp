@@ -78,7 +78,8 @@ void syncFolder(const std::string& dir, const std::string& path) {
 // file's folder, removed again unless it takes a name.
 class TempFile {
 public:
-    TempFile(const std::string& path, std::string_view bytes, mode_t mode) {
+    // durable false leaves the sync to the caller (writeFilesThenSync).
+    TempFile(const std::string& path, std::string_view bytes, mode_t mode, bool durable = true) {
         const auto slash = path.rfind('/');
         const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
         const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -104,7 +105,7 @@ public:
             if (n < 0) fail(errno);
             done += static_cast<std::size_t>(n);
         }
-        if (::fchmod(fd.get(), mode) != 0 || ::fsync(fd.get()) != 0) fail(errno);
+        if (::fchmod(fd.get(), mode) != 0 || (durable && ::fsync(fd.get()) != 0)) fail(errno);
         if (::close(fd.release()) != 0) fail(errno);
     }
     ~TempFile() {
@@ -215,6 +216,16 @@ void writeFilesAtomic(const std::vector<FileBytes>& files, mode_t mode) {
         written[i]->renameTo(files[i].path);
     for (std::size_t i = 0; i < files.size(); ++i)
         written[i]->sync(files[i].path);
+}
+
+void writeFilesThenSync(const std::vector<FileBytes>& files, mode_t mode) {
+    for (const FileBytes& file : files)
+        TempFile(file.path, file.bytes, mode, false).renameTo(file.path);
+    if (files.empty()) return;
+    const auto slash = files.front().path.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : files.front().path.substr(0, slash);
+    Fd fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0 || ::syncfs(fd.get()) != 0) cannotWrite(files.front().path, errno);
 }
 
 std::string writeFileUnderFreeName(std::string_view bytes,

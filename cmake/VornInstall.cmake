@@ -15,7 +15,7 @@ set(VORN_METAINFO io.github.vornscript.vornscript.metainfo.xml)
 set(VORN_INSTALL_ENGINE_DIR ${CMAKE_INSTALL_LIBDIR}/vornscript)
 
 set(vorn_installed_programs)
-foreach(target vorncheck vornmap vornaudit pequenia-local)
+foreach(target vorncheck vornmap vornaudit vornsync pequenia-local)
   if(TARGET ${target})
     list(APPEND vorn_installed_programs ${target})
   endif()
@@ -50,7 +50,7 @@ endif()
 find_program(VORN_SCDOC scdoc REQUIRED)
 find_program(VORN_GZIP gzip REQUIRED)
 set(vorn_man_pages)
-foreach(program VORNscript vorncheck vornmap vornaudit pequenia-local)
+foreach(program VORNscript vorncheck vornmap vornaudit vornsync pequenia-local)
   if(NOT TARGET ${program})
     continue()
   endif()
@@ -70,9 +70,9 @@ if(vorn_man_pages)
   install(FILES ${vorn_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
-# One completion file serves the three tools; bash-completion loads a
+# One completion file serves the four tools; bash-completion loads a
 # command's completion from the file of that command's name.
-foreach(tool vorncheck vornmap vornaudit)
+foreach(tool vorncheck vornmap vornaudit vornsync)
   if(TARGET ${tool})
     install(FILES ${PROJECT_SOURCE_DIR}/completions/vorn-tools.bash
       DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME ${tool})

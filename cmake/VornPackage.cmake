@@ -28,8 +28,9 @@ adventure's pictures, sounds, objects, map and parameters. The program
 speaks Portuguese.
 
 The package also holds the command-line tools vorncheck (the script
-checker), vornmap (compiles and checks an adventure's map) and vornaudit
-(audits an exported adventure offline), and pequenia-local, a stand-in
+checker), vornmap (compiles and checks an adventure's map), vornaudit
+(audits an exported adventure offline) and vornsync (keeps an adventure in
+step with a folder of plain files), and pequenia-local, a stand-in
 for the service with its own SQLite store and demo data.]=])
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

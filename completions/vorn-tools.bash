@@ -1,5 +1,6 @@
-# Bash completion for vorncheck, vornmap and vornaudit: their options, the
-# words some options take, and file or folder names where one is expected.
+# Bash completion for vorncheck, vornmap, vornaudit and vornsync: their
+# options, the words some options take, and file or folder names where one
+# is expected.
 # The same file is installed under each tool's name, so the loader of
 # bash-completion finds it for any of them; it needs nothing from that
 # package.
@@ -87,6 +88,28 @@ _vornaudit() {
     _vorn_tools_complete "--help" "" "--width --height --registers --first --graph" d
 }
 
+# The command first, then its folder; diff's scripts are the folder's.
+_vornsync() {
+    local cur opt ended
+    _vorn_tools_word
+    case $opt in
+    --encoding) _vorn_tools_words "cp1252 utf-8"; return ;;
+    esac
+    local i command=
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        [[ ${COMP_WORDS[i]} != -* && ${COMP_WORDS[i - 1]} != --login &&
+            ${COMP_WORDS[i - 1]} != --server && ${COMP_WORDS[i - 1]} != --encoding ]] &&
+            { command=${COMP_WORDS[i]}; break; }
+    done
+    if [[ -z $command && $cur != -* ]]; then
+        _vorn_tools_words "pull status diff push"
+        return
+    fi
+    _vorn_tools_complete "--help --dry-run --no-check --force --delete" "" \
+        "--login --server --encoding" d
+}
+
 complete -F _vorncheck vorncheck
 complete -F _vornmap vornmap
 complete -F _vornaudit vornaudit
+complete -F _vornsync vornsync

@@ -22,6 +22,7 @@ bin/VORNscript                                      exe   windows
 bin/vorncheck                                       exe
 bin/vornmap                                         exe
 bin/vornaudit                                       exe
+bin/vornsync                                        exe
 bin/pequenia-local                                  exe
 $libdir/vornscript/libvorn_browser.so               lib   windows
 share/applications/vornscript.desktop               file  windows
@@ -31,10 +32,12 @@ share/man/man1/VORNscript.1.gz                      man   windows
 share/man/man1/vorncheck.1.gz                       man
 share/man/man1/vornmap.1.gz                         man
 share/man/man1/vornaudit.1.gz                       man
+share/man/man1/vornsync.1.gz                        man
 share/man/man1/pequenia-local.1.gz                  man
 share/bash-completion/completions/vorncheck         file
 share/bash-completion/completions/vornmap           file
 share/bash-completion/completions/vornaudit         file
+share/bash-completion/completions/vornsync          file
 "
 expected=()
 while read -r path kind only; do
@@ -95,7 +98,7 @@ fi
 # One completion file serves the three tools: the copies are the same and
 # each registers the tool it is named after.
 completions=$root/share/bash-completion/completions
-for tool in vorncheck vornmap vornaudit; do
+for tool in vorncheck vornmap vornaudit vornsync; do
   cmp -s "$completions/vorncheck" "$completions/$tool" || fail "the completion of $tool differs"
   registered=$(bash -c 'source "$1" && complete -p "$2"' sh "$completions/$tool" "$tool" 2>&1) ||
     fail "$completions/$tool does not register $tool: $registered"

@@ -46,7 +46,8 @@ public:
     const std::vector<std::string>& operands() const { return m_operands; }
 
 private:
-    const std::vector<std::string>& m_args;
+    // A copy: a reader given a temporary must not read it after it is gone.
+    const std::vector<std::string> m_args;
     std::string m_operandName;
     std::size_t m_next = 0;
     bool m_optionsEnded = false;

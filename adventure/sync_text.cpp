@@ -34,6 +34,9 @@ std::string canonicalText(std::string_view cp1252) {
 
 std::string wireText(std::string_view local, LocalEncoding encoding, const std::string& file) {
     if (encoding == LocalEncoding::Cp1252) return canonicalText(local);
+    // Some editors start a UTF-8 file with a byte order mark; it is no
+    // character of the text.
+    if (local.starts_with("\xef\xbb\xbf")) local.remove_prefix(3);
     auto lines = splitLines(local);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string& line = lines[i];

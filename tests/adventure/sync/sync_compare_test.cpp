@@ -64,7 +64,7 @@ TEST(SyncCompare, ItemsOfAFolderAndTheirTexts) {
     }
     // Line endings and the empty lines the service drops are no change.
     EXPECT_EQ(canonicalText("a\nb\r\n\r\n\n"), canonicalText("a\r\nb"));
-    EXPECT_EQ(wireText("s\xc3\xa3o\n", LocalEncoding::Utf8, "x"), "s\xe3o\r\n");
+    EXPECT_EQ(wireText("\xef\xbb\xbfs\xc3\xa3o\n", LocalEncoding::Utf8, "x"), "s\xe3o\r\n");
     EXPECT_EQ(localText("s\xe3o\r\n", LocalEncoding::Utf8), "s\xc3\xa3o\n");
 }
 

@@ -127,6 +127,14 @@ TEST_F(Vornsync, ACoAuthorsChangeIsAConflictStoredOverOnlyWithForce) {
     EXPECT_EQ(fetchScriptText(layer, session, "salao"),
               readFile(folder("a") + "scripts/salao.scp"));
     EXPECT_EQ(sync("status {a}").status, 0);
+
+    // A push cut short after storing and before its state: run again, it
+    // takes the server's text for its own and stores nothing twice.
+    append(folder("a") + "scripts/menu.scp", "  msg= de novo\r\n");
+    putScript(layer, session, "menu", splitLines(readFile(folder("a") + "scripts/menu.scp")));
+    const ToolRun again = sync("push {a}");
+    EXPECT_EQ(again.out, "0 itens gravados, 0 apagados\n");
+    EXPECT_EQ(sync("status {a}").status, 0);
 }
 
 TEST_F(Vornsync, DryRunAndACheckerFaultChangeNothingAnywhere) {

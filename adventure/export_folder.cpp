@@ -60,9 +60,11 @@ ExportFolder readExportFolder(const std::string& path) {
         if (!entry.is_regular_file() || name.size() <= ending.size() ||
             name.compare(name.size() - ending.size(), ending.size(), ending) != 0)
             continue;
+        // The file is named in UTF-8, the script in cp1252, as the service
+        // and every other name of the folder.
         const std::string stem = name.substr(0, name.size() - ending.size());
         folder.scripts.push_back(
-            {stem, entry.path().string(), std::string(kScriptsFolder) + "/" + name});
+            {utf8ToCp1252(stem), entry.path().string(), std::string(kScriptsFolder) + "/" + name});
     }
     if (ec) throw Error("não foi possível listar " + scripts + ": " + ec.message());
     std::sort(folder.scripts.begin(), folder.scripts.end(),

@@ -58,6 +58,21 @@ TEST_F(ExportRoad, CopiesTheWholeAdventureAndTheAuditReadsItBack) {
             EXPECT_EQ(f.message.find(missing), std::string::npos) << findingLine(f);
 }
 
+// Names beyond ASCII are UTF-8 files and cp1252 scripts: read back, the
+// export matches the server and a restore has nothing to store.
+TEST_F(ExportRoad, ARestoreRightAfterAnExportStoresNothing) {
+    for (const char* name : {"sal\xe3o nobre", "sala & corredor"}) {
+        ASSERT_EQ(newScript(layer, session, name), "Ok");
+        ASSERT_EQ(putScript(layer, session, name, {"  msg= ol\xe1", "  fim"}), "Ok");
+    }
+    const std::string folder = defaultExportFolder(session, "2026-12-07");
+    ASSERT_TRUE(exportAdventure(layer, session, "Castelo de Vorn", folder).failed.empty());
+    const auto plan = planRestore(layer, session, readExportFolder(folder));
+    EXPECT_TRUE(plan.changed.empty()) << plan.changed.front().name;
+    EXPECT_TRUE(plan.failed.empty());
+    EXPECT_FALSE(plan.data.changes());
+}
+
 TEST_F(ExportRoad, NeverWritesOverAnEarlierExport) {
     const std::string first = defaultExportFolder(session, "2026-12-06");
     exportAdventure(layer, session, "Castelo de Vorn", first);

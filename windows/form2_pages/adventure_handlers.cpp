@@ -192,11 +192,16 @@ void TForm2::Image1Click() {
         return;
     }
     std::string reply;
+    const AdventureParameters parameters = readParameters(p);
     {
         LightScope lit(requests(), Light::Request);
-        reply = saveParameters(requests(), s, readParameters(p));
+        reply = saveParameters(requests(), s, parameters);
     }
     if (Reply(reply).ok()) {
+        // The preview's frame shows the stored colour now, not after the
+        // adventure is chosen again.
+        session().AdvColor = parameters.CorFnd;
+        m_forms.Form3->setFrameColour(toolkitColour(HtmlColorToColor(parameters.CorFnd)));
         const QString title = p->Edit17->text();
         for (QListWidgetItem* item :
              Aventuras->Lbx1->findItems(ui(s.SesAdv), Qt::MatchExactly | Qt::MatchCaseSensitive))

@@ -185,6 +185,7 @@ private slots:
         QCOMPARE(p->Stu->text(), S("Ok"));
         QCOMPARE(f.Form4->Backup->Memo5->toPlainText(), S("Ok"));
         QCOMPARE(f.Form4->lbTit->text(), S("Minha aventura nova"));
+        QCOMPARE(f.Form3->frameColour(), QColor(0xFF, 0x80, 0x00));
         QStringList listed = items(f.Form2->Aventuras->Lbx1);
         QVERIFY(listed.contains(S("Minha aventura nova")) &&
                 !listed.contains(S("Minha aventura 1")));

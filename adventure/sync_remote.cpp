@@ -11,6 +11,7 @@
 #include <adventure.h>
 #include <cp1252.h>
 #include <files.h>
+#include <http.h>
 #include <loaders.h>
 #include <media.h>
 #include <reply.h>
@@ -19,6 +20,11 @@
 #include <session.h>
 #include <text.h>
 #include <transfers.h>
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <thread>
 
 namespace vorn::adventure {
 
@@ -30,10 +36,9 @@ std::string call(const Session& s, const char* script, std::initializer_list<Key
 
 // Straight through the client, not ServerGet: a server that cannot be
 // reached must stop the run, not read as a refusal.
-Reply ask(RequestLayer& layer, const std::string& address, const std::string& what,
-          const char* script) {
+Reply ask(Http& http, const std::string& address, const std::string& what, const char* script) {
     try {
-        return Reply(layer.http().get(address));
+        return Reply(http.get(address));
     } catch (const Error& e) {
         throw Error(what + ": " + script + ": " + e.what());
     }
@@ -70,27 +75,67 @@ Session openSyncSession(RequestLayer& layer, SyncOrigin& origin, const std::stri
     return session;
 }
 
-std::string fetchScriptText(RequestLayer& layer, const Session& session, const std::string& name) {
+namespace {
+
+std::string scriptText(Http& http, const Session& session, const std::string& name) {
     const std::string what = shown(scriptPath(name));
     const Reply reply =
-        ask(layer, call(session, "vpqGtScp.php", {{"Pfx", session.SesPfx}, {"Scp", name}}), what,
+        ask(http, call(session, "vpqGtScp.php", {{"Pfx", session.SesPfx}, {"Scp", name}}), what,
             "vpqGtScp.php");
     if (!reply.ok()) refused(what, "vpqGtScp.php", reply);
     return canonicalText(joinLinesCrLf(reply.entries()));
 }
 
+// Every script's text over a few connections at once: an adventure of
+// thousands of scripts is thousands of small requests, each mostly waiting
+// for the network, so one connection alone leaves the time of several
+// idle. Few enough for the service to serve an author's run beside others.
+std::vector<std::string> scriptTexts(const Session& session,
+                                     const std::vector<std::string>& names) {
+    constexpr std::size_t kConnections = 4;
+    std::vector<std::string> texts(names.size());
+    std::atomic<std::size_t> next{0};
+    std::vector<std::exception_ptr> failures(kConnections);
+    {
+        std::vector<std::jthread> workers;
+        for (std::size_t w = 0; w < std::min(kConnections, names.size()); ++w)
+            workers.emplace_back([&, w] {
+                try {
+                    Http http;
+                    for (std::size_t i = next++; i < names.size(); i = next++)
+                        texts[i] = scriptText(http, session, names[i]);
+                } catch (...) {
+                    failures[w] = std::current_exception();
+                    next = names.size(); // the others stop at their next script
+                }
+            });
+    }
+    for (const auto& failure : failures)
+        if (failure) std::rethrow_exception(failure);
+    return texts;
+}
+
+} // namespace
+
+std::string fetchScriptText(RequestLayer& layer, const Session& session, const std::string& name) {
+    return scriptText(layer.http(), session, name);
+}
+
 Contents fetchServerItems(RequestLayer& layer, const Session& session,
                           const std::string& adventure) {
     Contents items;
-    const Reply scripts = ask(layer, call(session, "vpqLsScp.php", {{"Pfx", session.SesPfx}}),
-                              "a lista de scripts", "vpqLsScp.php");
+    const Reply scripts =
+        ask(layer.http(), call(session, "vpqLsScp.php", {{"Pfx", session.SesPfx}}),
+            "a lista de scripts", "vpqLsScp.php");
     if (!scripts.ok()) refused("a lista de scripts", "vpqLsScp.php", scripts);
-    for (const auto& name : scripts.entries()) {
+    const auto names = scripts.entries();
+    for (const auto& name : names)
         requireSafeFileName(name);
-        items[scriptPath(name)] = fetchScriptText(layer, session, name);
-    }
+    auto texts = scriptTexts(session, names);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        items[scriptPath(names[i])] = std::move(texts[i]);
 
-    const Reply files = ask(layer, call(session, "mobLsArq.php", {{"Pfx", session.SesPfx}}),
+    const Reply files = ask(layer.http(), call(session, "mobLsArq.php", {{"Pfx", session.SesPfx}}),
                             "a lista de arquivos", "mobLsArq.php");
     if (!files.ok()) refused("a lista de arquivos", "mobLsArq.php", files);
     for (const auto kind : {FileKind::Image, FileKind::Sound})
@@ -172,9 +217,10 @@ void deleteItem(RequestLayer& layer, const Session& session, const std::string& 
     if (!item || (item->kind != ItemKind::Script && item->kind != ItemKind::Media))
         throw SyncRefusal(what + ": só scripts, figuras e sons são apagados no servidor");
     if (item->kind == ItemKind::Script) {
-        const Reply reply = ask(
-            layer, call(session, "scpDtScp.php", {{"Pfx", session.SesPfx}, {"Scp", item->name}}),
-            what, "scpDtScp.php");
+        const Reply reply =
+            ask(layer.http(),
+                call(session, "scpDtScp.php", {{"Pfx", session.SesPfx}, {"Scp", item->name}}), what,
+                "scpDtScp.php");
         if (!reply.ok()) refused(what, "scpDtScp.php", reply);
         return;
     }

@@ -78,7 +78,7 @@ SyncOutcome pushAdventure(RequestLayer& layer, const Session& session, SyncState
                 toDelete.push_back(d.path);
             else
                 out.text +=
-                    "n\u00e3o apagado no servidor (use --delete): " + cp1252ToUtf8(d.path) + "\n";
+                    "não apagado no servidor (use --delete): " + cp1252ToUtf8(d.path) + "\n";
             break;
         case Change::Conflict:
             conflicts.push_back(d.path);
@@ -132,8 +132,7 @@ SyncOutcome pushAdventure(RequestLayer& layer, const Session& session, SyncState
         for (const auto& path : toStore) {
             if (itemOfPath(path)->kind == ItemKind::Objects) {
                 out.text +=
-                    "n\u00e3o gravado (vornsync n\u00e3o grava objetos): " + cp1252ToUtf8(path) +
-                    "\n";
+                    "não gravado (vornsync não grava objetos): " + cp1252ToUtf8(path) + "\n";
                 continue;
             }
             const bool create = isScript(path) && !server.count(path);

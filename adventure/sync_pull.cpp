@@ -97,11 +97,19 @@ SyncOutcome pullAdventure(RequestLayer& layer, const Session& session, const Syn
     for (auto& [path, hash] : newBase)
         state.base[path] = std::move(hash);
     const std::size_t written = files.size();
-    for (const auto& [path, hash] : state.base)
-        if (!server.count(path)) {
-            out.text += "apagado no servidor (mantido aqui): " + cp1252ToUtf8(path) + "\n";
+    // Gone from the server: the folder keeps its copy for the author to
+    // decide; gone from both, it is no item any more.
+    for (auto it = state.base.begin(); it != state.base.end();) {
+        if (server.count(it->first)) {
+            ++it;
+        } else if (local.count(it->first)) {
+            out.text += "apagado no servidor (mantido aqui): " + cp1252ToUtf8(it->first) + "\n";
             out.status = 1;
+            ++it;
+        } else {
+            it = state.base.erase(it);
         }
+    }
 
     // The map lives beside the desktop's copy of the adventure, not on the
     // server; a folder that has one already keeps its own.

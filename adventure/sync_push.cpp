@@ -92,10 +92,14 @@ SyncOutcome pushAdventure(RequestLayer& layer, const Session& session, SyncState
         }
     }
     // Both sides made the same change, or a push stopped after storing and
-    // before its state was written: that is the base now.
+    // before its state was written: that is the base now. An item gone from
+    // both sides is no item any more.
     for (const auto& [path, content] : local)
         if (const auto it = server.find(path); it != server.end() && it->second == content)
             state.base[path] = contentHash(content);
+    std::erase_if(state.base, [&](const auto& entry) {
+        return !local.count(entry.first) && !server.count(entry.first);
+    });
 
     if (options.check) {
         const std::string faults = checkFaults(toStore, local, server);

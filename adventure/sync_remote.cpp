@@ -30,17 +30,28 @@ namespace vorn::adventure {
 
 namespace {
 
-std::string call(const Session& s, const char* script, std::initializer_list<Key> keys) {
-    return serverAddress(s.UrlScp, script, s.SesLogin, s.SesSenha, keys);
-}
+// The calls as messages name them: the author reads which step failed; the
+// requests themselves are core's, one place for every byte on the wire.
+constexpr const char* kLogin = "login";
+constexpr const char* kAdventureData = "dados da aventura";
+constexpr const char* kReadScript = "leitura do script";
+constexpr const char* kScriptList = "lista de scripts";
+constexpr const char* kFileList = "lista de arquivos";
+constexpr const char* kNewScript = "cria\u00e7\u00e3o do script";
+constexpr const char* kStoreScript = "grava\u00e7\u00e3o do script";
+constexpr const char* kUpload = "envio do arquivo";
+constexpr const char* kStoreParameters = "grava\u00e7\u00e3o dos par\u00e2metros";
+constexpr const char* kDeleteScript = "exclus\u00e3o do script";
+constexpr const char* kDeleteFile = "exclus\u00e3o do arquivo";
 
 // Straight through the client, not ServerGet: a server that cannot be
 // reached must stop the run, not read as a refusal.
-Reply ask(Http& http, const std::string& address, const std::string& what, const char* script) {
+template <typename Request>
+Reply ask(Request&& request, const std::string& what, const char* step) {
     try {
-        return Reply(http.get(address));
+        return Reply(request());
     } catch (const Error& e) {
-        throw Error(what + ": " + script + ": " + e.what());
+        throw Error(what + ": " + step + ": " + e.what());
     }
 }
 
@@ -59,11 +70,12 @@ Session openSyncSession(RequestLayer& layer, SyncOrigin& origin, const std::stri
     Session session = startSession({origin.server, origin.server}, dirApp);
     const LoginOutcome login = logIn(layer, session, origin.login, password);
     if (!login.ok)
-        throw Error("scpLog.php: o login de \"" + cp1252ToUtf8(origin.login) +
+        throw Error(std::string(kLogin) + ": o login de \"" + cp1252ToUtf8(origin.login) +
                     "\" foi recusado: " + cp1252ToUtf8(login.status));
     const AdventureRecord record = fetchAdventureData(layer, session, origin.adventure);
     if (!record.ok)
-        throw Error("scpDados.php: a aventura \"" + cp1252ToUtf8(origin.adventure) +
+        throw Error(std::string(kAdventureData) + ": a aventura \"" +
+                    cp1252ToUtf8(origin.adventure) +
                     "\" foi recusada: " + cp1252ToUtf8(record.refusal));
     requireSafeFileName(record.prefix);
     origin.login = session.SesLogin;
@@ -79,10 +91,8 @@ namespace {
 
 std::string scriptText(Http& http, const Session& session, const std::string& name) {
     const std::string what = shown(scriptPath(name));
-    const Reply reply =
-        ask(http, call(session, "vpqGtScp.php", {{"Pfx", session.SesPfx}, {"Scp", name}}), what,
-            "vpqGtScp.php");
-    if (!reply.ok()) refused(what, "vpqGtScp.php", reply);
+    const Reply reply = ask([&] { return scriptReply(http, session, name); }, what, kReadScript);
+    if (!reply.ok()) refused(what, kReadScript, reply);
     return canonicalText(joinLinesCrLf(reply.entries()));
 }
 
@@ -125,9 +135,8 @@ Contents fetchServerItems(RequestLayer& layer, const Session& session,
                           const std::string& adventure) {
     Contents items;
     const Reply scripts =
-        ask(layer.http(), call(session, "vpqLsScp.php", {{"Pfx", session.SesPfx}}),
-            "a lista de scripts", "vpqLsScp.php");
-    if (!scripts.ok()) refused("a lista de scripts", "vpqLsScp.php", scripts);
+        ask([&] { return scriptListReply(layer.http(), session); }, kScriptList, kScriptList);
+    if (!scripts.ok()) refused(kScriptList, kScriptList, scripts);
     const auto names = scripts.entries();
     for (const auto& name : names)
         requireSafeFileName(name);
@@ -135,9 +144,8 @@ Contents fetchServerItems(RequestLayer& layer, const Session& session,
     for (std::size_t i = 0; i < names.size(); ++i)
         items[scriptPath(names[i])] = std::move(texts[i]);
 
-    const Reply files = ask(layer.http(), call(session, "mobLsArq.php", {{"Pfx", session.SesPfx}}),
-                            "a lista de arquivos", "mobLsArq.php");
-    if (!files.ok()) refused("a lista de arquivos", "mobLsArq.php", files);
+    const Reply files = ask([&] { return fileListReply(layer, session); }, kFileList, kFileList);
+    if (!files.ok()) refused(kFileList, kFileList, files);
     for (const auto kind : {FileKind::Image, FileKind::Sound})
         for (const auto& name : filesOfKind(files.entries(), kind)) {
             if (!itemOfPath(name)) continue;
@@ -150,8 +158,8 @@ Contents fetchServerItems(RequestLayer& layer, const Session& session,
 
     const AdventureRecord record = fetchAdventureData(layer, session, adventure);
     if (!record.ok)
-        throw Error(std::string(kParametersFile) +
-                    ": scpDados.php: " + cp1252ToUtf8(record.refusal));
+        throw Error(std::string(kParametersFile) + ": " + kAdventureData + ": " +
+                    cp1252ToUtf8(record.refusal));
     items[kParametersFile] = canonicalText(parametersText(adventure, record.data));
     try {
         items[kObjectsFile] = canonicalText(objectsText(fetchObjects(layer, session)));
@@ -180,24 +188,24 @@ void storeItem(RequestLayer& layer, const Session& session, const std::string& r
         requireSafeFileName(item->name);
         if (create) {
             const Reply made(
-                transport("mobNwScp.php", [&] { return newScript(layer, session, item->name); }));
-            if (!made.ok()) refused(what, "mobNwScp.php", made);
+                transport(kNewScript, [&] { return newScript(layer, session, item->name); }));
+            if (!made.ok()) refused(what, kNewScript, made);
         }
-        const Reply stored(transport("vpqPtScp.php", [&] {
+        const Reply stored(transport(kStoreScript, [&] {
             return putScript(layer, session, item->name, splitLines(content));
         }));
-        if (!stored.ok()) refused(what, "vpqPtScp.php", stored);
+        if (!stored.ok()) refused(what, kStoreScript, stored);
         return;
     }
     case ItemKind::Media:
         // The service answers an upload in free words; only a failed
         // transfer is a failure, as on the upload page.
-        transport("mobPtImg.php", [&] {
+        transport(kUpload, [&] {
             return uploadAdventureFile(layer, session, root + localName(item->name), item->name);
         });
         return;
     case ItemKind::Parameters:
-        transport("scpPtPrm.php", [&] {
+        transport(kStoreParameters, [&] {
             const auto parameters = readParameters(content);
             saveParameters(layer, session, parametersOf(parameters));
             const auto reg = parameters.find("Reg");
@@ -218,16 +226,14 @@ void deleteItem(RequestLayer& layer, const Session& session, const std::string& 
         throw SyncRefusal(what + ": só scripts, figuras e sons são apagados no servidor");
     if (item->kind == ItemKind::Script) {
         const Reply reply =
-            ask(layer.http(),
-                call(session, "scpDtScp.php", {{"Pfx", session.SesPfx}, {"Scp", item->name}}), what,
-                "scpDtScp.php");
-        if (!reply.ok()) refused(what, "scpDtScp.php", reply);
+            ask([&] { return deleteScript(layer, session, item->name); }, what, kDeleteScript);
+        if (!reply.ok()) refused(what, kDeleteScript, reply);
         return;
     }
     try {
         deleteServerFile(layer, session, item->name);
     } catch (const Error& e) {
-        throw Error(what + ": mobDtArq.php: " + e.what());
+        throw Error(what + ": " + kDeleteFile + ": " + e.what());
     }
 }
 

@@ -61,6 +61,11 @@ std::vector<std::string> LoadFileList(RequestLayer& layer, const Session& s, Fil
     return r.ok() ? filesOfKind(r.entries(), kind) : std::vector<std::string>{};
 }
 
+std::string fileListReply(RequestLayer& layer, const Session& s) {
+    return layer.http().get(
+        serverAddress(s.UrlScp, "mobLsArq.php", s.SesLogin, s.SesSenha, {{"Pfx", s.SesPfx}}));
+}
+
 ObjectDetail LoadObjectDetail(RequestLayer& layer, const Session& s, const std::string& name) {
     const Reply r =
         ask(layer, s, s.UrlScp, "scpGtObj.php",

@@ -30,6 +30,8 @@ ObjectList fetchObjectList(RequestLayer& layer, const Session& session);
 // kept by the exact, case-sensitive texts of their kind.
 enum class FileKind { Image, Sound };
 std::vector<std::string> LoadFileList(RequestLayer& layer, const Session& session, FileKind kind);
+// The whole reply of the file list; a transport failure throws Error.
+std::string fileListReply(RequestLayer& layer, const Session& session);
 // The same rule on lines already received, for the loaders above.
 std::vector<std::string> filesOfKind(const std::vector<std::string>& lines, FileKind kind);
 

@@ -97,6 +97,15 @@ ScriptList fetchScriptList(RequestLayer& layer, const Session& session) {
     return {true, reply.entries(), {}};
 }
 
+std::string scriptListReply(Http& http, const Session& s) {
+    return http.get(
+        serverAddress(s.UrlScp, "vpqLsScp.php", s.SesLogin, s.SesSenha, {{"Pfx", s.SesPfx}}));
+}
+
+std::string scriptReply(Http& http, const Session& session, const std::string& name) {
+    return http.get(scriptCall(session, "vpqGtScp.php", name));
+}
+
 Lines LoadScriptList(RequestLayer& layer, const Session& session) {
     return fetchScriptList(layer, session).names;
 }

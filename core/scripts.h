@@ -5,6 +5,7 @@
 
 namespace vorn {
 
+class Http;
 class RequestLayer;
 struct Session;
 
@@ -41,6 +42,12 @@ std::string renameScript(RequestLayer& layer, const Session& session, const std:
 
 // vpqLsScp.php: the names in the server's order; empty when refused.
 Lines LoadScriptList(RequestLayer& layer, const Session& session);
+
+// The whole replies of the script list and of one script, over the given
+// client: a transport failure throws Error instead of reading as a
+// refusal, for callers that must stop on it (and may use several clients).
+std::string scriptListReply(Http& http, const Session& session);
+std::string scriptReply(Http& http, const Session& session, const std::string& name);
 // The same, telling a refused or failed list from an empty one: refusal is
 // what to show the author (Reply::refusal).
 struct ScriptList {

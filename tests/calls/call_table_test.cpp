@@ -141,6 +141,10 @@ const std::vector<Row> kRows = {
      {"GET /scp/vpqGtScp.php" SIGNED_IN "&Pfx=vrn&Scp=sala%202"}},
     {"core/scripts.cpp", "vpqGtScp.php", [](L& l, S& s) { checkServerText(l, s, {}, {}); },
      {"GET /scp/vpqGtScp.php" SIGNED_IN "&Pfx=vrn&Scp=cora%E7%E3o"}},
+    {"core/scripts.cpp", "vpqGtScp.php", [](L& l, S& s) { scriptReply(l.http(), s, "p\xe1tio"); },
+     {"GET /scp/vpqGtScp.php" SIGNED_IN "&Pfx=vrn&Scp=p%E1tio"}},
+    {"core/scripts.cpp", "vpqLsScp.php", [](L& l, S& s) { scriptListReply(l.http(), s); },
+     {"GET /scp/vpqLsScp.php" SIGNED_IN "&Pfx=vrn"}},
     {"core/scripts.cpp", "vpqPtScp.php", [](L& l, S& s) { SaveScriptToServer(l, s, {"  fim"}); },
      {"POST /scp/vpqPtScp.php" SIGNED_IN "&Pfx=vrn&Scp=cora%E7%E3o"}, kText},
     {"workshop/page_common.cpp", "vpqPtScp.php", [](L& l, S& s) { createAndStore(l, s, "sala", false, "  fim"); },
@@ -173,6 +177,8 @@ const std::vector<Row> kRows = {
 
     // Media: the adventure's files, the sound library, the players.
     {"core/loaders.cpp", "mobLsArq.php", [](L& l, S& s) { LoadFileList(l, s, FileKind::Sound); },
+     {"GET /scp/mobLsArq.php" SIGNED_IN "&Pfx=vrn"}},
+    {"core/loaders.cpp", "mobLsArq.php", [](L& l, S& s) { fileListReply(l, s); },
      {"GET /scp/mobLsArq.php" SIGNED_IN "&Pfx=vrn"}},
     {"core/transfers.cpp", "mobPtImg.php", [](L& l, S& s) { UploadImage(l, s, "trov\xe3o.mp3"); },
      {"POST /scp/mobPtImg.php" SIGNED_IN "&Pfx=vrn&Arq=trov%E3o.mp3"}, IMG_PART("trov\xe3o.mp3")},

@@ -44,7 +44,7 @@ TEST_F(SyncFaults, AFailedPushKeepsTheBaseOfWhatItStoredOnly) {
         pushAdventure(layer, session, state, root, {});
         ADD_FAILURE() << "the upload's failure must end the push";
     } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("zz.png: mobPtImg.php: ", 0), 0u) << e.what();
+        EXPECT_EQ(std::string(e.what()).rfind("zz.png: envio do arquivo: ", 0), 0u) << e.what();
     }
     const auto after = readSyncState(root);
     ASSERT_TRUE(after);

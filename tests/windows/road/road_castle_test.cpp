@@ -39,6 +39,7 @@
 #include "road_windows.h"
 #include "scripts.h"
 #include "session.h"
+#include "templates.h"
 #include "text.h"
 #include "variables.h"
 #include "window_test_main.h"
@@ -236,6 +237,23 @@ private slots:
         click(editor->Script->Image3);
         QCOMPARE(editor->Default->mode(), vorn::DesignerMode::Area);
         QCOMPARE(editor->Default->Shp1->geometry(), QRect(20, 20, 560, 200));
+
+        // The parameter areas' templates take the areas on page Parametros.
+        form2::PageParametros* p = m_w->f().Form2->Parametros;
+        for (auto [field, value] : {std::pair{p->MsgPx, "11"},
+                                    {p->MsgPy, "12"},
+                                    {p->MsgWd, "13"},
+                                    {p->MsgHt, "14"},
+                                    {p->TelPx, "21"},
+                                    {p->TelPy, "22"},
+                                    {p->TelWd, "23"},
+                                    {p->TelHt, "24"}})
+            field->setText(QString::fromLatin1(value));
+        click(editor->Script->Modelos->Label204);
+        click(editor->Script->Modelos->Label215);
+        const QStringList lines = memoLines();
+        QVERIFY(lines.contains(ui(vorn::parameterAreaTemplate("mensag=", "11", "12", "13", "14"))));
+        QVERIFY(lines.contains(ui(vorn::parameterAreaTemplate("tela=", "21", "22", "23", "24"))));
     }
 
     void badNumbersLeaveTheEditorAsItWas() {

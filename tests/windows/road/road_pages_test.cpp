@@ -96,6 +96,12 @@ private slots:
         const Forms& f = m_w->f();
         QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kAventuras));
         QVERIFY(f.Form2->Default->PanVrs->isHidden());
+        // Nothing to store the parameters of yet.
+        for (PictureButton* store : {f.Form2->Parametros->Image1, f.Form2->Parametros->Image5}) {
+            f.Form2->Parametros->Stu->clear();
+            click(store);
+            QCOMPARE(f.Form2->Parametros->Stu->text(), S("Não tem aventura em edição!!!"));
+        }
     }
 
     void choosingTheCastleFillsTheWindows() {

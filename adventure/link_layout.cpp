@@ -25,17 +25,21 @@ std::mutex& graphvizLock() {
     return lock;
 }
 
+// One context for the life of the process: Graphviz's text layout plugin
+// keeps pointers into the context that first used it, so a second context
+// after the first was freed reads freed memory.
+GVC_t* context() {
+    static GVC_t* const gvc = gvContext();
+    return gvc;
+}
+
 char* text(const char* s) {
     return const_cast<char*>(s);
 }
 
-struct GvcFree {
-    void operator()(GVC_t* gvc) const { gvFreeContext(gvc); }
-};
 struct GraphFree {
     void operator()(Agraph_t* g) const { agclose(g); }
 };
-using Context = std::unique_ptr<GVC_t, GvcFree>;
 using Graph = std::unique_ptr<Agraph_t, GraphFree>;
 
 // Laid out graphs are freed before the graph itself.
@@ -191,9 +195,8 @@ std::string chooseEngine(const LinkGraph& graph) {
 
 LinkLayout layOut(const LinkGraph& graph, const std::string& engine) {
     std::lock_guard<std::mutex> guard(graphvizLock());
-    Context gvc(gvContext());
     Built b = makeGraph(graph, engine);
-    Laid laid(gvc.get(), b.graph.get(), engine);
+    Laid laid(context(), b.graph.get(), engine);
     return readLayout(b.graph.get(), b, engine);
 }
 
@@ -217,10 +220,9 @@ std::string graphDot(const LinkGraph& graph) {
 
 std::string graphSvg(const LinkGraph& graph, const std::string& engine) {
     std::lock_guard<std::mutex> guard(graphvizLock());
-    Context gvc(gvContext());
     Built b = makeGraph(graph, engine);
-    Laid laid(gvc.get(), b.graph.get(), engine);
-    return render(gvc.get(), b.graph.get(), "svg");
+    Laid laid(context(), b.graph.get(), engine);
+    return render(context(), b.graph.get(), "svg");
 }
 
 } // namespace vorn::adventure

@@ -79,7 +79,12 @@ private slots:
         // own attempts at files and other schemes the engine stops before
         // asking; a scheme it hands to the desktop would start another
         // program, which a test must not.)
+        QSignalSpy settled(f.Form3->Web, &WebHolder::loadFinished);
         f.Form3->Web->navigate(QStringLiteral("file:///etc/hostname"));
+        // The refusal ends the load as failed; a click before that would
+        // race the refused navigation, which may cancel it.
+        QVERIFY(settled.wait(30000));
+        QVERIFY(!settled.front().front().toBool());
         // Then a link of the game, which is followed: the file was not.
         clickLinkTo(f.Form3, "portao");
         QTRY_COMPARE_WITH_TIMEOUT(s.SesScp, std::string("portao"), 30000);

@@ -1,4 +1,5 @@
 #include "cp1252.h"
+#include "keyword_groups.h"
 #include "line_check.h"
 #include "line_syntax.h"
 
@@ -29,90 +30,87 @@ std::string rangeMessage(const std::string& total) {
     return cp("//!- referência ao registrador fora da faixa (max: ") + total + ")";
 }
 
-// Checks the one line of a script made of it and the extra lines given.
-std::string check(const std::string& line, std::vector<std::string> others = {},
-                  AdventureLimits limits = {}) {
-    others.insert(others.begin(), line);
-    const CheckContext context = makeCheckContext(others, std::move(limits), {"script", "casa"});
+// Checks the first line of a script made of it and labels to jump to.
+std::string check(const std::string& line) {
+    const std::vector<std::string> text = {line,    ":fim",   "  :Meio  ", ": espaco",
+                                           "boxon", ":livre", "boxoff"};
+    const CheckContext context = makeCheckContext(text, {}, {"script", "casa"});
     std::size_t index = 0;
     return CheckLine(trimBlanks(line), context, index);
 }
 
-struct Case {
-    std::string line;
-    std::string message;
-};
-
-void expectAll(const std::vector<Case>& cases, const std::vector<std::string>& others = {},
-               const AdventureLimits& limits = {}) {
-    for (const auto& c : cases)
-        EXPECT_EQ(check(c.line, others, limits), c.message) << c.line;
-}
-
-// A line ending in a colon is a label fault whatever else it is; only the
-// bare words and labels stand alone; a keyword must be in the table as written.
-TEST(CheckLine, FormOfTheLine) {
-    for (const char* word : {"end", "fim", "ret", "boxoff", "return", "saveregs", "linksoff",
-                             "mudachave", "logoff", "logoffpromo", ":inicio", ":a#b", "reg= 1,5",
-                             "if~ 1,2,3", "ifreg~ 1,2,3,nowhere", "icones 1"})
-        EXPECT_EQ(check(word), "") << word;
-    expectAll({
+TEST(CheckLine, EachLineGetsItsFirstFault) {
+    // Only the bare words and labels stand alone.
+    for (const auto word : bareWords())
+        EXPECT_EQ(check(std::string(word)), "") << word;
+    const struct {
+        std::string line;
+        std::string message;
+    } cases[] = {
+        // A line ending in a colon is a label fault whatever else it is; a
+        // keyword must be in the table as written.
+        {":inicio", ""},
+        {":a#b", ""},
+        {"reg= 1,5", ""},
         {"fim:", cp("//!- label com sintaxe incorreta (:fim)")},
         {":fim:", cp("//!- label com sintaxe incorreta (::fim)")},
         {"msg= Escolha:", cp("//!- label com sintaxe incorreta (:msg= Escolha)")},
-        {"texto Resposta:", cp("//!- label com sintaxe incorreta (:texto Resposta)")},
         {":", cp("//!- label com sintaxe incorreta (:)")},
         {"icones", kUnknown},
-        {"goto", kUnknown},
-        {"savregs", kUnknown},
         {"Fim", kUnknown},
-        {"cmd=", kUnknown},
         {": inicio", kUnknown},
         {"GOTO inicio", kUnknown},
-        {"foo a,b,c", kUnknown},
-    });
-}
-
-TEST(CheckLine, ScreenElementKindThenTargetThenRectangle) {
-    expectAll({
+        // Screen elements: the kind, then the target, then the rectangle.
         {"cmd= lnk,0,0,100,100,5,texto,$script", ""},
         {"cmd= lnk,0,0,921,100,5,texto,$script", kWBig},
         {"cmd= lnk,0,0,100,100,5,texto,$Script", kNoScript},
         {"cmd= lnk,0,0,100,100,5,texto,exescp.php?Idx=3&Scp=casa&x=1", ""},
         {"cmd= lnk,-1,0,100,100,5,texto,$nada", kNoScript},
-        {"cmd= LNK,0,0,100,100,5,texto,$script", kBadKind},
         {"cmd= abc,-1,0,100,100", kBadKind},
         {"cmd=  lnk,0,0,1,1,5,t,$script", kBadKind},
-        {"cmd= fig,0,0,100,100,imagem,$nada", kNoScript},
-        {"cmd= btn,0,0,100,100,up,$casa,dw", ""},
         {"cmd= map,0,0,100,100,$script", ""},
         {"cmd= img,0,0,100,100,imagem", ""},
-        {"cmd= img,0,0,100,441,imagem", kHBig},
-        {"cmd= img,0,441,100,100,imagem", kYOut},
         {"cmd= img", kXNum},
-        {"cmd= gtf,920,440,-10,-10", ""},
         {"cmd: snd,0,0,100,100,som", ""},
         {"shape= img,x,0,100,100", kXNum},
         {"item= nada,0,0,100,100", kBadKind},
-    });
-}
-
-TEST(CheckLine, AreaLinesAreJudgedByTheirRectangle) {
-    expectAll({
+        // Area lines are judged by their rectangle, the video areas too.
         {"tela= 0,0,920,440", ""},
         {"tela= 1,2", kWNum},
         {"mensag= 10,10,300", kHNum},
-        {"objdnt= 0,0,160,40,largura_shape,qt_por_linha,objeto", ""},
-        {"zban= 0,0,100,200", ""},
-        {"texto= 0,0,200,100,5,Arial,FFFFFF,bIu000000", ""},
         {"imagem 0,0,921,0", kWBig},
-        {"input 0,0,0,0", ""},
         {"video= 0,0,10,10", ""},
         {"video= 0,0,1000,10", kWBig},
-        {cp("vídeo= 0,0,10,10"), ""},
         {cp("vídeo= -1,0,10,10"), kXOut},
         {"video2= 0,0,10,10", kUnknown},
-    });
+        // Jumps: the label in their group's field, anywhere in the script.
+        {"goto fim", ""},
+        {"goto  fim", kNoLabel},
+        {"goto livre", ""},
+        {"testalib nada", kNoLabel},
+        {"ifloc= sala,fim", ""},
+        {"ifloc= fim,sala", kNoLabel},
+        {"tenho?? lanterna,Meio", ""},
+        {"ifreg= 1,2,fim", ""},
+        {"ifreg= 1,2, espaco", ""},
+        {"ifobj# chave,sala,nada", kNoLabel},
+        {"ifreg> 1,fim", kNoLabel},
+        {"ifreg~ 1,2,3,nada", ""},
+        // Conditionals: the embedded keyword, then an element's target.
+        {"if~ 1,2,3", ""},
+        {"if= 1,2,cmd=,fig,0,0,10,10,img,$script", ""},
+        {"if= 1,2,cmd=,fig,0,0,10,10,img,$nada", kNoScript},
+        {"if# 1,2,cmd=,map,0,0,10,10,$casa", ""},
+        {"if< 1,2,cmd=,map,0,0,10,10,x,$casa", kNoScript},
+        {"if= 1,2,cmd=,btn,0,0,10,10,up,Scp=casa&a=1,dw", ""},
+        {"if= 1,2,cmd=,img,9999,0,0,0,arq", ""},
+        {"if= 1,2,goto fim", kBlankKeyword},
+        {"if= 1,2,cmd= ,fig", kBlankKeyword},
+        {"if= 1,2,goto,fim", ""},
+        {"if~ 1,2,cmd=,fig,0,0,10,10,img,$nada", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(check(c.line), c.message) << c.line;
 }
 
 TEST(CheckArea, EachSideAgainstItsTotalFirstFaultWins) {
@@ -137,7 +135,6 @@ TEST(CheckArea, EachSideAgainstItsTotalFirstFaultWins) {
         {"#4", "#0", "#-3", "#4", ""},
         {"#5", "0", "0", "0", rangeMessage("4")},
         {"#a", "0", "0", "0", kBadRef},
-        {"0", "0", "0", "#x", kBadRef},
         {"#1", "-1", "0", "0", kYOut},
         // X and width are each compared with the total on their own.
         {"900", "0", "900", "0", ""},
@@ -175,50 +172,6 @@ TEST(CheckRegisterRef, RangeIsQuotedAsWrittenAndJudgedOnlyWhenTheTotalIsANumber)
     for (const auto& c : cases)
         EXPECT_EQ(CheckRegisterRef(c.reference, c.total), c.message)
             << c.reference << " / " << c.total;
-}
-
-TEST(CheckLine, LabelTargetsInTheirGroupsField) {
-    const std::vector<std::string> script = {":fim",  "  :Meio  ", ": espaco",
-                                             "boxon", ":livre",    "boxoff"};
-    expectAll(
-        {
-            {"goto fim", ""},
-            {"goto Fim", kNoLabel},
-            {"goto fim  ", ""},
-            {"goto  fim", kNoLabel},
-            {"goto Meio", ""},
-            {"goto livre", ""},
-            {"liberado? fim", ""},
-            {"testalib nada", kNoLabel},
-            {"ifloc= sala,fim", ""},
-            {"ifloc= fim,sala", kNoLabel},
-            {"tenho?? lanterna,Meio", ""},
-            {"testaidx 1,nada", kNoLabel},
-            {"ifreg= 1,2,fim", ""},
-            {"ifreg= 1,2, fim", kNoLabel},
-            {"ifreg= 1,2, espaco", ""},
-            {"ifobj# chave,sala,nada", kNoLabel},
-            {"ifreg> 1,fim", kNoLabel},
-            {"ifreg~ 1,2,3,nada", ""},
-        },
-        script);
-    // Jumps reach labels before and after them alike.
-    EXPECT_EQ(check("goto depois", {"fim", ":depois"}), "");
-}
-
-TEST(CheckLine, ConditionalEmbeddedKeywordAndElementTarget) {
-    expectAll({
-        {"if= 1,2,cmd=,fig,0,0,10,10,img,$script", ""},
-        {"if= 1,2,cmd=,fig,0,0,10,10,img,$nada", kNoScript},
-        {"if# 1,2,cmd=,map,0,0,10,10,$casa", ""},
-        {"if< 1,2,cmd=,map,0,0,10,10,x,$casa", kNoScript},
-        {"if= 1,2,cmd=,btn,0,0,10,10,up,Scp=casa&a=1,dw", ""},
-        {"if= 1,2,cmd=,img,9999,0,0,0,arq", ""},
-        {"if= 1,2,goto fim", kBlankKeyword},
-        {"if= 1,2,cmd= ,fig", kBlankKeyword},
-        {"if= 1,2,goto,fim", ""},
-        {"if~ 1,2,cmd=,fig,0,0,10,10,img,$nada", ""},
-    });
 }
 
 } // namespace

@@ -137,10 +137,6 @@ TEST(AppendedLineStyle, LabelsCommentsAndTheRest) {
     EXPECT_EQ(appendedLineStyle("  // nota"), LineStyle::Comment);
     EXPECT_EQ(appendedLineStyle("goto x // nota"), LineStyle::Plain);
     EXPECT_EQ(appendedLineStyle(""), LineStyle::Plain);
-    const TextAttributes red = attributesOf(LineStyle::Annotation);
-    EXPECT_TRUE(red.red == 255 && red.green == 0 && red.blue == 0 && red.bold && !red.italic);
-    const TextAttributes teal = attributesOf(LineStyle::Comment);
-    EXPECT_TRUE(teal.green == 128 && teal.blue == 128 && teal.bold && teal.italic);
 }
 
 } // namespace

@@ -18,13 +18,10 @@ TEST(ScriptExists, DollarNameOrLinkWithScpKey) {
         {"$Script", false},
         {"script", false},
         {"$script ", false},
-        {" $script", false},
         {"$", false},
         {"$Casa Azul", true},
         {"exescp.php?Idx=1&Pfx=abc&Scp=script&Extra=1", true},
-        {"exescp.php?Scp=script", true},
         {"Scp=Casa Azul&", true},
-        {"Scp=Script", false},
         // Only the first "Scp=" counts.
         {"Scp=zz&Scp=script", false},
         {"Scp=a&Scp=zz", true},

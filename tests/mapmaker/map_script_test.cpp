@@ -24,12 +24,10 @@ TEST(CellScript, EachOptionAddsItsLinesInTheirPlace) {
         return options;
     };
     const CompileOptions typed = with([](auto& o) {
-        o.textArea = o.italic = true;
+        o.screen = o.textArea = o.italic = o.phrase = true;
+        o.prefix = "fig_", o.ending = ".jpg";
         o.textX = "1", o.textY = "2", o.textWidth = "3", o.textHeight = "4", o.font = "Verdana";
         o.textSize = "5", o.background = "00FF00", o.textColour = "0000FF";
-    });
-    const CompileOptions phraseTyped = with([](auto& o) {
-        o.phrase = true;
         o.phraseX = "5", o.phraseY = "6", o.phraseWidth = "7", o.phraseHeight = "8";
         o.commands = "cmdos", o.registerNumber = "12", o.notFound = "N\xe3o entendi";
     });
@@ -40,19 +38,13 @@ TEST(CellScript, EachOptionAddsItsLinesInTheirPlace) {
         Lines middle;
     } cases[] = {
         {{}, {}},
-        {with([](auto& o) { o.screen = true; }), {"  telpos= tela57.png"}},
-        {with([](auto& o) { o.screen = true, o.prefix = "fig_", o.ending = ".jpg"; }),
-         {"  telpos= fig_57.jpg"}},
-        {with([](auto& o) { o.textArea = true; }),
-         {"  texto= 10,10,880,360,6,Arial,FFFFFF,biu000000", "  boxon", "  boxoff"}},
-        {with([](auto& o) { o.textArea = o.bold = true; }),
-         {"  texto= 10,10,880,360,6,Arial,FFFFFF,Biu000000", "  boxon", "  boxoff"}},
-        {typed, {"  texto= 1,2,3,4,5,Verdana,00FF00,bIu0000FF", "  boxon", "  boxoff"}},
         {with([](auto& o) { o.phrase = true; }), {"  frase= 10,370,400,25,frases,10,,"}},
-        {phraseTyped, {"  frase= 5,6,7,8,cmdos,12,N\xe3o entendi,"}},
         {with([](auto& o) { o.textArea = o.bold = o.screen = o.phrase = true; }),
          {"  telpos= tela57.png", "  texto= 10,10,880,360,6,Arial,FFFFFF,Biu000000", "  boxon",
           "  boxoff", "  frase= 10,370,400,25,frases,10,,"}},
+        {typed,
+         {"  telpos= fig_57.jpg", "  texto= 1,2,3,4,5,Verdana,00FF00,bIu0000FF", "  boxon",
+          "  boxoff", "  frase= 5,6,7,8,cmdos,12,N\xe3o entendi,"}},
     };
     const Cell sala{"12", "sala", "", "cozinha", "", ""};
     for (const auto& c : cases)

@@ -82,8 +82,7 @@ TEST(Vornmap, UsageAndInputErrorsExitTwoWithAMessage) {
     const std::string map = "'" + dir.write("mapa.txt", "12,sala,,,,,\n") + "'";
     const std::string folder = "'" + dir.path() + "'";
     for (const std::string& arguments :
-         {std::string("--bogus"), std::string("--px"), std::string("--bold=sim"), map + " " + map,
-          folder + "falta.txt", folder, "--audit --scripts " + folder + "falta.txt " + map,
+         {folder + "falta.txt", folder, "--audit --scripts " + folder + "falta.txt " + map,
           "--prefix \"$(printf 'a\\nb')\" " + map}) {
         const test::ToolRun r = dir.run(arguments);
         EXPECT_EQ(r.status, 2) << arguments;

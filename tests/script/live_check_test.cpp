@@ -96,13 +96,11 @@ TEST(Completion, PlaceAtTheCaret) {
         {"  goto sa", "", CompletionKind::None, ""},
         {"// go", "", CompletionKind::None, ""},
         {":sa", "", CompletionKind::None, ""},
-        {"  cmd= lnk,0,0,1,1,3,Ir,$", "", CompletionKind::ScriptName, ""},
         {"  cmd= lnk,0,0,1,1,3,Ir,$sa", "", CompletionKind::ScriptName, "sa"},
         {"  cmd= fig,0,0,1,1,a.png,$sa", ",b.png", CompletionKind::ScriptName, "sa"},
         {"  cmd= btn,0,0,1,1,a,$sala,b", "", CompletionKind::None, ""}, // past the target
         {"  cmd= map,0,0,1,1,$sa", "la", CompletionKind::None, ""},     // inside the name
         {"  msg= $10 e", "", CompletionKind::None, ""},
-        {"// $sa", "", CompletionKind::None, ""},
     };
     for (const auto& c : cases) {
         const CompletionPlace place = completionPlace(c.before, c.after);

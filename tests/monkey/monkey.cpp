@@ -1,600 +1,660 @@
-#include "monkey.h"
-
+// The monkey test of the windows: random, seeded actions across the
+// program's six windows against a running pequenia-local, with the checks
+// after every step. Not part of the test suite; `make monkey` runs it.
+//
+//   vorn_monkey --port N [--seconds S] [--seed X] [--sabotage lose|stall|crash]
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit4.h"
 #include "error_report.h"
+#include "files.h"
 #include "form2_pages/page_exclusivo.h"
 #include "form2_pages/page_scripts.h"
-#include "form4_pages/conflict_dialog.h"
-#include "form4_pages/page_auditoria.h"
-#include "form4_pages/page_modelos.h"
 #include "form4_pages/page_script.h"
-#include "form4_pages/page_seriado.h"
 #include "notebook.h"
+#include "option_reader.h"
 #include "picture_button.h"
-#include "qt_text.h"
+#include "request_layer.h"
+#include "road_windows.h"
+#include "scripts.h"
 #include "session.h"
+#include "tool_main.h"
 #include "watch.h"
+#include "web_holder.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTest>
-#include <QTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
 
-#include <chrono>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <map>
+#include <random>
+#include <set>
 #include <thread>
 
 namespace vorn::monkey {
-
 namespace {
 
 void log(const QString& line) {
     Watch::instance().note(line.toStdString());
 }
 
-// Words for the fields and the editor, split at "|". None holds w, x, z or
-// q, the letters of the markers, so no find, replace or rename of these
-// words can break a marker.
-const QStringList& words() {
-    static const QStringList list =
-        QString::fromUtf8("|a|teste|novo|inicio|masmorra|salao|torre|../fora|nome com espaço|ação|"
-                          "É|12|-1|0|99999999|$inicio|$|cmd=|tela=0,0,100,100|img=|<b>|%00|\\|/|.|"
-                          "..|fim|sala_2|#|\"|'|?|\t|demo|Castelo de Vorn|se |vai |senão")
-            .split(QLatin1Char('|'));
-    return list;
+QString q(const char* text) {
+    return QString::fromUtf8(text);
 }
 
+// Words for the fields and the editor. None holds w, x, z or q, the letters
+// of the markers, so no find, replace or rename of these words can break a
+// marker.
+const QStringList kWords =
+    q("|a|teste|novo|inicio|masmorra|salao|torre|../fora|nome com espaço|ação|É|12|-1|0|99999999|"
+      "$inicio|$|cmd=|tela=0,0,100,100|img=|<b>|%00|\\|/|.|..|fim|sala_2|#|\"|'|?|\t|demo|"
+      "Castelo de Vorn|se |vai |senão")
+        .split(QLatin1Char('|'));
 // Keys by the names QKeySequence reads.
 const QStringList kEditorKeys =
-    QStringLiteral("Left Right Up Down Home End PgDown Return Backspace Del Tab Esc Ctrl+Z Ctrl+Y "
-                   "Ctrl+A Ctrl+C Ctrl+V Ctrl+X Ctrl+F Ctrl+H Ctrl+G Ctrl+Space Shift+Down")
+    q("Left Right Up Down Home End PgDown Return Backspace Del Tab Esc Ctrl+Z Ctrl+Y Ctrl+A Ctrl+C "
+      "Ctrl+V Ctrl+X Ctrl+F Ctrl+H Ctrl+G Ctrl+Space Shift+Down")
         .split(QLatin1Char(' '));
-const QStringList kListKeys =
-    QStringLiteral("Up Down Home End Return Del Space").split(QLatin1Char(' '));
+const QStringList kListKeys = q("Up Down Home End Return Del Space").split(QLatin1Char(' '));
 
 void press(QWidget* widget, const QString& name) {
     const QKeyCombination key = QKeySequence::fromString(name)[0];
     QTest::keyClick(widget, key.key(), key.keyboardModifiers());
 }
 
-void clickMiddle(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
-
-// QTest::keyClicks knows only ASCII; other characters go as their text.
+// QTest::keyClick knows only ASCII; other characters go as their text.
 void typeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
+    for (const QChar c : text)
         if (c.unicode() < 128)
             QTest::keyClick(widget, c.toLatin1());
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
 }
 
-QString q(const char* text) {
-    return QString::fromUtf8(text);
+void clickMiddle(QWidget* widget) {
+    test::click(widget, widget->rect().center());
 }
 
 bool inside(const QWidget* widget, const QWidget* ancestor) {
     return ancestor && (widget == ancestor || ancestor->isAncestorOf(widget));
 }
 
-template <class T> std::vector<T*> visibleOf(const std::vector<QWidget*>& widgets) {
+template <class T> std::vector<T*> only(const std::vector<QWidget*>& widgets) {
     std::vector<T*> found;
     for (QWidget* w : widgets)
         if (auto* t = qobject_cast<T*>(w)) found.push_back(t);
     return found;
 }
 
-} // namespace
-
-Monkey::Monkey(test::RoadWindows& windows, std::uint64_t seed)
-    : m_w(windows)
-    , m_rng(seed)
-    , m_typed(windows.home()) {
-    // A short period rather than a zero timer: the beat must come from the
-    // event loop, but needs no core of its own.
-    connect(&m_heartbeat, &QTimer::timeout, this, [] { Watch::instance().beat(); });
-    m_heartbeat.start(50);
-    connect(&m_answer, &QTimer::timeout, this, [this] { answerModal(); });
-    m_answer.start(150);
-    connect(&win::ErrorReport::instance(), &win::ErrorReport::reported, this,
-            [this](const QString& message) {
-                ++m_reports[message.left(120)];
-                log(QStringLiteral("error report: ") + message.left(200));
-            });
-}
-
-bool Monkey::arrive() {
-    m_w.f().Form1->show();
-    m_w.logIn(QStringLiteral("demo"), QStringLiteral("demo"));
-    if (!m_w.choose(QStringLiteral("Castelo de Vorn"))) return false;
-    QTest::qWait(100);
-    return m_w.session().SesAdv == "Castelo de Vorn";
-}
-
-long Monkey::run(int seconds) {
-    QElapsedTimer clock;
-    clock.start();
-    long steps = 0;
-    while (clock.elapsed() < 1000LL * seconds) {
-        answerSeams();
-        const QString before = editorText();
-        m_typedNow.clear();
-        const bool edits = act().editsText;
-        QTest::qWait(below(25));
-        if (++steps == 300) breakOnPurpose();
-        check(before, edits);
-        if (steps % 500 == 0) {
-            std::printf("monkey: %ld steps, %lld s\n", steps, clock.elapsed() / 1000);
-            std::fflush(stdout);
-        }
-    }
-    return steps;
-}
-
-void Monkey::breakOnPurpose() {
-    if (m_sabotage == "lose" && m_w.f().Form4.made()) {
-        log(QStringLiteral("sabotage: a marker typed, then the editor's text dropped"));
-        QTextEdit* memo = m_w.f().Form4->Script->Memo3;
-        const std::string marker = m_typed.fresh();
-        memo->insertPlainText(QString::fromLatin1(marker.c_str()));
-        m_typed.typed(marker);
-        QSignalBlocker quiet(memo);
-        memo->setPlainText({});
-    } else if (m_sabotage == "stall") {
-        log(QStringLiteral("sabotage: the window thread sleeps"));
-        std::this_thread::sleep_for(std::chrono::seconds(8));
-    } else if (m_sabotage == "crash") {
-        log(QStringLiteral("sabotage: a crash"));
-        std::raise(SIGSEGV);
-    }
-}
-
-void Monkey::summary() const {
-    std::printf("monkey: %d markers typed: %d kept in copies, %d still only in the editor or on "
-                "the server, %d removed by the author's own edits; %d server fetches to find one\n",
-                m_typed.count(), m_typed.kept(), m_typed.open(), m_typed.forgotten(),
-                m_typed.fetches());
-    std::printf("monkey: %d modal windows answered, %zu shell opens and %d quits recorded\n",
-                m_modals, static_cast<std::size_t>(m_w.opened.size()), m_w.quits);
-    for (const auto& [message, count] : m_reports)
-        std::printf("monkey: error report %dx: %s\n", count, message.toUtf8().constData());
-}
-
-Monkey::Step Monkey::act() {
-    if (m_w.session().SesAdv.empty() && chance(30)) return recover();
-    const int roll = below(100);
-    Step step;
-    if (roll < 26)
-        step = clickSomething();
-    else if (roll < 38)
-        step = clickListItem();
-    else if (roll < 60)
-        step = editorKeys();
-    else if (roll < 68)
-        step = typeInField();
-    else if (roll < 73)
-        step = save();
-    else if (roll < 78)
-        step = turnPage();
-    else if (roll < 85)
-        step = workshop();
-    else
-        step = keyOrClick();
-    if (step.what.isEmpty()) step = clickSomething();
-    return step;
-}
-
-Monkey::Step Monkey::begin(const QString& what, bool editsText) {
-    Watch::instance().step(what.toStdString());
-    return {what, editsText};
-}
-
-// Every visible, enabled widget of the visible windows but the update
-// notice (it starts the updater, which replaces the program), in a stable
-// order so that a seed replays.
-std::vector<QWidget*> Monkey::visibleWidgets() const {
-    std::vector<QWidget*> found;
-    const auto outOfBounds = [](const QWidget* widget) {
-        for (const QWidget* w = widget; w; w = w->parentWidget())
-            if (w->objectName() == QStringLiteral("PanVrs")) return true;
-        return false;
-    };
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible()) continue;
-        for (QWidget* widget : window->findChildren<QWidget*>())
-            if (widget->isVisible() && widget->isEnabled() && !outOfBounds(widget))
-                found.push_back(widget);
-    }
-    return found;
-}
-
-QString Monkey::nameOf(const QWidget* widget) {
+// "Window/name/... Class "text"" for the log.
+QString nameOf(const QWidget* widget) {
     QStringList names;
-    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+    for (const QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
         if (!w->objectName().isEmpty()) names.prepend(w->objectName());
-        if (w->isWindow()) {
-            names.prepend(QString::fromLatin1(w->metaObject()->className()));
-            break;
-        }
+        if (w->isWindow()) names.prepend(QLatin1String(w->metaObject()->className()));
     }
-    QString text;
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget)) text = button->text();
-    if (auto* label = qobject_cast<const QLabel*>(widget)) text = label->text();
-    QString name = names.join(QLatin1Char('/')) + QLatin1Char(' ') +
-                   QString::fromLatin1(widget->metaObject()->className());
-    if (!text.isEmpty()) name += QStringLiteral(" \"") + text.left(30) + QLatin1Char('"');
-    return name;
+    const QString text = widget->property("text").toString();
+    return names.join(QLatin1Char('/')) + QLatin1Char(' ') +
+           QLatin1String(widget->metaObject()->className()) +
+           (text.isEmpty() ? QString() : QStringLiteral(" \"") + text.left(30) + QLatin1Char('"'));
 }
 
-QString Monkey::word() {
-    if (chance(25)) {
+// The marker words typed into the script editor and where each one is now:
+// safe in the editor, in a local copy (copies are never replaced, so one
+// found there is safe for good) or on the server. Markers are written with
+// letters the monkey's other text never uses, so that only an edit of the
+// editor's own text can remove one.
+class Markers {
+public:
+    explicit Markers(std::string home)
+        : m_home(std::move(home)) {}
+
+    // "zq" and the count in the letters w x z q.
+    std::string fresh() {
+        std::string marker = "zq";
+        for (int n = ++count, i = 0; i < 8; ++i, n /= 4)
+            marker += "wxzq"[n % 4];
+        return marker;
+    }
+    void typed(const std::string& marker) { m_open.insert(marker); }
+
+    // The markers that are nowhere after a step. When the step was the
+    // author's own edit of the editor's text, a marker it removed from the
+    // editor was removed by the author and is forgotten.
+    std::vector<std::string> lost(const QString& now, const QString& before, bool authorEdit,
+                                  const Session& session) {
+        const auto in = [](const QString& text, const std::string& marker) {
+            return text.contains(QLatin1String(marker.c_str()));
+        };
+        if (std::all_of(m_open.begin(), m_open.end(), [&](auto& m) { return in(now, m); }))
+            return {};
+        scanCopies();
+        std::vector<std::string> missing;
+        for (auto it = m_open.begin(); it != m_open.end();) {
+            if (!in(now, *it) && authorEdit && in(before, *it)) {
+                ++forgotten;
+                it = m_open.erase(it);
+                continue;
+            }
+            if (!in(now, *it) && !onServer(*it, session)) missing.push_back(*it);
+            ++it;
+        }
+        return missing;
+    }
+
+    int count = 0, kept = 0, forgotten = 0;
+    std::size_t open() const { return m_open.size(); }
+
+private:
+    // Every copy under the program folder (the adventures' folders and the
+    // copy of text that belonged to no script) not read before.
+    void scanCopies() {
+        QDirIterator files(QString::fromStdString(m_home), {QStringLiteral("*.scp")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            if (!m_scanned.insert(path).second) continue;
+            const std::string text = readFile(path.toStdString());
+            kept += static_cast<int>(std::erase_if(
+                m_open, [&](const std::string& m) { return text.find(m) != std::string::npos; }));
+        }
+    }
+    static bool onServer(const std::string& marker, const Session& session) {
+        if (session.SesAdv.empty()) return false;
+        RequestLayer layer;
+        Session own = session;
+        for (const std::string& name : fetchScriptList(layer, own).names)
+            for (const std::string& line : fetchScript(layer, own, name))
+                if (line.find(marker) != std::string::npos) return true;
+        return false;
+    }
+
+    std::string m_home;
+    std::set<std::string> m_open; // not yet found in a copy
+    std::set<QString> m_scanned;  // copies read already
+};
+
+// Random actions, one per step, with the checks after each: the window
+// thread is watched by Watch, and every marker typed into the editor must
+// still be somewhere.
+class Monkey {
+public:
+    Monkey(test::RoadWindows& windows, std::uint64_t seed, std::string sabotage)
+        : m_w(windows)
+        , m_rng(seed)
+        , m_markers(windows.home())
+        , m_sabotage(std::move(sabotage)) {
+        // A short period rather than a zero timer: the beat must come from
+        // the event loop, but needs no core of its own.
+        QObject::connect(&m_heartbeat, &QTimer::timeout, [] { Watch::instance().beat(); });
+        m_heartbeat.start(50);
+        QObject::connect(&m_answer, &QTimer::timeout, [this] { answerModal(); });
+        m_answer.start(150);
+        QObject::connect(&win::ErrorReport::instance(), &win::ErrorReport::reported, &m_answer,
+                         [this](const QString& message) {
+                             ++m_reports[message.left(120)];
+                             log(QStringLiteral("error report: ") + message.left(200));
+                         });
+    }
+
+    // Logs in as demo and opens "Castelo de Vorn"; false when that fails.
+    bool arrive() {
+        m_w.f().Form1->show();
+        m_w.logIn(q("demo"), q("demo"));
+        if (!m_w.choose(q("Castelo de Vorn"))) return false;
+        QTest::qWait(100);
+        return m_w.session().SesAdv == "Castelo de Vorn";
+    }
+
+    // Steps for the given time; returns the steps taken.
+    long run(int seconds) {
+        QElapsedTimer clock;
+        clock.start();
+        long steps = 0;
+        while (clock.elapsed() < 1000LL * seconds) {
+            answerSeams();
+            const QString before = editorText();
+            m_typedNow.clear();
+            m_editsText = false;
+            if (!act()) clickSomething();
+            QTest::qWait(below(25));
+            if (++steps == 300) breakOnPurpose();
+            check(before);
+            if (steps % 500 == 0) {
+                std::printf("monkey: %ld steps, %lld s\n", steps, clock.elapsed() / 1000);
+                std::fflush(stdout);
+            }
+        }
+        return steps;
+    }
+
+    void summary() const {
+        std::printf("monkey: %d markers typed: %d kept in copies, %zu still only in the editor or "
+                    "on the server, %d removed by the author's own edits\n"
+                    "monkey: %d modal windows answered, %lld shell opens and %d quits recorded\n",
+                    m_markers.count, m_markers.kept, m_markers.open(), m_markers.forgotten,
+                    m_modals, static_cast<long long>(m_w.opened.size()), m_w.quits);
+        for (const auto& [message, count] : m_reports)
+            std::printf("monkey: error report %dx: %s\n", count, message.toUtf8().constData());
+    }
+
+private:
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+    bool chance(int percent) { return below(100) < percent; }
+    template <class T> T* pick(const std::vector<T*>& from) {
+        return from.empty() ? nullptr : from[below(static_cast<int>(from.size()))];
+    }
+    QString word() {
+        if (!chance(25)) return kWords[below(static_cast<int>(kWords.size()))];
         static const char letters[] = "abcdefghijlmnoprstuv0123456789_ ";
         QString made;
         for (int n = 1 + below(chance(10) ? 300 : 12); n > 0; --n)
             made += QLatin1Char(letters[below(sizeof letters - 1)]);
         return made;
     }
-    return words()[below(static_cast<int>(words().size()))];
-}
 
-QString Monkey::editorText() const {
-    return m_w.f().Form4.made() ? m_w.f().Form4->Script->Memo3->toPlainText() : QString();
-}
-
-bool Monkey::editorReachable() const {
-    return m_w.f().Form4.made() && m_w.f().Form4->Script->Memo3->isVisible();
-}
-
-// The find bar's replace and the editor's paste change the author's text.
-bool Monkey::editsText(const QWidget* target) const {
-    if (!m_w.f().Form4.made()) return false;
-    win::TForm4* editor = m_w.f().Form4;
-    return inside(target, editor->Script->findBar()) || inside(target, editor->Image19) ||
-           inside(target, editor->lbPaste);
-}
-
-Monkey::Step Monkey::clickSomething() {
-    std::vector<QWidget*> targets;
-    for (QWidget* w : visibleWidgets())
-        if (qobject_cast<win::PictureButton*>(w) || qobject_cast<win::ClickLabel*>(w) ||
-            qobject_cast<QAbstractButton*>(w))
-            targets.push_back(w);
-    QWidget* target = pick(targets);
-    if (!target) return {};
-    const Step step = begin(QStringLiteral("click ") + nameOf(target), editsText(target));
-    clickMiddle(target);
-    return step;
-}
-
-// A click or double-click anywhere on any widget, a key in a list, or a
-// step through a combo box.
-Monkey::Step Monkey::keyOrClick() {
-    const std::vector<QWidget*> widgets = visibleWidgets();
-    const int roll = below(15);
-    if (roll < 7) {
-        QWidget* target = pick(widgets);
-        if (!target || target->width() < 1 || target->height() < 1) return {};
-        const QPoint at(below(target->width()), below(target->height()));
-        const bool twice = chance(20);
-        const Step step = begin(QStringLiteral("%1 at %2,%3 of ")
-                                        .arg(q(twice ? "double-click" : "click"))
-                                        .arg(at.x())
-                                        .arg(at.y()) +
-                                    nameOf(target),
-                                editsText(target));
-        if (twice)
-            QTest::mouseDClick(target, Qt::LeftButton, {}, at);
-        else
-            QTest::mouseClick(target, Qt::LeftButton, {}, at);
-        return step;
+    // Names the step to the watch before it is taken; editsText: the
+    // author's own edit of the editor's text, which may remove a marker.
+    void begin(const QString& what, bool editsText = false) {
+        Watch::instance().step(what.toStdString());
+        m_editsText = editsText;
     }
-    if (roll < 10) {
-        QListWidget* list = pick(visibleOf<QListWidget>(widgets));
-        if (!list) return {};
-        const QString key = kListKeys[below(static_cast<int>(kListKeys.size()))];
-        const Step step = begin(QStringLiteral("key %1 in ").arg(key) + nameOf(list));
-        list->window()->activateWindow();
-        list->setFocus();
-        press(list, key);
-        return step;
+    bool clickOn(QWidget* target, const QString& what) {
+        if (!target) return false;
+        begin(what + nameOf(target), editsText(target));
+        clickMiddle(target);
+        return true;
     }
-    QComboBox* box = pick(visibleOf<QComboBox>(widgets));
-    if (!box) return {};
-    const QString key = chance(60) ? QStringLiteral("Down") : QStringLiteral("Up");
-    const Step step = begin(QStringLiteral("key %1 in ").arg(key) + nameOf(box));
-    press(box, key);
-    return step;
-}
 
-Monkey::Step Monkey::clickListItem() {
-    std::vector<QListWidget*> lists;
-    for (QListWidget* list : visibleOf<QListWidget>(visibleWidgets()))
-        if (list->count() > 0) lists.push_back(list);
-    QListWidget* list = pick(lists);
-    if (!list) return {};
-    const int row = below(list->count());
-    const QString text = list->item(row)->text();
-    const bool twice = chance(25);
-    const Step step = begin(
-        QStringLiteral("%1 \"%2\" in ").arg(q(twice ? "double-click" : "click"), text.left(40)) +
-        nameOf(list));
-    list->scrollToItem(list->item(row));
-    const QPoint at = list->visualItemRect(list->item(row)).center();
-    const QPointer<QListWidget> alive(list);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    // The click may have refilled the list, or closed its window: the second
-    // click goes only to the same item still under the mouse.
-    QListWidgetItem* again = alive ? list->item(row) : nullptr;
-    if (twice && again && again->text() == text && list->visualItemRect(again).contains(at))
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    return step;
-}
-
-Monkey::Step Monkey::typeInField() {
-    std::vector<QWidget*> fields;
-    QWidget* memo = m_w.f().Form4.made() ? m_w.f().Form4->Script->Memo3 : nullptr;
-    for (QWidget* w : visibleWidgets()) {
-        auto* line = qobject_cast<QLineEdit*>(w);
-        auto* text = qobject_cast<QTextEdit*>(w);
-        if ((line && !line->isReadOnly()) || (text && !text->isReadOnly() && w != memo))
-            fields.push_back(w);
-    }
-    QWidget* field = pick(fields);
-    if (!field) return {};
-    const QString text = word();
-    const bool replace = chance(50);
-    const bool enter = chance(35);
-    const Step step = begin(
-        QStringLiteral("type \"%1\"%2%3 in ")
-                .arg(text.left(40), q(replace ? " over all" : ""), q(enter ? " and Return" : "")) +
-            nameOf(field),
-        m_w.f().Form4.made() && inside(field, m_w.f().Form4->Script->findBar()));
-    field->window()->activateWindow();
-    field->setFocus();
-    if (replace) QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    typeText(field, text);
-    if (enter) QTest::keyClick(field, Qt::Key_Return);
-    return step;
-}
-
-Monkey::Step Monkey::bringEditor() {
-    win::TForm2* tools = m_w.f().Form2;
-    if (tools->Scripts.made() && tools->Scripts->Lbx2->isVisible() && chance(70)) {
-        QListWidget* list = tools->Scripts->Lbx2;
-        if (list->count() > 0) {
-            QListWidgetItem* item = list->item(below(list->count()));
-            const Step step =
-                begin(QStringLiteral("open script \"%1\" from the catalogue").arg(item->text()));
-            list->scrollToItem(item);
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(item).center());
-            return step;
+    // Proves the checks: at step 300 the editor's text is dropped behind the
+    // program's back ("lose"), the window thread sleeps ("stall") or the
+    // process crashes ("crash").
+    void breakOnPurpose() {
+        if (m_sabotage == "lose" && m_w.f().Form4.made()) {
+            log(q("sabotage: a marker typed, then the editor's text dropped"));
+            auto* memo = m_w.f().Form4->Script->Memo3;
+            const std::string marker = m_markers.fresh();
+            memo->insertPlainText(QLatin1String(marker.c_str()));
+            m_markers.typed(marker);
+            QSignalBlocker quiet(memo);
+            memo->setPlainText({});
+        } else if (m_sabotage == "stall") {
+            log(q("sabotage: the window thread sleeps"));
+            std::this_thread::sleep_for(std::chrono::seconds(8));
+        } else if (m_sabotage == "crash") {
+            log(q("sabotage: a crash"));
+            std::raise(SIGSEGV);
         }
     }
-    if (tools->Scripts.made() && tools->Scripts->Image3->isVisible()) {
-        const Step step = begin(QStringLiteral("show the editor (Scripts/Image3)"));
-        clickMiddle(tools->Scripts->Image3);
-        return step;
-    }
-    if (!m_w.f().Form1->btLsp->isVisible()) return {};
-    const Step step = begin(QStringLiteral("click Scripts on the navigation bar"));
-    clickMiddle(m_w.f().Form1->btLsp);
-    return step;
-}
 
-Monkey::Step Monkey::editorKeys() {
-    if (!editorReachable() || (m_w.f().Form4->Pan1->PageIndex() != win::TForm4::kScript))
-        return bringEditor();
-    win::TForm4* editor = m_w.f().Form4;
-    QTextEdit* memo = editor->Script->Memo3;
-    editor->activateWindow();
-    memo->setFocus();
-    const int roll = below(100);
-    if (roll < 35) {
-        m_typedNow = m_typed.fresh();
-        const QString marker = QString::fromLatin1(m_typedNow.c_str());
-        const bool ownLine = chance(50);
-        const Step step = begin(QStringLiteral("type marker %1%2 into the editor (script \"%3\")")
-                                    .arg(marker, q(ownLine ? " on a new line" : ""),
-                                         QString::fromStdString(editor->loadedScript())),
-                                true);
-        if (ownLine) QTest::keyClick(memo, Qt::Key_Return);
-        QTest::keyClicks(memo, QLatin1Char(' ') + marker + QLatin1Char(' '));
-        return step;
+    // One step; false when its kind found nothing to act on.
+    bool act() {
+        if (m_w.session().SesAdv.empty() && chance(30)) return recover();
+        const int roll = below(100);
+        return roll < 26   ? clickSomething()
+               : roll < 38 ? clickListItem()
+               : roll < 60 ? editorKeys()
+               : roll < 68 ? typeInField()
+               : roll < 73 ? save()
+               : roll < 78 ? turnPage()
+               : roll < 85 ? workshop()
+                           : keyOrClick();
     }
-    if (roll < 60) {
+
+    // Every visible, enabled widget of the visible windows but the update
+    // notice (it starts the updater, which replaces the program), in a stable
+    // order so that a seed replays.
+    std::vector<QWidget*> visibleWidgets() const {
+        std::vector<QWidget*> found;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                for (QWidget* widget : window->findChildren<QWidget*>()) {
+                    const QWidget* notice = widget;
+                    while (notice && notice->objectName() != QStringLiteral("PanVrs"))
+                        notice = notice->parentWidget();
+                    if (widget->isVisible() && widget->isEnabled() && !notice)
+                        found.push_back(widget);
+                }
+        return found;
+    }
+
+    QString editorText() const { return m_w.f().Form4.made() ? m_w.editorText() : QString(); }
+    bool editorReachable() const {
+        return m_w.f().Form4.made() && m_w.f().Form4->Script->Memo3->isVisible();
+    }
+    // The find bar's replace and the editor's paste change the author's text.
+    bool editsText(const QWidget* target) const {
+        if (!m_w.f().Form4.made()) return false;
+        win::TForm4* editor = m_w.f().Form4;
+        return inside(target, editor->Script->findBar()) || inside(target, editor->Image19) ||
+               inside(target, editor->lbPaste);
+    }
+
+    bool clickSomething() {
+        std::vector<QWidget*> targets;
+        for (QWidget* w : visibleWidgets())
+            if (qobject_cast<win::PictureButton*>(w) || qobject_cast<win::ClickLabel*>(w) ||
+                qobject_cast<QAbstractButton*>(w))
+                targets.push_back(w);
+        return clickOn(pick(targets), q("click "));
+    }
+
+    // A click or double-click anywhere on any widget, a key in a list, or a
+    // step through a combo box.
+    bool keyOrClick() {
+        const std::vector<QWidget*> widgets = visibleWidgets();
+        const int roll = below(15);
+        if (roll < 7) {
+            QWidget* target = pick(widgets);
+            if (!target || target->width() < 1 || target->height() < 1) return false;
+            const QPoint at(below(target->width()), below(target->height()));
+            const bool twice = chance(20);
+            begin(QStringLiteral("%1 at %2,%3 of ")
+                          .arg(q(twice ? "double-click" : "click"))
+                          .arg(at.x())
+                          .arg(at.y()) +
+                      nameOf(target),
+                  editsText(target));
+            twice ? QTest::mouseDClick(target, Qt::LeftButton, {}, at)
+                  : QTest::mouseClick(target, Qt::LeftButton, {}, at);
+            return true;
+        }
+        QWidget* target = roll < 10 ? static_cast<QWidget*>(pick(only<QListWidget>(widgets)))
+                                    : pick(only<QComboBox>(widgets));
+        if (!target) return false;
+        const QString key = roll < 10 ? kListKeys[below(static_cast<int>(kListKeys.size()))]
+                                      : q(chance(60) ? "Down" : "Up");
+        begin(QStringLiteral("key %1 in ").arg(key) + nameOf(target));
+        target->window()->activateWindow();
+        target->setFocus();
+        press(target, key);
+        return true;
+    }
+
+    bool clickListItem() {
+        std::vector<QListWidget*> lists;
+        for (QListWidget* list : only<QListWidget>(visibleWidgets()))
+            if (list->count() > 0) lists.push_back(list);
+        QListWidget* list = pick(lists);
+        if (!list) return false;
+        const int row = below(list->count());
+        const QString text = list->item(row)->text();
+        const bool twice = chance(25);
+        begin(QStringLiteral("%1 \"%2\" in ")
+                  .arg(q(twice ? "double-click" : "click"), text.left(40)) +
+              nameOf(list));
+        list->scrollToItem(list->item(row));
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        const QPointer<QListWidget> alive(list);
+        test::click(list->viewport(), at);
+        // The click may have refilled the list, or closed its window: the
+        // second click goes only to the same item still under the mouse.
+        QListWidgetItem* again = alive ? list->item(row) : nullptr;
+        if (twice && again && again->text() == text && list->visualItemRect(again).contains(at))
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        return true;
+    }
+
+    bool typeInField() {
+        const QWidget* memo = m_w.f().Form4.made() ? m_w.f().Form4->Script->Memo3 : nullptr;
+        std::vector<QWidget*> fields;
+        for (QWidget* w : visibleWidgets())
+            if ((w->inherits("QLineEdit") || w->inherits("QTextEdit") ||
+                 w->inherits("QPlainTextEdit")) &&
+                !w->property("readOnly").toBool() && w != memo)
+                fields.push_back(w);
+        QWidget* field = pick(fields);
+        if (!field) return false;
         const QString text = word();
-        const Step step =
+        const bool replace = chance(50);
+        const bool enter = chance(35);
+        begin(QStringLiteral("type \"%1\"%2%3 in ")
+                      .arg(text.left(40), q(replace ? " over all" : ""),
+                           q(enter ? " and Return" : "")) +
+                  nameOf(field),
+              editsText(field));
+        field->window()->activateWindow();
+        field->setFocus();
+        if (replace) QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        typeText(field, text);
+        if (enter) QTest::keyClick(field, Qt::Key_Return);
+        return true;
+    }
+
+    bool bringEditor() {
+        win::TForm2* tools = m_w.f().Form2;
+        if (tools->Scripts.made() && tools->Scripts->Lbx2->isVisible() &&
+            tools->Scripts->Lbx2->count() > 0 && chance(70)) {
+            QListWidget* list = tools->Scripts->Lbx2;
+            const QString name = list->item(below(list->count()))->text();
+            begin(QStringLiteral("open script \"%1\" from the catalogue").arg(name));
+            return test::clickItem(list, name);
+        }
+        if (tools->Scripts.made() && tools->Scripts->Image3->isVisible())
+            return clickOn(tools->Scripts->Image3, q("show the editor: "));
+        return m_w.f().Form1->btLsp->isVisible() &&
+               clickOn(m_w.f().Form1->btLsp, q("Scripts on the navigation bar: "));
+    }
+
+    bool editorKeys() {
+        if (!editorReachable() || m_w.f().Form4->Pan1->PageIndex() != win::TForm4::kScript)
+            return bringEditor();
+        win::TForm4* editor = m_w.f().Form4;
+        auto* memo = editor->Script->Memo3;
+        editor->activateWindow();
+        memo->setFocus();
+        const int roll = below(100);
+        if (roll < 35) {
+            m_typedNow = m_markers.fresh();
+            const QString marker = QLatin1String(m_typedNow.c_str());
+            const bool ownLine = chance(50);
+            begin(QStringLiteral("type marker %1%2 into the editor (script \"%3\")")
+                      .arg(marker, q(ownLine ? " on a new line" : ""),
+                           QString::fromStdString(editor->loadedScript())),
+                  true);
+            if (ownLine) QTest::keyClick(memo, Qt::Key_Return);
+            QTest::keyClicks(memo, QLatin1Char(' ') + marker + QLatin1Char(' '));
+        } else if (roll < 60) {
+            const QString text = word();
             begin(QStringLiteral("type \"%1\" into the editor").arg(text.left(40)), true);
-        typeText(memo, text);
-        return step;
+            typeText(memo, text);
+        } else {
+            const QString key = kEditorKeys[below(static_cast<int>(kEditorKeys.size()))];
+            begin(QStringLiteral("key %1 in the editor").arg(key), true);
+            press(memo, key);
+        }
+        return true;
     }
-    const QString key = kEditorKeys[below(static_cast<int>(kEditorKeys.size()))];
-    const Step step = begin(QStringLiteral("key %1 in the editor").arg(key), true);
-    press(memo, key);
-    return step;
-}
 
-// Saves come often enough that the copies and the server see the markers.
-Monkey::Step Monkey::save() {
-    if (!editorReachable()) return bringEditor();
-    win::TForm4* editor = m_w.f().Form4;
-    if (chance(50)) {
-        const Step step = begin(QStringLiteral("click \"Gravar script\" (Script/btGrs)"));
-        clickMiddle(editor->Script->btGrs);
-        return step;
+    // Saves come often enough that the copies and the server see the markers.
+    bool save() {
+        if (!editorReachable()) return bringEditor();
+        win::TForm4* editor = m_w.f().Form4;
+        if (chance(50)) return clickOn(editor->Script->btGrs, q("save: "));
+        begin(q("Ctrl+S in the editor"));
+        editor->activateWindow();
+        editor->Script->Memo3->setFocus();
+        QTest::keyClick(editor->Script->Memo3, Qt::Key_S, Qt::ControlModifier);
+        return true;
     }
-    const Step step = begin(QStringLiteral("Ctrl+S in the editor"));
-    editor->activateWindow();
-    editor->Script->Memo3->setFocus();
-    QTest::keyClick(editor->Script->Memo3, Qt::Key_S, Qt::ControlModifier);
-    return step;
-}
 
-Monkey::Step Monkey::turnPage() {
-    win::Notebook* book = pick(visibleOf<win::Notebook>(visibleWidgets()));
-    if (!book || book->count() == 0) return {};
-    const int page = below(book->count());
-    const Step step = begin(QStringLiteral("turn %1 to page %2 (%3)")
-                                .arg(nameOf(book))
-                                .arg(page)
-                                .arg(book->caption(page)));
-    book->setPageIndex(page);
-    return step;
-}
-
-// The special tools page ("Principal") and one of its entries.
-Monkey::Step Monkey::workshop() {
-    win::TForm2* tools = m_w.f().Form2;
-    if (!tools->Exclusivo.made() || !tools->Exclusivo->isVisible()) {
-        const Step step = begin(QStringLiteral("click \"Principal\" (Form1/Image22)"));
-        clickMiddle(m_w.f().Form1->Image22);
-        return step;
+    bool turnPage() {
+        win::Notebook* book = pick(only<win::Notebook>(visibleWidgets()));
+        if (!book || book->count() == 0) return false;
+        const int page = below(book->count());
+        begin(QStringLiteral("turn %1 to page %2 (%3)")
+                  .arg(nameOf(book))
+                  .arg(page)
+                  .arg(book->caption(page)));
+        book->setPageIndex(page);
+        return true;
     }
-    std::vector<QWidget*> entries;
-    for (QWidget* w : visibleWidgets())
-        if (inside(w, tools->Exclusivo) &&
-            (qobject_cast<win::PictureButton*>(w) || qobject_cast<win::ClickLabel*>(w)))
-            entries.push_back(w);
-    QWidget* entry = pick(entries);
-    if (!entry) return {};
-    const Step step = begin(QStringLiteral("special tools: click ") + nameOf(entry));
-    clickMiddle(entry);
-    return step;
-}
 
-Monkey::Step Monkey::recover() {
-    win::TForm1* main = m_w.f().Form1;
-    const Step step = begin(QStringLiteral("back to \"Castelo de Vorn\""));
-    if (main->btAdv->isVisible()) clickMiddle(main->btAdv);
-    if (!m_w.choose(QStringLiteral("Castelo de Vorn"))) {
-        log(QStringLiteral("log in as demo"));
-        m_w.logIn(QStringLiteral("demo"), QStringLiteral("demo"));
-        m_w.choose(QStringLiteral("Castelo de Vorn"));
+    // The special tools page ("Principal") and one of its entries.
+    bool workshop() {
+        win::TForm2* tools = m_w.f().Form2;
+        if (!tools->Exclusivo.made() || !tools->Exclusivo->isVisible())
+            return clickOn(m_w.f().Form1->Image22, q("special tools: "));
+        std::vector<QWidget*> entries;
+        for (QWidget* w : visibleWidgets())
+            if (inside(w, tools->Exclusivo) &&
+                (qobject_cast<win::PictureButton*>(w) || qobject_cast<win::ClickLabel*>(w)))
+                entries.push_back(w);
+        return clickOn(pick(entries), q("special tools: click "));
     }
-    return step;
-}
 
-// The program's own questions: at random either answered here or left to
-// their dialogs, which answerModal() then answers.
-void Monkey::answerSeams() {
-    // Once per seam: the dialog behind it answers keep percent of the
-    // questions, the monkey's own answer the rest.
-    const auto seam = [this](auto& ask, int keep, auto own) {
-        if (!m_wired.insert(&ask).second) return;
-        ask = [this, dialog = ask, keep, own](auto... question) {
-            return dialog && chance(keep) ? dialog(question...) : own(question...);
-        };
-    };
-    const auto wrap = [this, seam](win::form4::AuthorQuestion& ask) {
-        seam(ask, 40, [this](const std::string& question, const char* first, const char* second) {
-            const bool yes = chance(50);
-            log(QStringLiteral("asked \"%1\": %2")
-                    .arg(win::ui(question).left(80), win::ui(yes ? first : second)));
-            return yes;
-        });
-    };
-    win::TForm2* tools = m_w.f().Form2;
-    if (tools->Scripts.made()) wrap(tools->Scripts->ask);
-    if (tools->Exclusivo.made()) {
-        wrap(tools->Exclusivo->ask);
-        seam(tools->Exclusivo->chooseFolder, 30, [this](const std::string&, bool) {
+    bool recover() {
+        begin(q("back to \"Castelo de Vorn\""));
+        if (m_w.f().Form1->btAdv->isVisible()) clickMiddle(m_w.f().Form1->btAdv);
+        if (!m_w.choose(q("Castelo de Vorn"))) {
+            log(q("log in as demo"));
+            m_w.logIn(q("demo"), q("demo"));
+            m_w.choose(q("Castelo de Vorn"));
+        }
+        return true;
+    }
+
+    // Every question of the program is its dialog's, which answerModal()
+    // answers, but the folder chooser's is only ever cancelled there: the
+    // special tools' export and restore get, at random, a folder of the
+    // monkey's own, none, or the dialog.
+    void answerSeams() {
+        if (!m_w.f().Form2->Exclusivo.made()) return;
+        auto& choose = m_w.f().Form2->Exclusivo->chooseFolder;
+        if (m_wired == &choose) return;
+        m_wired = &choose;
+        choose = [this, dialog = choose](const std::string& start, bool forExport) {
+            if (dialog && chance(30)) return dialog(start, forExport);
             const std::string folder = chance(70) ? m_outside.path().toStdString() : "";
             log(QStringLiteral("folder chosen: \"%1\"").arg(QString::fromStdString(folder)));
             return folder;
-        });
-    }
-    if (!m_w.f().Form4.made()) return;
-    win::TForm4* editor = m_w.f().Form4;
-    wrap(editor->Modelos->ask);
-    wrap(editor->Seriado->ask);
-    wrap(editor->Auditoria->ask);
-    seam(editor->Script->findBar()->askLine, 40, [this](int, int last) -> std::optional<int> {
-        if (chance(20)) return std::nullopt;
-        return 1 + below(std::max(1, last));
-    });
-    using Close = win::TForm4::CloseAnswer;
-    using Clash = win::form4::ClashAnswer;
-    editor->askClose = nullptr;
-    if (chance(50))
-        editor->askClose = [this](const QString& question) {
-            const Close answer = std::array{Close::Save, Close::Discard, Close::Cancel}[below(3)];
-            log(QStringLiteral("asked \"%1\": %2").arg(question.left(60)).arg(int(answer)));
-            return answer;
         };
-    editor->askClash = nullptr;
-    if (chance(50))
-        editor->askClash = [this](const win::form4::ServerClash& clash) {
-            const Clash answer =
-                std::array{Clash::StoreMine, Clash::TakeTheirs, Clash::Cancel}[below(3)];
-            log(QStringLiteral("clash on \"%1\": answer %2")
-                    .arg(QString::fromStdString(clash.script))
-                    .arg(int(answer)));
-            return answer;
-        };
-}
-
-void Monkey::answerModal() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return;
-    ++m_modals;
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    if (box && !box->buttons().isEmpty()) {
-        const QList<QAbstractButton*> buttons = box->buttons();
-        QAbstractButton* answer = buttons[below(static_cast<int>(buttons.size()))];
-        log(QStringLiteral("message box \"%1\": %2").arg(box->text().left(80), answer->text()));
-        answer->click();
-    } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
-        const bool take = chance(60);
-        log(QStringLiteral("input dialog \"%1\": %2")
-                .arg(input->labelText(), q(take ? "OK" : "cancel")));
-        if (take) input->setIntValue(1 + below(60));
-        take ? input->accept() : input->reject();
-    } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-        log(QStringLiteral("file dialog \"%1\": cancel").arg(files->windowTitle()));
-        files->reject();
-    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-        std::vector<QPushButton*> buttons;
-        for (QPushButton* b : dialog->findChildren<QPushButton*>())
-            if (b->isVisible() && b->isEnabled()) buttons.push_back(b);
-        QPushButton* answer = pick(buttons);
-        if (!chance(85)) answer = nullptr;
-        log(QStringLiteral("dialog %1: %2")
-                .arg(nameOf(dialog), answer ? answer->text() : q("closed")));
-        answer ? answer->click() : dialog->reject();
-    } else {
-        log(QStringLiteral("modal %1: closed").arg(nameOf(modal)));
-        modal->close();
     }
-}
 
-void Monkey::check(const QString& editorBefore, bool editsText) {
-    const QString now = editorText();
-    if (!m_typedNow.empty() && now.contains(QString::fromLatin1(m_typedNow.c_str())))
-        m_typed.typed(m_typedNow);
-    const std::vector<std::string> lost = m_typed.lost(now, editorBefore, editsText, m_w.session());
-    if (lost.empty()) return;
-    std::string finding = "text typed into the editor is lost: the marker";
-    for (const std::string& marker : lost)
-        finding += " " + marker;
-    Watch::instance().fail(finding +
-                           " is in neither the editor, a local copy, nor a script on the server");
-}
+    void answerModal() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        ++m_modals;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box && !box->buttons().isEmpty()) {
+            const QList<QAbstractButton*> buttons = box->buttons();
+            QAbstractButton* answer = buttons[below(static_cast<int>(buttons.size()))];
+            log(QStringLiteral("message box \"%1\": %2").arg(box->text().left(80), answer->text()));
+            answer->click();
+        } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            const bool take = chance(60);
+            log(QStringLiteral("input dialog \"%1\": %2")
+                    .arg(input->labelText(), q(take ? "OK" : "cancel")));
+            if (take) input->setIntValue(1 + below(60));
+            take ? input->accept() : input->reject();
+        } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            log(QStringLiteral("file dialog \"%1\": cancel").arg(files->windowTitle()));
+            files->reject();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            std::vector<QPushButton*> buttons;
+            for (QPushButton* b : dialog->findChildren<QPushButton*>())
+                if (b->isVisible() && b->isEnabled()) buttons.push_back(b);
+            QPushButton* answer = chance(85) ? pick(buttons) : nullptr;
+            log(QStringLiteral("dialog %1: %2")
+                    .arg(nameOf(dialog), answer ? answer->text() : q("closed")));
+            answer ? answer->click() : dialog->reject();
+        } else {
+            log(QStringLiteral("modal %1: closed").arg(nameOf(modal)));
+            modal->close();
+        }
+    }
 
+    void check(const QString& editorBefore) {
+        const QString now = editorText();
+        if (!m_typedNow.empty() && now.contains(QLatin1String(m_typedNow.c_str())))
+            m_markers.typed(m_typedNow);
+        const auto lost = m_markers.lost(now, editorBefore, m_editsText, m_w.session());
+        if (lost.empty()) return;
+        std::string finding = "text typed into the editor is lost: the marker";
+        for (const std::string& marker : lost)
+            finding += " " + marker;
+        Watch::instance().fail(
+            finding + " is in neither the editor, a local copy, nor a script on the server");
+    }
+
+    test::RoadWindows& m_w;
+    std::mt19937_64 m_rng;
+    Markers m_markers;
+    std::string m_sabotage;
+    std::string m_typedNow;   // the marker this step typed
+    bool m_editsText = false; // this step was the author's own edit of the editor's text
+    QTemporaryDir m_outside;  // export and restore folder, away from the copies
+    QTimer m_answer;
+    QTimer m_heartbeat;
+    const void* m_wired = nullptr; // the folder chooser answered at random
+    std::map<QString, int> m_reports;
+    int m_modals = 0;
+};
+
+} // namespace
 } // namespace vorn::monkey
+
+int main(int argc, char** argv) {
+    int port = 0;
+    int seconds = 300;
+    std::uint64_t seed = std::random_device{}();
+    std::string sabotage;
+    try {
+        vorn::cli::OptionReader reader({argv + 1, argv + argc}, "nada");
+        while (reader.next()) {
+            if (auto p = reader.number("--port", 1, 65535))
+                port = std::stoi(*p);
+            else if (auto s = reader.number("--seconds", 1, 1000000))
+                seconds = std::stoi(*s);
+            else if (auto x = reader.number("--seed", 0, INT64_MAX))
+                seed = std::stoull(*x);
+            else if (auto k = reader.text("--sabotage"))
+                sabotage = *k;
+            else
+                reader.unknown();
+        }
+        if (reader.operand() || port == 0) throw vorn::cli::UsageError("--port");
+    } catch (const vorn::cli::UsageError&) {
+        std::fprintf(stderr, "usage: vorn_monkey --port N [--seconds S] [--seed X] "
+                             "[--sabotage lose|stall|crash]\n");
+        return 64;
+    }
+
+    using vorn::monkey::Watch;
+    vorn::monkey::installCrashReport();
+    // The stall limit, and a deadline for the whole run that leaves room
+    // for logging in and for the windows' end.
+    Watch::instance().start(seed, 5, seconds + 120);
+    std::printf("monkey: seed %llu, %d s, service on port %d\n",
+                static_cast<unsigned long long>(seed), seconds, port);
+    std::fflush(stdout);
+
+    vorn::win::Application app(argc, argv);
+    vorn::win::WebHolder::setEngineEnabled(false);
+    long steps = 0;
+    {
+        vorn::test::RoadWindows windows(port);
+        vorn::monkey::Monkey monkey(windows, seed, sabotage);
+        if (!monkey.arrive()) Watch::instance().fail("could not log in and open Castelo de Vorn");
+        steps = monkey.run(seconds);
+        monkey.summary();
+    }
+    Watch::instance().stop();
+    std::printf("monkey: seed %llu, %ld steps, no finding\n", static_cast<unsigned long long>(seed),
+                steps);
+    return 0;
+}

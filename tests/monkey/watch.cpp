@@ -31,16 +31,9 @@ void Watch::stop() {
     if (m_thread.joinable()) m_thread.join();
 }
 
-void Watch::step(const std::string& what) {
-    const long n = ++m_steps;
+void Watch::keep(const std::string& line) {
     std::lock_guard<std::mutex> hold(m_lock);
-    m_last[m_next] = std::to_string(n) + ": " + what;
-    m_next = (m_next + 1) % kKept;
-}
-
-void Watch::note(const std::string& what) {
-    std::lock_guard<std::mutex> hold(m_lock);
-    m_last[m_next] = "   " + what;
+    m_last[m_next] = line;
     m_next = (m_next + 1) % kKept;
 }
 

@@ -23,11 +23,9 @@ public:
     void start(std::uint64_t seed, int stallSeconds, int deadlineSeconds);
     void stop();
 
-    void step(const std::string& what); // one more step
-    void note(const std::string& what); // kept among the steps, not counted
+    void step(const std::string& what) { keep(std::to_string(++m_steps) + ": " + what); }
+    void note(const std::string& what) { keep("   " + what); } // kept, not counted
     void beat() { m_beat.store(nowMs()); }
-    long steps() const { return m_steps.load(); }
-    std::uint64_t seed() const { return m_seed; }
 
     // Prints the finding, the seed and the last steps to stderr and ends
     // the process at once with status 1.
@@ -38,6 +36,7 @@ public:
 
 private:
     static long long nowMs();
+    void keep(const std::string& line);
     void watch(int stallSeconds, long long deadline);
     void backtraceOfWindowThread();
 

@@ -15,32 +15,30 @@
 namespace vorn::adventure {
 namespace {
 
-std::string kindName(EdgeKind kind) {
-    switch (kind) {
-    case EdgeKind::Link:
-        return "link";
-    case EdgeKind::Call:
-        return "call";
-    case EdgeKind::Address:
-        return "address";
-    case EdgeKind::Map:
-        return "map";
-    }
-    return "?";
-}
-
-// "from>to:kind" for each edge, in order.
-std::vector<std::string> edgesOf(const LinkGraph& g) {
-    std::vector<std::string> out;
+// "from>to:kind ..." for the edges, in order.
+std::string edgesOf(const LinkGraph& g) {
+    std::string out;
     for (const auto& e : g.edges)
-        out.push_back(g.nodes[e.from].name + ">" + g.nodes[e.to].name + ":" + kindName(e.kind));
+        out += g.nodes[e.from].name + ">" + g.nodes[e.to].name + ":" +
+               (e.kind == EdgeKind::Link   ? "link "
+                : e.kind == EdgeKind::Call ? "call "
+                : e.kind == EdgeKind::Map  ? "map "
+                                           : "address ");
     return out;
 }
 
-std::vector<std::string> namesWhere(const LinkGraph& g, bool (*pick)(const LinkNode&)) {
-    std::vector<std::string> out;
-    for (const auto& n : g.nodes)
-        if (pick(n)) out.push_back(n.name);
+// The edges, then the boxes missing, unreached, with faults and first,
+// each part ended by "| ".
+std::string outcome(const LinkGraph& g) {
+    std::string out = edgesOf(g) + "| ";
+    for (bool (*pick)(const LinkNode&) : {+[](const LinkNode& n) { return !n.exists; },
+                                          +[](const LinkNode& n) { return n.unreached; },
+                                          +[](const LinkNode& n) { return n.faults > 0; },
+                                          +[](const LinkNode& n) { return n.first; }}) {
+        for (const auto& n : g.nodes)
+            if (pick(n)) out += n.name + " ";
+        out += "| ";
+    }
     return out;
 }
 
@@ -52,103 +50,56 @@ std::string mapOf(const std::vector<std::string>& cells) {
     return text + "fundo.png\r\n";
 }
 
-struct Case {
-    const char* what;
-    std::vector<ScriptSource> scripts;
-    std::optional<std::string> map;
-    std::optional<std::string> first;
-    std::vector<std::string> edges, missing, unreached, faulty;
-};
-
 TEST(LinkGraph, ContentOfSmallAdventures) {
-    const std::vector<Case> cases = {
+    const struct {
+        const char* what;
+        std::optional<std::string> first;
+        std::string outcome; // edges | missing | unreached | faulty | first
+        std::vector<ScriptSource> scripts;
+        std::optional<std::string> map = {};
+    } cases[] = {
         {"each kind of script target",
+         "a",
+         "a>b:call a>c:call b>c:link c>a:address | | | | a | ",
          {{"a", "  gosub $b\r\n  call c\r\n"},
           {"b", "  cmd= lnk,20,360,120,30,3,Voltar,$c\r\n"},
-          {"c", "  cmd= url,1,1,9,9,pequenia.local/j?Scp=a&x=1\r\n"}},
-         {},
-         "a",
-         {"a>b:call", "a>c:call", "b>c:link", "c>a:address"},
-         {},
-         {},
-         {}},
+          {"c", "  cmd= url,1,1,9,9,pequenia.local/j?Scp=a&x=1\r\n"}}},
         {"a script naming itself leads nowhere new; a repeat is one arrow",
-         {{"a", "  retscp= a\r\n  gosub $b\r\n  gosub $b\r\n"}, {"b", ""}},
-         {},
          "a",
-         {"a>b:call"},
-         {},
-         {},
-         {}},
+         "a>b:call | | | | a | ",
+         {{"a", "  retscp= a\r\n  gosub $b\r\n  gosub $b\r\n"}, {"b", ""}}},
         {"targets that name no script get one box each, whatever names them",
-         {{"a", "  gosub $fora\r\n  call fora\r\n  cmd= url,1,1,9,9,x?Scp=longe\r\n"}},
-         {},
          "a",
-         {"a>fora:call", "a>longe:address"},
-         {"fora", "longe"},
-         {},
-         {}},
-        {"nothing leads to an orphan; the first is never one; unknown first marks none",
-         {{"a", "  gosub $b\r\n"}, {"b", ""}, {"solto", ""}},
-         {},
+         "a>fora:call a>longe:address | fora longe | | | a | ",
+         {{"a", "  gosub $fora\r\n  call fora\r\n  cmd= url,1,1,9,9,x?Scp=longe\r\n"}}},
+        {"nothing leads to an orphan; the first is never one",
          "a",
-         {"a>b:call"},
-         {},
-         {"solto"},
-         {}},
-        {"without a first script nothing is an orphan",
-         {{"a", ""}, {"b", ""}},
-         {},
-         {},
-         {},
-         {},
-         {},
-         {}},
+         "a>b:call | | solto | | a | ",
+         {{"a", "  gosub $b\r\n"}, {"b", ""}, {"solto", ""}}},
+        {"a first script that is not there marks no box", "z", "| | a | | | ", {{"a", ""}}},
+        {"without a first script nothing is an orphan", {}, "| | | | | ", {{"a", ""}, {"b", ""}}},
         {"map neighbours lead; a named cell is a way in",
-         {{"inicio", ""}, {"sala", ""}, {"corredor", ""}, {"longe", ""}},
-         mapOf({"sala,corredor,,,", "corredor,,,sala,", "naomapa,,longe,,"}),
          "inicio",
-         {"sala>corredor:map", "corredor>sala:map"},
-         {},
-         {"longe"},
-         {}},
+         "sala>corredor:map corredor>sala:map | | longe | | inicio | ",
+         {{"inicio", ""}, {"sala", ""}, {"corredor", ""}, {"longe", ""}},
+         mapOf({"sala,corredor,,,", "corredor,,,sala,", "naomapa,,longe,,"})},
         {"a neighbour that is no script is a missing box",
-         {{"sala", ""}},
-         mapOf({"sala,,,,nada"}),
          "sala",
-         {"sala>nada:map"},
-         {"nada"},
-         {},
-         {}},
+         "sala>nada:map | nada | | | sala | ",
+         {{"sala", ""}},
+         mapOf({"sala,,,,nada"})},
         {"texts inside boxon/boxoff and bare element targets are not targets",
+         "a",
+         "| | b | | a | ",
          {{"a", "  boxon\r\n  gosub $b\r\n  boxoff\r\n  cmd= url,1,1,9,9,pagina.htm\r\n"},
-          {"b", ""}},
-         {},
-         "a",
-         {},
-         {},
-         {"b"},
-         {}},
+          {"b", ""}}},
         {"a script with checker faults is marked",
-         {{"a", "  instrucao_que_nao_existe 1\r\n"}},
-         {},
          "a",
-         {},
-         {},
-         {},
-         {"a"}},
+         "| | | a | a | ",
+         {{"a", "  instrucao_que_nao_existe 1\r\n"}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const LinkGraph g = buildLinkGraph(c.scripts, c.map, c.first, {});
-        EXPECT_EQ(edgesOf(g), c.edges);
-        EXPECT_EQ(namesWhere(g, [](const LinkNode& n) { return !n.exists; }), c.missing);
-        EXPECT_EQ(namesWhere(g, [](const LinkNode& n) { return n.unreached; }), c.unreached);
-        EXPECT_EQ(namesWhere(g, [](const LinkNode& n) { return n.faults > 0; }), c.faulty);
-        const auto firsts = namesWhere(g, [](const LinkNode& n) { return n.first; });
-        EXPECT_EQ(firsts,
-                  c.first && g.find(*c.first) ? std::vector{*c.first} : std::vector<std::string>{});
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(outcome(buildLinkGraph(c.scripts, c.map, c.first, {})), c.outcome) << c.what;
 }
 
 TEST(LinkGraph, NeighbourhoodCountsStepsEitherWay) {
@@ -160,16 +111,15 @@ TEST(LinkGraph, NeighbourhoodCountsStepsEitherWay) {
                                         {"e", "  gosub $c\r\n"}},
                                        {}, "a", {});
     const auto names = [&](int steps) {
-        std::vector<std::string> out;
+        std::string out;
         for (const auto i : neighbourhood(g, *g.find("b"), steps))
-            out.push_back(g.nodes[i].name);
+            out += g.nodes[i].name;
         return out;
     };
-    EXPECT_EQ(names(0), (std::vector<std::string>{"b"}));
-    EXPECT_EQ(names(1), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(names(2), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
-    const LinkGraph near = subgraph(g, neighbourhood(g, *g.find("b"), 1));
-    EXPECT_EQ(edgesOf(near), (std::vector<std::string>{"a>b:call", "b>c:call"}));
+    EXPECT_EQ(names(0), "b");
+    EXPECT_EQ(names(1), "abc");
+    EXPECT_EQ(names(2), "abcde");
+    EXPECT_EQ(edgesOf(subgraph(g, neighbourhood(g, *g.find("b"), 1))), "a>b:call b>c:call ");
 }
 
 TEST(LinkGraph, OpeningLinesAreBounded) {

@@ -1,77 +1,288 @@
-// The adventure exported from the real stand-in service and read back by the
-// audit, and the export's refusals against a scripted one.
+// The adventure's export folder: its data files (objects, global variables,
+// web page, authorised users) written and read back, the whole adventure
+// carried from one pequenia-local to another and restored after it changed
+// there, and the export's refusals against a scripted service.
 #include "adventure_audit.h"
+#include "adventure_data.h"
 #include "adventure_export.h"
 #include "adventure_restore.h"
+#include "export_data.h"
 
 #include <account.h>
 #include <adventure.h>
 #include <demo_adventure_test.h>
+#include <disk_faults.h>
 #include <error.h>
 #include <files.h>
 #include <loaders.h>
+#include <local_service.h>
+#include <objects.h>
+#include <panel.h>
+#include <permissions.h>
 #include <request_layer.h>
 #include <scripted_session_test.h>
 #include <scripts.h>
 #include <session.h>
 #include <text.h>
+#include <transfers.h>
+#include <variables.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 namespace vorn::adventure {
 namespace {
 
 using test::TempDir;
+using Lines = std::vector<std::string>;
 
-using ExportRoad = test::DemoAdventureTest;
-
-TEST_F(ExportRoad, CopiesTheWholeAdventureAndTheAuditReadsItBack) {
-    writeFileAtomic(session.DirAdv + "mapa.txt", std::string(400, '\n') + "fundo.png\n");
-    std::vector<ExportStep> steps;
-    const std::string folder = defaultExportFolder(session, "2026-12-06");
-    const auto result = exportAdventure(layer, session, "Castelo de Vorn", folder,
-                                        [&](const ExportStep& s) { steps.push_back(s); });
-
-    EXPECT_TRUE(result.failed.empty()) << result.failed.front();
-    const auto scripts = LoadScriptList(layer, session);
-    ASSERT_FALSE(scripts.empty());
-    EXPECT_EQ(result.scripts, scripts.size());
-    EXPECT_EQ(readFile(folder + "scripts/" + scripts[0] + ".scp"),
-              joinLinesCrLf(fetchScript(layer, session, scripts[0])));
-    const auto pictures = LoadFileList(layer, session, FileKind::Image);
-    ASSERT_FALSE(pictures.empty());
-    for (const auto& picture : pictures)
-        EXPECT_TRUE(fileExists(folder + picture)) << picture;
-    EXPECT_TRUE(result.map && result.parameters && result.objects);
-    EXPECT_NE(readFile(folder + "parametros.txt").find("Scp=" + session.SesScp + "\r\n"),
-              std::string::npos);
-    EXPECT_EQ(readFile(folder + "objetos.txt").rfind("[", 0), 0u);
-    ASSERT_FALSE(steps.empty());
-    EXPECT_EQ(steps.back().done, steps.back().total);
-
-    // The demo adventure is whole: nothing it names is missing (its faulty
-    // lines are the checker's to show).
-    for (const auto& f : auditAdventure(readExportFolder(folder), {}))
-        for (const char* missing : {"na aventura", "na pasta"})
-            EXPECT_EQ(f.message.find(missing), std::string::npos) << findingLine(f);
+bool operator==(const ObjectState& a, const ObjectState& b) {
+    return a.place == b.place && a.picture == b.picture && a.description == b.description;
 }
 
-// Names beyond ASCII are UTF-8 files and cp1252 scripts: read back, the
-// export matches the server and a restore has nothing to store.
-TEST_F(ExportRoad, ARestoreRightAfterAnExportStoresNothing) {
+bool same(const std::vector<ExportedObject>& a, const std::vector<ExportedObject>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.name == y.name && x.start == y.start && x.current == y.current;
+    });
+}
+
+TEST(ExportDataFiles, ReadBackWhatTheyWriteAndWhatAnAuthorEdited) {
+    const std::vector<ExportedObject> objects{
+        {"lampiao velho", {"patio", "", "Um_lampi\xe3o"}, {"jogador", "l.png", ""}},
+        {"chave", {"masmorra", "chave.png", "Uma_chave"}, {"masmorra", "chave.png", "x=y"}}};
+    EXPECT_TRUE(same(readObjects(objectsText(objects)), objects));
+    // Edited by hand: other line ends, stray lines, an unknown key, a
+    // repeated and a nameless section.
+    EXPECT_TRUE(same(readObjects("Local1=solto\n[ porta ]\nLocal1=sala\rCor1=azul\nFigura2=p.png\n"
+                                 "[porta]\nLocal1=outra\n[]\nLocal1=nenhum\n"),
+                     {{"porta", {"sala", "", ""}, {"", "p.png", ""}}}));
+
+    // Empty lines and keys are description here.
+    const PageData page{.Lb2 = "",
+                        .Lb3 = "demo",
+                        .Lb4 = "3",
+                        .Ed5 = "Castelo de Vorn",
+                        .Ed6 = "icone.png",
+                        .Ed7 = "",
+                        .Lb5 = "pec",
+                        .Lb6 = "em revis\xe3o",
+                        .Desc = {"", "Tit=nada", "", "fim", ""}};
+    const PageData read = readPage(pageText(page));
+    const auto fields = [](const PageData& p) {
+        return std::tie(p.Lb1, p.Lb3, p.Lb4, p.Ed5, p.Ed6, p.Ed7, p.Lb5, p.Lb6, p.Desc);
+    };
+    EXPECT_EQ(fields(read), fields(page));
+    const PageData bare = readPage("Atv=*\nTit=T\n");
+    EXPECT_EQ(bare.Lb1, "sim");
+    EXPECT_EQ(bare.Lb5, "adv") << "a missing type keeps the panel's own";
+    EXPECT_TRUE(bare.Desc.empty());
+
+    EXPECT_EQ(readEditors(" ana \r\n\r\nbia\nana\r"), (Lines{"ana", "bia"}));
+}
+
+TEST(ExportDataFiles, AreReadOnlyUpToTheirLimit) {
+    TempDir dir;
+    writeFileAtomic(dir.path() + "pagina.txt", std::string(64, 'x'));
+    EXPECT_EQ(readBoundedFile(dir.path() + "pagina.txt", 64).size(), 64u);
+    const std::string over =
+        test::thrownMessage([&] { readBoundedFile(dir.path() + "pagina.txt", 63); });
+    EXPECT_EQ(over.rfind("pagina.txt: ", 0), 0u) << over;
+    EXPECT_THROW(requireFileWithin(dir.path() + "pagina.txt", 63), Error);
+    EXPECT_NO_THROW(requireFileWithin(dir.path() + "pagina.txt", 64));
+    EXPECT_THROW(readBoundedFile(dir.path() + "sumiu.txt"), Error);
+
+    // An export whose data file is too large is refused as a whole.
+    makeDir(dir.path() + "scripts");
+    writeFileAtomic(dir.path() + kObjectsFile, std::string(kMaxTextFileBytes + 1, '\n'));
+    EXPECT_THROW(readExportFolder(dir.path()), Error);
+}
+
+// What the other service holds of the data kinds, to compare with the export.
+struct Held {
+    std::vector<ExportedObject> objects;
+    Lines starting, current;
+    PageData page;
+    Lines editors;
+};
+Held held(RequestLayer& layer, const Session& session) {
+    const PageLoad page = loadPage(layer, session, session.SesPfx);
+    EXPECT_TRUE(page.ok) << page.status;
+    return {fetchObjects(layer, session), fetchVariables(layer, session, VariableSet::Starting),
+            fetchVariables(layer, session, VariableSet::Current), page.page,
+            LoadEditorLists(layer, session).editors};
+}
+
+void expectSameData(const ExportFolder& exported, const Held& now) {
+    ASSERT_TRUE(exported.objects && exported.page && exported.editors);
+    EXPECT_TRUE(same(now.objects, *exported.objects));
+    EXPECT_EQ(now.starting, *exported.startingVariables);
+    EXPECT_EQ(now.current, *exported.currentVariables);
+    const auto shown = [](const PageData& p) {
+        return std::tie(p.Ed5, p.Lb5, p.Ed6, p.Ed7, p.Desc);
+    };
+    EXPECT_EQ(shown(now.page), shown(*exported.page));
+    EXPECT_EQ(now.editors, *exported.editors);
+}
+
+using CarryRoad = test::DemoAdventureTest;
+
+TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterChanges) {
+    // Names beyond ASCII are UTF-8 files and cp1252 scripts.
     for (const char* name : {"sal\xe3o nobre", "sala & corredor"}) {
         ASSERT_EQ(newScript(layer, session, name), "Ok");
         ASSERT_EQ(putScript(layer, session, name, {"  msg= ol\xe1", "  fim"}), "Ok");
     }
-    const std::string folder = defaultExportFolder(session, "2026-12-07");
-    ASSERT_TRUE(exportAdventure(layer, session, "Castelo de Vorn", folder).failed.empty());
-    const auto plan = planRestore(layer, session, readExportFolder(folder));
-    EXPECT_TRUE(plan.changed.empty()) << plan.changed.front().name;
-    EXPECT_TRUE(plan.failed.empty());
-    EXPECT_FALSE(plan.data.changes());
+    writeFileAtomic(session.DirAdv + "mapa.txt", std::string(400, '\n') + "fundo.png\n");
+    std::vector<ExportStep> steps;
+    const std::string folder = home.path() + "exp/";
+    const auto exported = exportAdventure(layer, session, "Castelo de Vorn", folder,
+                                          [&](const ExportStep& s) { steps.push_back(s); });
+    ASSERT_TRUE(exported.failed.empty()) << exported.failed.front();
+    EXPECT_EQ(exported.scripts, LoadScriptList(layer, session).size());
+    ASSERT_TRUE(exported.map && exported.parameters && exported.objects && exported.variables &&
+                exported.page && exported.editors);
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.back().done, steps.back().total);
+    EXPECT_NE(readFile(folder + "parametros.txt").find("Scp=" + session.SesScp + "\r\n"),
+              std::string::npos);
+    EXPECT_EQ(readFile(folder + kStartingVariablesFile),
+              "vidas=3\r\nouro=0\r\nporta_torre=fechada\r\n");
+    EXPECT_EQ(readFile(folder + kEditorsFile), "ana\r\n");
+    EXPECT_EQ(readFile(folder + kPageFile).rfind("Tit=Castelo de Vorn\r\nTip=adv\r\n", 0), 0u);
+    const ExportFolder read = readExportFolder(folder);
+    expectSameData(read, held(layer, session));
+    const auto same = planRestore(layer, session, read);
+    EXPECT_TRUE(same.changed.empty()) << same.changed.front().name;
+    EXPECT_TRUE(same.failed.empty());
+    EXPECT_FALSE(same.data.changes()) << "the export is the adventure it came from";
+    // The demo adventure is whole: nothing it names is missing (its faulty
+    // lines are the checker's to show).
+    for (const auto& f : auditAdventure(read, {}))
+        for (const char* missing : {"na aventura", "na pasta"})
+            EXPECT_EQ(f.message.find(missing), std::string::npos) << findingLine(f);
+
+    // The other server, with a fresh adventure of the same author.
+    test::LocalService other;
+    TempDir otherHome;
+    RequestLayer there;
+    Session s = startSession({other.root(), other.root()}, otherHome.path());
+    ASSERT_TRUE(logIn(there, s, "demo", "demo").ok);
+    ASSERT_EQ(createAdventure(there, s, "cvorn", "Copia de Vorn"), "Ok");
+    ASSERT_TRUE(OpenAdventure(there, s, "Copia de Vorn").ok);
+
+    const RestoreChoice all{true, true, true};
+    const auto plan = planRestore(there, s, read);
+    EXPECT_TRUE(plan.data.failed.empty()) << plan.data.failed.front();
+    const std::string question = restoreQuestion(plan, all);
+    for (const char* line : {"  objeto chave: novo\r\n", "  objeto lampiao velho: novo\r\n",
+                             "  vari\xe1veis de in\xed"
+                             "cio: 3 linhas alteradas\r\n",
+                             "  autorizados a incluir: ana\r\n"})
+        EXPECT_NE(question.find(line), std::string::npos) << line << "\n" << question;
+    EXPECT_EQ(restoreQuestion(plan, {true, true, false}).find("objeto"), std::string::npos);
+
+    const auto restored = restoreExport(there, s, read, plan, all);
+    EXPECT_TRUE(restored.failed.empty()) << restored.failed.front();
+    EXPECT_EQ(restored.data.objects, 3u);
+    // The fresh adventure's own script and page are kept; its variables were
+    // empty.
+    EXPECT_EQ(restored.copies, (Lines{s.DirAdv + "inicio.scp", s.DirAdv + "pagina(1).txt"}));
+    EXPECT_TRUE(restored.parameters && restored.data.variables && restored.data.page &&
+                restored.data.editors);
+    expectSameData(read, held(there, s));
+    for (const auto& script : read.scripts)
+        EXPECT_EQ(joinLinesCrLf(fetchScript(there, s, script.name)), readFile(script.path))
+            << script.name;
+    const auto pictures = LoadFileList(there, s, FileKind::Image);
+    for (const auto& picture : LoadFileList(layer, session, FileKind::Image))
+        EXPECT_NE(std::find(pictures.begin(), pictures.end(), picture), pictures.end()) << picture;
+    const auto again = planRestore(there, s, read);
+    EXPECT_TRUE(again.changed.empty());
+    EXPECT_FALSE(again.data.changes()) << restoreQuestion(again, all);
+
+    // The author changes things there; the export brings them back, and
+    // what the author wrote is kept in numbered copies first.
+    ASSERT_EQ(storeVariables(there, s, {"vidas=9"}, *read.currentVariables),
+              std::string(kVariablesStored));
+    PageData page = held(there, s).page;
+    page.Desc = {"Outra descri\xe7\xe3o."};
+    sendPage(there, s, page, false);
+    storeObjectState(there, s, "chave", {"sala", "chave.png", "outra"}, ObjectStateKind::Current);
+    storeEditors(there, s, LoadEditorLists(there, s), {});
+    Lines mine = fetchScript(there, s, "inicio");
+    mine.push_back("  msg= meu");
+    putScript(there, s, "inicio", mine);
+
+    const RestoreChoice data{false, false, true};
+    const auto changed = planRestore(there, s, read);
+    ASSERT_EQ(changed.data.objects.size(), 1u);
+    EXPECT_FALSE(changed.data.objects[0].start);
+    EXPECT_EQ(changed.data.startingLines, 4u);
+    EXPECT_EQ(changed.data.currentLines, 0u);
+    EXPECT_EQ(changed.data.pageFields, Lines{"descri\xe7\xe3o (3 linhas alteradas)"});
+    ASSERT_EQ(changed.changed.size(), 1u);
+    EXPECT_EQ(changed.changed[0].changedLines, 1u);
+    EXPECT_EQ(changed.unchanged, read.scripts.size() - 1);
+    EXPECT_EQ(fetchScript(there, s, "inicio"), mine) << "nothing stored before the answer";
+    const std::string asked = restoreQuestion(changed, data);
+    for (const char* line :
+         {"  objeto chave: estado atual alterado\r\n", "  (2 objetos j\xe1 s\xe3o iguais)\r\n",
+          "  p\xe1gina da aventura: descri\xe7\xe3o (3 linhas alteradas)\r\n",
+          "inicio: 1 linha alterada"})
+        EXPECT_NE(asked.find(line), std::string::npos) << line << "\n" << asked;
+
+    const auto back = restoreExport(there, s, read, changed, data);
+    EXPECT_TRUE(back.failed.empty()) << back.failed.front();
+    ASSERT_EQ(back.copies, (Lines{s.DirAdv + "inicio(1).scp", s.DirAdv + "variaveis_inicio(1).txt",
+                                  s.DirAdv + "pagina(2).txt"}));
+    EXPECT_EQ(readFile(back.copies[0]), joinLinesCrLf(mine));
+    EXPECT_EQ(readFile(back.copies[1]), "vidas=9\r\n");
+    EXPECT_EQ(readPage(readFile(back.copies[2])).Desc, page.Desc);
+    EXPECT_TRUE(planRestore(there, s, read).changed.empty());
+    expectSameData(read, held(there, s));
+    EXPECT_EQ(restoreSummary(back), "Restaura\xe7\xe3o: 1 script e 0 arquivos, e 1 objeto, as "
+                                    "vari\xe1veis, a p\xe1gina, os autorizados; 3 c\xf3pias na "
+                                    "pasta da aventura.");
 }
+
+TEST_F(CarryRoad, DataTheServiceDoesNotTakeIsNamedAndTheRestIsStored) {
+    // A hand-made export: a page of no known type, an object without a
+    // place, a user the service does not know, and good variables.
+    const std::string folder = home.path() + "feito/";
+    makeDir(folder);
+    makeDir(folder + "scripts");
+    writeFileAtomic(folder + kPageFile, "Tit=Castelo de Vorn\r\nTip=xyz\r\n\r\nnova\r\n");
+    writeFileAtomic(folder + kObjectsFile, "[chave]\r\nLocal1=\r\nLocal2=torre\r\n");
+    writeFileAtomic(folder + kEditorsFile, "ana\r\nningu\xe9m\r\n");
+    writeFileAtomic(folder + kCurrentVariablesFile, "vidas=1\r\n");
+    const Lines startingBefore = fetchVariables(layer, session, VariableSet::Starting);
+    const Lines currentBefore = fetchVariables(layer, session, VariableSet::Current);
+    const PageLoad pageBefore = loadPage(layer, session, session.SesPfx);
+    const Lines editorsBefore = LoadEditorLists(layer, session).editors;
+
+    const ExportFolder read = readExportFolder(folder);
+    const auto plan = planRestore(layer, session, read);
+    const auto result = restoreExport(layer, session, read, plan, {false, false, true});
+
+    ASSERT_EQ(result.failed.size(), 3u) << restoreSummary(result);
+    EXPECT_EQ(result.failed[0], "objeto chave: Falta nome do local!");
+    EXPECT_EQ(result.failed[1], "p\xe1gina: Tipo de p\xe1gina inv\xe1lido!!!");
+    EXPECT_EQ(result.failed[2].rfind("autorizados: ", 0), 0u);
+    EXPECT_NE(result.failed[2].find("ningu\xe9m"), std::string::npos) << result.failed[2];
+    EXPECT_EQ(loadPage(layer, session, session.SesPfx).page.Desc, pageBefore.page.Desc);
+    // The set the export lacks stays as it was; the other is stored.
+    EXPECT_EQ(fetchVariables(layer, session, VariableSet::Starting), startingBefore);
+    EXPECT_EQ(fetchVariables(layer, session, VariableSet::Current), Lines{"vidas=1"});
+
+    // The adventure is the suite's: put back what this test changed.
+    storeEditors(layer, session, LoadEditorLists(layer, session), editorsBefore);
+    storeVariables(layer, session, startingBefore, currentBefore);
+}
+
+using ExportRoad = test::DemoAdventureTest;
 
 TEST_F(ExportRoad, NeverWritesOverAnEarlierExport) {
     const std::string first = defaultExportFolder(session, "2026-12-06");

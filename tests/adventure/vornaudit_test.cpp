@@ -18,14 +18,7 @@ void put(const ToolFolder& dir, const std::string& name, const std::string& byte
     if (bytes.rfind("->", 0) == 0)
         std::filesystem::create_symlink(bytes.substr(2), dir.path() + name);
     else
-        dir.write(name, bytes);
-}
-
-std::string mapWithOneCell() {
-    std::string map = "10,sala,,porta,,\r\n";
-    for (int i = 1; i < 400; ++i)
-        map += "\r\n";
-    return map + "\r\n";
+        vorn::writeFileAtomic(dir.path() + name, bytes);
 }
 
 TEST(Vornaudit, ArgumentsFoldersStatusAndOutput) {
@@ -48,7 +41,7 @@ TEST(Vornaudit, ArgumentsFoldersStatusAndOutput) {
           {"scripts/sala.scp", "  cmd= map,0,0,400,10,$inicio\r\n"
                                "  cmd= img,#11,0,10,10,portao.png\r\n"},
           {"scripts/orfao.scp", "  msg= sozinho\r\n"},
-          {"mapa.txt", mapWithOneCell()}},
+          {"mapa.txt", "10,sala,,porta,,\n" + std::string(400, '\n')}},
          1,
          "mapa.txt:1: warning: o vizinho a leste \"porta\" n\u00e3o \u00e9 nome de "
          "nenhuma posi\u00e7\u00e3o do mapa nem de nenhum script da lista\n"

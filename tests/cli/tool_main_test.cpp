@@ -30,6 +30,11 @@ std::string contents(std::FILE* file) {
     return text;
 }
 
+// A body that throws what it is given.
+template <class E> vorn::cli::ToolBody throws(E e) {
+    return [e](const std::vector<std::string>&, Output&) -> int { throw e; };
+}
+
 TEST(RunTool, StatusOutputAndTheOneLineOfAFailure) {
     const std::string noSpace = std::strerror(ENOSPC);
     const std::string loop =
@@ -44,29 +49,21 @@ TEST(RunTool, StatusOutputAndTheOneLineOfAFailure) {
     } cases[] = {
         {"the body's own status", false, [](auto&, Output&) { return 1; }, 1, ""},
         {"a usage fault points to --help", false,
-         [](auto&, Output&) -> int { throw vorn::cli::UsageError("opção desconhecida: --a"); }, 2,
+         throws(vorn::cli::UsageError("opção desconhecida: --a")), 2,
          "vornx: opção desconhecida: --a (vornx --help explica o uso)\n"},
-        {"an input fault, its lines joined", false,
-         [](auto&, Output&) -> int { throw vorn::Error("linha um\nlinha dois"); }, 2,
+        {"an input fault, its lines joined", false, throws(vorn::Error("linha um\nlinha dois")), 2,
          "vornx: linha um linha dois\n"},
-        {"out of memory", false, [](auto&, Output&) -> int { throw std::bad_alloc(); }, 2,
-         "vornx: memória insuficiente\n"},
+        {"out of memory", false, throws(std::bad_alloc()), 2, "vornx: memória insuficiente\n"},
         {"a file system error names the path", false,
-         [](auto&, Output&) -> int {
-             throw std::filesystem::filesystem_error(
-                 "status", "scripts/a.scp",
-                 std::make_error_code(std::errc::too_many_symbolic_link_levels));
-         },
+         throws(std::filesystem::filesystem_error(
+             "status", "scripts/a.scp",
+             std::make_error_code(std::errc::too_many_symbolic_link_levels))),
          2, "vornx: não foi possível ler scripts/a.scp: " + loop + "\n"},
         {"another system error", false,
-         [](auto&, Output&) -> int {
-             throw std::system_error(std::make_error_code(std::errc::io_error), "lendo");
-         },
-         2,
+         throws(std::system_error(std::make_error_code(std::errc::io_error), "lendo")), 2,
          std::string("vornx: ") +
              std::system_error(std::make_error_code(std::errc::io_error), "lendo").what() + "\n"},
-        {"anything else thrown", false, [](auto&, Output&) -> int { throw 42; }, 2,
-         "vornx: falha inesperada\n"},
+        {"anything else thrown", false, throws(42), 2, "vornx: falha inesperada\n"},
         {"a small write that fails at exit", true,
          [](auto&, Output& out) {
              out.write("texto\n");

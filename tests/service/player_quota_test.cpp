@@ -5,6 +5,7 @@
 #include "raw_socket.h"
 #include "scripted_server.h"
 #include "server.h"
+#include "service_client.h"
 #include "text.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <address.h>
-
-#include <httplib.h>
-
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -11,9 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <fstream>
 #include <string>
-#include <sys/types.h>
 
 namespace vorn::test {
 
@@ -97,37 +91,6 @@ private:
 inline int statusOf(const std::string& reply) {
     if (reply.rfind("HTTP/1.", 0) != 0 || reply.size() < 12) return 0;
     return std::stoi(reply.substr(9, 3));
-}
-
-// Server script calls on a kept-alive cpp-httplib connection, for tests that
-// send raw bytes and must tell a dropped connection ("") from a reply.
-inline std::string scriptTarget(const std::string& script, std::initializer_list<Key> keys,
-                                const char* login = "demo", const char* senha = "demo") {
-    return serverAddress("/vornpq/wbetz/", script, login, senha, keys);
-}
-
-inline std::string rawGet(httplib::Client& c, const std::string& target) {
-    auto res = c.Get(target.c_str());
-    return res ? res->body : std::string();
-}
-
-// Posts one part: a text field, or with a file name the upload field "Img".
-inline std::string rawPost(httplib::Client& c, const std::string& target, const std::string& field,
-                           const std::string& bytes, const std::string& fileName = {}) {
-    const httplib::MultipartFormDataItems items = {
-        {field, bytes, fileName, fileName.empty() ? "" : "application/octet-stream"}};
-    auto res = c.Post(target.c_str(), items);
-    return res ? res->body : std::string();
-}
-
-// The peak resident memory of a process, in KiB (VmHWM).
-inline long peakKiB(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string key;
-    long value = 0;
-    while (status >> key)
-        if (key == "VmHWM:" && status >> value) return value;
-    return -1;
 }
 
 } // namespace vorn::test

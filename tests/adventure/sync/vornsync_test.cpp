@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <set>
 
 namespace vorn::adventure {
 namespace {
@@ -33,15 +34,11 @@ Files filesOf(const std::string& root) {
 
 // The paths whose bytes differ, or that only one side has: pictures make
 // the whole maps too long to read in a failure.
-std::vector<std::string> differing(const Files& a, const Files& b) {
-    std::vector<std::string> paths;
-    for (const auto* side : {&a, &b})
-        for (const auto& [path, bytes] : *side) {
-            const auto other = (side == &a ? b : a).find(path);
-            if ((other == (side == &a ? b : a).end() || other->second != bytes) &&
-                (paths.empty() || paths.back() != path))
-                paths.push_back(path);
-        }
+std::set<std::string> differing(const Files& a, const Files& b) {
+    std::set<std::string> paths;
+    for (const auto& [one, other] : {std::pair{&a, &b}, std::pair{&b, &a}})
+        for (const auto& [path, bytes] : *one)
+            if (!other->count(path) || other->at(path) != bytes) paths.insert(path);
     return paths;
 }
 
@@ -93,7 +90,7 @@ TEST_F(Vornsync, PullEditPushAndPullAgainGiveTheSameFiles) {
     EXPECT_EQ(push.status, 0) << push.out << push.err;
     EXPECT_EQ(sync("status {a}").status, 0);
     ASSERT_EQ(sync("pull 'Castelo de Vorn' {b}").status, 0);
-    EXPECT_EQ(differing(filesOf(folder("b")), filesOf(folder("a"))), std::vector<std::string>{});
+    EXPECT_EQ(differing(filesOf(folder("b")), filesOf(folder("a"))), std::set<std::string>{});
 
     // A second pull into the folder brings the co-author's change and keeps
     // the author's own.
@@ -150,7 +147,7 @@ TEST_F(Vornsync, DryRunAndACheckerFaultChangeNothingAnywhere) {
     EXPECT_EQ(dry.out, "gravaria: scripts/portao.scp\ncriaria: scripts/vazio.scp\n"
                        "apagaria no servidor: scripts/tesouro.scp\nnada foi mudado (--dry-run)\n");
     EXPECT_EQ(server(), serverBefore);
-    EXPECT_EQ(differing(filesOf(folder("a")), folderBefore), std::vector<std::string>{});
+    EXPECT_EQ(differing(filesOf(folder("a")), folderBefore), std::set<std::string>{});
 
     append(folder("a") + "scripts/vazio.scp", "  cmd= img,0,0,10\r\n");
     const auto faulty = filesOf(folder("a"));
@@ -158,7 +155,7 @@ TEST_F(Vornsync, DryRunAndACheckerFaultChangeNothingAnywhere) {
     EXPECT_EQ(fault.status, 1);
     EXPECT_NE(fault.out.find("\nscripts/vazio.scp:2: error: "), std::string::npos) << fault.out;
     EXPECT_EQ(server(), serverBefore);
-    EXPECT_EQ(differing(filesOf(folder("a")), faulty), std::vector<std::string>{});
+    EXPECT_EQ(differing(filesOf(folder("a")), faulty), std::set<std::string>{});
     EXPECT_EQ(sync("push --no-check {a}").status, 0);
     EXPECT_NE(server(), serverBefore);
 }
@@ -178,7 +175,7 @@ TEST_F(Vornsync, Utf8FoldersGoBackAsCp1252AndRefuseWhatItCannotCarry) {
     EXPECT_EQ(fetchScriptText(layer, session, "menu"), "  msg= Op\xe7\xf5"
                                                        "es\r\n  msg= a\xe7\xe3o \x80\r\n");
     ASSERT_EQ(sync("pull 'Castelo de Vorn' {b} --encoding utf-8").status, 0);
-    EXPECT_EQ(differing(filesOf(folder("b")), filesOf(folder("a"))), std::vector<std::string>{});
+    EXPECT_EQ(differing(filesOf(folder("b")), filesOf(folder("a"))), std::set<std::string>{});
 
     append(menu, "  msg= seta \xe2\x86\x92\n");
     const ToolRun refused = sync("push {a}");

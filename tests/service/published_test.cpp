@@ -1,22 +1,22 @@
-// Pages for the browser: the game page of a script, the QR and start
-// addresses, and the instruction reference.
+// What the service publishes: the game page of a script, the QR and start
+// addresses, the instruction reference, and an adventure's files: the upload
+// form the client sends, deletion, names that try to leave the data folder,
+// and the sound library.
 #include "service_client.h"
-
-#include <httplib.h>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+using vorn::test::upload;
+
 namespace {
 
-class Pages : public vorn::test::DemoServiceTest {
-protected:
-    httplib::Result get(const std::string& path) { return raw.Get(path.c_str()); }
-
-    httplib::Client raw{"127.0.0.1", service.port()};
-};
+using Pages = vorn::test::DemoServiceTest;
+using Files = vorn::test::DemoServiceTest;
 
 TEST_F(Pages, ScriptPageLinksToTheScriptsItNames) {
-    auto res = get("/html/quorbel/exescp.php?Idx=1001&Pfx=vorn&Scp=salao");
+    auto res = http.Get("/html/quorbel/exescp.php?Idx=1001&Pfx=vorn&Scp=salao");
     ASSERT_TRUE(res);
     ASSERT_EQ(res->status, 200);
     EXPECT_EQ(res->get_header_value("Content-Type"), "text/html; charset=windows-1252");
@@ -43,7 +43,7 @@ TEST_F(Pages, LinksAndTextsOfAScriptCannotInjectMarkup) {
                   "  msg= <script>alert('x')</script>\r\n"
                   "  cmd= lnk,0,0,10,10,3,\"><img src=x onerror=alert(1)>,$\"onclick=\"x\r\n"
                   "  corfnd= red;}body{display:none\r\n");
-    const std::string html = get("/html/quorbel/exescp.php?Idx=9&Pfx=vorn&Scp=mau")->body;
+    const std::string html = http.Get("/html/quorbel/exescp.php?Idx=9&Pfx=vorn&Scp=mau")->body;
     for (const char* shown : {"Scp=Sala%20Grande\"", "href=\"http://pequenia.org/x\"",
                               "src=\"vorn/vorn-..%2F..%2Fetc%2Fpasswd\"", "&lt;script&gt;"})
         EXPECT_NE(html.find(shown), std::string::npos) << shown;
@@ -54,15 +54,15 @@ TEST_F(Pages, LinksAndTextsOfAScriptCannotInjectMarkup) {
 
 TEST_F(Pages, QrAndStartAddresses) {
     // "vorn|5|torre|" as hexadecimal digits.
-    auto qr = get("/html/quorbel/exescp.php?Chx=766F726E7C357C746F7272657C");
+    auto qr = http.Get("/html/quorbel/exescp.php?Chx=766F726E7C357C746F7272657C");
     ASSERT_EQ(qr->status, 200);
     EXPECT_NE(qr->body.find("alto da torre"), std::string::npos);
-    EXPECT_EQ(get("/html/quorbel/exescp.php?Chx=7A7A")->status, 400);
-    auto start = get("/html/quorbel/inicio.php?Pfx=vorn");
+    EXPECT_EQ(http.Get("/html/quorbel/exescp.php?Chx=7A7A")->status, 400);
+    auto start = http.Get("/html/quorbel/inicio.php?Pfx=vorn");
     EXPECT_EQ(start->status, 302);
     EXPECT_NE(start->get_header_value("Location").find("Scp=inicio"), std::string::npos);
-    EXPECT_EQ(get("/html/quorbel/inicio.php?Pfx=nada")->status, 404);
-    EXPECT_EQ(get("/html/quorbel/exescp.php?Idx=1&Pfx=vorn&Scp=nada")->status, 404);
+    EXPECT_EQ(http.Get("/html/quorbel/inicio.php?Pfx=nada")->status, 404);
+    EXPECT_EQ(http.Get("/html/quorbel/exescp.php?Idx=1&Pfx=vorn&Scp=nada")->status, 404);
 }
 
 TEST_F(Pages, InstructionReference) {
@@ -87,11 +87,59 @@ TEST_F(Pages, InstructionReference) {
         {"/html/quorbel/pags/instrucs/", 200, "href=\"/vornpq/wbetz/ifobjjog%3D.htm\""},
     };
     for (const auto& c : cases) {
-        auto res = get(c.path);
+        auto res = http.Get(c.path);
         ASSERT_TRUE(res) << c.path;
         EXPECT_EQ(res->status, c.status) << c.path;
         EXPECT_NE(res->body.find(c.shows), std::string::npos) << c.path;
     }
+}
+
+TEST_F(Files, UploadListDownloadDelete) {
+    std::string bytes = "OggS";
+    for (int i = 0; i < 3000; ++i)
+        bytes += static_cast<char>(i * 7);
+    upload(http, "som.ogg", bytes);
+    const auto list = demo.lines("mobLsArq.php", {{"Pfx", "vorn"}});
+    ASSERT_EQ(list[0], "Ok");
+    EXPECT_NE(std::find(list.begin(), list.end(), "vorn-som.ogg"), list.end());
+    EXPECT_NE(std::find(list.begin(), list.end(), "vorn-portao.png"), list.end());
+    EXPECT_EQ(http.Get("/html/quorbel/vorn/vorn-som.ogg")->body, bytes);
+    EXPECT_EQ(http.Get("/html/quorbel/vorn/vorn-portao.png")->body.substr(1, 3), "PNG");
+
+    demo.raw("mobDtArq.php", {{"Pfx", "vorn"}, {"Arq", "som.ogg"}});
+    const auto after = demo.lines("mobLsArq.php", {{"Pfx", "vorn"}});
+    EXPECT_EQ(std::find(after.begin(), after.end(), "vorn-som.ogg"), after.end());
+    EXPECT_EQ(http.Get("/html/quorbel/vorn/vorn-som.ogg")->status, 404);
+}
+
+TEST_F(Files, NamesThatLeaveTheFolderAreRefused) {
+    for (const char* name :
+         {"../../escape.png", "..", "a/b.png", "a\\b.png", ".oculto.png", "x\x01.png", ""})
+        EXPECT_NE(upload(http, name, "data").find("inv\xE1lido"), std::string::npos) << name;
+    EXPECT_FALSE(std::filesystem::exists(service.dataDir() + "html/escape.png"));
+    EXPECT_FALSE(std::filesystem::exists(service.dataDir() + "../escape.png"));
+    EXPECT_NE(demo.raw("mobDtArq.php", {{"Pfx", "vorn"}, {"Arq", "../../pequenia.db"}})
+                  .find("inv\xE1lido"),
+              std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(service.dataDir() + "pequenia.db"));
+    // Pages and scripts are not stored in a published folder.
+    EXPECT_NE(upload(http, "x.htm", "<script>alert(1)</script>").find("n\xE3o aceito"),
+              std::string::npos);
+    for (const char* path :
+         {"/html/quorbel/vorn/vorn-..%2F..%2Fpequenia.db", "/html/quorbel/..%2F/x",
+          "/vornpq/..%2Fpequenia.db", "/html/quorbel/pags/sons/..%2F..%2F..%2Fpequenia.db"}) {
+        auto res = http.Get(path);
+        ASSERT_TRUE(res) << path;
+        EXPECT_GE(res->status, 400) << path;
+        EXPECT_EQ(res->body.find("SQLite"), std::string::npos) << path;
+    }
+}
+
+TEST_F(Files, SoundLibraryListsByCategory) {
+    EXPECT_EQ(demo.lines("mobLsSom.php", {{"Cat", "beep"}}),
+              (std::vector<std::string>{"Ok", "bip_curto.wav", "bip_duplo.wav"}));
+    EXPECT_EQ(demo.lines("mobLsSom.php", {{"Cat", "nenhuma"}}), (std::vector<std::string>{"Ok"}));
+    EXPECT_NE(http.Get("/vornpq/index.htm")->body.find("<html"), std::string::npos);
 }
 
 } // namespace

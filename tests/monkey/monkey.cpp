@@ -19,7 +19,6 @@
 #include "scripts.h"
 #include "session.h"
 #include "tool_main.h"
-#include "watch.h"
 #include "web_holder.h"
 
 #include <QAbstractButton>
@@ -38,15 +37,128 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
+#include <mutex>
 #include <random>
 #include <set>
 #include <thread>
+#include <unistd.h>
 
 namespace vorn::monkey {
 namespace {
+
+// What a finding needs to be replayed: the seed and the last steps. Shared
+// by the window thread, the watchdog thread and the crash handler, so a
+// crash or a stall still names the steps that led to it.
+class Watch {
+public:
+    static Watch& instance() {
+        static Watch watch;
+        return watch;
+    }
+
+    // Starts the watchdog: the window thread must beat at least every
+    // stallSeconds, and the whole run must end within deadlineSeconds.
+    void start(std::uint64_t seed, int stallSeconds, int deadlineSeconds) {
+        m_seed = seed;
+        beat();
+        m_running = true;
+        const long long deadline = nowMs() + 1000LL * deadlineSeconds;
+        m_thread = std::thread([this, stallSeconds, deadline] {
+            while (m_running) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                if (nowMs() - m_beat.load() > 1000LL * stallSeconds) {
+                    report(("the window thread did not answer for " + std::to_string(stallSeconds) +
+                            " s")
+                               .c_str());
+                    backtraceOfWindowThread();
+                    std::_Exit(2);
+                }
+                if (nowMs() > deadline) {
+                    report("the run did not end in time");
+                    std::_Exit(2);
+                }
+            }
+        });
+    }
+    void stop() {
+        m_running = false;
+        if (m_thread.joinable()) m_thread.join();
+    }
+
+    void step(const std::string& what) { keep(std::to_string(++m_steps) + ": " + what); }
+    void note(const std::string& what) { keep("   " + what); } // kept, not counted
+    void beat() { m_beat.store(nowMs()); }
+
+    // Prints the finding, the seed and the last steps to stderr and ends
+    // the process at once with status 1.
+    [[noreturn]] void fail(const std::string& finding) {
+        report(finding.c_str());
+        std::_Exit(1);
+    }
+    // The same report without ending (the crash handler's part); try_lock
+    // only, since the window thread may hold the lock.
+    void report(const char* finding) {
+        std::fprintf(stderr, "\nmonkey: FINDING: %s\nmonkey: seed %llu, after %ld steps\n", finding,
+                     static_cast<unsigned long long>(m_seed), m_steps.load());
+        if (m_lock.try_lock()) {
+            std::fprintf(stderr, "monkey: the last steps:\n");
+            for (int i = 0; i < kKept; ++i)
+                if (const std::string& line = m_last[(m_next + i) % kKept]; !line.empty())
+                    std::fprintf(stderr, "  %s\n", line.c_str());
+            m_lock.unlock();
+        }
+        std::fprintf(stderr, "monkey: replay with MONKEY_SEED=%llu\n",
+                     static_cast<unsigned long long>(m_seed));
+        std::fflush(stderr);
+    }
+
+private:
+    static constexpr int kKept = 30;
+    static long long nowMs() {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+    void keep(const std::string& line) {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_last[m_next] = line;
+        m_next = (m_next + 1) % kKept;
+    }
+    // Where the window thread hangs is most of a stall's story; gdb is asked
+    // when it is there, and the report stands without it.
+    static void backtraceOfWindowThread() {
+        const std::string command = "timeout 60 gdb -p " + std::to_string(getpid()) +
+                                    " -batch -ex 'thread apply 1 bt 40' 2>/dev/null | "
+                                    "grep -E '^#' 1>&2";
+        std::fprintf(stderr, "monkey: the window thread's stack:\n");
+        std::fflush(stderr);
+        if (std::system(command.c_str()) != 0) std::fprintf(stderr, "monkey: (no stack)\n");
+    }
+
+    std::mutex m_lock;
+    std::string m_last[kKept];
+    int m_next = 0;
+    std::atomic<long> m_steps{0};
+    std::atomic<long long> m_beat{0};
+    std::atomic<bool> m_running{false};
+    std::uint64_t m_seed = 0;
+    std::thread m_thread;
+};
+
+// A fatal signal reports through Watch, then kills as before.
+void onFatalSignal(int signal) {
+    char finding[64];
+    std::snprintf(finding, sizeof finding, "the program died of signal %d", signal);
+    Watch::instance().report(finding);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
 
 void log(const QString& line) {
     Watch::instance().note(line.toStdString());
@@ -635,7 +747,8 @@ int main(int argc, char** argv) {
     }
 
     using vorn::monkey::Watch;
-    vorn::monkey::installCrashReport();
+    for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+        std::signal(signal, vorn::monkey::onFatalSignal);
     // The stall limit, and a deadline for the whole run that leaves room
     // for logging in and for the windows' end.
     Watch::instance().start(seed, 5, seconds + 120);

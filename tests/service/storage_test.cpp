@@ -40,48 +40,36 @@ struct Burst {
     int lastRegister = -1, sentRegister = -1; // written by thread 0 only
 };
 
-// Bytes that differ per write and are long enough that a cut write shows.
-std::string contentOf(const std::string& name, std::size_t size) {
-    std::string s;
-    while (s.size() < size)
-        s += name + ";";
-    return s.substr(0, size);
-}
-
 // Thread t writes scripts, uploads and (thread 0) the register total or
-// (the others) new objects in turn, until the service is gone.
+// (the others) new objects in turn, until the service is gone. The bytes
+// differ per write and are long enough that a cut write shows.
 void writer(int port, int t, Burst& burst) {
     httplib::Client c("127.0.0.1", port);
     c.set_keep_alive(true);
     for (int i = 0;; ++i) {
         const std::string name = "k" + std::to_string(t) + "_" + std::to_string(i);
-        const std::string bytes =
-            contentOf(name, 2000 + static_cast<std::size_t>((i * 7919 + t * 104729) % 120000));
-        auto* sent = i % 3 == 0 ? &burst.scripts : i % 3 == 1 ? &burst.files : nullptr;
-        const std::string key = i % 3 == 1 ? name + ".png" : name;
+        std::string bytes;
+        while (bytes.size() < 2000 + static_cast<std::size_t>((i * 7919 + t * 104729) % 120000))
+            bytes += name + ";";
+        const int kind = i % 3, total = i % 1000;
+        auto* sent = kind == 0 ? &burst.scripts : kind == 1 ? &burst.files : nullptr;
+        const std::string key = kind == 1 ? name + ".png" : name;
         if (sent) {
             std::lock_guard lock(burst.mutex);
             (*sent)[key] = {bytes, false};
         }
-        std::string reply, ok = "Ok";
-        if (i % 3 == 0) {
-            reply = rawPost(c, scriptTarget("vpqPtScp.php", {{"Pfx", "vorn"}, {"Scp", name}}),
-                            "texto", bytes);
-        } else if (i % 3 == 1) {
-            reply = rawPost(c, scriptTarget("mobPtImg.php", {{"Pfx", "vorn"}, {"Arq", key}}), "Img",
-                            bytes, key);
-            ok = "Upload de";
-        } else if (t == 0) {
-            burst.sentRegister = i % 1000;
-            reply = rawGet(c, scriptTarget("scpPtReg.php",
-                                           {{"Pfx", "vorn"}, {"Reg", std::to_string(i % 1000)}}));
-            ok = "Total de registradores gravado";
-        } else {
-            reply = rawGet(c, scriptTarget("scpNwObj.php", {{"Pfx", "vorn"}, {"Nome", name}}));
-        }
+        if (kind == 2 && t == 0) burst.sentRegister = total;
+        const std::string reply =
+            kind == 0   ? rawPost(c, scriptTarget("vpqPtScp.php", {{"Pfx", "vorn"}, {"Scp", name}}),
+                                  "texto", bytes)
+            : kind == 1 ? vorn::test::upload(c, key, bytes)
+            : t == 0    ? rawGet(c, scriptTarget("scpPtReg.php",
+                                                 {{"Pfx", "vorn"}, {"Reg", std::to_string(total)}}))
+                     : rawGet(c, scriptTarget("scpNwObj.php", {{"Pfx", "vorn"}, {"Nome", name}}));
         if (reply.empty()) return; // the service is gone
+        const char* ok = kind == 1 ? "Upload de" : kind == 2 && t == 0 ? "Total de registr" : "Ok";
         ASSERT_EQ(reply.rfind(ok, 0), 0u) << name << ": " << reply;
-        if (i % 3 == 2 && t == 0) burst.lastRegister = i % 1000;
+        if (kind == 2 && t == 0) burst.lastRegister = total;
         std::lock_guard lock(burst.mutex);
         if (sent) (*sent)[key].second = true;
         ++burst.answered;

@@ -34,12 +34,6 @@ std::string readLine(int fd, std::chrono::milliseconds limit) {
 
 } // namespace
 
-LocalService::LocalService(std::vector<std::string> flags)
-    : LocalService(std::move(flags), std::string()) {}
-
-LocalService::LocalService(std::vector<std::string> flags, std::string dataDir)
-    : LocalService(std::move(flags), std::move(dataDir), Launch{}) {}
-
 LocalService::LocalService(std::vector<std::string> flags, std::string dataDir, Launch launch) {
     std::string templ = (std::filesystem::temp_directory_path() / "pequenia-test-XXXXXX").string();
     if (!::mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");

@@ -6,25 +6,25 @@
 
 namespace vorn::test {
 
+// How a LocalService's process is started, for tests of a hostile machine.
+struct LocalServiceLaunch {
+    // Runs the service through this command, e.g. setpriv with options.
+    std::vector<std::string> prefix;
+    // RLIMIT_FSIZE of the process in bytes; 0 keeps the limit.
+    unsigned long long fileSizeLimit = 0;
+};
+
 // A real pequenia-local process on a free port of 127.0.0.1 with its own
 // temporary data folder. The constructor returns once the service accepts
 // connections; the destructor stops it with SIGTERM and removes the folder.
 class LocalService {
 public:
-    // Extra flags after "--port 0 --data <folder>", e.g. {"--demo"}.
-    explicit LocalService(std::vector<std::string> flags = {"--demo", "--auto-unlock"});
-    // The same on a data folder of the caller's, which is kept afterwards
-    // (to restart a service on the data of an earlier one).
-    LocalService(std::vector<std::string> flags, std::string dataDir);
-
-    // How the process is started, for tests of a hostile machine.
-    struct Launch {
-        // Runs the service through this command, e.g. setpriv with options.
-        std::vector<std::string> prefix;
-        // RLIMIT_FSIZE of the process in bytes; 0 keeps the limit.
-        unsigned long long fileSizeLimit = 0;
-    };
-    LocalService(std::vector<std::string> flags, std::string dataDir, Launch launch);
+    using Launch = LocalServiceLaunch;
+    // Extra flags after "--port 0 --data <folder>", e.g. {"--demo"}. A data
+    // folder of the caller's is kept afterwards (to restart a service on the
+    // data of an earlier one).
+    explicit LocalService(std::vector<std::string> flags = {"--demo", "--auto-unlock"},
+                          std::string dataDir = {}, Launch launch = {});
     ~LocalService();
     LocalService(const LocalService&) = delete;
     LocalService& operator=(const LocalService&) = delete;

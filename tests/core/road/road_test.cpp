@@ -39,30 +39,22 @@ using Road = test::DemoAdventureTest;
 TEST_F(Road, LoginAndOpeningFillTheSessionAndRefusalsLeaveItAlone) {
     EXPECT_EQ(session.SesLogin + "|" + session.SesSenha, "demo|demo");
     EXPECT_FALSE(session.SesIdx.empty() || session.SesCod.empty());
-    const auto refused = logIn(layer, session, "demo", "errada");
-    EXPECT_FALSE(refused.ok || refused.status.empty());
-    EXPECT_EQ(session.SesLogin + "|" + session.SesSenha, "demo|demo");
-    const auto list = LoadAdventureList(layer, session, "");
-    ASSERT_TRUE(list.ok) << list.refusal;
-    EXPECT_TRUE(contains(list.names, "Castelo de Vorn"));
-
+    EXPECT_TRUE(contains(LoadAdventureList(layer, session, "").names, "Castelo de Vorn"));
     const auto opened = OpenAdventure(layer, session, "Castelo de Vorn");
     ASSERT_TRUE(opened.ok);
     EXPECT_EQ(session.SesPfx, "vorn");
     EXPECT_EQ(session.DirAdv, home.path() + "vorn/");
     EXPECT_TRUE(dirExists(session.DirAdv));
-    EXPECT_EQ(session.SesScp, opened.data.firstScript);
     EXPECT_FALSE(session.SesScp.empty());
-    EXPECT_EQ(session.AdvColor.size(), 6u);
+    EXPECT_EQ(session.SesScp, opened.data.firstScript);
     EXPECT_NE(HtmlColorToColor(session.AdvColor), 0xCECECEu);
-    if (!opened.data.ImgPan.empty()) {
-        EXPECT_TRUE(fileExists(session.DirAdv + opened.data.ImgPan));
-    }
 
-    Session before = session;
+    const Session before = session;
+    const auto refused = logIn(layer, session, "demo", "errada");
+    EXPECT_FALSE(refused.ok || refused.status.empty());
     EXPECT_FALSE(OpenAdventure(layer, session, "Aventura que nao existe").ok);
-    EXPECT_EQ(session.SesPfx, before.SesPfx);
-    EXPECT_EQ(session.SesScp, before.SesScp);
+    for (auto field : {&Session::SesLogin, &Session::SesSenha, &Session::SesPfx, &Session::SesScp})
+        EXPECT_EQ(session.*field, before.*field);
 }
 
 TEST_F(Road, ASaveFindsACoEditorsChangeAndNothingElse) {
@@ -98,19 +90,15 @@ TEST_F(Road, ASaveFindsACoEditorsChangeAndNothingElse) {
     EXPECT_THROW(checkServerText(layer, session, opened, mine), Error);
 }
 
-// Two saves keep two copies; the server holds the trimmed text, under the
-// new name after a rename.
+// The server holds the trimmed text, under the new name after a rename.
 TEST_F(Road, ScriptsAreCreatedSavedRenamedAndDeletedThroughTheService) {
     session.SesScp = "sala nova";
     ASSERT_EQ(newScript(layer, session, "sala nova"), "Ok");
     EXPECT_NE(newScript(layer, session, "sala nova"), "Ok"); // the name is taken now
     const Lines typed = {"//=== Script: sala", "  msg= Ol\xe1", "  fim", "", "   ", ""};
     const auto first = SaveScriptToServer(layer, session, typed);
-    const auto second = SaveScriptToServer(layer, session, typed);
     EXPECT_EQ(first.lines, (Lines{"//=== Script: sala", "  msg= Ol\xe1", "  fim"}));
     EXPECT_EQ(first.copyPath, session.DirAdv + "sala nova.scp");
-    EXPECT_EQ(second.copyPath, session.DirAdv + "sala nova(1).scp");
-    EXPECT_EQ(readFile(second.copyPath), "//=== Script: sala\r\n  msg= Ol\xe1\r\n  fim\r\n");
     EXPECT_EQ(renameScript(layer, session, "sala nova", "sala & cia"), "Ok");
     const auto names = LoadScriptList(layer, session);
     EXPECT_TRUE(contains(names, "sala & cia") && !contains(names, "sala nova"));

@@ -83,46 +83,39 @@ TEST_F(SaveFaults, OnlyAnOkReplyIsASaveAndAnUnsafeNameSendsNothing) {
 }
 
 // Writers of the files that matter, each on a folder that already holds
-// what it must not lose.
+// what it must not lose, and how the failure of each starts.
 struct Writer {
     const char* what;
-    std::function<void(const std::string&)> prepare;
-    std::function<void(const std::string&)> write;
-    const char* message; // how its failure starts
+    std::function<void(const std::string&)> prepare, write;
+    std::string message;
 };
 
-const std::string kBig(4096, 'x');
-const std::string kCannotWrite = "N\xc3\xa3o foi poss\xc3\xadvel gravar ";
-
 std::vector<Writer> writers(const ScriptedServer& server) {
-    const auto session = [&server](const std::string& dir) {
-        Session s = startSession({server.root(), server.root()}, dir);
-        s.DirAdv = dir;
+    const std::string big(4096, 'x'), cannot = "N\xc3\xa3o foi poss\xc3\xadvel gravar ";
+    const auto copy = [](const std::string& d, const std::string& t) {
+        keepLocalCopy(d, "sala", {t});
+    };
+    const auto save = [&server, big](const std::string& d) {
+        Session s = startSession({server.root(), server.root()}, d);
+        s.DirAdv = d;
         s.SesScp = "sala";
-        return s;
+        RequestLayer layer;
+        SaveScriptToServer(layer, s, {big});
     };
     return {
         {"replacing a file", [](const std::string& d) { writeFileAtomic(d + "a.txt", "velho"); },
-         [](const std::string& d) { writeFileAtomic(d + "a.txt", kBig); }, kCannotWrite.c_str()},
+         [big](const std::string& d) { writeFileAtomic(d + "a.txt", big); }, cannot},
         {"a pair whose first file fits",
          [](const std::string& d) {
              writeFilesAtomic({{d + "mapa.bmp", "bmp velho"}, {d + "mapa.txt", "txt velho"}});
          },
-         [](const std::string& d) {
-             writeFilesAtomic({{d + "mapa.bmp", "bmp novo"}, {d + "mapa.txt", kBig}});
+         [big](const std::string& d) {
+             writeFilesAtomic({{d + "mapa.bmp", "bmp novo"}, {d + "mapa.txt", big}});
          },
-         kCannotWrite.c_str()},
-        {"a numbered copy",
-         [](const std::string& d) {
-             keepLocalCopy(d, "sala", {"um"});
-             keepLocalCopy(d, "sala", {"dois"});
-         },
-         [](const std::string& d) { keepLocalCopy(d, "sala", {kBig}); }, kCannotWrite.c_str()},
-        {"the copy of a save", [](const std::string& d) { keepLocalCopy(d, "sala", {"um"}); },
-         [session](const std::string& d) {
-             RequestLayer layer;
-             SaveScriptToServer(layer, session(d), {kBig});
-         },
+         cannot},
+        {"a numbered copy", [copy](const std::string& d) { copy(d, "um"), copy(d, "dois"); },
+         [copy, big](const std::string& d) { copy(d, big); }, cannot},
+        {"the copy of a save", [copy](const std::string& d) { copy(d, "um"); }, save,
          "O script foi gravado no servidor, mas a c\xc3\xb3pia local n\xc3\xa3o: "},
     };
 }
@@ -130,13 +123,10 @@ std::vector<Writer> writers(const ScriptedServer& server) {
 TEST(DiskFaults, AFailedWriteIsReportedAndLeavesTheFolderAsItWas) {
     ScriptedServer server;
     server.byDefault(200, "Ok");
-    const struct {
-        const char* what;
-        int error;
-    } faults[] = {{"read-only folder", EACCES}, {"full disk", EFBIG}};
-    for (const auto& fault : faults) {
+    // A read-only folder, then a full disk.
+    for (const int error : {EACCES, EFBIG}) {
         for (const Writer& writer : writers(server)) {
-            const std::string where = std::string(writer.what) + ", " + fault.what;
+            const std::string where = std::string(writer.what) + ", " + std::strerror(error);
             TempDir dir;
             writer.prepare(dir.path());
             const auto before = test::folderFiles(dir.path());
@@ -144,14 +134,14 @@ TEST(DiskFaults, AFailedWriteIsReportedAndLeavesTheFolderAsItWas) {
             {
                 std::optional<test::ReadOnlyFolder> readOnly;
                 std::optional<test::FileSizeLimit> full;
-                if (fault.error == EACCES)
+                if (error == EACCES)
                     readOnly.emplace(dir.path());
                 else
                     full.emplace(1024);
                 message = test::thrownMessage([&] { writer.write(dir.path()); });
             }
             EXPECT_EQ(message.rfind(writer.message, 0), 0u) << where << ": " << message;
-            EXPECT_NE(message.find(std::strerror(fault.error)), std::string::npos)
+            EXPECT_NE(message.find(std::strerror(error)), std::string::npos)
                 << where << ": " << message;
             EXPECT_EQ(test::folderFiles(dir.path()), before) << where;
             // The fault was the only obstacle: without it the write goes through.

@@ -25,6 +25,11 @@ public:
 
     const std::string& path() const { return m_dir.path(); } // ends in "/"
 
+    std::string write(const std::string& name, const std::string& bytes) const {
+        writeFileAtomic(path() + name, bytes);
+        return path() + name;
+    }
+
     // The arguments go to the shell as written; callers quote them.
     ToolRun run(const std::string& arguments) const {
         const std::string out = path() + "stdout", err = path() + "stderr";

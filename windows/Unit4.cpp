@@ -224,7 +224,7 @@ void TForm4::setBackground() {
 // ---- The text and its safety ----
 
 std::vector<std::string> TForm4::scriptText() const {
-    return form4::memoLines(Script->Memo3);
+    return form4::memoLines(Script->Memo3->document());
 }
 
 void TForm4::showMessage(const std::string& cp1252) {

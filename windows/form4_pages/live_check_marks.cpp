@@ -5,7 +5,6 @@
 #include "qt_text.h"
 #include "script_memo.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
@@ -22,8 +21,7 @@ const QColor kMarkRed(220, 0, 0);
 // The band a line takes in the text area's viewport, and so in the strip
 // beside it, which shares its top.
 QRectF lineBand(const ScriptMemo* memo, const QTextBlock& block) {
-    const QRectF rect = memo->document()->documentLayout()->blockBoundingRect(block);
-    return rect.translated(0, -memo->verticalScrollBar()->value());
+    return memo->blockRect(block);
 }
 
 bool withinLine(const ScriptMemo* memo, const QTextBlock& block, int y) {
@@ -101,7 +99,7 @@ LiveCheckMarks::LiveCheckMarks(ScriptMemo* memo, QLabel* status)
             });
     connect(memo->verticalScrollBar(), &QScrollBar::valueChanged, m_margin,
             [this] { m_margin->update(); });
-    connect(memo, &QTextEdit::cursorPositionChanged, this, [this] { followCaret(); });
+    connect(memo, &ScriptMemo::cursorPositionChanged, this, [this] { followCaret(); });
 }
 
 QWidget* LiveCheckMarks::margin() const {
@@ -122,7 +120,7 @@ void LiveCheckMarks::textChanged() {
 void LiveCheckMarks::checkNow() {
     m_timer->stop();
     const LiveCheckInputs inputs = m_inputs ? m_inputs() : LiveCheckInputs{};
-    const std::vector<Fault> faults = liveFaults(memoLines(m_memo), inputs);
+    const std::vector<Fault> faults = liveFaults(memoLines(m_memo->document()), inputs);
     const QTextDocument* document = m_memo->document();
     m_marks.clear();
     m_marks.reserve(faults.size());

@@ -2,11 +2,11 @@
 
 #include "qt_text.h"
 
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 
 #include <algorithm>
 
@@ -21,16 +21,15 @@ QTextCharFormat lineFormat(LineStyle style) {
     return format;
 }
 
-std::vector<std::string> memoLines(const QTextEdit* memo) {
+std::vector<std::string> memoLines(const QTextDocument* doc) {
     std::vector<std::string> lines;
-    const QTextDocument* doc = memo->document();
     lines.reserve(static_cast<std::size_t>(doc->blockCount()));
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
         lines.push_back(bytes(block.text()));
     return lines;
 }
 
-void insertLineBefore(QTextEdit* memo, int before, const QString& line) {
+void insertLineBefore(QPlainTextEdit* memo, int before, const QString& line) {
     QTextDocument* doc = memo->document();
     const QTextCharFormat plain = lineFormat(LineStyle::Plain);
     QTextCursor cursor(doc);
@@ -49,7 +48,7 @@ void insertLineBefore(QTextEdit* memo, int before, const QString& line) {
     cursor.endEditBlock();
 }
 
-void replaceLine(QTextEdit* memo, int line, const QString& text) {
+void replaceLine(QPlainTextEdit* memo, int line, const QString& text) {
     const QTextBlock block = memo->document()->findBlockByNumber(line);
     if (!block.isValid()) return;
     QTextCursor cursor(block);
@@ -59,7 +58,7 @@ void replaceLine(QTextEdit* memo, int line, const QString& text) {
     cursor.endEditBlock();
 }
 
-void showCheckedLines(QTextEdit* memo, const std::vector<CheckedLine>& lines) {
+void showCheckedLines(QPlainTextEdit* memo, const std::vector<CheckedLine>& lines) {
     const int caretLine = memo->textCursor().blockNumber();
     const int scroll = memo->verticalScrollBar()->value();
 
@@ -83,7 +82,7 @@ void showCheckedLines(QTextEdit* memo, const std::vector<CheckedLine>& lines) {
     memo->verticalScrollBar()->setValue(scroll);
 }
 
-void keepFirstLines(QTextEdit* memo, int keep) {
+void keepFirstLines(QPlainTextEdit* memo, int keep) {
     QTextDocument* doc = memo->document();
     if (keep < 1 || keep >= doc->blockCount()) return;
     const QTextBlock last = doc->findBlockByNumber(keep - 1);
@@ -95,7 +94,7 @@ void keepFirstLines(QTextEdit* memo, int keep) {
     cursor.endEditBlock();
 }
 
-void insertPlainAtCaret(QTextEdit* memo, const QString& text) {
+void insertPlainAtCaret(QPlainTextEdit* memo, const QString& text) {
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));

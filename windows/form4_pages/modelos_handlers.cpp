@@ -29,7 +29,7 @@ Existing fileChoice(form4::PageModelos* page, const Session& session, const Mode
 
 // The model's lines after the last line of the text area, as one step of
 // its undo; the text stays unsaved.
-void appendLines(QTextEdit* memo, const std::vector<std::string>& lines) {
+void appendLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
     const QTextCharFormat plain = form4::lineFormat(LineStyle::Plain);
     QTextCursor cursor(memo->document());
     cursor.movePosition(QTextCursor::End);

@@ -76,7 +76,7 @@ SeriesForm PageSeriado::form() const {
     f.Cb1 = Cb1->isChecked();
     f.Cb2 = Cb2->isChecked();
     // Line breaks between the lines as typed: the last line has none.
-    f.Memo6 = joinLinesCrLf(memoLines(Memo6));
+    f.Memo6 = joinLinesCrLf(memoLines(Memo6->document()));
     f.Memo6.resize(f.Memo6.size() - 2);
     return f;
 }

@@ -35,9 +35,8 @@ bool typesSomething(const QKeyEvent* event) {
 } // namespace
 
 ScriptMemo::ScriptMemo(QWidget* parent)
-    : QTextEdit(parent) {
-    setAcceptRichText(false);
-    setLineWrapMode(QTextEdit::NoWrap);
+    : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::NoWrap);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
@@ -89,7 +88,7 @@ void ScriptMemo::keyPressEvent(QKeyEvent* event) {
                                [&changed](int, int removed, int added) {
                                    if (removed || added) changed = true;
                                });
-    QTextEdit::keyPressEvent(event);
+    QPlainTextEdit::keyPressEvent(event);
     disconnect(watch);
     if (changed || typesSomething(event)) emit edited();
     if (m_completer) m_completer->keyTyped(event, changed);
@@ -106,12 +105,12 @@ void ScriptMemo::goToLine(int line) {
 }
 
 void ScriptMemo::keyReleaseEvent(QKeyEvent* event) {
-    QTextEdit::keyReleaseEvent(event);
+    QPlainTextEdit::keyReleaseEvent(event);
     emit caretLineSettled(caretLine());
 }
 
 void ScriptMemo::mousePressEvent(QMouseEvent* event) {
-    QTextEdit::mousePressEvent(event);
+    QPlainTextEdit::mousePressEvent(event);
     emit caretLineSettled(caretLine());
     if (event->button() == Qt::LeftButton && event->modifiers() == Qt::ControlModifier)
         emit targetRequested(cursorForPosition(event->position().toPoint()).position());
@@ -128,7 +127,16 @@ bool ScriptMemo::event(QEvent* event) {
             QToolTip::showText(help->globalPos(), text, this);
         return true;
     }
-    return QTextEdit::event(event);
+    return QPlainTextEdit::event(event);
+}
+
+void ScriptMemo::paintEvent(QPaintEvent* event) {
+    if (m_beforePaint) {
+        // No wrapping: a line of text is a block, one line spacing high.
+        const int shown = viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 1;
+        m_beforePaint(firstVisibleBlock().blockNumber() + shown);
+    }
+    QPlainTextEdit::paintEvent(event);
 }
 
 } // namespace vorn::win::form4

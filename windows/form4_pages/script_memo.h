@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 
 #include <functional>
 
@@ -9,10 +10,11 @@ namespace vorn::win::form4 {
 class ScriptCompleter;
 
 // The script text area: plain text in a typewriter font, no wrapping, with
-// per-insertion colours. It reports what the editor's aids follow: where the
-// caret's line is after a press or a key release, which keys count as an
-// edit for the unsaved mark, and the context help and save keys.
-class ScriptMemo : public QTextEdit {
+// per-insertion colours. A plain text layout: a typed character lays out its
+// own line, not the document, which keeps long scripts quick. It reports what the editor's aids
+// follow: where the caret's line is after a press or a key release, which keys count as an edit for
+// the unsaved mark, and the context help and save keys.
+class ScriptMemo : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit ScriptMemo(QWidget* parent = nullptr);
@@ -38,6 +40,14 @@ public:
     void markEdited() { emit edited(); }
     // What resting the mouse on a place of the text shows; empty: nothing.
     void setHoverText(std::function<QString(int position)> text) { m_hoverText = std::move(text); }
+    // Told the last line about to be drawn, before it is.
+    void setBeforePaint(std::function<void(int lastLine)> prepare) {
+        m_beforePaint = std::move(prepare);
+    }
+    // Where a line of the text stands in the viewport.
+    QRectF blockRect(const QTextBlock& block) const {
+        return blockBoundingGeometry(block).translated(contentOffset());
+    }
 
 signals:
     void caretLineSettled(int line); // after a mouse press or a key release
@@ -53,10 +63,12 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     ScriptCompleter* m_completer = nullptr;
     std::function<QString(int)> m_hoverText;
+    std::function<void(int)> m_beforePaint;
 };
 
 } // namespace vorn::win::form4

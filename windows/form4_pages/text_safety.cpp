@@ -90,7 +90,7 @@ void TForm4::setText(const std::vector<std::string>& lines) {
         if (i) text += QLatin1Char('\n');
         text += ui(lines[i]);
     }
-    QTextEdit* memo = Script->Memo3;
+    QPlainTextEdit* memo = Script->Memo3;
     memo->clear();
     memo->setCurrentCharFormat(form4::lineFormat(LineStyle::Plain));
     memo->setPlainText(text);
@@ -237,7 +237,7 @@ void TForm4::takeServerText(const std::vector<std::string>& theirs) {
 void TForm4::File1Click() {
     Backup->File1Click();
     const std::size_t changed =
-        form4::showChanges(Backup->changes, scriptText(), form4::memoLines(Backup->Memo5));
+        form4::showChanges(Backup->changes, scriptText(), form4::memoLines(Backup->Memo5->document()));
     Backup->lbChanges->setText(changed == 0
                                    ? QStringLiteral("Igual ao texto do editor.")
                                    : QStringLiteral("Diferenças para o texto do editor: %1 "
@@ -250,7 +250,7 @@ void TForm4::Image2Click() {
     // The text it replaces is kept first when it was changed; the server's
     // text stays what unsaved is measured against, so a copy that differs
     // from it is marked unsaved.
-    const std::vector<std::string> restored = form4::memoLines(Backup->Memo5);
+    const std::vector<std::string> restored = form4::memoLines(Backup->Memo5->document());
     keepUnsavedCopy();
     setText(restored);
     m_keptText.clear();

@@ -57,7 +57,7 @@ struct Look {
 };
 
 // The looks of every character of a line (they must agree).
-Look lookOf(const QTextEdit* memo, int line) {
+Look lookOf(const QPlainTextEdit* memo, int line) {
     const QTextBlock block = memo->document()->findBlockByNumber(line);
     Look look{};
     bool first = true;
@@ -109,7 +109,7 @@ private slots:
     void templatesGoBeforeTheCurrentLine() {
         w->load("sala", {"a", "b", "c"});
         // A press in the text moves the current line to the caret's line.
-        QTextEdit* memo = w->memo();
+        QPlainTextEdit* memo = w->memo();
         const QRect lineB = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(1)));
         click(memo->viewport(), lineB.center() + QPoint(2, 0));
         QCOMPARE(w->editor()->currentLine(), 1);
@@ -561,7 +561,7 @@ private slots:
         w->caretTo(0);
         QCOMPARE(status->text(), QStringLiteral("O jogo foi para torre"));
 
-        QTextEdit* memo = w->memo();
+        QPlainTextEdit* memo = w->memo();
         const auto lineCentre = [memo](int line) {
             return memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(line)))
                 .center();

@@ -14,6 +14,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -35,7 +36,7 @@ template <class T> T* named(QObject* root, const char* name) {
     return found;
 }
 
-inline QStringList blocks(const QTextEdit* memo) {
+inline QStringList blocks(const QPlainTextEdit* memo) {
     QStringList lines;
     for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
         lines << b.text();
@@ -72,7 +73,7 @@ public:
     const Forms& forms() const { return m_program->forms(); }
     TForm4* editor() const { return forms().Form4; }
     vorn::Session& session() const { return forms().Form1->session(); }
-    QTextEdit* memo() const { return named<QTextEdit>(editor(), "Memo3"); }
+    QPlainTextEdit* memo() const { return named<QPlainTextEdit>(editor(), "Memo3"); }
     QLabel* lbGrs() const { return named<QLabel>(editor(), "lbGrs"); }
     QString home() const { return m_home.path(); }
 
@@ -82,7 +83,7 @@ public:
     // The caret to a line and a column, then a key release there, as the
     // author's arrow keys leave it.
     void caretTo(int line, int column = 0) {
-        QTextEdit* m = memo();
+        QPlainTextEdit* m = memo();
         QTextCursor c(m->document()->findBlockByNumber(line));
         c.setPosition(c.block().position() + column);
         m->setTextCursor(c);

@@ -98,7 +98,7 @@ private slots:
         w->load("masmorra", vorn::fetchScript(layer, s, "masmorra"));
         auto* sintaxe = named<PictureButton>(w->editor(), "Sintaxe");
         click(sintaxe);
-        QTextEdit* memo = w->memo();
+        QPlainTextEdit* memo = w->memo();
         const QStringList annotated = blocks(memo);
         int line = 0;
         while (line < annotated.size() && !annotated[line].startsWith(QStringLiteral("//!-")))

@@ -47,10 +47,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTextBlock>
-#include <QTextEdit>
 #include <filesystem>
 #include <optional>
 
@@ -81,7 +81,7 @@ QString S(const char* utf8) {
 }
 
 void typeLine(TForm4* editor, const QString& line) {
-    QTextEdit* memo = editor->Script->Memo3;
+    QPlainTextEdit* memo = editor->Script->Memo3;
     memo->moveCursor(QTextCursor::End);
     QTest::keyClick(memo, Qt::Key_Return);
     QTest::keyClicks(memo, line);
@@ -89,7 +89,7 @@ void typeLine(TForm4* editor, const QString& line) {
 
 const QString kLink = QStringLiteral("  cmd= lnk,460,330,220,30,4,Entrar no castelo,$portao");
 
-QString lineOf(const QTextEdit* memo, int line) {
+QString lineOf(const QPlainTextEdit* memo, int line) {
     return memo->document()->findBlockByNumber(line).text();
 }
 
@@ -137,7 +137,7 @@ protected:
     int copies(const char* script) const {
         return RoadWindows::copiesOf(m_w->session().DirAdv, QString::fromLatin1(script)).size();
     }
-    QTextEdit* memo() const { return m_w->f().Form4->Script->Memo3; }
+    QPlainTextEdit* memo() const { return m_w->f().Form4->Script->Memo3; }
     QStringList memoLines() const { return m_w->editorText().split(QLatin1Char('\n')); }
     void openMap() {
         click(m_w->f().Form2->Exclusivo->Image28);
@@ -653,7 +653,7 @@ private slots:
         QVERIFY(clickItem(m_p->Lbx2, S("cozinha")));
         const vorn::Lines held = vorn::fetchScript(m_w->requests(), s, "cozinha");
         const int before = copies("cozinha");
-        f.Form4->Script->Memo3->append(S("  msg= ainda nao gravado"));
+        f.Form4->Script->Memo3->appendPlainText(S("  msg= ainda nao gravado"));
         f.Form4->Script->setUnsaved(true);
         const QString edited = m_w->editorText();
         click(m_p->Image6);

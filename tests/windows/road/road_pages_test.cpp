@@ -222,7 +222,7 @@ private slots:
             QVERIFY2(!text.at(line).contains(QLatin1Char('$')), qPrintable(text.at(line)));
 
         // A target to a script that is not there, until it is created.
-        QTextEdit* memo = f.Form4->Script->Memo3;
+        auto* memo = f.Form4->Script->Memo3;
         memo->moveCursor(QTextCursor::End);
         memo->insertPlainText(S("\n  cmd= lnk,0,0,10,10,3,Ir,$adega"));
         const int added = memo->document()->blockCount() - 1;
@@ -632,7 +632,7 @@ private slots:
                 f.Form2->Abook->PageIndex() == TForm2::kScripts);
 
         // Kept, then replaced; the unsaved text goes to a numbered copy first.
-        f.Form4->Script->Memo3->append(S("  msg= minha linha"));
+        f.Form4->Script->Memo3->appendPlainText(S("  msg= minha linha"));
         f.Form4->Pan1->setPageIndex(TForm4::kModelos);
         click(p->Image11);
         QCOMPARE(p->status()->text(), ui(vorn::kModelKept));

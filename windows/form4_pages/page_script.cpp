@@ -51,6 +51,7 @@ PageScript::PageScript(QWidget* parent)
     Memo3->setObjectName(QStringLiteral("Memo3"));
     Memo3->setGeometry(8, kMemoTop, 620, 440);
     m_highlighter = new ScriptHighlighter(Memo3->document());
+    Memo3->setBeforePaint([this](int lastLine) { m_highlighter->colourThrough(lastLine); });
     m_outline = new ScriptOutline(Memo3->document(), this);
     m_outline->setGeometry(636, kMemoTop, 142, 440);
 

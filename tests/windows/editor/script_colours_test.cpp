@@ -1,0 +1,138 @@
+// The editor's colours come from the top down, part of them in idle time:
+// whatever the edits and whenever they come, every line ends with the
+// colours a fresh reading of the whole text gives it, and a line is
+// coloured before it is drawn.
+#include "form4_pages/script_highlighter.h"
+#include "form4_pages/script_memo.h"
+#include "window_test_main.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <functional>
+
+using vorn::win::form4::ScriptHighlighter;
+using vorn::win::form4::ScriptMemo;
+
+namespace {
+
+// Long enough that idle time is needed, with free text blocks whose state
+// runs from line to line.
+QString longScript(int lines) {
+    QString s;
+    for (int i = 0; i < lines; ++i) {
+        switch (i % 6) {
+        case 0:
+            s += QStringLiteral(":rotulo%1\n").arg(i);
+            break;
+        case 1:
+            s += QStringLiteral("  cmd= lnk,20,%1,200,30,3,Ir,$pagina%1\n").arg(i);
+            break;
+        case 2:
+            s += QStringLiteral("  boxon\n");
+            break;
+        case 3:
+            s += QStringLiteral("uma frase %1\n").arg(i);
+            break;
+        case 4:
+            s += QStringLiteral("  boxoff\n");
+            break;
+        default:
+            s += QStringLiteral("// nota\n");
+            break;
+        }
+    }
+    return s;
+}
+
+// The line numbers whose colours differ from a fresh reading of the text.
+QList<int> wrongLines(QTextDocument* document) {
+    QTextDocument fresh;
+    fresh.setDocumentLayout(new QPlainTextDocumentLayout(&fresh));
+    fresh.setPlainText(document->toPlainText());
+    ScriptHighlighter reference(&fresh);
+    reference.colourThrough(fresh.blockCount() - 1);
+    QList<int> wrong;
+    QTextBlock mine = document->begin();
+    for (QTextBlock theirs = fresh.begin(); theirs.isValid(); theirs = theirs.next()) {
+        if (mine.layout()->formats() != theirs.layout()->formats()) wrong << mine.blockNumber();
+        mine = mine.next();
+    }
+    return wrong;
+}
+
+void edit(QTextDocument* document, int line, int removeLines, const QString& insert) {
+    QTextCursor cursor(document->findBlockByNumber(line));
+    if (removeLines) {
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, removeLines);
+        cursor.removeSelectedText();
+    }
+    cursor.insertText(insert);
+}
+
+} // namespace
+
+class ScriptColoursTest : public QObject {
+    Q_OBJECT
+private slots:
+    void editsEndWithTheColoursOfAFreshReading_data() {
+        QTest::addColumn<bool>("idleFirst");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("removeLines");
+        QTest::addColumn<QString>("insert");
+        const QString opens = QStringLiteral("  boxon\n");
+        for (const bool idle : {true, false}) {
+            const char* when = idle ? "coloured: " : "while colouring: ";
+            const auto row = [&](const char* name) -> QTestData& {
+                return QTest::newRow((QByteArray(when) + name).constData()) << idle;
+            };
+            row("a free text opened at the top") << 1 << 0 << opens;
+            row("a free text closed at the top") << 4 << 1 << QString();
+            row("lines pasted at the top") << 0 << 0 << longScript(600);
+            row("lines cut across most of the text") << 3 << 2500 << QString();
+            row("a free text opened near the end") << 2990 << 0 << opens;
+            row("one character typed") << 1 << 0 << QStringLiteral("x");
+        }
+    }
+    void editsEndWithTheColoursOfAFreshReading() {
+        QFETCH(bool, idleFirst);
+        QFETCH(int, line);
+        QFETCH(int, removeLines);
+        QFETCH(QString, insert);
+        QTextDocument document;
+        document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+        ScriptHighlighter colours(&document);
+        document.setPlainText(longScript(3000));
+        QVERIFY(!colours.finished());
+        if (idleFirst) QTRY_VERIFY(colours.finished());
+        edit(&document, line, removeLines, insert);
+        // An edited line among coloured ones is coloured at once.
+        if (idleFirst || line < ScriptHighlighter::kAtOnce)
+            QVERIFY(!wrongLines(&document).contains(line));
+        QTRY_VERIFY(colours.finished());
+        QCOMPARE(wrongLines(&document), QList<int>());
+    }
+
+    void aLineIsColouredBeforeItIsDrawn() {
+        ScriptMemo memo;
+        memo.resize(400, 300);
+        ScriptHighlighter colours(memo.document());
+        memo.setBeforePaint([&colours](int last) { colours.colourThrough(last); });
+        memo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&memo));
+        // No event loop between the text and the paint: idle time cannot
+        // have coloured the end.
+        memo.setPlainText(longScript(20000));
+        memo.goToLine(19990);
+        memo.repaint();
+        QVERIFY(!colours.finished());
+        const QTextBlock shown = memo.document()->findBlockByNumber(19990);
+        QVERIFY(!shown.layout()->formats().isEmpty());
+    }
+};
+
+VORN_WINDOW_TEST_MAIN(ScriptColoursTest)
+#include "script_colours_test.moc"

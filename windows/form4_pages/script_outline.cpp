@@ -40,8 +40,10 @@ ScriptOutline::ScriptOutline(QTextDocument* document, QWidget* parent)
     connect(document, &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
         if (removed || added) m_pause.start();
     });
-    connect(m_labels, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { emit labelChosen(item->data(kLineRole).toInt()); });
+    connect(m_labels, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const auto row = static_cast<std::size_t>(m_labels->row(item));
+        if (row < m_lines.size()) emit labelChosen(m_lines[row]);
+    });
     connect(m_leadsHere, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         emit scriptChosen(QByteArray::fromStdString(bytes(item->text())));
     });
@@ -49,7 +51,8 @@ ScriptOutline::ScriptOutline(QTextDocument* document, QWidget* parent)
 
 void ScriptOutline::refresh() {
     m_pause.stop();
-    m_labels->clear();
+    QStringList names;
+    std::vector<int> lines;
     // One pass over the whole text: far cheaper on a long script than a
     // text copy per block.
     const QString text = m_document->toPlainText();
@@ -61,12 +64,17 @@ void ScriptOutline::refresh() {
         while (first < end && text[first].unicode() <= u' ')
             ++first;
         if (first < end && text[first] == u':') {
-            const std::string label = bytes(text.mid(first, end - first));
-            auto* item = new QListWidgetItem(ui(trimBlanks(label).substr(1)), m_labels);
-            item->setData(kLineRole, line);
+            names.append(ui(trimBlanks(bytes(text.mid(first, end - first))).substr(1)));
+            lines.push_back(line);
         }
         start = end + 1;
     }
+    m_lines = std::move(lines);
+    // Most keys change no label: the list, and where it is scrolled, stay.
+    if (names == m_names) return;
+    m_names = std::move(names);
+    m_labels->clear();
+    m_labels->addItems(m_names);
 }
 
 void ScriptOutline::setLeadsHere(const std::vector<std::string>& names, const QString& note) {

@@ -28,9 +28,6 @@ public:
     // cp1252 names; note says where they come from.
     void setLeadsHere(const std::vector<std::string>& names, const QString& note);
 
-    // The line (from 0) of the entry; -1 when it has none.
-    static constexpr int kLineRole = Qt::UserRole;
-
 signals:
     void labelChosen(int line);
     void scriptChosen(const QByteArray& name);
@@ -41,6 +38,9 @@ protected:
 private:
     QTextDocument* m_document;
     QTimer m_pause;
+    // What the list shows, and the line (from 0) of each entry.
+    QStringList m_names;
+    std::vector<int> m_lines;
 };
 
 } // namespace vorn::win::form4

@@ -91,8 +91,17 @@ private slots:
         QTest::keyClicks(memo(), QStringLiteral(":novo"));
         QTRY_COMPARE(items(labels).size(), 3);
         QCOMPARE(items(labels).last(), QStringLiteral("novo"));
-        click(labels->viewport(), labels->visualItemRect(labels->item(0)).center());
-        QTRY_COMPARE(memo()->textCursor().block().text(), QStringLiteral(":pobre"));
+        const auto chooseFirst = [&] {
+            memo()->moveCursor(QTextCursor::End);
+            click(labels->viewport(), labels->visualItemRect(labels->item(0)).center());
+            QTRY_COMPARE(memo()->textCursor().block().text(), QStringLiteral(":pobre"));
+        };
+        chooseFirst();
+        // A line above moves every label, though none changed its name.
+        memo()->moveCursor(QTextCursor::Start);
+        QTest::keyClick(memo(), Qt::Key_Return);
+        editor()->Script->outline()->refresh();
+        chooseFirst();
 
         form4::ScriptOutline* outline = editor()->Script->outline();
         emit outline->m_leadsNote->linkActivated(QStringLiteral("ler"));

@@ -1,5 +1,7 @@
 #include "tool_main.h"
 
+#include "cp1252.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -33,6 +35,19 @@ void report(std::FILE* err, std::string_view name, std::string_view message) {
     std::fflush(err);
 }
 
+// The terminal reads UTF-8, and the names a message quotes are cp1252; the
+// message as it came when even that conversion fails.
+void reportMessage(std::FILE* err, std::string_view name, std::string_view message) {
+    std::string readable;
+    try {
+        readable = messageToUtf8(message);
+    } catch (...) {
+        report(err, name, message);
+        return;
+    }
+    report(err, name, readable);
+}
+
 // The paths in the message, as the author wrote them, before the system's
 // words.
 std::string fileSystemMessage(const std::filesystem::filesystem_error& error) {
@@ -53,15 +68,16 @@ int runTool(std::string_view name, const std::vector<std::string>& args, const T
         output.finish();
         return status;
     } catch (const UsageError& error) {
-        report(err, name,
-               std::string(error.what()) + " (" + std::string(name) + " --help explica o uso)");
+        reportMessage(err, name,
+                      std::string(error.what()) + " (" + std::string(name) +
+                          " --help explica o uso)");
     } catch (const std::bad_alloc&) {
         report(err, name, "memória insuficiente");
     } catch (const std::filesystem::filesystem_error& error) {
         report(err, name, fileSystemMessage(error));
     } catch (const std::exception& error) {
         // Error and the system's own faults alike: their message is the line.
-        report(err, name, error.what());
+        reportMessage(err, name, error.what());
     } catch (...) {
         report(err, name, "falha inesperada");
     }

@@ -40,6 +40,27 @@ char encodeCodePoint(char32_t cp) {
     return '?';
 }
 
+// The whole UTF-8 character at i, or length 0 when the byte there starts
+// none.
+struct Utf8Char {
+    char32_t cp = 0;
+    std::size_t length = 0;
+};
+
+Utf8Char utf8CharAt(std::string_view s, std::size_t i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) return {b, 1};
+    const std::size_t extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+    if (b < 0xC2 || b > 0xF4 || i + extra >= s.size()) return {};
+    char32_t cp = extra == 3 ? (b & 0x07) : extra == 2 ? (b & 0x0F) : (b & 0x1F);
+    for (std::size_t k = 1; k <= extra; ++k) {
+        const auto c = static_cast<unsigned char>(s[i + k]);
+        if ((c & 0xC0) != 0x80) return {};
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    return {cp, extra + 1};
+}
+
 } // namespace
 
 std::string cp1252ToUtf8(std::string_view bytes) {
@@ -55,23 +76,29 @@ std::string utf8ToCp1252(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-        char32_t cp = extra == 3 ? (b & 0x07) : extra == 2 ? (b & 0x0F) : (b & 0x1F);
-        bool valid = b < 0x80 || (b >= 0xC2 && b <= 0xF4 && i + extra < utf8.size());
-        for (int k = 1; valid && k <= extra; ++k) {
-            const auto c = static_cast<unsigned char>(utf8[i + k]);
-            if ((c & 0xC0) != 0x80) valid = false;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        if (b < 0x80) {
-            out += static_cast<char>(b);
-            ++i;
-        } else if (valid) {
-            out += encodeCodePoint(cp);
-            i += extra + 1;
+        const Utf8Char c = utf8CharAt(utf8, i);
+        if (c.length) {
+            out += encodeCodePoint(c.cp);
+            i += c.length;
         } else {
-            out += static_cast<char>(b); // a stray byte: keep it as Latin-1
+            out += utf8[i]; // a stray byte: keep it as Latin-1
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string messageToUtf8(std::string_view message) {
+    std::string out;
+    out.reserve(message.size() + message.size() / 8);
+    std::size_t i = 0;
+    while (i < message.size()) {
+        const Utf8Char c = utf8CharAt(message, i);
+        if (c.length) {
+            out.append(message.substr(i, c.length));
+            i += c.length;
+        } else {
+            appendUtf8(out, decodeByte(static_cast<unsigned char>(message[i])));
             ++i;
         }
     }

@@ -2,8 +2,6 @@
 
 #include "cp1252.h"
 
-#include <QStringDecoder>
-
 namespace vorn::win {
 
 QString ui(std::string_view cp1252) {
@@ -17,11 +15,8 @@ std::string bytes(const QString& text) {
 }
 
 QString uiMessage(std::string_view message) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text =
-        decoder.decode(QByteArrayView(message.data(), static_cast<qsizetype>(message.size())));
-    if (!decoder.hasError()) return text;
-    return ui(message);
+    const std::string utf8 = messageToUtf8(message);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 } // namespace vorn::win

@@ -15,8 +15,9 @@ QString ui(std::string_view cp1252);
 std::string bytes(const QString& text);
 
 // Exception messages are built from UTF-8 literals and system texts, but may
-// carry a piece of a cp1252 file; taken as UTF-8 when they are valid UTF-8,
-// otherwise as cp1252, so a report never shows broken characters.
+// quote a cp1252 name or a piece of a cp1252 file: each whole UTF-8
+// character is read as UTF-8 and every other byte as cp1252, so a report
+// never shows broken characters, even where the two meet in one message.
 QString uiMessage(std::string_view message);
 
 } // namespace vorn::win

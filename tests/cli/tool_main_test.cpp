@@ -53,6 +53,9 @@ TEST(RunTool, StatusOutputAndTheOneLineOfAFailure) {
          "vornx: opção desconhecida: --a (vornx --help explica o uso)\n"},
         {"an input fault, its lines joined", false, throws(vorn::Error("linha um\nlinha dois")), 2,
          "vornx: linha um linha dois\n"},
+        {"a quoted cp1252 name reaches the terminal as UTF-8", false,
+         throws(vorn::Error("Nome de arquivo inválido: \"espa\xe7o\"")), 2,
+         "vornx: Nome de arquivo inválido: \"espaço\"\n"},
         {"out of memory", false, throws(std::bad_alloc()), 2, "vornx: memória insuficiente\n"},
         {"a file system error names the path", false,
          throws(std::filesystem::filesystem_error(

@@ -98,6 +98,9 @@ TEST(Cp1252, ConvertsBothWaysIncludingTheWindowsOnlyCharacters) {
         const std::string one(1, static_cast<char>(b));
         EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(one)), one) << b;
     }
+    // A message in UTF-8 quoting a cp1252 name reads right in both parts.
+    EXPECT_EQ(messageToUtf8("inv\xC3\xA1lido: \"espa\xE7o\x80\""), "inválido: \"espaço€\"");
+    EXPECT_EQ(messageToUtf8("n\xE3o h\xE1 fim \xC3"), "não há fim Ã");
 }
 
 // Line differences: the edit must rebuild both texts and be as short as the

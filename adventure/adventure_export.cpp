@@ -74,6 +74,12 @@ private:
     ExportStep m_step;
 };
 
+std::vector<std::string> filesOrThrow(RequestLayer& layer, const Session& session, FileKind kind) {
+    FileList list = fetchFileList(layer, session, kind);
+    if (!list.ok) throw Error("Lista de arquivos: " + list.refusal);
+    return std::move(list.names);
+}
+
 } // namespace
 
 std::string parametersText(const std::string& name, const AdventureData& d) {
@@ -110,8 +116,10 @@ ExportResult exportAdventure(RequestLayer& layer, const Session& session,
 
     const ScriptList list = fetchScriptList(layer, session);
     if (!list.ok) throw Error(list.refusal.empty() ? std::string(kTryAgain) : list.refusal);
-    const auto pictures = LoadFileList(layer, session, FileKind::Image);
-    const auto sounds = LoadFileList(layer, session, FileKind::Sound);
+    // A refused file list would read as an adventure without pictures, and
+    // the export would look whole without them.
+    const auto pictures = filesOrThrow(layer, session, FileKind::Image);
+    const auto sounds = filesOrThrow(layer, session, FileKind::Sound);
     ex.expect(list.names.size() + pictures.size() + sounds.size() + 6);
 
     for (const auto& name : list.names) {
@@ -190,8 +198,9 @@ ExportFolder auditSnapshot(RequestLayer& layer, const Session& session,
         }
     }
     ExportFolder snapshot = readExportFolder(root);
+    // Without the list every picture would be reported missing.
     for (const auto kind : {FileKind::Image, FileKind::Sound})
-        for (const auto& name : LoadFileList(layer, session, kind))
+        for (const auto& name : filesOrThrow(layer, session, kind))
             snapshot.files.insert(name);
     const AdventureRecord record = fetchAdventureData(layer, session, adventureName);
     if (record.ok) snapshot.parameters = readParameters(parametersText(adventureName, record.data));

@@ -56,9 +56,20 @@ std::vector<std::string> filesOfKind(const std::vector<std::string>& lines, File
     return names;
 }
 
-std::vector<std::string> LoadFileList(RequestLayer& layer, const Session& s, FileKind kind) {
+FileList fetchFileList(RequestLayer& layer, const Session& s, FileKind kind) {
     const Reply r = ask(layer, s, s.UrlScp, "mobLsArq.php", {{"Pfx", s.SesPfx}});
-    return r.ok() ? filesOfKind(r.entries(), kind) : std::vector<std::string>{};
+    FileList list;
+    if (!r.ok()) {
+        list.refusal = r.refusal();
+        return list;
+    }
+    list.ok = true;
+    list.names = filesOfKind(r.entries(), kind);
+    return list;
+}
+
+std::vector<std::string> LoadFileList(RequestLayer& layer, const Session& s, FileKind kind) {
+    return fetchFileList(layer, s, kind).names;
 }
 
 std::string fileListReply(RequestLayer& layer, const Session& s) {

@@ -30,6 +30,14 @@ ObjectList fetchObjectList(RequestLayer& layer, const Session& session);
 // kept by the exact, case-sensitive texts of their kind.
 enum class FileKind { Image, Sound };
 std::vector<std::string> LoadFileList(RequestLayer& layer, const Session& session, FileKind kind);
+// The same with its refusal, for work that must tell a refused list from an
+// adventure without files.
+struct FileList {
+    bool ok = false;
+    std::string refusal; // what to show when not ok
+    std::vector<std::string> names;
+};
+FileList fetchFileList(RequestLayer& layer, const Session& session, FileKind kind);
 // The whole reply of the file list; a transport failure throws Error.
 std::string fileListReply(RequestLayer& layer, const Session& session);
 // The same rule on lines already received, for the loaders above.

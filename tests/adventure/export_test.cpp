@@ -310,5 +310,21 @@ TEST_F(ExportFaults, ABadItemIsNamedAndTheRestGoesOn) {
     EXPECT_FALSE(result.parameters);
 }
 
+TEST_F(ExportFaults, ARefusedFileListStopsTheExportAndTheAuditInsteadOfLookingEmpty) {
+    server.on("/vornpq/wbetz/vpqLsScp.php", 200, "Ok\r\nsala\r\n");
+    server.on("/vornpq/wbetz/vpqGtScp.php", 200, "Ok\r\n  msg= oi\r\n");
+    server.on("/vornpq/wbetz/mobLsArq.php", 200, "Aventura n\xe3o encontrada!!!\r\n");
+    server.byDefault(500, "");
+    const std::string expected = "Lista de arquivos: Aventura n\xe3o encontrada!!!";
+    EXPECT_EQ(test::thrownMessage(
+                  [&] { exportAdventure(layer, session, "Aventura", home.path() + "exp"); }),
+              expected);
+    std::vector<std::string> failed;
+    EXPECT_EQ(test::thrownMessage([&] {
+                  auditSnapshot(layer, session, "Aventura", home.path() + "audit", failed);
+              }),
+              expected);
+}
+
 } // namespace
 } // namespace vorn::adventure

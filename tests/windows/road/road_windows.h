@@ -78,4 +78,8 @@ private slots:
 
 inline const QColor kIdleLight(0x80, 0x00, 0x00);
 
+inline QString S(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
 } // namespace vorn::test

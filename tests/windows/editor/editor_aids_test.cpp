@@ -12,7 +12,9 @@
 #include "form4_pages/page_backup.h"
 #include "form4_pages/page_instrucoes.h"
 #include "form4_pages/page_navegador.h"
+#include "form4_pages/page_script.h"
 #include "form4_pages/script_completer.h"
+#include "form4_pages/script_templates_panel.h"
 #include "picture_button.h"
 #include "reference_text.h"
 #include "text.h"
@@ -144,8 +146,10 @@ private slots:
             toolsField(tools, name)->setText(QString::fromLatin1(value));
         // Screen elements go in as "cmd=" lines, areas under their own name;
         // the message and screen areas carry the adventure's parameters.
-        for (ClickLabel* label :
-             named<QWidget>(w->editor(), "Modelos")->findChildren<ClickLabel*>()) {
+        const auto labels = w->editor()->Script->Modelos->findChildren<ClickLabel*>();
+        QVERIFY(!labels.isEmpty());
+        int areas = 0;
+        for (ClickLabel* label : labels) {
             w->load("sala", {"fim"});
             w->caretTo(0);
             click(label);
@@ -158,7 +162,9 @@ private slots:
                      qPrintable(lines[0]));
             if (caption == q("mensag=")) QCOMPARE(lines[0], q("  mensag= 10,20,300,40"));
             if (caption == q("tela=")) QCOMPARE(lines[0], q("  tela= 0,5,920,440"));
+            areas += caption == q("mensag=") || caption == q("tela=");
         }
+        QCOMPARE(areas, 2);
     }
 
     void referencePanelInsertsItsLines() {

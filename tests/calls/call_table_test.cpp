@@ -61,9 +61,10 @@ Session fixedSession(const std::string& root, const std::string& home) {
 
 using Call = std::function<void(RequestLayer&, Session&)>;
 
+// Each row names the script or page of its first request; only requests to
+// that one are compared.
 struct Row {
     const char* file;              // the library source that builds the call
-    const char* script;            // the server script or page it names
     Call call;                     // the library function, as a window calls it
     std::vector<const char*> sent; // method and target of each request to the script
     const char* part = nullptr;    // a POST's one form part: its header lines
@@ -103,162 +104,127 @@ void compileOneCell(L& l, S& s, bool overwrite) {
     map::compileMap(l, s, model, {}, overwrite);
 }
 
-// One row per call site; the second line of a row is what the server gets.
+// One row per call site: the library call, then what the server gets.
+#define CALL(...) [](L& l, S& s) { __VA_ARGS__; }
 // clang-format off
 const std::vector<Row> kRows = {
     // Account, on UrlLog, and the adventure list.
-    {"core/account.cpp", "scpLog.php", [](L& l, S& s) { logIn(l, s, "c\xe9lia", "k9#q"); },
-     {"GET /log/scpLog.php" SIGNED_IN}},
-    {"core/account.cpp", "mobNwUsr.php", [](L& l, S& s) { createAccount(l, s, "bia", "b=1", "bia@exemplo.org"); },
+    {"core/account.cpp", CALL(logIn(l, s, "c\xe9lia", "k9#q")), {"GET /log/scpLog.php" SIGNED_IN}},
+    {"core/account.cpp", CALL(createAccount(l, s, "bia", "b=1", "bia@exemplo.org")),
      {"GET /log/mobNwUsr.php?Login=bia&Senha=b%3D1&Email=bia@exemplo.org"}},
-    {"core/request_layer.cpp", "scpVrs.php", [](L& l, S& s) { FetchServerVersion(l, s, "0.2c"); },
-     {"GET /log/scpVrs.php"}},
-    {"core/account.cpp", "scpOut.php", [](L& l, S& s) { logOut(l, s); },
-     {"GET /log/scpOut.php" SIGNED_IN}},
-    {"core/account.cpp", "scpNaIdx.php", [](L& l, S& s) { storeFixedIndex(l, s, "77"); },
-     {"GET /log/scpNaIdx.php" SIGNED_IN "&Idx=77"}},
-    {"core/account.cpp", "scpList.php", [](L& l, S& s) { LoadAdventureList(l, s, "E"); LoadAdventureList(l, s, ""); },
+    {"core/request_layer.cpp", CALL(FetchServerVersion(l, s, "0.2c")), {"GET /log/scpVrs.php"}},
+    {"core/account.cpp", CALL(logOut(l, s)), {"GET /log/scpOut.php" SIGNED_IN}},
+    {"core/account.cpp", CALL(storeFixedIndex(l, s, "77")), {"GET /log/scpNaIdx.php" SIGNED_IN "&Idx=77"}},
+    {"core/account.cpp", CALL(LoadAdventureList(l, s, "E"); LoadAdventureList(l, s, "")),
      {"GET /scp/scpList.php" SIGNED_IN "&Tip=E", "GET /scp/scpList.php" SIGNED_IN "&Tip="}},
 
     // The adventure and its parameters.
-    {"core/adventure.cpp", "scpDados.php", [](L& l, S& s) { fetchAdventureData(l, s, "Castelo do Le\xe3o"); },
-     {"GET /scp/scpDados.php" SIGNED_IN "&Adv=Castelo_do_Le%E3o"}},
-    {"core/adventure.cpp", "scpNwAdv.php", [](L& l, S& s) { createAdventure(l, s, "lea", "Castelo do Le\xe3o"); },
+    {"core/adventure.cpp", CALL(fetchAdventureData(l, s, "Castelo do Le\xe3o")), {"GET /scp/scpDados.php" SIGNED_IN "&Adv=Castelo_do_Le%E3o"}},
+    {"core/adventure.cpp", CALL(createAdventure(l, s, "lea", "Castelo do Le\xe3o")),
      {"GET /scp/scpNwAdv.php" SIGNED_IN "&Pfx=lea&Idx=42&Nom=Castelo_do_Le%E3o"}},
-    {"core/adventure.cpp", "scpPtPrm.php", saveEveryParameter,
+    {"core/adventure.cpp", saveEveryParameter,
      {"GET /scp/scpPtPrm.php" SIGNED_IN "&Pfx=vrn&Nome=Castelo_do_Le%E3o&Scp=entrada&Fonte=Times_New_Roman"
       "&CorFnd=102030&CorTxt=405060&CorLnk=708090&JWd=800&JHt=600&TWd=640&THt=480&TPx=10&TPy=20"
       "&MWd=300&MHt=90&MPx=30&MPy=500&Tip=P&Pan=painel.png"}},
-    {"core/adventure.cpp", "scpPtReg.php", [](L& l, S& s) { saveRegisterTotal(l, s, "25"); },
-     {"GET /scp/scpPtReg.php" SIGNED_IN "&Pfx=vrn&Reg=25"}},
+    {"core/adventure.cpp", CALL(saveRegisterTotal(l, s, "25")), {"GET /scp/scpPtReg.php" SIGNED_IN "&Pfx=vrn&Reg=25"}},
 
     // Scripts: their names travel as they are, never with "_".
-    {"core/scripts.cpp", "vpqLsScp.php", [](L& l, S& s) { LoadScriptList(l, s); },
-     {"GET /scp/vpqLsScp.php" SIGNED_IN "&Pfx=vrn"}},
-    {"workshop/page_common.cpp", "vpqLsScp.php", [](L& l, S& s) { findExistingScripts(l, s, {"sala"}); },
-     {"GET /scp/vpqLsScp.php" SIGNED_IN "&Pfx=vrn"}},
-    {"core/scripts.cpp", "vpqGtScp.php", [](L& l, S& s) { fetchScript(l, s, "sala 2"); },
-     {"GET /scp/vpqGtScp.php" SIGNED_IN "&Pfx=vrn&Scp=sala%202"}},
-    {"core/scripts.cpp", "vpqGtScp.php", [](L& l, S& s) { checkServerText(l, s, {}, {}); },
-     {"GET /scp/vpqGtScp.php" SIGNED_IN "&Pfx=vrn&Scp=cora%E7%E3o"}},
-    {"core/scripts.cpp", "vpqGtScp.php", [](L& l, S& s) { scriptReply(l.http(), s, "p\xe1tio"); },
-     {"GET /scp/vpqGtScp.php" SIGNED_IN "&Pfx=vrn&Scp=p%E1tio"}},
-    {"core/scripts.cpp", "vpqLsScp.php", [](L& l, S& s) { scriptListReply(l.http(), s); },
-     {"GET /scp/vpqLsScp.php" SIGNED_IN "&Pfx=vrn"}},
-    {"core/scripts.cpp", "vpqPtScp.php", [](L& l, S& s) { SaveScriptToServer(l, s, {"  fim"}); },
-     {"POST /scp/vpqPtScp.php" SIGNED_IN "&Pfx=vrn&Scp=cora%E7%E3o"}, kText},
-    {"workshop/page_common.cpp", "vpqPtScp.php", [](L& l, S& s) { createAndStore(l, s, "sala", false, "  fim"); },
-     {"POST /scp/vpqPtScp.php" SIGNED_IN "&Pfx=vrn&Scp=sala"}, kText},
-    {"core/scripts.cpp", "mobNwScp.php", [](L& l, S& s) { newScript(l, s, "sala"); },
-     {"GET /scp/mobNwScp.php" SIGNED_IN "&Pfx=vrn&Scp=sala&Idx=42"}},
+    {"core/scripts.cpp", CALL(LoadScriptList(l, s)), {"GET /scp/vpqLsScp.php" SIGNED_IN "&Pfx=vrn"}},
+    {"workshop/page_common.cpp", CALL(findExistingScripts(l, s, {"sala"})), {"GET /scp/vpqLsScp.php" SIGNED_IN "&Pfx=vrn"}},
+    {"core/scripts.cpp", CALL(fetchScript(l, s, "sala 2")), {"GET /scp/vpqGtScp.php" SIGNED_IN "&Pfx=vrn&Scp=sala%202"}},
+    {"core/scripts.cpp", CALL(checkServerText(l, s, {}, {})), {"GET /scp/vpqGtScp.php" SIGNED_IN "&Pfx=vrn&Scp=cora%E7%E3o"}},
+    {"core/scripts.cpp", CALL(scriptReply(l.http(), s, "p\xe1tio")), {"GET /scp/vpqGtScp.php" SIGNED_IN "&Pfx=vrn&Scp=p%E1tio"}},
+    {"core/scripts.cpp", CALL(scriptListReply(l.http(), s)), {"GET /scp/vpqLsScp.php" SIGNED_IN "&Pfx=vrn"}},
+    {"core/scripts.cpp", CALL(SaveScriptToServer(l, s, {"  fim"})), {"POST /scp/vpqPtScp.php" SIGNED_IN "&Pfx=vrn&Scp=cora%E7%E3o"}, kText},
+    {"workshop/page_common.cpp", CALL(createAndStore(l, s, "sala", false, "  fim")), {"POST /scp/vpqPtScp.php" SIGNED_IN "&Pfx=vrn&Scp=sala"}, kText},
+    {"core/scripts.cpp", CALL(newScript(l, s, "sala")), {"GET /scp/mobNwScp.php" SIGNED_IN "&Pfx=vrn&Scp=sala&Idx=42"}},
     // The workshop pages create theirs without the index.
-    {"core/scripts.cpp", "mobNwScp.php", [](L& l, S& s) { createAndStore(l, s, "sala", true, "  fim"); },
-     {"GET /scp/mobNwScp.php" SIGNED_IN "&Pfx=vrn&Scp=sala"}},
-    {"core/scripts.cpp", "scpDtScp.php", [](L& l, S& s) { deleteScript(l, s, "sala"); },
-     {"GET /scp/scpDtScp.php" SIGNED_IN "&Pfx=vrn&Scp=sala"}},
-    {"core/scripts.cpp", "scpRnScp.php", [](L& l, S& s) { renameScript(l, s, "velho", "novo"); },
-     {"GET /scp/scpRnScp.php" SIGNED_IN "&Pfx=vrn&Nvs=novo&Scp=velho"}},
+    {"core/scripts.cpp", CALL(createAndStore(l, s, "sala", true, "  fim")), {"GET /scp/mobNwScp.php" SIGNED_IN "&Pfx=vrn&Scp=sala"}},
+    {"core/scripts.cpp", CALL(deleteScript(l, s, "sala")), {"GET /scp/scpDtScp.php" SIGNED_IN "&Pfx=vrn&Scp=sala"}},
+    {"core/scripts.cpp", CALL(renameScript(l, s, "velho", "novo")), {"GET /scp/scpRnScp.php" SIGNED_IN "&Pfx=vrn&Nvs=novo&Scp=velho"}},
 
     // Objects and edit permissions.
-    {"core/loaders.cpp", "vpqLsObj.php", [](L& l, S& s) { LoadObjectList(l, s); },
-     {"GET /scp/vpqLsObj.php" SIGNED_IN "&Pfx=vrn"}},
-    {"core/loaders.cpp", "scpGtObj.php", [](L& l, S& s) { LoadObjectDetail(l, s, " l\xe2mpada "); },
-     {"GET /scp/scpGtObj.php" SIGNED_IN "&Pfx=vrn&Idx=42&Nome=l%E2mpada"}},
-    {"core/objects.cpp", "scpPtObj.php", [](L& l, S& s) { storeObjectState(l, s, " l\xe2mpada ", {" sala ", " l.png ", " acesa e quente "}, ObjectStateKind::Start); },
+    {"core/loaders.cpp", CALL(LoadObjectList(l, s)), {"GET /scp/vpqLsObj.php" SIGNED_IN "&Pfx=vrn"}},
+    {"core/loaders.cpp", CALL(LoadObjectDetail(l, s, " l\xe2mpada ")), {"GET /scp/scpGtObj.php" SIGNED_IN "&Pfx=vrn&Idx=42&Nome=l%E2mpada"}},
+    {"core/objects.cpp", CALL(storeObjectState(l, s, " l\xe2mpada ", {" sala ", " l.png ", " acesa e quente "}, ObjectStateKind::Start)),
      {"GET /scp/scpPtObj.php" SIGNED_IN "&Pfx=vrn&Nome=l%E2mpada&Loc=sala&Shp=l.png&Dcr=_acesa_e_quente_"}},
-    {"core/objects.cpp", "scpPtObx.php", [](L& l, S& s) { storeObjectState(l, s, "l\xe2mpada", {"bolsa", "", "apagada"}, ObjectStateKind::Current); },
+    {"core/objects.cpp", CALL(storeObjectState(l, s, "l\xe2mpada", {"bolsa", "", "apagada"}, ObjectStateKind::Current)),
      {"GET /scp/scpPtObx.php" SIGNED_IN "&Pfx=vrn&Nome=l%E2mpada&Loc=bolsa&Shp=&Dcr=apagada"}},
-    {"core/objects.cpp", "scpNwObj.php", [](L& l, S& s) { createObject(l, s, "l\xe2mpada"); },
-     {"GET /scp/scpNwObj.php" SIGNED_IN "&Pfx=vrn&Nome=l%E2mpada&Idx=42"}},
-    {"core/permissions.cpp", "mobLsLib.php", [](L& l, S& s) { LoadEditorLists(l, s); },
-     {"GET /scp/mobLsLib.php" SIGNED_IN "&Pfx=vrn"}},
-    {"core/permissions.cpp", "mobPtLib.php", [](L& l, S& s) { storeEditors(l, s, {true, "vrn", {}, {}, {}}, {"ana", "bia"}); },
+    {"core/objects.cpp", CALL(createObject(l, s, "l\xe2mpada")), {"GET /scp/scpNwObj.php" SIGNED_IN "&Pfx=vrn&Nome=l%E2mpada&Idx=42"}},
+    {"core/permissions.cpp", CALL(LoadEditorLists(l, s)), {"GET /scp/mobLsLib.php" SIGNED_IN "&Pfx=vrn"}},
+    {"core/permissions.cpp", CALL(storeEditors(l, s, {true, "vrn", {}, {}, {}}, {"ana", "bia"})),
      {"POST /scp/mobPtLib.php" SIGNED_IN "&Pfx=vrn"}, kText},
 
     // Media: the adventure's files, the sound library, the players.
-    {"core/loaders.cpp", "mobLsArq.php", [](L& l, S& s) { LoadFileList(l, s, FileKind::Sound); },
-     {"GET /scp/mobLsArq.php" SIGNED_IN "&Pfx=vrn"}},
-    {"core/loaders.cpp", "mobLsArq.php", [](L& l, S& s) { fileListReply(l, s); },
-     {"GET /scp/mobLsArq.php" SIGNED_IN "&Pfx=vrn"}},
-    {"core/transfers.cpp", "mobPtImg.php", [](L& l, S& s) { UploadImage(l, s, "trov\xe3o.mp3"); },
+    {"core/loaders.cpp", CALL(LoadFileList(l, s, FileKind::Sound)), {"GET /scp/mobLsArq.php" SIGNED_IN "&Pfx=vrn"}},
+    {"core/loaders.cpp", CALL(fileListReply(l, s)), {"GET /scp/mobLsArq.php" SIGNED_IN "&Pfx=vrn"}},
+    {"core/transfers.cpp", CALL(UploadImage(l, s, "trov\xe3o.mp3")),
      {"POST /scp/mobPtImg.php" SIGNED_IN "&Pfx=vrn&Arq=trov%E3o.mp3"}, IMG_PART("trov\xe3o.mp3")},
-    {"core/transfers.cpp", "mobPtImg.php", [](L& l, S& s) { CopySharedFile(l, s, "chave.png"); },
+    {"core/transfers.cpp", CALL(CopySharedFile(l, s, "chave.png")),
      {"POST /scp/mobPtImg.php" SIGNED_IN "&Pfx=vrn&Arq=chave.png"}, IMG_PART("chave.png")},
-    {"core/media.cpp", "mobDtArq.php", [](L& l, S& s) { deleteServerFile(l, s, "trov\xe3o.mp3"); },
-     {"GET /scp/mobDtArq.php" SIGNED_IN "&Pfx=vrn&Arq=trov%E3o.mp3"}},
-    {"core/loaders.cpp", "mobLsSom.php", [](L& l, S& s) { LoadSoundLibrary(l, s, "portas"); },
-     {"GET /scp/mobLsSom.php" SIGNED_IN "&Cat=portas"}},
-    {"core/loaders.cpp", "scpLsUsr.php", [](L& l, S& s) { LoadPlayerList(l, s); },
-     {"GET /log/scpLsUsr.php" SIGNED_IN "&Pfx=vrn"}},
+    {"core/media.cpp", CALL(deleteServerFile(l, s, "trov\xe3o.mp3")), {"GET /scp/mobDtArq.php" SIGNED_IN "&Pfx=vrn&Arq=trov%E3o.mp3"}},
+    {"core/loaders.cpp", CALL(LoadSoundLibrary(l, s, "portas")), {"GET /scp/mobLsSom.php" SIGNED_IN "&Cat=portas"}},
+    {"core/loaders.cpp", CALL(LoadPlayerList(l, s)), {"GET /log/scpLsUsr.php" SIGNED_IN "&Pfx=vrn"}},
 
     // Pages a browser opens: no login, "?" before the first key.
-    {"core/preview.cpp", "exescp.php", [](L& l, S& s) { l.http().get(previewAddress(s)); l.http().get(browserAddress(s)); l.http().get(scriptQrAddress(s)); },
+    {"core/preview.cpp", CALL(for (auto* a : {previewAddress, browserAddress, scriptQrAddress}) l.http().get(a(s))),
      {"GET /htm/exescp.php?Idx=42&Pfx=vrn&Scp=cora%E7%E3o",
       "GET /site/html/quorbel/exescp.php?Idx=42&Pfx=vrn&Scp=cora%E7%E3o",
       "GET /site/html/quorbel/exescp.php?Chx=76726E7C34327C636F7261E7E36F7C"}},
-    {"core/preview.cpp", "inicio.php", [](L& l, S& s) { l.http().get(adventureQrAddress(s)); },
-     {"GET /site/html/quorbel/inicio.php?Pfx=vrn"}},
+    {"core/preview.cpp", CALL(l.http().get(adventureQrAddress(s))), {"GET /site/html/quorbel/inicio.php?Pfx=vrn"}},
 
     // The position converter: the adventure with "_", the position as it is.
-    {"workshop/converter.cpp", "scpMal.php", [](L& l, S& s) { loadConverterAdventures(l, s); },
-     {"GET /scp/scpMal.php" SIGNED_IN}},
-    {"workshop/converter.cpp", "scpMApos.php", [](L& l, S& s) { loadPositions(l, s, "Castelo do Le\xe3o"); },
-     {"GET /scp/scpMApos.php" SIGNED_IN "&Adv=Castelo_do_Le%E3o"}},
-    {"workshop/converter.cpp", "scpGtPos.php", [](L& l, S& s) { loadPosition(l, s, "Castelo do Le\xe3o", "p\xe1tio"); },
+    {"workshop/converter.cpp", CALL(loadConverterAdventures(l, s)), {"GET /scp/scpMal.php" SIGNED_IN}},
+    {"workshop/converter.cpp", CALL(loadPositions(l, s, "Castelo do Le\xe3o")), {"GET /scp/scpMApos.php" SIGNED_IN "&Adv=Castelo_do_Le%E3o"}},
+    {"workshop/converter.cpp", CALL(loadPosition(l, s, "Castelo do Le\xe3o", "p\xe1tio")),
      {"GET /scp/scpGtPos.php" SIGNED_IN "&Nome=Castelo_do_Le%E3o&Psc=p%E1tio"}},
-    {"workshop/converter.cpp", "scpLsLnk.php", [](L& l, S& s) { loadPosition(l, s, "Castelo do Le\xe3o", "p\xe1tio"); },
+    {"workshop/converter.cpp", CALL(loadPosition(l, s, "Castelo do Le\xe3o", "p\xe1tio")),
      {"GET /scp/scpLsLnk.php" SIGNED_IN "&Nome=Castelo_do_Le%E3o&Psc=p%E1tio"}},
-    {"workshop/converter.cpp", "scpDtPos.php", [](L& l, S& s) { deletePosition(l, s, kPatio); },
-     {"GET /scp/scpDtPos.php" SIGNED_IN "&Nome=Castelo_do_Le%E3o&Psc=p%E1tio"}},
-    {"workshop/converter.cpp", "scpMdPos.php", [](L& l, S& s) { setEditMode(l, s, "Castelo do Le\xe3o", EditMode::ScriptOnly); setEditMode(l, s, "Castelo do Le\xe3o", EditMode::ScriptAndBasic); },
-     {"GET /scp/scpMdPos.php" SIGNED_IN "&Nome=Castelo_do_Le%E3o&Tip=sm",
-      "GET /scp/scpMdPos.php" SIGNED_IN "&Nome=Castelo_do_Le%E3o&Tip=**"}},
+    {"workshop/converter.cpp", CALL(deletePosition(l, s, kPatio)), {"GET /scp/scpDtPos.php" SIGNED_IN "&Nome=Castelo_do_Le%E3o&Psc=p%E1tio"}},
+    {"workshop/converter.cpp", CALL(for (auto m : {EditMode::ScriptOnly, EditMode::ScriptAndBasic}) setEditMode(l, s, "Castelo do Le\xe3o", m)),
+     {"GET /scp/scpMdPos.php" SIGNED_IN "&Nome=Castelo_do_Le%E3o&Tip=sm", "GET /scp/scpMdPos.php" SIGNED_IN "&Nome=Castelo_do_Le%E3o&Tip=**"}},
     // A position whose script is not there yet: made, then stored.
-    {"workshop/converter.cpp", "scpNwScp.php", [](L& l, S& s) { convertPosition(l, s, kPatio); },
-     {"GET /scp/scpNwScp.php" SIGNED_IN "&Nome=Castelo_do_Le%E3o&Scp=p%E1tio&Idx=42"}},
-    {"workshop/converter.cpp", "scpGrScp.php", [](L& l, S& s) { convertPosition(l, s, kPatio); },
+    {"workshop/converter.cpp", CALL(convertPosition(l, s, kPatio)), {"GET /scp/scpNwScp.php" SIGNED_IN "&Nome=Castelo_do_Le%E3o&Scp=p%E1tio&Idx=42"}},
+    {"workshop/converter.cpp", CALL(convertPosition(l, s, kPatio)),
      {"POST /scp/scpGrScp.php" SIGNED_IN "&Nome=Castelo_do_Le%E3o&Scp=p%E1tio"}, kText},
     // One whose script is listed: its text is fetched to be added to.
-    {"workshop/converter.cpp", "vpqGtScp.php", [](L& l, S& s) { convertPosition(l, s, kPatio); },
+    {"workshop/converter.cpp", CALL(convertPosition(l, s, kPatio)),
      {"GET /scp/vpqGtScp.php" SIGNED_IN "&Pfx=vrn&Scp=p%E1tio"}, nullptr, "Ok\r\np\xe1tio"},
 
     // Models, the adventure's page, registers and variables, banners.
-    {"workshop/models.cpp", "scpLsMds.php", [](L& l, S& s) { loadModelList(l, s); },
-     {"GET /log/scpLsMds.php" SIGNED_IN}},
-    {"workshop/models.cpp", "scpGtMds.php", [](L& l, S& s) { loadModel(l, s, "Porta com chave"); },
-     {"GET /scp/scpGtMds.php" SIGNED_IN "&Nome=Porta%20com%20chave"}},
-    {"workshop/panel.cpp", "scpGtPag.php", [](L& l, S& s) { loadPage(l, s, "lea"); },
-     {"GET /scp/scpGtPag.php" SIGNED_IN "&Pfx=lea"}},
-    {"workshop/panel.cpp", "scpLsPag.php", [](L& l, S& s) { loadPageList(l, s); },
-     {"GET /scp/scpLsPag.php" SIGNED_IN}},
-    {"workshop/panel.cpp", "scpPtPag.php", sendPageThreeWays,
+    {"workshop/models.cpp", CALL(loadModelList(l, s)), {"GET /log/scpLsMds.php" SIGNED_IN}},
+    {"workshop/models.cpp", CALL(loadModel(l, s, "Porta com chave")), {"GET /scp/scpGtMds.php" SIGNED_IN "&Nome=Porta%20com%20chave"}},
+    {"workshop/panel.cpp", CALL(loadPage(l, s, "lea")), {"GET /scp/scpGtPag.php" SIGNED_IN "&Pfx=lea"}},
+    {"workshop/panel.cpp", CALL(loadPageList(l, s)), {"GET /scp/scpLsPag.php" SIGNED_IN}},
+    {"workshop/panel.cpp", sendPageThreeWays,
      {"POST /scp/scpPtPag.php" SIGNED_IN "&Pfx=lea&Tit=O_Le%E3o_de_Vorn&Stx=em_teste&Icn=i.png&Tip=jog&Qrc=qr.png",
       "POST /scp/scpPtPag.php" SIGNED_IN "&Pfx=lea&Tit=O_Le%E3o_de_Vorn&Stx=em_teste&Icn=i.png&Tip=jog&Qrc=qr.png&Atv=*&Dta=lea&Atr=ana&Pri=3",
       "POST /scp/scpPtPag.php" SIGNED_IN "&Pfx=lea&Tit=O_Le%E3o_de_Vorn&Stx=em_teste&Icn=i.png&Tip=jog&Qrc=qr.png&Atv=-&Dta=lea&Atr=ana&Pri=3"},
      "Content-Disposition: form-data; name=\"Texto\""},
-    {"workshop/variables.cpp", "scpGtReg.php", [](L& l, S& s) { loadRegisters(l, s); },
-     {"GET /scp/scpGtReg.php" SIGNED_IN "&Pfx=vrn&Idx=42"}},
-    {"workshop/variables.cpp", "scpGtVrs.php", [](L& l, S& s) { loadVariables(l, s, VariableSet::Starting); loadVariables(l, s, VariableSet::Current); },
+    {"workshop/variables.cpp", CALL(loadRegisters(l, s)), {"GET /scp/scpGtReg.php" SIGNED_IN "&Pfx=vrn&Idx=42"}},
+    {"workshop/variables.cpp", CALL(loadVariables(l, s, VariableSet::Starting); loadVariables(l, s, VariableSet::Current)),
      {"GET /scp/scpGtVrs.php" SIGNED_IN "&Pfx=vrn&Cmd=1", "GET /scp/scpGtVrs.php" SIGNED_IN "&Pfx=vrn&Cmd=2"}},
-    {"workshop/variables.cpp", "scpPtVrs.php", [](L& l, S& s) { storeVariables(l, s, {"a=1"}, {"a=2"}); },
+    {"workshop/variables.cpp", CALL(storeVariables(l, s, {"a=1"}, {"a=2"})),
      {"POST /scp/scpPtVrs.php" SIGNED_IN "&Pfx=vrn&Cmd=1", "POST /scp/scpPtVrs.php" SIGNED_IN "&Pfx=vrn&Cmd=2"}, kText},
-    {"workshop/banners.cpp", "mktLog.php", [](L& l, S& s) { bannerAccount(l, s); },
-     {"GET /log/mktLog.php" SIGNED_IN}},
-    {"workshop/banners.cpp", "mktNew.php", [](L& l, S& s) { createBannerAccount(l, s); },
-     {"GET /log/mktNew.php" SIGNED_IN}},
+    {"workshop/banners.cpp", CALL(bannerAccount(l, s)), {"GET /log/mktLog.php" SIGNED_IN}},
+    {"workshop/banners.cpp", CALL(createBannerAccount(l, s)), {"GET /log/mktNew.php" SIGNED_IN}},
 
     // The map compiler: a cell's name goes as it is.
-    {"mapmaker/map_compiler.cpp", "scpTmScp.php", [](L& l, S& s) { compileOneCell(l, s, false); },
-     {"GET /scp/scpTmScp.php" SIGNED_IN "&Pfx=vrn&Scp=sal%E3o"}},
-    {"mapmaker/map_compiler.cpp", "scpNkScp.php", [](L& l, S& s) { compileOneCell(l, s, true); },
-     {"POST /scp/scpNkScp.php" SIGNED_IN "&Pfx=vrn&Scp=sal%E3o"}, kText},
+    {"mapmaker/map_compiler.cpp", CALL(compileOneCell(l, s, false)), {"GET /scp/scpTmScp.php" SIGNED_IN "&Pfx=vrn&Scp=sal%E3o"}},
+    {"mapmaker/map_compiler.cpp", CALL(compileOneCell(l, s, true)), {"POST /scp/scpNkScp.php" SIGNED_IN "&Pfx=vrn&Scp=sal%E3o"}, kText},
 };
 // clang-format on
+
+// The script or page a request line ("GET /path?keys") names: the last
+// segment of its path.
+std::string scriptOf(const std::string& request) {
+    const std::string path = request.substr(0, request.find('?'));
+    return path.substr(path.rfind('/') + 1);
+}
 
 // One request as it reached the server.
 struct Seen {
     std::string request;            // method and target
-    std::string script;             // the last segment of the path
     std::vector<std::string> parts; // header lines of each form part
 };
 
@@ -266,8 +232,6 @@ Seen readRequest(const std::string& raw) {
     Seen seen;
     const std::string line = raw.substr(0, raw.find("\r\n"));
     seen.request = line.substr(0, line.rfind(' '));
-    const std::string path = seen.request.substr(0, seen.request.find('?'));
-    seen.script = path.substr(path.rfind('/') + 1);
     const auto head = raw.find("\r\n\r\n");
     const std::string body = head == std::string::npos ? "" : raw.substr(head + 4);
     if (body.rfind("--", 0) != 0) return seen;
@@ -280,15 +244,11 @@ Seen readRequest(const std::string& raw) {
     return seen;
 }
 
-std::string httpReply(const std::string& body) {
-    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
-           "\r\nConnection: close\r\n\r\n" + body;
-}
-
 TEST(CallTable, EveryCallSendsItsScriptKeysAndFormAsWritten) {
     for (const Row& row : kRows) {
-        SCOPED_TRACE(std::string(row.file) + " " + row.script);
-        RawServer server(httpReply(row.reply), true);
+        const std::string script = scriptOf(row.sent.front());
+        SCOPED_TRACE(std::string(row.file) + " " + script);
+        RawServer server(test::httpReply(row.reply), true);
         TempDir home;
         Session session = fixedSession(server.root(), home.path());
         makeDir(home.path() + "vrn");
@@ -302,7 +262,7 @@ TEST(CallTable, EveryCallSendsItsScriptKeysAndFormAsWritten) {
         std::vector<std::string> sent;
         for (const std::string& raw : server.requests()) {
             const Seen seen = readRequest(raw);
-            if (seen.script != row.script) continue;
+            if (scriptOf(seen.request) != script) continue;
             sent.push_back(seen.request);
             if (row.part)
                 EXPECT_EQ(seen.parts, std::vector<std::string>{row.part});
@@ -364,7 +324,7 @@ std::set<std::pair<std::string, std::string>> namedInSources() {
 TEST(CallTable, EveryScriptTheLibraryNamesHasARow) {
     std::set<std::pair<std::string, std::string>> inRows;
     for (const Row& row : kRows)
-        inRows.insert({row.file, row.script});
+        inRows.insert({row.file, scriptOf(row.sent.front())});
     auto inSources = namedInSources();
     // Not a request: the line a conversion writes into the position's script.
     EXPECT_EQ(inSources.erase({"workshop/converter.cpp", "exescp.php"}), 1u);

@@ -11,11 +11,6 @@
 namespace vorn {
 namespace {
 
-std::string okReply(const std::string& body) {
-    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
-           "\r\nConnection: close\r\n\r\n" + body;
-}
-
 // The adventure "adv" has its own folder inside the program folder, so that
 // what lands in the wrong one shows.
 class Transfers : public test::ScriptedSessionTest {
@@ -78,7 +73,7 @@ TEST_F(Transfers, NamesThatLeaveTheFolderAreRefusedBeforeAnyRequest) {
 }
 
 TEST_F(Transfers, UploadsReturnTheReplyAndAFailureDoesNotLeaveTheLightRed) {
-    test::RawServer raw(okReply("Arquivo recebido"), true);
+    test::RawServer raw(test::httpReply("Arquivo recebido"), true);
     session.UrlScp = raw.root() + "vornpq/wbetz/";
     writeFileAtomic(session.DirAdv + "som.mp3", "ID3data");
     EXPECT_EQ(UploadImage(layer, session, "som.mp3"), "Arquivo recebido");
@@ -95,7 +90,7 @@ TEST_F(Transfers, UploadsReturnTheReplyAndAFailureDoesNotLeaveTheLightRed) {
 }
 
 TEST_F(Transfers, SharedFilesAreCopiedThenUploadedOrFailQuietly) {
-    test::RawServer raw(okReply("KEY"), true);
+    test::RawServer raw(test::httpReply("KEY"), true);
     session.UrlSite = raw.root();
     session.UrlScp = raw.root() + "vornpq/wbetz/";
     CopySharedFile(layer, session, "chave.png");

@@ -13,9 +13,8 @@
 
 namespace vorn::test {
 
-std::string Recorded::header(const std::string& name) const {
-    auto it = headers.find(name);
-    return it == headers.end() ? std::string() : it->second;
+std::string loopbackRoot(int port) {
+    return "http://127.0.0.1:" + std::to_string(port) + "/";
 }
 
 ScriptedServer::ScriptedServer() {
@@ -44,10 +43,6 @@ ScriptedServer::~ScriptedServer() {
     m_thread.join();
 }
 
-std::string ScriptedServer::root() const {
-    return "http://127.0.0.1:" + std::to_string(m_port) + "/";
-}
-
 void ScriptedServer::on(const std::string& path, int status, std::string body) {
     std::lock_guard lock(m_mutex);
     m_answers[path] = {status, std::move(body)};
@@ -66,11 +61,6 @@ void ScriptedServer::fail(const std::string& path, Fault fault, std::size_t byte
 std::vector<Recorded> ScriptedServer::requests() const {
     std::lock_guard lock(m_mutex);
     return m_requests;
-}
-
-std::size_t ScriptedServer::count() const {
-    std::lock_guard lock(m_mutex);
-    return m_requests.size();
 }
 
 void ScriptedServer::handle(const httplib::Request& req, httplib::Response& res) {
@@ -151,15 +141,6 @@ RawServer::~RawServer() {
     ::close(m_wake[1]);
 }
 
-std::string RawServer::root() const {
-    return "http://127.0.0.1:" + std::to_string(m_port) + "/";
-}
-
-int RawServer::accepted() const {
-    std::lock_guard lock(m_mutex);
-    return m_accepted;
-}
-
 namespace {
 
 // The head and, when it announces one, the body of one request.
@@ -199,10 +180,6 @@ void RawServer::run() {
         if (fds[1].revents) return;
         int fd = ::accept(m_listen, nullptr, nullptr);
         if (fd < 0) continue;
-        {
-            std::lock_guard lock(m_mutex);
-            ++m_accepted;
-        }
         std::string request = readRequest(fd);
         {
             std::lock_guard lock(m_mutex);

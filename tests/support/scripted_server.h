@@ -18,8 +18,14 @@ struct Recorded {
     std::string path;   // decoded path
     httplib::Headers headers;
     std::string body;
-    std::string header(const std::string& name) const;
+    std::string header(const std::string& name) const {
+        auto it = headers.find(name);
+        return it == headers.end() ? std::string() : it->second;
+    }
 };
+
+// "http://127.0.0.1:<port>/"
+std::string loopbackRoot(int port);
 
 // What a path can do instead of answering: the connection, not the service,
 // goes wrong.
@@ -39,7 +45,7 @@ public:
     ScriptedServer(const ScriptedServer&) = delete;
     ScriptedServer& operator=(const ScriptedServer&) = delete;
 
-    std::string root() const; // "http://127.0.0.1:<port>/"
+    std::string root() const { return loopbackRoot(m_port); }
     int port() const { return m_port; }
 
     // The answer for one path (decoded, without the query); other paths get
@@ -50,7 +56,7 @@ public:
     void fail(const std::string& path, Fault fault, std::size_t bytes = 1024);
 
     std::vector<Recorded> requests() const;
-    std::size_t count() const;
+    std::size_t count() const { return requests().size(); }
 
 private:
     struct Answer {
@@ -84,8 +90,7 @@ public:
     ~RawServer();
     RawServer(const RawServer&) = delete;
     RawServer& operator=(const RawServer&) = delete;
-    std::string root() const;
-    int accepted() const;
+    std::string root() const { return loopbackRoot(m_port); }
     // Every request received, head and body, byte for byte.
     std::vector<std::string> requests() const;
 
@@ -97,11 +102,16 @@ private:
     int m_port = 0;
     int m_wake[2] = {-1, -1};
     mutable std::mutex m_mutex;
-    int m_accepted = 0;
     std::vector<int> m_open;
     std::vector<std::string> m_requests;
     std::thread m_thread;
 };
+
+// A whole reply for RawServer: status 200, the body, and the close.
+inline std::string httpReply(const std::string& body) {
+    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
+           "\r\nConnection: close\r\n\r\n" + body;
+}
 
 // A folder that exists for one test.
 class TempDir {

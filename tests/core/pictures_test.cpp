@@ -1,19 +1,105 @@
 #include "disk_faults.h"
 #include "error.h"
 #include "files.h"
-#include "picture_fixtures.h"
 #include "pictures.h"
 #include "scripted_server.h"
 #include "session.h"
 
+#include <gif_lib.h>
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 #include <png.h>
 #include <zlib.h>
+
+#include <cstdio>
+#include <stdexcept>
 
 namespace vorn {
 namespace {
 
 using test::TempDir;
+
+// Writers for small pictures made in the tests themselves.
+struct PngLayout {
+    int width, height;
+    int colourType; // PNG_COLOR_TYPE_*
+    int bitDepth;
+    std::vector<png_byte> pixels; // packed rows, as libpng wants them
+    std::vector<png_color> palette = {};
+    std::vector<png_byte> paletteAlpha = {}; // tRNS for palettes
+    int greyKey = -1;                        // tRNS for grey: this value is transparent
+};
+
+void writePng(const std::string& path, PngLayout layout) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) throw std::runtime_error("cannot write " + path);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, file);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(layout.width),
+                 static_cast<png_uint_32>(layout.height), layout.bitDepth, layout.colourType,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    auto& palette = layout.palette;
+    if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
+    png_color_16 key{};
+    key.gray = static_cast<png_uint_16>(layout.greyKey);
+    auto& alpha = layout.paletteAlpha;
+    if (!alpha.empty())
+        png_set_tRNS(png, info, alpha.data(), static_cast<int>(alpha.size()), nullptr);
+    else if (layout.greyKey >= 0)
+        png_set_tRNS(png, info, nullptr, 0, &key);
+    png_write_info(png, info);
+    std::vector<png_bytep> rows;
+    for (int y = 0; y < layout.height; ++y)
+        rows.push_back(layout.pixels.data() + y * png_get_rowbytes(png, info));
+    png_write_image(png, rows.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
+}
+
+// A 4 x 4 picture of full blue.
+void writeJpeg(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) throw std::runtime_error("cannot write " + path);
+    jpeg_compress_struct info{};
+    jpeg_error_mgr err{};
+    info.err = jpeg_std_error(&err);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = info.image_height = 4;
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 255};
+    for (JSAMPROW rows[1] = {row.data()}; info.next_scanline < info.image_height;)
+        jpeg_write_scanlines(&info, rows, 1);
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::fclose(file);
+}
+
+// A one-line GIF of indices into the palette, one index transparent.
+void writeGif(const std::string& path, std::vector<GifByteType> line,
+              std::vector<GifColorType> palette, int transparent) {
+    int error = 0;
+    GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
+    if (!gif) throw std::runtime_error("cannot write " + path);
+    ColorMapObject* map = GifMakeMapObject(static_cast<int>(palette.size()), palette.data());
+    const int width = static_cast<int>(line.size());
+    EGifPutScreenDesc(gif, width, 1, 8, 0, map);
+    GraphicsControlBlock gcb{};
+    gcb.TransparentColor = transparent;
+    GifByteType ext[4];
+    const std::size_t len = EGifGCBToExtension(&gcb, ext);
+    EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(len), ext);
+    EGifPutImageDesc(gif, 0, 0, width, 1, false, nullptr);
+    EGifPutLine(gif, line.data(), width);
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
+}
 
 const QRgb kWhite = qRgb(255, 255, 255);
 
@@ -28,7 +114,7 @@ TEST(LoadPngFile, EveryLayoutComesOutAsTheRightColoursOverTheBitmap) {
     const QRgb black = qRgb(0, 0, 0);
     const struct {
         const char* name;
-        test::PngLayout layout;
+        PngLayout layout;
         std::vector<QRgb> expected;
         QRgb under = kWhite; // what the bitmap held
     } cases[] = {
@@ -45,7 +131,7 @@ TEST(LoadPngFile, EveryLayoutComesOutAsTheRightColoursOverTheBitmap) {
          {black, qRgb(80, 80, 80), qRgb(160, 0, 0), qRgb(0, 0, 160)}},
         {"grey8", {2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 200}}, {black, qRgb(200, 200, 200)}},
         {"grey1", {8, 1, PNG_COLOR_TYPE_GRAY, 1, {0b10000001}}, {kWhite, black, black, black, black, black, black, kWhite}},
-        {"grey with key", {2, 1, PNG_COLOR_TYPE_GRAY, 8, {7, 100}, {}, {}, true, 7}, {kWhite, qRgb(100, 100, 100)}},
+        {"grey with key", {2, 1, PNG_COLOR_TYPE_GRAY, 8, {7, 100}, {}, {}, 7}, {kWhite, qRgb(100, 100, 100)}},
         {"grey alpha", {2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {50, 255, 50, 0}}, {qRgb(50, 50, 50), kWhite}},
         {"rgb16", {1, 1, PNG_COLOR_TYPE_RGB, 16, {0x12, 0x34, 0xAB, 0xCD, 0xFF, 0x00}}, {qRgb(0x12, 0xAB, 0xFF)}},
         {"rgba16", {1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 16, {0x10, 0, 0x20, 0, 0x30, 0, 0xFF, 0xFF}}, {qRgb(0x10, 0x20, 0x30)}},
@@ -53,7 +139,7 @@ TEST(LoadPngFile, EveryLayoutComesOutAsTheRightColoursOverTheBitmap) {
     };
     for (const auto& c : cases) {
         const std::string path = dir.path() + c.name + ".png";
-        test::writePng(path, c.layout);
+        writePng(path, c.layout);
         QImage bitmap = filled(c.layout.width, 1, c.under);
         LoadPngFile(path, bitmap);
         ASSERT_EQ(bitmap.size(), QSize(c.layout.width, 1)) << c.name;
@@ -77,8 +163,8 @@ std::string withClaimedSize(std::string png, std::uint32_t width, std::uint32_t 
 
 TEST(LoadPngFile, BrokenFilesThrowAndLeaveTheBitmapAlone) {
     TempDir dir;
-    test::writePng(dir.path() + "good.png",
-                   {16, 16, PNG_COLOR_TYPE_RGB, 8, std::vector<std::uint8_t>(16 * 16 * 3, 40)});
+    writePng(dir.path() + "good.png",
+             {16, 16, PNG_COLOR_TYPE_RGB, 8, std::vector<std::uint8_t>(16 * 16 * 3, 40)});
     const std::string bytes = readFile(dir.path() + "good.png");
     std::string corrupt = bytes;
     corrupt[bytes.size() / 2] ^= 0x5A; // breaks the IDAT checksum
@@ -107,11 +193,11 @@ TEST(LoadPictureFile, EachKindIsShownByItsExtensionAndAFailureKeepsThePicture) {
     TempDir dir;
     Session session;
     session.DirAdv = dir.path();
-    test::writePng(dir.path() + "p.png", {1, 1, PNG_COLOR_TYPE_RGB, 8, {255, 0, 0}});
+    writePng(dir.path() + "p.png", {1, 1, PNG_COLOR_TYPE_RGB, 8, {255, 0, 0}});
     const std::string png = readFile(dir.path() + "p.png");
-    test::writeJpeg(dir.path() + "j.jpg", 4, 4, {0, 0, 255});
+    writeJpeg(dir.path() + "j.jpg");
     const std::string jpeg = readFile(dir.path() + "j.jpg");
-    test::writeGif(dir.path() + "g.gif", 2, 1, {0, 1}, {{0, 255, 0}, {9, 9, 9}}, 1);
+    writeGif(dir.path() + "g.gif", {0, 1}, {{0, 255, 0}, {9, 9, 9}}, 1);
     filled(2, 2, qRgb(0, 128, 255)).save(QString::fromStdString(dir.path() + "b.bmp"), "BMP");
     for (const char* name : {"foto.png.jpg", "P.PNG"})
         writeFileAtomic(dir.path() + name, png);

@@ -23,42 +23,23 @@ TEST(ServerAddress, KeysAreFixedByTheCallerAndValuesEscaped) {
 }
 
 TEST(EncodeValue, EscapesOnlyWhatWouldChangeTheAddress) {
-    const struct {
-        const char* in;
-        const char* out;
-    } cases[] = {
-        {"Meu_jogo", "Meu_jogo"},
-        {"a b", "a%20b"},
-        {"50%", "50%25"},
-        {"1+1", "1%2B1"},
-        {"a?b", "a%3Fb"},
-        {"Ca\xe7\x61", "Ca%E7a"},
-        {"tab\there", "tab%09here"},
-        {"\x7f", "%7F"},
-        {"fig.png-(1).scp", "fig.png-(1).scp"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"Meu_jogo", "Meu_jogo"}, {"a b", "a%20b"},  {"50%", "50%25"},
+        {"1+1", "1%2B1"},         {"a?b", "a%3Fb"},  {"Ca\xe7\x61", "Ca%E7a"},
+        {"\x7f", "%7F"},          {"a\tb", "a%09b"}, {"f.a-(1).scp", "f.a-(1).scp"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(encodeValue(c.in), c.out) << c.in;
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(encodeValue(in), out) << in;
 }
 
 TEST(Loopback, KnowsTheLocalHostsAndNothingElse) {
-    const struct {
-        const char* address;
-        bool loopback;
-    } cases[] = {
-        {"http://127.0.0.1:8765/vornpq/", true},
-        {"http://127.3.2.1/", true},
-        {"http://localhost/x", true},
-        {"http://LocalHost:80", true},
-        {"http://[::1]:8765/", true},
-        {"http://user:pw@127.0.0.1/", true},
-        {"http://127.example.org/", false},
-        {"http://10.0.0.1/", false},
-        {"http://pequenia.example/vornpq/", false},
-        {"http://example.org/?h=127.0.0.1", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(isLoopbackAddress(c.address), c.loopback) << c.address;
+    for (const char* local :
+         {"http://127.0.0.1:8765/vornpq/", "http://127.3.2.1/", "http://localhost/x",
+          "http://LocalHost:80", "http://[::1]:8765/", "http://user:pw@127.0.0.1/"})
+        EXPECT_TRUE(isLoopbackAddress(local)) << local;
+    for (const char* other : {"http://127.example.org/", "http://10.0.0.1/",
+                              "http://pequenia.example/vornpq/", "http://example.org/?h=127.0.0.1"})
+        EXPECT_FALSE(isLoopbackAddress(other)) << other;
 }
 
 TEST(Session, StartsOnThePrimaryServerWithNobodyLoggedIn) {
@@ -86,32 +67,29 @@ TEST(Session, EnvironmentOverridesTheBuiltInRoots) {
 
 TEST(FollowedScript, TheGamePageAddressNamesTheScriptToOpen) {
     const std::string base = "http://127.0.0.1:8765/html/quorbel/";
-    const struct {
-        std::string address;
-        std::string returnScript;
-        std::optional<std::string> script;
-    } cases[] = {
-        {base + "exescp.php?Idx=11&Pfx=ab&Scp=sala2", "", "sala2"},
-        {base + "exescp.php?Idx=11&Scp=porta&Pfx=ab", "", "porta"},
-        {base + "exescp.php?Scp=porta", "", "porta"},
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"exescp.php?Idx=11&Pfx=ab&Scp=sala2", "sala2"},
+        {"exescp.php?Idx=11&Scp=porta&Pfx=ab", "porta"},
+        {"exescp.php?Scp=porta", "porta"},
         // Names travel percent-encoded and are cp1252 once decoded.
-        {base + "exescp.php?Idx=1&Pfx=ab&Scp=sal%E3o%20velho", "", "sal\xe3o velho"},
-        {base + "exescp.php?Idx=1&Pfx=ab&Scp=%20hall%20", "", "hall"},
+        {"exescp.php?Idx=1&Pfx=ab&Scp=sal%E3o%20velho", "sal\xe3o velho"},
+        {"exescp.php?Idx=1&Pfx=ab&Scp=%20hall%20", "hall"},
         // A broken escape is taken as written.
-        {base + "exescp.php?Scp=a%zz%4", "", "a%zz%4"},
-        // The reserved name stands for the script to return to.
-        {base + "exescp.php?Idx=1&Pfx=ab&Scp=xvlt", "corredor", "corredor"},
-        {base + "exescp.php?Idx=1&Pfx=ab&Scp=xvlt", "", std::nullopt},
-        // Outside the adventures, without a script, or with no usable name.
-        {"http://127.0.0.1:8765/vornpq/index.htm?Scp=sala2", "", std::nullopt},
-        {base + "inicio.php?Pfx=ab", "", std::nullopt},
-        {base + "exescp.php?Idx=1&Pfx=ab&Scp=", "", std::nullopt},
-        {base + "exescp.php?Idx=1&Pfx=ab&Scp=%20%20", "", std::nullopt},
-        {base + "exescp.php?Scp=..%2Fetc", "", std::nullopt},
-        {base + "exescp.php?Scp=a%0Ab", "", std::nullopt},
+        {"exescp.php?Scp=a%zz%4", "a%zz%4"},
+        // Without a script, or with no usable name.
+        {"inicio.php?Pfx=ab", std::nullopt},
+        {"exescp.php?Idx=1&Pfx=ab&Scp=", std::nullopt},
+        {"exescp.php?Idx=1&Pfx=ab&Scp=%20%20", std::nullopt},
+        {"exescp.php?Scp=..%2Fetc", std::nullopt},
+        {"exescp.php?Scp=a%0Ab", std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(followedScript(c.address, c.returnScript), c.script) << c.address;
+    for (const auto& [page, script] : cases)
+        EXPECT_EQ(followedScript(base + page, ""), script) << page;
+    // Outside the adventures.
+    EXPECT_EQ(followedScript("http://127.0.0.1:8765/vornpq/index.htm?Scp=sala2", ""), std::nullopt);
+    // The reserved name stands for the script to return to, if there is one.
+    EXPECT_EQ(followedScript(base + "exescp.php?Idx=1&Pfx=ab&Scp=xvlt", "corredor"), "corredor");
+    EXPECT_EQ(followedScript(base + "exescp.php?Idx=1&Pfx=ab&Scp=xvlt", ""), std::nullopt);
 }
 
 } // namespace

@@ -7,44 +7,23 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <sys/stat.h>
 
 namespace vorn {
 namespace {
 
 TEST(SafeFileName, AcceptsPlainNamesAndRefusesAnythingThatLeavesTheFolderOrHides) {
-    const struct {
-        const char* name;
-        bool safe;
-    } cases[] = {
-        {"foto.png", true},
-        {"sala 1(2).scp", true},
-        {"Ca\xe7\x61.gif", true},
-        {"\x80uro.png", true}, // the euro sign is a letter like any other
-        // Hidden from the author's file lists, and the shape of the
-        // temporary files a write makes.
-        {".oculto", false},
-        {".png", false},
-        // cp1252 has no character for these bytes: on the disk they become
-        // control characters.
-        {"a\x81.png", false},
-        {"a\x8d.png", false},
-        {"a\x8f.png", false},
-        {"a\x90.png", false},
-        {"a\x9d.png", false},
-        {"", false},
-        {".", false},
-        {"..", false},
-        {"../x", false},
-        {"a/b.png", false},
-        {"a\\b.png", false},
-        {"/etc/passwd", false},
-        {"x..png", false},
-        {"linha\nnova", false},
-        {"tab\t", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(isSafeFileName(c.name), c.safe) << c.name;
+    // The euro sign is a letter like any other.
+    for (const char* name : {"foto.png", "sala 1(2).scp", "Ca\xe7\x61.gif", "\x80uro.png"})
+        EXPECT_TRUE(isSafeFileName(name)) << name;
+    // Hidden from the author's file lists, and the shape of the temporary
+    // files a write makes; then bytes cp1252 has no character for, which on
+    // the disk become control characters; then ways out of the folder.
+    for (const char* name : {".oculto", ".png", "a\x81.png", "a\x8d.png", "a\x8f.png", "a\x90.png",
+                             "a\x9d.png", "", ".", "..", "../x", "a/b.png", "a\\b.png",
+                             "/etc/passwd", "x..png", "linha\nnova", "tab\t"})
+        EXPECT_FALSE(isSafeFileName(name)) << name;
     EXPECT_THROW(requireSafeFileName("../x"), Error);
 }
 
@@ -52,24 +31,13 @@ TEST(MakeDir, CreatesOneLevelAndFailsUnlessAFolderIsThereAfterwards) {
     test::TempDir dir;
     writeFileAtomic(dir.path() + "arquivo", "not a folder");
     makeDir(dir.path() + "existente");
-    const struct {
-        std::string path;
-        bool folder; // a folder is there afterwards; otherwise Error
-    } cases[] = {
-        {dir.path() + "nova", true},
-        {dir.path() + "existente", true},
-        {dir.path() + "arquivo", false},    // a file of that name is no folder
-        {dir.path() + "falta/nova", false}, // only one level is made
-        {dir.path() + "arquivo/dentro", false},
-    };
-    for (const auto& c : cases) {
-        if (c.folder) {
-            EXPECT_NO_THROW(makeDir(c.path)) << c.path;
-            EXPECT_TRUE(dirExists(c.path)) << c.path;
-        } else {
-            EXPECT_THROW(makeDir(c.path), Error) << c.path;
-        }
+    for (const char* made : {"nova", "existente"}) {
+        EXPECT_NO_THROW(makeDir(dir.path() + made)) << made;
+        EXPECT_TRUE(dirExists(dir.path() + made)) << made;
     }
+    // A file of that name is no folder, and only one level is made.
+    for (const char* refused : {"arquivo", "falta/nova", "arquivo/dentro"})
+        EXPECT_THROW(makeDir(dir.path() + refused), Error) << refused;
     EXPECT_EQ(readFile(dir.path() + "arquivo"), "not a folder");
     // A write replaces the whole file, a shorter or an empty text too.
     for (const char* text : {"a much longer first content", "short", ""}) {
@@ -138,21 +106,10 @@ TEST(Config, ReadsOnlyTheLinesThatAreThereAndStopsAtANonInteger) {
 }
 
 TEST(Config, IntegerLinesFollowTheUsualRules) {
-    const struct {
-        const char* text;
-        std::optional<int> value;
-    } cases[] = {{"51", 51},
-                 {"-20", -20},
-                 {"+7", 7},
-                 {"", std::nullopt},
-                 {" 5", std::nullopt},
-                 {"5 ", std::nullopt},
-                 {"+-5", std::nullopt},
-                 {"--5", std::nullopt},
-                 {"99999999999", std::nullopt},
-                 {"...", std::nullopt}};
-    for (const auto& c : cases)
-        EXPECT_EQ(parseInteger(c.text), c.value) << c.text;
+    for (const auto& [text, value] : {std::pair{"51", 51}, {"-20", -20}, {"+7", 7}})
+        EXPECT_EQ(parseInteger(text), value) << text;
+    for (const char* text : {"", " 5", "5 ", "+-5", "--5", "99999999999", "..."})
+        EXPECT_FALSE(parseInteger(text)) << text;
 }
 
 TEST(Config, AFailedWriteLeavesNoTemporaryFileBehind) {
@@ -161,10 +118,7 @@ TEST(Config, AFailedWriteLeavesNoTemporaryFileBehind) {
     const std::string path = dir.path() + kConfigFileName;
     std::filesystem::create_directory(path);
     EXPECT_THROW(writeConfig(path, {"a", "b", {}}), Error);
-    int entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
-        ++entries;
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 } // namespace

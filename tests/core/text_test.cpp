@@ -13,10 +13,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(SplitLines, EveryLineEndSplitsAndAFinalBreakAddsNothing) {
-    const struct {
-        const char* text;
-        Lines lines;
-    } cases[] = {
+    const std::pair<const char*, Lines> cases[] = {
         {"", {}},
         {"Ok", {"Ok"}},
         {"Ok\r\na\r\nb", {"Ok", "a", "b"}},
@@ -27,23 +24,14 @@ TEST(SplitLines, EveryLineEndSplitsAndAFinalBreakAddsNothing) {
         {"\n", {""}},
         {"a\r\r\n", {"a", ""}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(splitLines(c.text), c.lines) << c.text;
+    for (const auto& [text, lines] : cases)
+        EXPECT_EQ(splitLines(text), lines) << text;
 }
 
 TEST(CountOf, OneAloneIsSingularAndEveryOtherCountPlural) {
-    const struct {
-        std::size_t n;
-        const char* text;
-    } cases[] = {
-        {0, "0 c\xf3pias"},
-        {1, "1 c\xf3pia"},
-        {2, "2 c\xf3pias"},
-        {11, "11 c\xf3pias"},
-        {1000000, "1000000 c\xf3pias"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(countOf(c.n, "c\xf3pia", "c\xf3pias"), c.text) << c.n;
+    for (const std::size_t n : {0, 2, 11, 1000000})
+        EXPECT_EQ(countOf(n, "c\xf3pia", "c\xf3pias"), std::to_string(n) + " c\xf3pias");
+    EXPECT_EQ(countOf(1, "c\xf3pia", "c\xf3pias"), "1 c\xf3pia");
 }
 
 TEST(Reply, OnlyAnExactOkFirstLineIsSuccess) {
@@ -67,26 +55,24 @@ TEST(BlankCodec, RoundTripsBlanksButNotExistingUnderscores) {
     EXPECT_EQ(UnderscoreToBlank("a_b c"), "a b c");
 }
 
+// Each pair in order: the first is less and the second is not; the
+// comments say why.
 TEST(ListOrder, FoldsCp1252CaseAndKeepsTiesInTheOrderGiven) {
-    struct Case {
-        const char* a;
-        const char* b;
-        bool less;
+    const std::pair<const char*, const char*> ordered[] = {
+        {"alfa", "Zeta"},         // case does not rank "Z" before "a"
+        {"\xc9gide", "\xe9gua"},  // accented capital folds to its small form
+        {"\x8a\x61", "\x9a\x62"}, // S caron, a cp1252-only letter
+        {"ab", "abc"},            // a prefix first
+        {"\xd7", "\xf7"},         // the multiplication sign has no small form
+        {"z", "\xe1"},            // folded bytes, not a language's collation
     };
-    const Case cases[] = {
-        {"alfa", "Zeta", true},         // case does not rank "Z" before "a"
-        {"Zeta", "alfa", false},        //
-        {"Alfa", "alfa", false},        // equal but for case: neither is less
-        {"alfa", "Alfa", false},        //
-        {"\xc9gide", "\xe9gua", true},  // accented capital folds to its small form
-        {"\xe9gua", "\xc9GIDE", false}, //
-        {"\x8a\x61", "\x9a\x62", true}, // S caron, a cp1252-only letter
-        {"ab", "abc", true},            // a prefix first
-        {"\xd7", "\xf7", true},         // the multiplication sign has no small form
-        {"z", "\xe1", true},            // folded bytes, not a language's collation
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(lessIgnoringCase(c.a, c.b), c.less) << c.a << " < " << c.b;
+    for (const auto& [a, b] : ordered) {
+        EXPECT_TRUE(lessIgnoringCase(a, b)) << a << " < " << b;
+        EXPECT_FALSE(lessIgnoringCase(b, a)) << b << " < " << a;
+    }
+    // Equal but for case: neither is less.
+    EXPECT_FALSE(lessIgnoringCase("Alfa", "alfa") || lessIgnoringCase("alfa", "Alfa"));
+    EXPECT_FALSE(lessIgnoringCase("\xe9GIDE", "\xc9gide"));
 }
 
 TEST(Cp1252, ConvertsBothWaysIncludingTheWindowsOnlyCharacters) {

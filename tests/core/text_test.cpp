@@ -44,6 +44,19 @@ TEST(Reply, OnlyAnExactOkFirstLineIsSuccess) {
     EXPECT_EQ(Reply("Ok\na").line(7), "");
 }
 
+// What the author is shown of a refusal: its first line, unless it does not
+// read as a message.
+TEST(Reply, ARefusalIsShownOnlyWhenItReadsAsAMessage) {
+    using namespace std::string_literals;
+    for (const std::string& shown :
+         {"Script n\xe3o encontrado!"s, "\tcom tab"s, std::string(1000, 'x')})
+        EXPECT_EQ(Reply(shown).refusal(), shown);
+    EXPECT_EQ(Reply("Senha errada!!!\r\nresto").refusal(), "Senha errada!!!");
+    for (const std::string& hidden :
+         {""s, "\r\nOk"s, "\x1f\x8b\x08\x00\x00\x00"s, "PK\x03\x04zip"s, std::string(1001, 'x')})
+        EXPECT_EQ(Reply(hidden).refusal(), "Tente novamente!") << hidden.substr(0, 20);
+}
+
 // Blanks travel as "_"; an underscore already there comes back as a blank.
 TEST(BlankCodec, RoundTripsBlanksButNotExistingUnderscores) {
     const std::pair<const char*, const char*> cases[] = {

@@ -63,26 +63,23 @@ TEST_F(Road, ASaveFindsACoEditorsChangeAndNothingElse) {
     const Lines opened = {"//=== Script: disputa", "  fim"};
     const Lines mine = {"//=== Script: disputa", "  msg= meu", "  fim"};
     const Lines theirs = {"//=== Script: disputa", "  msg= seu", "  fim"};
-    const struct {
-        const char* what;
-        Lines onServer; // empty: the script was deleted
-        bool clash;
-    } rows[] = {
+    // What the server holds meanwhile (nothing: deleted), and whether it clashes.
+    const std::tuple<const char*, Lines, bool> rows[] = {
         {"nobody else", opened, false},
         {"trailing blank lines only", {"//=== Script: disputa", "  fim", "", " "}, false},
         {"someone else", theirs, true},
         {"the same change as mine", mine, false},
         {"deleted meanwhile", {}, false},
     };
-    for (const auto& row : rows) {
-        if (row.onServer.empty())
+    for (const auto& [what, onServer, clash] : rows) {
+        if (onServer.empty())
             ASSERT_EQ(deleteScript(layer, session, "disputa"), "Ok");
         else
-            putScript(layer, session, "disputa", row.onServer);
+            putScript(layer, session, "disputa", onServer);
         const ServerText server = checkServerText(layer, session, opened, mine);
-        EXPECT_EQ(server.changedMeanwhile, row.clash) << row.what;
-        if (row.clash) {
-            EXPECT_EQ(server.lines, theirs) << row.what;
+        EXPECT_EQ(server.changedMeanwhile, clash) << what;
+        if (clash) {
+            EXPECT_EQ(server.lines, theirs) << what;
         }
     }
     // A server that cannot be reached stops the save before it is tried.

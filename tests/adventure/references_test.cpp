@@ -44,6 +44,8 @@ TEST(References, ReadsEveryKindOfLineTheWayTheCheckerSplitsIt) {
         // Free text, comments and labels name nothing.
         {"boxon\ngosub $nada\nboxoff\n// gosub $nada\n:gosub", {}, {}, {}},
         {"  msg= Custa $5 na loja", {}, {}, {}},
+        // Lines counted whatever their endings.
+        {"a\r\nb\rc\ngosub x\r\n", {"3:x"}, {"3:x"}, {}},
     };
     for (const auto& c : cases) {
         const auto refs = findReferences(c.script);
@@ -51,12 +53,6 @@ TEST(References, ReadsEveryKindOfLineTheWayTheCheckerSplitsIt) {
         EXPECT_EQ(names(refs.leadsTo), c.leadsTo) << c.script;
         EXPECT_EQ(names(refs.files), c.files) << c.script;
     }
-}
-
-TEST(References, CountsLinesWhateverTheirEndings) {
-    const auto refs = findReferences("a\r\nb\rc\ngosub x\r\n");
-    ASSERT_EQ(refs.targets.size(), 1u);
-    EXPECT_EQ(refs.targets[0].line, 3u);
 }
 
 TEST(ScriptEdits, RenameTouchesOnlyReferencesToTheScript) {

@@ -79,8 +79,6 @@ TEST(Vornaudit, ArgumentsFoldersStatusAndOutput) {
         {"", {}, 2, ""},
         {"--colour red x", {}, 2, ""},
         {"'/nonexistent folder'", {}, 2, ""},
-        {"a b", {}, 2, ""},
-        {"--width abc {d}", {}, 2, ""},
         {"--height=0 {d}", {}, 2, ""},
         {"--registers=1001 {d}", {}, 2, ""},
         {"{d}", {}, 2, "", -1, "não é uma aventura exportada"},

@@ -13,15 +13,17 @@ using Road = vorn::test::DemoServiceTest;
 
 TEST_F(Road, ScriptNamesAndTextsTheServiceKeepsOrRefuses) {
     const auto list = demo.lines("vpqLsScp.php", {{"Pfx", "vorn"}});
+    // Windows-1252 bytes and SQL in a name stay data.
+    const std::string name = "s\xF3t\xE3o'); DROP TABLE scripts; --";
+    const std::initializer_list<vorn::Key> odd = {{"Pfx", "vorn"}, {"Scp", name}};
     const std::string text = "  msg= P\xE1tio & sal\xE3o = 100%\r\n  fim";
-    EXPECT_EQ(demo.raw("mobNwScp.php", {{"Pfx", "vorn"}, {"Scp", "s\xF3t\xE3o"}}), "Ok");
-    demo.postText("vpqPtScp.php", {{"Pfx", "vorn"}, {"Scp", "s\xF3t\xE3o"}}, "texto", text);
-    EXPECT_EQ(demo.raw("vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", "s\xF3t\xE3o"}}), "Ok\r\n" + text);
-    EXPECT_NE(demo.raw("scpRnScp.php", {{"Pfx", "vorn"}, {"Nvs", "salao"}, {"Scp", "s\xF3t\xE3o"}}),
-              "Ok")
+    EXPECT_EQ(demo.raw("mobNwScp.php", odd), "Ok");
+    demo.postText("vpqPtScp.php", odd, "texto", text);
+    EXPECT_EQ(demo.raw("vpqGtScp.php", odd), "Ok\r\n" + text);
+    EXPECT_NE(demo.raw("scpRnScp.php", {{"Pfx", "vorn"}, {"Nvs", "salao"}, {"Scp", name}}), "Ok")
         << "renaming onto an existing script is refused";
-    EXPECT_EQ(demo.raw("scpDtScp.php", {{"Pfx", "vorn"}, {"Scp", "s\xF3t\xE3o"}}), "Ok");
-    EXPECT_NE(demo.raw("scpDtScp.php", {{"Pfx", "vorn"}, {"Scp", "s\xF3t\xE3o"}}), "Ok");
+    EXPECT_EQ(demo.raw("scpDtScp.php", odd), "Ok");
+    EXPECT_NE(demo.raw("scpDtScp.php", odd), "Ok");
     // A script's name is also the name of its copies on an author's disk:
     // names no copy can take are refused wherever a script gets its name.
     for (const char* bad : {".", "..", "../fora", ".oculto", "a/b", "a\\b"}) {
@@ -76,6 +78,9 @@ TEST_F(Road, StoresParametersAndRejectsBadValues) {
     demo.raw("scpPtReg.php", {{"Pfx", "vorn"}, {"Reg", "3"}});
     EXPECT_EQ(demo.lines("scpGtReg.php", {{"Pfx", "vorn"}, {"Idx", "1001"}}),
               (std::vector<std::string>{"Ok", "3", "150", "Vorn"}));
+    // An unknown player index, SQL or not, is a new player: every register "0".
+    EXPECT_EQ(demo.lines("scpGtReg.php", {{"Pfx", "vorn"}, {"Idx", "';--"}}),
+              (std::vector<std::string>{"Ok", "0", "0", "0"}));
 }
 
 TEST_F(Road, ObjectNamesAreOneWithBlanksAndAStateNeedsAPlace) {

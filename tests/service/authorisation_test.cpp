@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 using vorn::test::LocalService;
@@ -143,18 +144,12 @@ std::string fill(std::string text, const std::string& who) {
     return text;
 }
 
-std::string refusalOf(char outcome) {
-    switch (outcome) {
-    case 'R':
-        return "Sem permiss\xE3o para editar esta aventura!!!";
-    case 'O':
-        return "S\xF3 o dono da aventura muda as autoriza\xE7\xF5"
-               "es!!!";
-    case 'M':
-        return "Somente o administrador pode fazer isso!!!";
-    }
-    return {};
-}
+// The refusal of each outcome but 'A'.
+const std::map<char, std::string> kRefusals = {
+    {'R', "Sem permiss\xE3o para editar esta aventura!!!"},
+    {'O', "S\xF3 o dono da aventura muda as autoriza\xE7\xF5"
+          "es!!!"},
+    {'M', "Somente o administrador pode fazer isso!!!"}};
 
 class Authorisation : public ::testing::Test {
 protected:
@@ -214,14 +209,14 @@ TEST_F(Authorisation, EachRoleGetsWhatItsRowSays) {
             const std::string before = row.probe.script ? call("demo", "demo", row.probe) : "";
             const std::string reply = call(who, roles[r].senha, called, who);
             if (row.expected[r] != 'A') {
-                EXPECT_EQ(reply, refusalOf(row.expected[r]));
+                EXPECT_EQ(reply, kRefusals.at(row.expected[r]));
                 if (row.probe.script) {
                     EXPECT_EQ(call("demo", "demo", row.probe), before) << "a refused write changed";
                 }
                 continue;
             }
-            for (char refused : {'R', 'O', 'M'})
-                EXPECT_NE(reply, refusalOf(refused));
+            for (const auto& [outcome, refusal] : kRefusals)
+                EXPECT_NE(reply, refusal);
             EXPECT_EQ(reply.rfind(fill(row.allowed, who), 0), 0u) << reply;
             if (r == 0 && !row.hidden.empty()) {
                 EXPECT_EQ(reply.find(row.hidden), std::string::npos) << reply;

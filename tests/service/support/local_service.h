@@ -35,8 +35,6 @@ public:
     std::string root() const;
     // root() + "vornpq/wbetz/": the base of every server script (UrlLog, UrlScp).
     std::string scriptBase() const { return root() + "vornpq/wbetz/"; }
-    // root() + "html/quorbel/": the published pages (UrlHtm).
-    std::string pageBase() const { return root() + "html/quorbel/"; }
     // The service's data folder, ending in "/".
     const std::string& dataDir() const { return m_dataDir; }
     // What the service wrote to stderr so far (one line per request).

@@ -154,10 +154,6 @@ TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterCh
     EXPECT_EQ(readFile(folder + kPageFile).rfind("Tit=Castelo de Vorn\r\nTip=adv\r\n", 0), 0u);
     const ExportFolder read = readExportFolder(folder);
     expectSameData(read, held(layer, session));
-    const auto same = planRestore(layer, session, read);
-    EXPECT_TRUE(same.changed.empty()) << same.changed.front().name;
-    EXPECT_TRUE(same.failed.empty());
-    EXPECT_FALSE(same.data.changes()) << "the export is the adventure it came from";
     // The demo adventure is whole: nothing it names is missing (its faulty
     // lines are the checker's to show).
     for (const auto& f : auditAdventure(read, {}))

@@ -53,7 +53,7 @@ TEST(Vornaudit, ArgumentsFoldersStatusAndOutput) {
          "scripts/sala.scp:2: error: refer\u00eancia ao registrador fora da faixa (max: 10)\n",
          6},
         // Options override the parameters; warnings alone exit zero.
-        {"--width 500 {d}",
+        {"--width 500 --height 300 --registers 20 {d}",
          {{"scripts/a.scp", "  cmd= map,0,0,400,10,$b\r\n"}, {"scripts/b.scp", "  msg= fim\r\n"}},
          0,
          "",

@@ -16,10 +16,7 @@ namespace {
 
 using vorn::cli::Output;
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+using File = std::unique_ptr<std::FILE, decltype([](std::FILE* f) { std::fclose(f); })>;
 
 std::string contents(std::FILE* file) {
     std::fflush(file);

@@ -161,17 +161,18 @@ TEST_F(Vornsync, DryRunAndACheckerFaultChangeNothingAnywhere) {
     writeFileAtomic(folder("a") + "scripts/vazio.scp", "  msg= novo\r\n");
     fs::remove(folder("a") + "scripts/tesouro.scp");
     fs::remove(folder("a") + "chave.png");
+    fs::remove(folder("a") + "parametros.txt");
     append(folder("a") + "objetos.txt", "[nova]\r\nLocal1=sala\r\n");
     const auto serverBefore = server();
     const auto folderBefore = filesOf(folder("a"));
 
     const ToolRun dry = sync("push --dry-run --delete {a}");
     EXPECT_EQ(dry.status, 0);
-    EXPECT_EQ(dry.out,
-              "n\xc3\xa3o gravado (vornsync n\xc3\xa3o grava objetos): objetos.txt\n"
-              "gravaria: scripts/portao.scp\ncriaria: scripts/vazio.scp\n"
-              "apagaria no servidor: chave.png\napagaria no servidor: scripts/tesouro.scp\n"
-              "nada foi mudado (--dry-run)\n");
+    EXPECT_EQ(dry.out, "n\xc3\xa3o gravado (vornsync n\xc3\xa3o grava objetos): objetos.txt\n"
+                       "gravaria: scripts/portao.scp\ncriaria: scripts/vazio.scp\n"
+                       "apagaria no servidor: chave.png\napagaria no servidor: parametros.txt\n"
+                       "apagaria no servidor: scripts/tesouro.scp\n"
+                       "nada foi mudado (--dry-run)\n");
     EXPECT_EQ(server(), serverBefore);
     EXPECT_EQ(differing(filesOf(folder("a")), folderBefore), std::set<std::string>{});
 
@@ -182,7 +183,9 @@ TEST_F(Vornsync, DryRunAndACheckerFaultChangeNothingAnywhere) {
     EXPECT_NE(fault.out.find("\nscripts/vazio.scp:2: error: "), std::string::npos) << fault.out;
     EXPECT_EQ(server(), serverBefore);
     EXPECT_EQ(differing(filesOf(folder("a")), faulty), std::set<std::string>{});
-    EXPECT_EQ(sync("push --no-check --delete {a}").status, 0);
+    const ToolRun pushed = sync("push --no-check --delete {a}");
+    EXPECT_EQ(pushed.status, 1);
+    EXPECT_NE(pushed.out.find("recusado: parametros.txt: "), std::string::npos) << pushed.out;
     const auto after = server();
     EXPECT_EQ(after.at("scripts/vazio.scp"), faulty.at("scripts/vazio.scp"));
     EXPECT_FALSE(after.count("scripts/tesouro.scp") || after.count("chave.png"));

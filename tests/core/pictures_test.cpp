@@ -6,38 +6,23 @@
 #include "scripted_server.h"
 #include "session.h"
 
-#include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <png.h>
 #include <zlib.h>
-
-#include <cstdio>
-#include <stdexcept>
 
 namespace vorn {
 namespace {
 
 using test::TempDir;
 
-// A one-line GIF of indices into the palette, one index transparent.
-void writeGif(const std::string& path, std::vector<GifByteType> line,
-              std::vector<GifColorType> palette, int transparent) {
-    int error = 0;
-    GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
-    if (!gif) throw std::runtime_error("cannot write " + path);
-    ColorMapObject* map = GifMakeMapObject(static_cast<int>(palette.size()), palette.data());
-    const int width = static_cast<int>(line.size());
-    EGifPutScreenDesc(gif, width, 1, 8, 0, map);
-    GraphicsControlBlock gcb{};
-    gcb.TransparentColor = transparent;
-    GifByteType ext[4];
-    const std::size_t len = EGifGCBToExtension(&gcb, ext);
-    EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(len), ext);
-    EGifPutImageDesc(gif, 0, 0, width, 1, false, nullptr);
-    EGifPutLine(gif, line.data(), width);
-    EGifCloseFile(gif, &error);
-    GifFreeMapObject(map);
-}
+// A 2 x 1 GIF written out byte by byte: a green pixel, then one of the
+// transparent index 1, whose palette colour 9,9,9 must never be painted.
+const std::string kGif("GIF89a\x02\x00\x01\x00\xf0\x00\x00"       // screen, 2 colours
+                       "\x00\xff\x00\x09\x09\x09"                 // palette
+                       "\x21\xf9\x04\x01\x00\x00\x01\x00"         // index 1 transparent
+                       "\x2c\x00\x00\x00\x00\x02\x00\x01\x00\x00" // the image
+                       "\x02\x02\x44\x0a\x00\x3b",                // codes clear, 0, 1, end
+                       43);
 
 const QRgb kWhite = qRgb(255, 255, 255);
 
@@ -136,7 +121,7 @@ TEST(LoadPictureFile, EachKindIsShownByItsExtensionAndAFailureKeepsThePicture) {
     ASSERT_TRUE(filled(4, 4, qRgb(0, 0, 255))
                     .save(QString::fromStdString(dir.path() + "j.jpg"), "JPG", 100));
     const std::string jpeg = readFile(dir.path() + "j.jpg");
-    writeGif(dir.path() + "g.gif", {0, 1}, {{0, 255, 0}, {9, 9, 9}}, 1);
+    writeFileAtomic(dir.path() + "g.gif", kGif);
     filled(2, 2, qRgb(0, 128, 255)).save(QString::fromStdString(dir.path() + "b.bmp"), "BMP");
     for (const char* name : {"foto.png.jpg", "P.PNG"})
         writeFileAtomic(dir.path() + name, png);

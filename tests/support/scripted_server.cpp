@@ -67,7 +67,7 @@ void ScriptedServer::handle(const httplib::Request& req, httplib::Response& res)
     Answer answer;
     {
         std::lock_guard lock(m_mutex);
-        m_requests.push_back({req.method, req.target, req.path, req.headers, req.body});
+        m_requests.push_back(req);
         auto it = m_answers.find(req.path);
         answer = it == m_answers.end() ? m_default : it->second;
     }

@@ -11,18 +11,9 @@
 
 namespace vorn::test {
 
-// One request as the server saw it.
-struct Recorded {
-    std::string method;
-    std::string target; // path and query exactly as sent
-    std::string path;   // decoded path
-    httplib::Headers headers;
-    std::string body;
-    std::string header(const std::string& name) const {
-        auto it = headers.find(name);
-        return it == headers.end() ? std::string() : it->second;
-    }
-};
+// One request as the server saw it: its method, target (path and query
+// exactly as sent), path (decoded), headers and body.
+using Recorded = httplib::Request;
 
 // "http://127.0.0.1:<port>/"
 std::string loopbackRoot(int port);

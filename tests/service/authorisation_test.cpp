@@ -250,16 +250,15 @@ TEST_F(Access, AdministratorReachesEveryAdventureAndApprovesPages) {
     EXPECT_EQ(admin.lines("scpLsPag.php"), (Lines{"Ok", "vorn"}));
     EXPECT_EQ(admin.lines("scpLog.php")[8], "593");
 
-    vorn::MultipartForm form;
-    form.addText("Texto", "Descri\xE7\xE3o nova\r\nsegunda linha");
-    const std::initializer_list<vorn::Key> adminKeys = {
-        {"Pfx", "vorn"},      {"Tit", "Castelo_novo"}, {"Stx", "aprovada"},
-        {"Icn", "icone.png"}, {"Tip", "jog"},          {"Qrc", ""},
-        {"Atv", "-"},         {"Dta", "vorn"},         {"Atr", "Demo"},
-        {"Pri", "3"}};
-    demo.post("scpPtPag.php", adminKeys, form); // refused: not the administrator
+    const std::string text = "Descri\xE7\xE3o nova\r\nsegunda linha";
+    const std::initializer_list<vorn::Key> keys = {{"Pfx", "vorn"},     {"Tit", "Castelo_novo"},
+                                                   {"Stx", "aprovada"}, {"Icn", "icone.png"},
+                                                   {"Tip", "jog"},      {"Qrc", ""},
+                                                   {"Atv", "-"},        {"Dta", "vorn"},
+                                                   {"Atr", "Demo"},     {"Pri", "3"}};
+    demo.postText("scpPtPag.php", keys, "Texto", text); // refused: not the administrator
     EXPECT_EQ(demo.lines("scpGtPag.php", {{"Pfx", "vorn"}})[1], "*");
-    admin.post("scpPtPag.php", adminKeys, form);
+    admin.postText("scpPtPag.php", keys, "Texto", text);
     EXPECT_EQ(demo.lines("scpGtPag.php", {{"Pfx", "vorn"}}),
               (Lines{"Ok", "-", "Demo", "3", "Castelo novo", "icone.png", "", "jog", "aprovada",
                      "Descri\xE7\xE3o nova", "segunda linha"}));

@@ -31,16 +31,12 @@ public:
     std::vector<std::string> lines(std::string_view script, std::initializer_list<Key> keys = {}) {
         return splitLines(raw(script, keys));
     }
-    std::string post(std::string_view script, std::initializer_list<Key> keys,
-                     const MultipartForm& form) {
-        return m_http.post(serverAddress(m_base, script, m_login, m_senha, keys), form);
-    }
     // Posts one text field, as the script save does.
     std::string postText(std::string_view script, std::initializer_list<Key> keys,
                          const std::string& field, const std::string& text) {
         MultipartForm form;
         form.addText(field, text);
-        return post(script, keys, form);
+        return m_http.post(serverAddress(m_base, script, m_login, m_senha, keys), form);
     }
 
 private:

@@ -40,6 +40,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <deque>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -63,11 +64,6 @@ long long nowMs() {
 // crash or a stall still names the steps that led to it.
 class Watch {
 public:
-    static Watch& instance() {
-        static Watch watch;
-        return watch;
-    }
-
     // Starts the watchdog: the window thread must beat at least every
     // stallSeconds, and the whole run must end within deadlineSeconds.
     void start(std::uint64_t seed, int stallSeconds, int deadlineSeconds) {
@@ -111,9 +107,8 @@ public:
                      seed, m_steps.load());
         if (m_lock.try_lock()) {
             std::fprintf(stderr, "monkey: the last steps:\n");
-            for (int i = 0; i < kKept; ++i)
-                if (const std::string& line = m_last[(m_next + i) % kKept]; !line.empty())
-                    std::fprintf(stderr, "  %s\n", line.c_str());
+            for (const std::string& line : m_last)
+                std::fprintf(stderr, "  %s\n", line.c_str());
             m_lock.unlock();
         }
         std::fprintf(stderr, "monkey: replay with MONKEY_SEED=%llu\n", seed);
@@ -121,11 +116,10 @@ public:
     }
 
 private:
-    static constexpr int kKept = 30;
-    void keep(const std::string& line) {
+    void keep(std::string line) {
         std::lock_guard<std::mutex> hold(m_lock);
-        m_last[m_next] = line;
-        m_next = (m_next + 1) % kKept;
+        m_last.push_back(std::move(line));
+        if (m_last.size() > 30) m_last.pop_front();
     }
     // Where the window thread hangs is most of a stall's story; gdb is asked
     // when it is there, and the report stands without it.
@@ -139,26 +133,25 @@ private:
     }
 
     std::mutex m_lock;
-    std::string m_last[kKept];
-    int m_next = 0;
+    std::deque<std::string> m_last;
     std::atomic<long> m_steps{0};
     std::atomic<long long> m_beat{0};
     std::atomic<bool> m_running{false};
     std::uint64_t m_seed = 0;
     std::thread m_thread;
-};
+} watch;
 
 // A fatal signal reports through Watch, then kills as before.
 void onFatalSignal(int signal) {
     char finding[64];
     std::snprintf(finding, sizeof finding, "the program died of signal %d", signal);
-    Watch::instance().report(finding);
+    watch.report(finding);
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
 
 void log(const QString& line) {
-    Watch::instance().note(line.toStdString());
+    watch.note(line.toStdString());
 }
 
 // Words for the fields and the editor. None holds w, x, z or q, the letters
@@ -300,7 +293,7 @@ public:
         , m_sabotage(std::move(sabotage)) {
         // A short period rather than a zero timer: the beat must come from
         // the event loop, but needs no core of its own.
-        QObject::connect(&m_heartbeat, &QTimer::timeout, [] { Watch::instance().beat(); });
+        QObject::connect(&m_heartbeat, &QTimer::timeout, [] { watch.beat(); });
         m_heartbeat.start(50);
         QObject::connect(&m_answer, &QTimer::timeout, [this] { answerModal(); });
         m_answer.start(150);
@@ -387,22 +380,24 @@ private:
         return pick(found);
     }
 
-    QString editorText() const { return m_w.f().Form4.made() ? m_w.editorText() : QString(); }
-    bool editorReachable() const {
-        return m_w.f().Form4.made() && m_w.f().Form4->Script->Memo3->isVisible();
+    // The script editor's window, once the program has made it.
+    win::TForm4* editor() const {
+        return m_w.f().Form4.made() ? static_cast<win::TForm4*>(m_w.f().Form4) : nullptr;
     }
+    QString editorText() const { return editor() ? m_w.editorText() : QString(); }
+    auto* memo() const { return editor() ? editor()->Script->Memo3 : nullptr; }
+    bool editorReachable() const { return memo() && memo()->isVisible(); }
     // The find bar's replace and the editor's paste change the author's text.
     bool editsText(const QWidget* target) const {
-        if (!m_w.f().Form4.made()) return false;
-        win::TForm4* editor = m_w.f().Form4;
-        return inside(target, editor->Script->findBar()) || inside(target, editor->Image19) ||
-               inside(target, editor->lbPaste);
+        win::TForm4* e = editor();
+        return e && (inside(target, e->Script->findBar()) || inside(target, e->Image19) ||
+                     inside(target, e->lbPaste));
     }
 
     // Names the step to the watch before it is taken; editsText: the
     // author's own edit of the editor's text, which may remove a marker.
     void begin(const QString& what, bool editsText = false) {
-        Watch::instance().step(what.toStdString());
+        watch.step(what.toStdString());
         m_editsText = editsText;
     }
     bool clickOn(QWidget* target, const QString& what) {
@@ -438,9 +433,8 @@ private:
     // program's back ("lose"), the window thread sleeps ("stall") or the
     // process crashes ("crash").
     void breakOnPurpose() {
-        if (m_sabotage == "lose" && m_w.f().Form4.made()) {
+        if (auto* memo = this->memo(); m_sabotage == "lose" && memo) {
             log(S("sabotage: a marker typed, then the editor's text dropped"));
-            auto* memo = m_w.f().Form4->Script->Memo3;
             const std::string marker = m_markers.fresh();
             memo->insertPlainText(QLatin1String(marker.c_str()));
             m_markers.typed(marker);
@@ -518,8 +512,7 @@ private:
     }
 
     bool typeInField() {
-        const QWidget* memo = m_w.f().Form4.made() ? m_w.f().Form4->Script->Memo3 : nullptr;
-        QWidget* field = pickVisible([memo](QWidget* w) {
+        QWidget* field = pickVisible([memo = memo()](QWidget* w) {
             return (w->inherits("QLineEdit") || w->inherits("QTextEdit") ||
                     w->inherits("QPlainTextEdit")) &&
                    !w->property("readOnly").toBool() && w != memo;
@@ -542,10 +535,9 @@ private:
     }
 
     bool editorKeys() {
-        if (!editorReachable() || m_w.f().Form4->Pan1->PageIndex() != win::TForm4::kScript)
+        if (!editorReachable() || editor()->Pan1->PageIndex() != win::TForm4::kScript)
             return bringEditor();
-        win::TForm4* editor = m_w.f().Form4;
-        auto* memo = editor->Script->Memo3;
+        auto* memo = this->memo();
         const int roll = below(100);
         if (roll >= 60) return key(memo, any(kEditorKeys), S("the editor"), true);
         if (roll >= 35) return type(memo, S(" the editor"), true);
@@ -554,7 +546,7 @@ private:
         const bool ownLine = chance(50);
         begin(QStringLiteral("type marker %1%2 into the editor (script \"%3\")")
                   .arg(marker, S(ownLine ? " on a new line" : ""),
-                       QString::fromStdString(editor->loadedScript())),
+                       QString::fromStdString(editor()->loadedScript())),
               true);
         focus(memo);
         if (ownLine) QTest::keyClick(memo, Qt::Key_Return);
@@ -565,9 +557,8 @@ private:
     // Saves come often enough that the copies and the server see the markers.
     bool save() {
         if (!editorReachable()) return bringEditor();
-        win::TForm4* editor = m_w.f().Form4;
-        return chance(50) ? clickOn(editor->Script->btGrs, S("save: "))
-                          : key(editor->Script->Memo3, S("Ctrl+S"), S("the editor"));
+        return chance(50) ? clickOn(editor()->Script->btGrs, S("save: "))
+                          : key(memo(), S("Ctrl+S"), S("the editor"));
     }
 
     bool turnPage() {
@@ -662,8 +653,7 @@ private:
         std::string finding = "text typed into the editor is lost: the marker";
         for (const std::string& marker : lost)
             finding += " " + marker;
-        Watch::instance().fail(
-            finding + " is in neither the editor, a local copy, nor a script on the server");
+        watch.fail(finding + " is in neither the editor, a local copy, nor a script on the server");
     }
 
     test::RoadWindows& m_w;
@@ -708,12 +698,12 @@ int main(int argc, char** argv) {
         return 64;
     }
 
-    using vorn::monkey::Watch;
+    using vorn::monkey::watch;
     for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
         std::signal(signal, vorn::monkey::onFatalSignal);
     // The stall limit, and a deadline for the whole run that leaves room
     // for logging in and for the windows' end.
-    Watch::instance().start(seed, 5, seconds + 120);
+    watch.start(seed, 5, seconds + 120);
     std::printf("monkey: seed %llu, %d s, service on port %d\n",
                 static_cast<unsigned long long>(seed), seconds, port);
     std::fflush(stdout);
@@ -724,11 +714,11 @@ int main(int argc, char** argv) {
     {
         vorn::test::RoadWindows windows(port);
         vorn::monkey::Monkey monkey(windows, seed, sabotage);
-        if (!monkey.arrive()) Watch::instance().fail("could not log in and open Castelo de Vorn");
+        if (!monkey.arrive()) watch.fail("could not log in and open Castelo de Vorn");
         steps = monkey.run(seconds);
         monkey.summary();
     }
-    Watch::instance().stop();
+    watch.stop();
     std::printf("monkey: seed %llu, %ld steps, no finding\n", static_cast<unsigned long long>(seed),
                 steps);
     return 0;

@@ -60,6 +60,13 @@ protected:
         return m_tool.run(arguments + " --login demo --server " + service->root());
     }
     std::string folder(const std::string& name) const { return m_tool.path() + name + "/"; }
+    // The tool's run, with its status and what its output or error says.
+    ToolRun expect(const std::string& arguments, int status, const std::string& said = "") const {
+        const ToolRun run = sync(arguments);
+        EXPECT_EQ(run.status, status) << arguments << "\n" << run.out << run.err;
+        EXPECT_NE((run.out + run.err).find(said), std::string::npos) << arguments << run.out;
+        return run;
+    }
 
     // The server's side whole, as a push would compare it.
     Contents server() { return fetchServerItems(layer, session, "Castelo de Vorn"); }
@@ -82,16 +89,14 @@ TEST_F(Vornsync, PullEditPushAndPullAgainGiveTheSameFiles) {
     writeFileAtomic(folder("a") + "parametros.txt",
                     parameters.substr(0, parameters.find("Reg=")) + "Reg=50\r\n");
 
-    const ToolRun status = sync("status {a}");
-    EXPECT_EQ(status.status, 1);
-    EXPECT_EQ(status.out, "novo aqui: novo.png\nalterado aqui: parametros.txt\n"
-                          "novo aqui: scripts/novo.scp\nalterado aqui: scripts/patio.scp\n");
+    EXPECT_EQ(expect("status {a}", 1).out,
+              "novo aqui: novo.png\nalterado aqui: parametros.txt\n"
+              "novo aqui: scripts/novo.scp\nalterado aqui: scripts/patio.scp\n");
     const ToolRun diff = sync("diff {a} patio");
     EXPECT_NE(diff.out.find("+++ pasta/scripts/patio.scp\n@@ "), std::string::npos) << diff.out;
     EXPECT_NE(diff.out.find("   fim\n+  msg= mudei\n"), std::string::npos) << diff.out;
 
-    const ToolRun push = sync("push {a}");
-    EXPECT_EQ(push.status, 0) << push.out << push.err;
+    expect("push {a}", 0);
     EXPECT_EQ(sync("status {a}").status, 0);
     ASSERT_EQ(sync("pull 'Castelo de Vorn' {b}").status, 0);
     EXPECT_EQ(differing(filesOf(folder("b")), filesOf(folder("a"))), std::set<std::string>{});
@@ -100,9 +105,8 @@ TEST_F(Vornsync, PullEditPushAndPullAgainGiveTheSameFiles) {
     // the author's own.
     putScript(layer, session, "torre", {"  msg= do coautor"});
     append(folder("b") + "scripts/salao.scp", "  msg= minha\r\n");
-    const ToolRun again = sync("pull 'Castelo de Vorn' {b}");
-    EXPECT_EQ(again.status, 1);
-    EXPECT_NE(again.out.find("atualizado: scripts/torre.scp\n"), std::string::npos);
+    const ToolRun again =
+        expect("pull 'Castelo de Vorn' {b}", 1, "atualizado: scripts/torre.scp\n");
     EXPECT_NE(again.out.find("mantido alterado aqui: scripts/salao.scp\n"), std::string::npos);
     EXPECT_EQ(readFile(folder("b") + "scripts/torre.scp"), "  msg= do coautor\r\n");
     EXPECT_NE(readFile(folder("b") + "scripts/salao.scp").find("minha"), std::string::npos);
@@ -115,14 +119,10 @@ TEST_F(Vornsync, ACoAuthorsChangeIsAConflictStoredOverOnlyWithForce) {
     append(folder("a") + "scripts/menu.scp", "  msg= sem conflito\r\n");
     const auto before = server();
 
-    const ToolRun refused = sync("push {a}");
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_NE(refused.out.find("conflito: scripts/salao.scp"), std::string::npos);
+    expect("push {a}", 1, "conflito: scripts/salao.scp");
     EXPECT_EQ(readFile(folder("a") + "scripts/salao.servidor.scp"), "  msg= do coautor\r\n");
     EXPECT_EQ(server(), before); // not even the script without a conflict
-    EXPECT_NE(
-        sync("status {a}").out.find("conflito (alterado aqui e no servidor): scripts/salao.scp"),
-        std::string::npos);
+    expect("status {a}", 1, "conflito (alterado aqui e no servidor): scripts/salao.scp");
 
     EXPECT_EQ(sync("push --force {a}").status, 0);
     EXPECT_EQ(fetchScriptText(layer, session, "salao"),
@@ -133,8 +133,7 @@ TEST_F(Vornsync, ACoAuthorsChangeIsAConflictStoredOverOnlyWithForce) {
     // takes the server's text for its own and stores nothing twice.
     append(folder("a") + "scripts/menu.scp", "  msg= de novo\r\n");
     putScript(layer, session, "menu", splitLines(readFile(folder("a") + "scripts/menu.scp")));
-    const ToolRun again = sync("push {a}");
-    EXPECT_EQ(again.out, "0 itens gravados, 0 apagados\n");
+    EXPECT_EQ(sync("push {a}").out, "0 itens gravados, 0 apagados\n");
     EXPECT_EQ(sync("status {a}").status, 0);
 
     // What the co-author does meanwhile is named, and the next pull brings
@@ -166,26 +165,21 @@ TEST_F(Vornsync, DryRunAndACheckerFaultChangeNothingAnywhere) {
     const auto serverBefore = server();
     const auto folderBefore = filesOf(folder("a"));
 
-    const ToolRun dry = sync("push --dry-run --delete {a}");
-    EXPECT_EQ(dry.status, 0);
-    EXPECT_EQ(dry.out, "n\xc3\xa3o gravado (vornsync n\xc3\xa3o grava objetos): objetos.txt\n"
-                       "gravaria: scripts/portao.scp\ncriaria: scripts/vazio.scp\n"
-                       "apagaria no servidor: chave.png\napagaria no servidor: parametros.txt\n"
-                       "apagaria no servidor: scripts/tesouro.scp\n"
-                       "nada foi mudado (--dry-run)\n");
+    EXPECT_EQ(expect("push --dry-run --delete {a}", 0).out,
+              "n\xc3\xa3o gravado (vornsync n\xc3\xa3o grava objetos): objetos.txt\n"
+              "gravaria: scripts/portao.scp\ncriaria: scripts/vazio.scp\n"
+              "apagaria no servidor: chave.png\napagaria no servidor: parametros.txt\n"
+              "apagaria no servidor: scripts/tesouro.scp\n"
+              "nada foi mudado (--dry-run)\n");
     EXPECT_EQ(server(), serverBefore);
     EXPECT_EQ(differing(filesOf(folder("a")), folderBefore), std::set<std::string>{});
 
     append(folder("a") + "scripts/vazio.scp", "  cmd= img,0,0,10\r\n");
     const auto faulty = filesOf(folder("a"));
-    const ToolRun fault = sync("push {a}");
-    EXPECT_EQ(fault.status, 1);
-    EXPECT_NE(fault.out.find("\nscripts/vazio.scp:2: error: "), std::string::npos) << fault.out;
+    expect("push {a}", 1, "\nscripts/vazio.scp:2: error: ");
     EXPECT_EQ(server(), serverBefore);
     EXPECT_EQ(differing(filesOf(folder("a")), faulty), std::set<std::string>{});
-    const ToolRun pushed = sync("push --no-check --delete {a}");
-    EXPECT_EQ(pushed.status, 1);
-    EXPECT_NE(pushed.out.find("recusado: parametros.txt: "), std::string::npos) << pushed.out;
+    expect("push --no-check --delete {a}", 1, "recusado: parametros.txt: ");
     const auto after = server();
     EXPECT_EQ(after.at("scripts/vazio.scp"), faulty.at("scripts/vazio.scp"));
     EXPECT_FALSE(after.count("scripts/tesouro.scp") || after.count("chave.png"));
@@ -209,12 +203,8 @@ TEST_F(Vornsync, Utf8FoldersGoBackAsCp1252AndRefuseWhatItCannotCarry) {
     EXPECT_EQ(differing(filesOf(folder("b")), filesOf(folder("a"))), std::set<std::string>{});
 
     append(menu, "  msg= seta \xe2\x86\x92\n");
-    const ToolRun refused = sync("push {a}");
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_NE(refused.err.find(
-                  "scripts/menu.scp:3: o caractere \"\xe2\x86\x92\" n\xc3\xa3o existe em cp1252"),
-              std::string::npos)
-        << refused.err;
+    expect("push {a}", 1,
+           "scripts/menu.scp:3: o caractere \"\xe2\x86\x92\" n\xc3\xa3o existe em cp1252");
     EXPECT_EQ(fetchScriptText(layer, session, "menu").find("seta"), std::string::npos);
 }
 
@@ -249,11 +239,8 @@ TEST_F(Vornsync, ExitStatusesAndWhatTheySay) {
         {"pull 'Castelo de Vorn' {b} --login demo --server http://127.0.0.1:1/", 2},
         {"pull --encoding latin1 'Castelo de Vorn'", 2, "codificação desconhecida"},
     };
-    for (const auto& c : cases) {
-        const ToolRun run = sync(c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.out << run.err;
-        EXPECT_NE((run.out + run.err).find(c.said), std::string::npos) << c.arguments << run.err;
-    }
+    for (const auto& c : cases)
+        expect(c.arguments, c.status, c.said);
     ::setenv("VORN_PASSWORD", "errada", 1);
     EXPECT_EQ(sync("status {a}").status, 2);
 }

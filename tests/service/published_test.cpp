@@ -21,9 +21,8 @@ TEST_F(Pages, ScriptPageLinksToTheScriptsItNames) {
     ASSERT_EQ(res->status, 200);
     EXPECT_EQ(res->get_header_value("Content-Type"), "text/html; charset=windows-1252");
     const std::string& html = res->body;
-    for (const char* target : {"torre", "masmorra", "biblioteca", "patio"})
-        EXPECT_NE(html.find(std::string("href=\"exescp.php?Idx=1001&amp;Pfx=vorn&amp;Scp=") +
-                            target + "\""),
+    for (const std::string target : {"torre", "masmorra", "biblioteca", "patio"})
+        EXPECT_NE(html.find("href=\"exescp.php?Idx=1001&amp;Pfx=vorn&amp;Scp=" + target + "\""),
                   std::string::npos)
             << target;
     for (const char* shown :
@@ -52,25 +51,20 @@ TEST_F(Pages, LinksAndTextsOfAScriptCannotInjectMarkup) {
         EXPECT_EQ(html.find(never), std::string::npos) << never;
 }
 
-TEST_F(Pages, QrAndStartAddresses) {
-    // "vorn|5|torre|" as hexadecimal digits.
-    auto qr = http.Get("/html/quorbel/exescp.php?Chx=766F726E7C357C746F7272657C");
-    ASSERT_EQ(qr->status, 200);
-    EXPECT_NE(qr->body.find("alto da torre"), std::string::npos);
-    EXPECT_EQ(http.Get("/html/quorbel/exescp.php?Chx=7A7A")->status, 400);
-    auto start = http.Get("/html/quorbel/inicio.php?Pfx=vorn");
-    EXPECT_EQ(start->status, 302);
-    EXPECT_NE(start->get_header_value("Location").find("Scp=inicio"), std::string::npos);
-    EXPECT_EQ(http.Get("/html/quorbel/inicio.php?Pfx=nada")->status, 404);
-    EXPECT_EQ(http.Get("/html/quorbel/exescp.php?Idx=1&Pfx=vorn&Scp=nada")->status, 404);
-}
-
-TEST_F(Pages, InstructionReference) {
+// The published addresses: the QR code's, the start's and the instruction
+// reference's.
+TEST_F(Pages, QrStartAndInstructionAddresses) {
     const struct {
-        std::string page; // under /vornpq/wbetz/ unless it starts with "/"
+        std::string path; // under /vornpq/wbetz/ unless it starts with "/"
         int status;
-        const char* shows;
+        const char* shows; // in the page, or in where a redirection leads
     } cases[] = {
+        // "vorn|5|torre|" as hexadecimal digits.
+        {"/html/quorbel/exescp.php?Chx=766F726E7C357C746F7272657C", 200, "alto da torre"},
+        {"/html/quorbel/exescp.php?Chx=7A7A", 400, "Endere\xE7o inv\xE1lido."},
+        {"/html/quorbel/inicio.php?Pfx=vorn", 302, "Scp=inicio"},
+        {"/html/quorbel/inicio.php?Pfx=nada", 404, "Aventura n\xE3o encontrada."},
+        {"/html/quorbel/exescp.php?Idx=1&Pfx=vorn&Scp=nada", 404, "Script n\xE3o encontrado."},
         {"reg%3D.htm", 200, "Coloca o valor no registrador."},
         {"regmul.htm", 200, "Multiplica registrador pelo valor."},
         {"ifobjjog%3D.htm", 200, "Salta se objeto com jogador."},
@@ -85,10 +79,11 @@ TEST_F(Pages, InstructionReference) {
         {"/html/quorbel/pags/instrucs/", 200, "href=\"/vornpq/wbetz/ifobjjog%3D.htm\""},
     };
     for (const auto& c : cases) {
-        auto res = http.Get(c.page[0] == '/' ? c.page : "/vornpq/wbetz/" + c.page);
-        ASSERT_TRUE(res) << c.page;
-        EXPECT_EQ(res->status, c.status) << c.page;
-        EXPECT_NE(res->body.find(c.shows), std::string::npos) << c.page;
+        auto res = http.Get(c.path[0] == '/' ? c.path : "/vornpq/wbetz/" + c.path);
+        ASSERT_TRUE(res) << c.path;
+        EXPECT_EQ(res->status, c.status) << c.path;
+        const std::string shown = c.status == 302 ? res->get_header_value("Location") : res->body;
+        EXPECT_NE(shown.find(c.shows), std::string::npos) << c.path;
     }
 }
 

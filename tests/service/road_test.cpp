@@ -88,8 +88,8 @@ TEST_F(Road, ObjectNamesAreOneWithBlanksAndAStateNeedsAPlace) {
               (std::vector<std::string>{"Ok", "chave", "lampiao_velho", "tesouro"}));
     EXPECT_EQ(demo.raw("scpNwObj.php", {{"Pfx", "vorn"}, {"Nome", "vela acesa"}}), "Ok");
     EXPECT_NE(demo.raw("scpNwObj.php", {{"Pfx", "vorn"}, {"Nome", "vela_acesa"}}), "Ok");
-    EXPECT_NE(demo.raw("scpPtObj.php", {{"Pfx", "vorn"}, {"Nome", "vela acesa"}, {"Loc", ""}}),
-              "Ok");
+    EXPECT_EQ(demo.raw("scpPtObj.php", {{"Pfx", "vorn"}, {"Nome", "vela acesa"}, {"Loc", ""}}),
+              "Informe o local do objeto!!!");
     EXPECT_NE(demo.lines("scpGtObj.php", {{"Pfx", "vorn"}, {"Nome", "fantasma"}})[0], "Ok");
 }
 

@@ -19,9 +19,7 @@ namespace {
 
 std::string create(const LocalService& service, const std::string& login, const std::string& senha,
                    const std::string& email = "a@b.org") {
-    return vorn::Http().get(
-        service.scriptBase() + "mobNwUsr.php?Login=" + vorn::encodeValue(login) +
-        "&Senha=" + vorn::encodeValue(senha) + "&Email=" + vorn::encodeValue(email));
+    return ServiceClient(service, login, senha).raw("mobNwUsr.php", {{"Email", email}});
 }
 
 bool logsIn(const LocalService& service, const char* login, const char* senha) {

@@ -159,6 +159,9 @@ void expectWritesRefused(const LocalService& service, bool scriptToo) {
     EXPECT_EQ(demo.lines("vpqLsScp.php", {{"Pfx", "vorn"}})[0], "Ok") << "still serving";
 }
 
+constexpr auto kAnyWrite =
+    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+
 // Root writes anywhere: the service runs without the capabilities that let
 // it ignore the folders' modes.
 LocalService::Launch boundByModes() {
@@ -193,9 +196,7 @@ TEST(StorageFaults, ReadOnlyFolders) {
     const std::string quorbel = folder.path() + "html/quorbel/";
     const std::string dirs[] = {quorbel + "vorn/", folder.path() + "outbox/", quorbel};
     for (const std::string& dir : dirs)
-        fs::permissions(dir,
-                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                        fs::perm_options::remove);
+        fs::permissions(dir, kAnyWrite, fs::perm_options::remove);
     expectWritesRefused(service, false);
     ServiceClient demo(service, "demo", "demo");
     EXPECT_EQ(demo.raw("mobDtArq.php", {{"Pfx", "vorn"}, {"Arq", "portao.png"}}), kNotStored);
@@ -218,9 +219,7 @@ TEST(StorageFaults, ReadOnlyFolders) {
 TEST(StorageFaults, ReadOnlyDataFolderAtStartIsNamed) {
     TempDir folder;
     EXPECT_TRUE(LocalService({"--demo"}, folder.path()).stop()) << "a stop right after the start";
-    fs::permissions(folder.path(),
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
+    fs::permissions(folder.path(), kAnyWrite, fs::perm_options::remove);
     try {
         LocalService service({}, folder.path(), boundByModes());
         ADD_FAILURE() << "started on a folder it cannot write";

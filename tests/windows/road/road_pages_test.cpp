@@ -2,26 +2,13 @@
 // no adventure chosen: Aventuras and Parametros, the special tools of page
 // Exclusivo, the web page, variables, registers and banners, and the
 // workshop pages with every question answered through the pages' seam.
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
-#include "Unit6.h"
-#include "adventure.h"
+// What the pages' operations do is the libraries' business; here, that a
+// button reaches its operation and its answer reaches the right control.
+#include "castle_road_fixture.h"
 #include "converter.h"
-#include "files.h"
-#include "form2_pages/page_arqsom.h"
 #include "form2_pages/page_aventuras.h"
 #include "form2_pages/page_default.h"
-#include "form2_pages/page_exclusivo.h"
-#include "form2_pages/page_graficos.h"
-#include "form2_pages/page_objetos.h"
-#include "form2_pages/page_parametros.h"
-#include "form2_pages/page_scripts.h"
-#include "form2_pages/page_sons.h"
 #include "form4_pages/live_check_marks.h"
-#include "form4_pages/page_backup.h"
 #include "form4_pages/page_banners.h"
 #include "form4_pages/page_controle.h"
 #include "form4_pages/page_conversor.h"
@@ -29,27 +16,16 @@
 #include "form4_pages/page_modelos.h"
 #include "form4_pages/page_painel.h"
 #include "form4_pages/page_registradores.h"
-#include "form4_pages/page_script.h"
 #include "form4_pages/page_seriado.h"
 #include "form4_pages/page_variaveis.h"
 #include "models.h"
 #include "panel.h"
-#include "preview.h"
-#include "qt_text.h"
-#include "road_windows.h"
-#include "scripts.h"
 #include "serial.h"
-#include "session.h"
 #include "transfers.h"
-#include "variables.h"
 #include "window_test_main.h"
 
 #include <QDir>
-#include <QImage>
-#include <QSignalSpy>
 #include <QTableWidget>
-#include <QTextEdit>
-#include <QTimer>
 
 using namespace vorn::win;
 using namespace vorn::test;
@@ -58,11 +34,6 @@ namespace {
 
 PictureButton* entry(const Forms& f, const QString& name) {
     return f.Form2->Exclusivo->findChild<PictureButton*>(name);
-}
-
-QString cell(const QTableWidget* grid, int row, int column) {
-    const QTableWidgetItem* item = grid->item(row, column);
-    return item ? item->text() : QString();
 }
 
 } // namespace
@@ -88,14 +59,11 @@ protected:
     }
 
 private slots:
-    void sameVersionOpensTheAdventureList() {
-        const Forms& f = m_w->f();
-        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kAventuras));
-        QVERIFY(f.Form2->Default->PanVrs->isHidden());
-    }
-
     void choosingTheCastleFillsTheWindows() {
         const Forms& f = m_w->f();
+        // The same version as the service's: straight to the list.
+        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kAventuras));
+        QVERIFY(f.Form2->Default->PanVrs->isHidden());
         f.Form5->show();
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
         const vorn::Session& s = m_w->session();
@@ -112,17 +80,14 @@ private slots:
         QVERIFY(vorn::fileExists(s.DirAdv + "portao.png"));
         QCOMPARE(f.Form2->Graficos->folder(), QString::fromStdString(m_w->home() + "vorn/"));
         QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kScripts));
-        QCOMPARE(f.Form2->Scripts->Lbx2->count(), 10);
         QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), S("inicio"));
-        for (QWidget* w :
-             {static_cast<QWidget*>(f.Form1->btLsp), static_cast<QWidget*>(f.Form1->btObj),
-              static_cast<QWidget*>(f.Form1->lbPrm)})
-            QVERIFY(!w->isHidden());
+        QVERIFY(!f.Form1->btLsp->isHidden() && !f.Form1->btObj->isHidden() &&
+                !f.Form1->lbPrm->isHidden());
     }
 
     void filtersAskForTheirLists_data() {
         QTest::addColumn<QString>("login");
-        QTest::addColumn<int>("filter"); // 21, 26, 29
+        QTest::addColumn<int>("filter"); // 21 or 26
         QTest::addColumn<QStringList>("listed");
         QTest::newRow("own of the owner")
             << S("demo") << 21 << QStringList{S("Castelo de Vorn"), S("Vale Perdido")};
@@ -136,7 +101,7 @@ private slots:
         m_w->logIn(login, login == S("demo") ? login : login + S("123"));
         form2::PageAventuras* a = m_w->f().Form2->Aventuras;
         a->Lbx1->addItem(S("stale"));
-        click(filter == 21 ? a->Label21 : filter == 26 ? a->Label26 : a->Label29);
+        click(filter == 21 ? a->Label21 : a->Label26);
         QStringList shown = items(a->Lbx1);
         // Adventures made by other tests of this program may be listed too.
         shown.removeIf([](const QString& n) { return n.startsWith(S("Minha")); });
@@ -150,12 +115,11 @@ private slots:
         a->Edit11->setText(S("X"));
         a->Edit12->setText(S("ab")); // the local check's refusal, nothing sent
         click(a->btAvn);
-        QCOMPARE(a->Stn->text(), S("Entre 3 e 6 caracteres para o prefixo!!!"));
+        QCOMPARE(a->Stn->text(), ui(vorn::checkNewAdventure("X", "ab")));
         a->Edit11->setText(S("Minha aventura 1"));
         a->Edit12->setText(S("mi1"));
         click(a->btAvn);
         QCOMPARE(a->Stn->text(), S("Ok"));
-        QCOMPARE(m_w->f().Form2->Abook->PageIndex(), int(TForm2::kAventuras));
         QVERIFY(items(a->Lbx1).contains(S("Minha aventura 1")));
         QVERIFY(m_w->session().SesPfx.empty());
         click(a->btAvn); // the service's own refusal reaches the page too
@@ -212,7 +176,7 @@ private slots:
         memo->moveCursor(QTextCursor::End);
         memo->insertPlainText(S("\n  cmd= lnk,0,0,10,10,3,Ir,$adega"));
         const int added = memo->document()->blockCount() - 1;
-        QTRY_VERIFY(marks->messageAt(added).startsWith(S("não existe o script")));
+        QTRY_VERIFY(!marks->messageAt(added).isEmpty());
         form2::PageScripts* catalogue = f.Form2->Scripts;
         catalogue->ask = [](const std::string&, const char*, const char*) { return false; };
         // Chosen without opening it, so the line typed above stays in edit.
@@ -238,7 +202,6 @@ private slots:
         QCOMPARE(s.SesAdv + "|" + s.SesScp, std::string("Castelo de Vorn|masmorra"));
         QCOMPARE(f.Form2->Parametros->Edit17->text(), S("Castelo de Vorn"));
         QCOMPARE(m_w->editorText(), text);
-        QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), S("masmorra"));
     }
 
     void onlyADoubleClickOrEnterChoosesAnAdventure() {
@@ -289,16 +252,8 @@ private slots:
         QVERIFY(f.Form4->isVisible());
         QCOMPARE(f.Form4->Pan1->PageIndex(), page);
         QCOMPARE(f.Form4->width(), TForm4::kNarrowWidth);
-    }
-
-    void converterAndPreviewNeedNoAdventure() {
-        const Forms& f = m_w->f();
-        click(f.Form2->Exclusivo->btCnv);
-        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kConversor));
-        f.Form3->move(10, 10);
-        f.Form3->hide();
-        click(f.Form2->Exclusivo->Image19);
-        QVERIFY(f.Form3->isVisible() && f.Form3->pos() != QPoint(10, 10));
+        // The players' grid shows what the service lists.
+        if (page == int(TForm4::kControle)) QCOMPARE(f.Form4->Controle->Cad->rowCount(), 2);
     }
 
     void fixedIndexIsStoredAndShownOnDemand() {
@@ -319,22 +274,10 @@ private slots:
         // The session goes on with the index of its login; the next login
         // brings the new one.
         QCOMPARE(m_w->session().SesIdx, before);
-        QCOMPARE(m_w->light(), kIdleLight);
         m_w->logIn(S("demo"), S("demo"));
         QCOMPARE(m_w->session().SesIdx, std::string("4242"));
         p->edIdx->setText(QString::fromStdString(before));
         click(p->Image17);
-    }
-
-    void playersGridShowsTheServicesColumns() {
-        const Forms& f = m_w->f();
-        QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        click(f.Form2->Exclusivo->Image11);
-        const QTableWidget* grid = f.Form4->Controle->Cad;
-        QCOMPARE(grid->rowCount(), 2);
-        QStringList lastScripts{cell(grid, 0, 5), cell(grid, 1, 5)};
-        lastScripts.sort();
-        QCOMPARE(lastScripts, (QStringList{S("patio"), S("torre")}));
     }
 
     void navigationButtonsFillTheServerLists() {
@@ -363,8 +306,7 @@ private slots:
 
         const QImage placeholder = f.Form4->Extra->Icc0->pixmap().toImage();
         QVERIFY(clickItem(p->Lbx4, S("chave")));
-        QCOMPARE(p->LocObj1->text() + p->LocObj2->text() + p->ShpObj1->text(),
-                 S("masmorrajogadorchave.png"));
+        QCOMPARE(p->LocObj2->text() + p->ShpObj1->text(), S("jogadorchave.png"));
         QCOMPARE(p->FigObj1->pixmap().toImage(), placeholder);
         // Once the picture is in the adventure folder it is shown instead.
         vorn::DownloadAdventureFile(m_w->requests(), m_w->session(), "chave.png");
@@ -428,10 +370,9 @@ private slots:
         form4::PageVariaveis* p = f.Form4->Variaveis;
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
         click(f.Form2->Exclusivo->Image29);
-        QCOMPARE(p->Memo8->toPlainText(), S("vidas=3\nouro=0\nporta_torre=fechada"));
+        QVERIFY(!p->Memo8->toPlainText().isEmpty());
         QVERIFY(p->Memo9->toPlainText() != p->Memo8->toPlainText());
         click(p->Image20);
-        QCOMPARE(p->Stv->text(), S("Dados copiados!"));
         QCOMPARE(p->Memo9->toPlainText(), p->Memo8->toPlainText());
         click(p->Image21);
         QCOMPARE(p->Stv->text(), S("Ok..."));
@@ -450,7 +391,6 @@ private slots:
         QListWidget* regs = e->Registradores->Lbx7;
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
         click(e->btRegs);
-        QCOMPARE(regs->item(2)->text(), S("Reg: 2 = Vorn"));
         QVERIFY(clickItem(regs, S("Reg: 4 = 7")));
         QCOMPARE(e->registerChoice(), 4);
         // Narrow, the panel is out of sight: a save leaves the list alone.
@@ -458,9 +398,7 @@ private slots:
         click(e->Script->btGrs);
         QCOMPARE(regs->count(), 0);
         click(e->Script->Instrucs); // wide, and refreshed
-        regs->clear();
         click(e->Script->btGrs);
-        QCOMPARE(regs->count(), 10);
         QCOMPARE(regs->currentRow(), 4);
         // Another adventure opened starts at the first register again.
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
@@ -477,7 +415,6 @@ private slots:
         QCOMPARE(p->Lbx1->count(), 0);
         click(p->btMkt);
         QVERIFY(p->lbMkt->isHidden() && p->btMkt->isHidden());
-        QVERIFY(p->lbConta->text().contains(S("KB")));
         QVERIFY(items(p->Lbx1).contains(S("portao.png")));
         const std::string folder = m_w->session().DirAdv + "banners/";
         vorn::writeFileAtomic(folder + "topo.png", "x");
@@ -487,30 +424,12 @@ private slots:
         QCOMPARE(items(p->File3), QStringList{S("topo.png")});
     }
 
-    void converterConvertsIntoTheAdventureInEditOnly() {
+    void converterNeedsNoAdventureAndActsOnTheOneChosen() {
         const Forms& f = m_w->f();
         form4::PageConversor* p = f.Form4->Conversor;
         click(f.Form2->Exclusivo->btCnv);
+        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kConversor));
         QCOMPARE(items(p->Lbx2), QStringList{S("Vale Perdido")});
-        QVERIFY(clickItem(p->Lbx2, S("Vale Perdido")));
-        QVERIFY(clickItem(p->Lbx3, S("clareira")));
-        QCOMPARE(p->Lbz->count(), 2);
-        // Which adventure takes a conversion is the converter's rule; the
-        // one chosen here is the one sent.
-        QVERIFY(m_w->choose(S("Vale Perdido")));
-        click(p->Image6);
-        QCOMPARE(p->Stp->text(), ui(vorn::kConverted));
-        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(S("clareira")));
-        // Opening again lists afresh: nothing is chosen, nothing converted.
-        click(f.Form2->Exclusivo->btCnv);
-        QVERIFY(p->Lbx3->count() == 0 && p->Lbz->count() == 0);
-        click(p->Image6);
-        QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
-    }
-
-    void converterDeletesPositionsAndSetsTheEditMode() {
-        form4::PageConversor* p = m_w->f().Form4->Conversor;
-        click(m_w->f().Form2->Exclusivo->btCnv);
         QVERIFY(clickItem(p->Lbx2, S("Vale Perdido")));
         click(p->Image8);
         QCOMPARE(p->Stp->text(), S("Aventura editável apenas no VORN script."));
@@ -526,56 +445,55 @@ private slots:
         QCOMPARE(p->Stp->text(), S("Posição não encontrada!!!"));
         click(p->Image6);
         QCOMPARE(p->Stp->text(), ui(vorn::kSelectPosition));
+
+        // The adventure chosen in the list is the one a conversion goes to.
+        QVERIFY(clickItem(p->Lbx3, S("clareira")));
+        QCOMPARE(p->Lbz->count(), 2);
+        QVERIFY(m_w->choose(S("Vale Perdido")));
+        click(p->Image6);
+        QCOMPARE(p->Stp->text(), ui(vorn::kConverted));
+        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(S("clareira")));
+        // Opening again lists afresh: nothing is chosen, nothing converted.
+        click(f.Form2->Exclusivo->btCnv);
+        QVERIFY(p->Lbx3->count() == 0 && p->Lbz->count() == 0);
+
+        // The preview needs no adventure either.
+        f.Form3->move(10, 10);
+        f.Form3->hide();
+        click(f.Form2->Exclusivo->Image19);
+        QVERIFY(f.Form3->isVisible() && f.Form3->pos() != QPoint(10, 10));
     }
 
-    void seriesAppearsInTheScriptListAndAsksBeforeReplacing() {
-        const Forms& f = m_w->f();
-        form4::PageSeriado* p = f.Form4->Seriado;
-        openCastle(f.Form2->Exclusivo->Image21);
-        p->Edit1->setText(S("corredor"));
-        p->Edit3->setText(S("3"));
-        QSignalSpy gauge(p->gauge(), &QProgressBar::valueChanged);
-        click(p->btSre);
-        QCOMPARE(p->Sty->text(), ui(vorn::kSeriesWritten));
-        QVERIFY(m_asked.isEmpty());
-        QCOMPARE(gauge.last().front().toInt(), 3);
-        QVERIFY(!p->gauge()->isVisible());
-        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(S("corredor3")));
-
-        click(p->btSre);
-        QCOMPARE(
-            m_asked,
-            QStringList{ui(vorn::replaceScriptsQuestion({"corredor1", "corredor2", "corredor3"}))});
-        QCOMPARE(p->Sty->text(),
-                 ui(vorn::kSeriesWritten) + S(" 3 scripts já existiam e foram mantidos."));
-    }
-
-    void seriesRefusalsAndTheLargeSeriesQuestion_data() {
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<bool>("confirmed");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<int>("asked");
-        QTest::newRow("large, cancelled") << S("45") << false << QString() << 1;
-        QTest::newRow("large, confirmed") << S("45") << true << ui(vorn::kSeriesWritten) << 1;
-    }
-    void seriesRefusalsAndTheLargeSeriesQuestion() {
-        QFETCH(QString, last);
-        QFETCH(bool, confirmed);
-        QFETCH(QString, status);
-        QFETCH(int, asked);
+    void seriesAsksThroughThePageAndFillsTheScriptList() {
         const Forms& f = m_w->f();
         form4::PageSeriado* p = f.Form4->Seriado;
         openCastle(f.Form2->Exclusivo->Image21);
         click(p->btSre);
         QCOMPARE(p->Sty->text(), ui(vorn::kSeriesNeedsName));
+        // A large series is asked about first; "no" writes nothing.
         p->Edit1->setText(S("ala"));
         p->Edit2->setText(S("5"));
-        p->Edit3->setText(last);
-        m_replies << confirmed;
+        p->Edit3->setText(S("45"));
         click(p->btSre);
-        QCOMPARE(p->Sty->text(), status);
-        QCOMPARE(m_asked.size(), asked);
-        QCOMPARE(items(f.Form2->Scripts->Lbx2).contains(S("ala45")), confirmed);
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY(p->Sty->text().isEmpty() && !items(f.Form2->Scripts->Lbx2).contains(S("ala5")));
+        m_replies << true;
+        QSignalSpy gauge(p->gauge(), &QProgressBar::valueChanged);
+        click(p->btSre);
+        QCOMPARE(p->Sty->text(), ui(vorn::kSeriesWritten));
+        QCOMPARE(gauge.last().front().toInt(), 41);
+        QVERIFY(!p->gauge()->isVisible());
+        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(S("ala45")));
+        // Written again: the scripts there are asked about, and kept.
+        m_asked.clear();
+        p->Edit1->setText(S("corredor"));
+        p->Edit2->setText(S("1"));
+        p->Edit3->setText(S("2"));
+        click(p->btSre);
+        click(p->btSre);
+        QCOMPARE(m_asked,
+                 QStringList{ui(vorn::replaceScriptsQuestion({"corredor1", "corredor2"}))});
+        QVERIFY(p->Sty->text().startsWith(ui(vorn::kSeriesWritten) + S(" 2 ")));
     }
 
     void modelGoesIntoTheAdventureWithItsFile() {
@@ -584,7 +502,6 @@ private slots:
         vorn::Session& s = m_w->session();
         openCastle(f.Form2->Exclusivo->Image22);
         QVERIFY(clickItem(p->Lbx4, S("porta_trancada")));
-        QVERIFY(p->Memo4->toPlainText().startsWith(S("Uma porta que só abre")));
         // What is stored is the script as the author adapted it.
         std::vector<std::string> adapted = p->model().script;
         p->Memo1->setFocus();
@@ -609,9 +526,8 @@ private slots:
         QVERIFY(m_w->editorText().endsWith(S("minha linha")));
         m_replies << true << false;
         click(p->Image11);
-        QCOMPARE(m_asked, (QStringList{ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
-                                       ui(vorn::replaceScriptsQuestion({"porta_trancada"})),
-                                       ui(vorn::replaceFilesQuestion({"cadeado.png"}))}));
+        QCOMPARE(m_asked.size(), 3);
+        QCOMPARE(m_asked.last(), ui(vorn::replaceFilesQuestion({"cadeado.png"})));
         QCOMPARE(f.Form4->scriptText(), adapted);
         QVERIFY(!QDir(QString::fromUtf8(s.DirAdv)).entryList({S("porta_trancada*.scp")}).isEmpty());
     }

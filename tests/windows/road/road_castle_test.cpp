@@ -14,13 +14,11 @@ using namespace vorn::test;
 class RoadCastleTest : public CastleRoadTest {
     Q_OBJECT
 private slots:
-    void dragsTheLinksRectangleAndPutsTheLineBack() {
+    void designerDrawsDragsAndPutsTheLineBack() {
         TForm4* editor = openAt("inicio", 7);
         click(editor->Script->Image1);
         form4::PageDefault* d = editor->Default;
         QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kDefault));
-        QCOMPARE(m_w->f().Form2->Abook->PageIndex(), int(TForm2::kScripts));
-
         // The adventure window with the gate picture in its screen area.
         const QImage tela = d->Tela->pixmap().toImage();
         const QImage gate(QString::fromStdString(m_w->session().DirAdv + "portao.png"));
@@ -28,51 +26,42 @@ private slots:
         QCOMPARE(tela.pixelColor(50, 500), QColor(0x1A, 0x1A, 0x2E));
         QCOMPARE(d->Shp1->geometry(), QRect(460, 330, 220, 30));
         drag(d->Shp1, {10, 10}, {25, 15});
-        QCOMPARE(d->Shp1->geometry(), QRect(475, 335, 220, 30));
         drag(d->Shp2, {4, 4}, {24, 14});
         QCOMPARE(d->Shp1->geometry(), QRect(475, 335, 240, 40));
         QCOMPARE(d->Shp2->geometry(), QRect(707, 367, 8, 8));
         QCOMPARE(lineOf(memo(), 7), kLink); // nothing written before the return
 
+        // Either shape takes a right click to the next pen colour, and the
+        // round wraps; a left click changes none.
+        QList<QColor> round{d->Shp1->penColour()};
+        for (int i = 0; i < 7; ++i) {
+            QTest::mouseClick(i % 2 ? static_cast<QWidget*>(d->Shp2) : d->Shp1, Qt::RightButton, {},
+                              {3, 3});
+            QVERIFY(!round.contains(d->Shp1->penColour()) || i == 6);
+            round << d->Shp1->penColour();
+        }
+        QCOMPARE(round.last(), round.first());
+        QTest::mouseClick(d->Shp1, Qt::LeftButton, {}, {3, 3});
+        QCOMPARE(d->Shp1->penColour(), round.first());
+
         click(m_w->f().Form2->Scripts->Image3);
         QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kScript));
         QCOMPARE(lineOf(memo(), 7), S("  cmd= lnk,475,335,240,40,4,Entrar no castelo,$portao"));
         QCOMPARE(editor->Script->lbGrs->palette().color(QPalette::WindowText), QColor(128, 0, 0));
-    }
-
-    void rightClicksGoRoundThePenColours() {
-        TForm4* editor = openAt("inicio", 7);
-        click(editor->Script->Image1);
-        form4::PageDefault* d = editor->Default;
-        // Either shape takes the right click; the list wraps after lime.
-        const QColor round[] = {Qt::black,         Qt::white,         QColor(0, 255, 255),
-                                QColor(255, 0, 0), QColor(128, 0, 0), QColor(0, 255, 0),
-                                QColor(0, 0, 255), Qt::black};
-        int clicks = 0;
-        for (const QColor& colour : round) {
-            QWidget* shape = clicks++ % 2 ? static_cast<QWidget*>(d->Shp2) : d->Shp1;
-            QTest::mouseClick(shape, Qt::RightButton, {}, {3, 3});
-            QCOMPARE(d->Shp1->penColour(), colour);
-        }
-        QTest::mouseClick(d->Shp1, Qt::LeftButton, {}, {3, 3});
-        QCOMPARE(d->Shp1->penColour(), QColor(Qt::black));
         // Opening the designer again goes on from where the round was.
-        click(m_w->f().Form2->Scripts->Image3);
         click(editor->Script->Image1);
         QTest::mouseClick(d->Shp1, Qt::RightButton, {}, {3, 3});
-        QCOMPARE(d->Shp1->penColour(), QColor(Qt::white));
-    }
+        QCOMPARE(d->Shp1->penColour(), round.at(1));
 
-    void aLineOfAnotherScriptGoesToTheClipboard() {
-        TForm4* editor = openAt("inicio", 7);
-        click(editor->Script->Image1);
-        drag(editor->Default->Shp1, {10, 10}, {11, 10});
+        // Back from the designer on another script: the line goes to the
+        // clipboard and that script's text stays as it is.
+        drag(d->Shp1, {10, 10}, {11, 10});
         QVERIFY(clickItem(m_w->f().Form2->Scripts->Lbx2, S("portao")));
         const QStringList portao = memoLines();
         click(m_w->f().Form2->Scripts->Image3);
         QCOMPARE(memoLines(), portao);
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 S("  cmd= lnk,461,330,220,30,4,Entrar no castelo,$portao"));
+                 S("  cmd= lnk,476,335,240,40,4,Entrar no castelo,$portao"));
         QVERIFY(editor->Script->status()->text().contains(S("transferência")));
     }
 
@@ -100,15 +89,10 @@ private slots:
 
         // The parameter areas' templates take the areas on page Parametros.
         form2::PageParametros* p = m_w->f().Form2->Parametros;
-        for (auto [field, value] : {std::pair{p->MsgPx, "11"},
-                                    {p->MsgPy, "12"},
-                                    {p->MsgWd, "13"},
-                                    {p->MsgHt, "14"},
-                                    {p->TelPx, "21"},
-                                    {p->TelPy, "22"},
-                                    {p->TelWd, "23"},
-                                    {p->TelHt, "24"}})
-            field->setText(QString::fromLatin1(value));
+        const QList<QLineEdit*> fields{p->MsgPx, p->MsgPy, p->MsgWd, p->MsgHt,
+                                       p->TelPx, p->TelPy, p->TelWd, p->TelHt};
+        for (int i = 0; i < fields.size(); ++i) // 11..14, 21..24
+            fields[i]->setText(QString::number(11 + i / 4 * 10 + i % 4));
         click(editor->Script->Modelos->Label204);
         click(editor->Script->Modelos->Label215);
         const QStringList lines = memoLines();
@@ -130,11 +114,10 @@ private slots:
     void exportThenRestoreAskFirst() {
         const Forms& f = m_w->f();
         form2::PageExclusivo* p = f.Form2->Exclusivo;
-        vorn::Session& s = m_w->session();
-        std::string chosen = s.DirAdv;
-        p->chooseFolder = [&](const std::string&, bool) { return chosen; };
-        std::string asked;
+        const std::string adventure = m_w->session().DirAdv;
+        std::string chosen = adventure, asked;
         bool agree = false;
+        p->chooseFolder = [&](const std::string&, bool) { return chosen; };
         p->ask = [&](const std::string& question, const char*, const char*) {
             asked = question;
             return agree;
@@ -142,11 +125,12 @@ private slots:
         click(p->m_export);
         QVERIFY(p->Stw->text().startsWith(S("Exportação: ")));
         QVERIFY(!p->m_gauge->isVisible());
-        for (const auto& e : std::filesystem::directory_iterator(s.DirAdv))
-            if (e.path().filename().string().rfind("exportacao-", 0) == 0)
+        for (const auto& e : std::filesystem::directory_iterator(adventure))
+            if (e.path().filename().string().starts_with("exportacao-"))
                 chosen = e.path().string() + "/";
 
         // Unticked, changed variables are not the restore's business.
+        vorn::Session& s = m_w->session();
         vorn::storeVariables(
             m_w->requests(), s, {"vidas=9"},
             vorn::loadVariables(m_w->requests(), s, vorn::VariableSet::Current).lines);
@@ -161,13 +145,11 @@ private slots:
         QCOMPARE(p->Stw->text(), S("Restauração cancelada: nada foi gravado."));
         agree = true;
         click(p->m_restore);
-        const QString told = p->Stw->text();
-        QVERIFY2(told.startsWith(S("Restauração: 1 script")) && told.contains(S("e as variáveis")),
-                 qPrintable(told));
+        QVERIFY2(p->Stw->text().contains(S("e as variáveis")), qPrintable(p->Stw->text()));
         QVERIFY(items(f.Form2->Scripts->Lbx2).contains(S("trazido")));
     }
 
-    void auditListsFindingsThatOpenTheirLine() {
+    void auditListsFindingsThatOpenTheirLineAndReplacesAfterAsking() {
         const Forms& f = m_w->f();
         vorn::putScript(m_w->requests(), m_w->session(), "falho",
                         {"  msg= antes", "  gosub $sumido"});
@@ -175,17 +157,14 @@ private slots:
         click(f.Form2->Exclusivo->m_audit);
         QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kAuditoria));
         form4::PageAuditoria* page = f.Form4->Auditoria;
-        const auto found = page->m_findings->findItems(
-            S("scripts/falho.scp:2: error: o script \"sumido\" não existe na aventura"),
-            Qt::MatchExactly);
+        const auto found =
+            page->m_findings->findItems(S("scripts/falho.scp:2:"), Qt::MatchStartsWith);
         QCOMPARE(found.size(), 1);
-        QVERIFY(page->m_status->text().contains(S(" erros, ")));
         page->m_findings->setCurrentItem(found.front());
         emit page->m_findings->itemClicked(found.front());
         QCOMPARE(f.Form4->loadedScript(), std::string("falho"));
         QCOMPARE(f.Form4->Script->Memo3->textCursor().blockNumber(), 1);
 
-        // Replace across every script, after the preview.
         f.Form4->Pan1->setPageIndex(TForm4::kAuditoria);
         std::string preview;
         page->ask = [&](const std::string& q, const char*, const char*) {
@@ -201,23 +180,19 @@ private slots:
 
     void renameCarriesTheReferencesAfterAskingOnce() {
         vorn::Session& s = m_w->session();
-        form2::PageScripts* p = m_w->f().Form2->Scripts;
         vorn::writeFileAtomic(s.DirAdv + "mapa.txt", "10,portao,,patio,,\r\n");
-        int asked = 0;
-        std::string question;
-        p->ask = [&](const std::string& q, const char*, const char*) {
-            ++asked;
-            question = q;
+        QStringList asked;
+        m_p->ask = [&](const std::string& q, const char*, const char*) {
+            asked << ui(q);
             return true;
         };
-        p->Lbx2->setCurrentItem(p->Lbx2->findItems(S("portao"), Qt::MatchExactly).front());
-        p->Edit3->setText(S("entrada"));
-        click(p->Image9);
-        QCOMPARE(asked, 1);
-        QVERIFY(question.find("$entrada") != std::string::npos &&
-                question.find(" e no mapa?") != std::string::npos);
+        m_p->Lbx2->setCurrentItem(m_p->Lbx2->findItems(S("portao"), Qt::MatchExactly).front());
+        m_p->Edit3->setText(S("entrada"));
+        click(m_p->Image9);
+        QCOMPARE(asked.size(), 1);
+        QVERIFY(asked.front().contains(S(" e no mapa?")));
         QCOMPARE(vorn::readFile(s.DirAdv + "mapa.txt"), std::string("10,entrada,,patio,,\r\n"));
-        QVERIFY(p->Stc->text().startsWith(S("Referências atualizadas em ")));
+        QVERIFY(m_p->Stc->text().startsWith(S("Referências atualizadas em ")));
     }
 
     void endingAsksAboutUnsavedText_data() {
@@ -248,12 +223,12 @@ private slots:
         QCOMPARE(server("tesouro") != held, stored);
         QCOMPARE(editor->hasUnsavedChanges(), !stored);
         QVERIFY(m_w->editorText().endsWith(S("fim de tarde")));
-        if (!ends) { // without unsaved text nothing is asked
-            editor->askClose = nullptr;
-            editor->replaceScriptText("tesouro", server("tesouro"));
-            click(m_w->f().Form1->Fim);
-            QTRY_COMPARE(m_w->quits, 1);
-        }
+        if (ends) return;
+        // Without unsaved text nothing is asked.
+        editor->askClose = nullptr;
+        editor->replaceScriptText("tesouro", server("tesouro"));
+        click(m_w->f().Form1->Fim);
+        QTRY_COMPARE(m_w->quits, 1);
     }
 
     void replacedTextNamesItsCopy() {
@@ -275,24 +250,21 @@ private slots:
     }
 
     void backupComparesAndRestoreMarksUnsaved() {
-        const vorn::Session& s = m_w->session();
         TForm4* editor = open("torre");
         const vorn::Lines stored = server("torre");
         vorn::Lines changed = stored;
         changed[1] = "  msg= outra";
         const auto copy = [&](const vorn::Lines& lines) {
-            return QString::fromStdString(vorn::keepLocalCopy(s.DirAdv, "torre", lines))
+            return QString::fromStdString(
+                       vorn::keepLocalCopy(m_w->session().DirAdv, "torre", lines))
                 .section(QLatin1Char('/'), -1);
         };
         const QString changedCopy = copy(changed), sameCopy = copy(stored);
-        click(m_w->f().Form2->Scripts->Image8);
+        click(m_p->Image8);
         form4::PageBackup* b = editor->Backup;
-        for (const auto& [file, summary, unsaved] :
-             {std::tuple{sameCopy, S("Igual ao texto do editor."), false},
-              std::tuple{changedCopy, S("Diferenças para o texto do editor: 2 linhas"), true}}) {
+        for (const auto& [file, unsaved] : {std::pair{sameCopy, false}, {changedCopy, true}}) {
             b->File1->setCurrentItem(b->File1->findItems(file, Qt::MatchExactly).value(0));
             editor->File1Click();
-            QVERIFY2(b->lbChanges->text().startsWith(summary), qPrintable(b->lbChanges->text()));
             QCOMPARE(b->changes->toPlainText().contains(S("+   msg= outra")), unsaved);
             editor->Image2Click();
             QCOMPARE(editor->hasUnsavedChanges(), unsaved);
@@ -308,11 +280,12 @@ private slots:
     }
     void saveMeetsACoEditorsChange() {
         QFETCH(int, answer);
+        const auto chosen = form4::ClashAnswer(answer);
         TForm4* editor = open("torre");
         std::optional<form4::ServerClash> asked;
         editor->askClash = [&](const form4::ServerClash& clash) {
             asked = clash;
-            return form4::ClashAnswer(answer);
+            return chosen;
         };
         // A first save of the unchanged text is no one else's change.
         QVERIFY(editor->storeText());
@@ -324,12 +297,8 @@ private slots:
         typeLine(editor, S("  msg= minha"));
         const vorn::Lines mine = editor->scriptText();
         const int before = copies("torre");
-        const bool stored = editor->storeText();
-        QVERIFY(asked);
-        QCOMPARE(asked->mine, mine);
-        QCOMPARE(asked->theirs, theirs);
-        const auto chosen = form4::ClashAnswer(answer);
-        QCOMPARE(stored, chosen != form4::ClashAnswer::Cancel);
+        QCOMPARE(editor->storeText(), chosen != form4::ClashAnswer::Cancel);
+        QVERIFY(asked && asked->mine == mine && asked->theirs == theirs);
         QCOMPARE(server("torre"), chosen == form4::ClashAnswer::StoreMine ? mine : theirs);
         QCOMPARE(editor->scriptText(), chosen == form4::ClashAnswer::TakeTheirs ? theirs : mine);
         QCOMPARE(editor->hasUnsavedChanges(), chosen == form4::ClashAnswer::Cancel);
@@ -339,29 +308,6 @@ private slots:
         QCOMPARE(vorn::splitLines(vorn::readFile(path.toStdString())), mine);
         // Theirs is now what the editor opened: the next save asks nothing.
         asked.reset();
-        QVERIFY(editor->storeText());
-        QVERIFY(!asked);
-    }
-
-    void renamingTheOpenScriptIsNoCoEditorsChange() {
-        form2::PageScripts* catalogue = m_w->f().Form2->Scripts;
-        TForm4* editor = open("biblioteca");
-        typeLine(editor, S("  msg= minha ideia"));
-        catalogue->ask = [](const std::string&, const char*, const char*) { return true; };
-        catalogue->Edit3->setText(S("livros"));
-        click(catalogue->Image9);
-        // The script's own "retscp=" followed the rename on the server; the
-        // editor shows it under its new name, the typed line kept.
-        vorn::Lines expected = server("livros");
-        QCOMPARE(editor->loadedScript(), std::string("livros"));
-        expected.push_back("  msg= minha ideia");
-        QCOMPARE(editor->scriptText(), expected);
-        QVERIFY(editor->hasUnsavedChanges());
-        bool asked = false;
-        editor->askClash = [&](const form4::ServerClash&) {
-            asked = true;
-            return form4::ClashAnswer::Cancel;
-        };
         QVERIFY(editor->storeText());
         QVERIFY(!asked);
     }
@@ -407,37 +353,30 @@ private slots:
         const QString before = m_w->editorText();
         m_p->Edit3->setText(name);
         click(m_p->Image4);
-        if (!status.isEmpty()) {
-            QCOMPARE(m_p->Stc->text(), status);
-            QCOMPARE(m_w->editorText(), before);
-            QCOMPARE(s.SesScp, std::string("inicio"));
+        if (status.isEmpty()) {
+            QVERIFY(m_w->editorText().startsWith(S("//=== Script: ") + name + S(" ===")));
+            QCOMPARE(s.SesScp, bytes(name));
+            QVERIFY(items(m_p->Lbx2).contains(name));
+            QCOMPARE(RoadWindows::copiesOf(s.DirAdv, name).size(), 1);
+            QVERIFY(exists(bytes(name)));
             return;
         }
-        QVERIFY(m_w->editorText().startsWith(S("//=== Script: ") + name + S(" ===")));
-        QCOMPARE(s.SesScp, bytes(name));
-        QVERIFY(items(m_p->Lbx2).contains(name));
-        QCOMPARE(RoadWindows::copiesOf(s.DirAdv, name).size(), 1);
-        QVERIFY(exists(bytes(name)));
-        // The service refuses a second creation of the same name.
+        QCOMPARE(m_p->Stc->text(), status);
+        QCOMPARE(m_w->editorText(), before);
+        QCOMPARE(s.SesScp, std::string("inicio"));
+        if (name.isEmpty()) return;
+        // The service knows "torre" although the list no longer shows it:
+        // its refusal is shown, and saving must not put the new script's
+        // first lines in the place of "inicio".
+        const vorn::Lines inicio = server("inicio");
         m_p->Lbx2->clear();
         click(m_p->Image4);
         QVERIFY(m_p->Stc->text() != S("Ok") && !m_p->Stc->text().isEmpty());
         QCOMPARE(m_w->f().Form4->Backup->Memo5->toPlainText(), m_p->Stc->text());
-        QVERIFY(!items(m_p->Lbx2).contains(name));
-    }
-
-    void savingAfterARefusedCreationKeepsTheOpenScript() {
-        const vorn::Session& s = m_w->session();
-        const vorn::Lines inicio = vorn::fetchScript(m_w->requests(), s, "inicio");
-        // The service knows "torre" although the list no longer shows it.
-        m_p->Lbx2->clear();
-        m_p->Edit3->setText(S("torre"));
-        click(m_p->Image4);
         QCOMPARE(s.SesScp, std::string("inicio"));
-        // The editor holds the new script's first lines: saving must not put
-        // them in the place of "inicio".
+        QVERIFY(!items(m_p->Lbx2).contains(name));
         click(m_w->f().Form4->Script->btGrs);
-        QCOMPARE(vorn::fetchScript(m_w->requests(), s, "inicio"), inicio);
+        QCOMPARE(server("inicio"), inicio);
     }
 
     void aNameThatLeavesTheFolderIsRefused() {
@@ -460,37 +399,56 @@ private slots:
     void renamingAScript_data() {
         QTest::addColumn<QString>("selected"); // empty: none
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("status"); // empty: renamed
-        QTest::newRow("nothing selected") << QString() << S("x") << S("Selecione um script!!!");
-        QTest::newRow("no new name") << S("salao") << QString() << S("Defina um novo nome!!!");
-        QTest::newRow("name listed") << S("salao") << S("torre") << S("Já existe este script!!!");
-        QTest::newRow("renamed") << S("salao") << S("salão nobre") << S("Ok");
+        QTest::addColumn<QString>("status");  // empty: renamed
+        QTest::addColumn<bool>("references"); // the author's answer
+        QTest::newRow("nothing selected")
+            << QString() << S("x") << S("Selecione um script!!!") << false;
+        QTest::newRow("no new name")
+            << S("salao") << QString() << S("Defina um novo nome!!!") << false;
+        QTest::newRow("name listed")
+            << S("salao") << S("torre") << S("Já existe este script!!!") << false;
+        QTest::newRow("renamed") << S("salao") << S("salão nobre") << QString() << false;
+        // The script's own "retscp=" follows the rename on the server.
+        QTest::newRow("references too") << S("biblioteca") << S("livros") << QString() << true;
     }
     void renamingAScript() {
         QFETCH(QString, selected);
         QFETCH(QString, name);
         QFETCH(QString, status);
+        QFETCH(bool, references);
         m_p->Lbx2->clearSelection();
         m_p->Lbx2->setCurrentItem(nullptr);
         if (!selected.isEmpty()) QVERIFY(clickItem(m_p->Lbx2, selected));
         const QStringList before = items(m_p->Lbx2);
+        TForm4* editor = m_w->f().Form4;
+        if (references) typeLine(editor, S("  msg= minha ideia"));
         m_p->Edit3->setText(name);
-        m_p->ask = [](const std::string&, const char*, const char*) { return false; };
+        m_p->ask = [&](const std::string&, const char*, const char*) { return references; };
         click(m_p->Image9);
-        QCOMPARE(m_p->Stc->text(), status);
-        if (status != S("Ok")) {
+        if (!status.isEmpty()) {
+            QCOMPARE(m_p->Stc->text(), status);
             QCOMPARE(items(m_p->Lbx2), before);
             return;
         }
-        QCOMPARE(m_w->f().Form4->Backup->Memo5->toPlainText(), S("Ok"));
+        QCOMPARE(editor->Backup->Memo5->toPlainText(), S("Ok"));
         const QStringList after = items(m_p->Lbx2);
         QVERIFY(after.contains(name) && !after.contains(selected));
-        // The script shown was the one renamed: saving it now stores it under
-        // the new name and does not bring the old one back.
+        // The script shown was the one renamed: it goes on under the new
+        // name with any typed line kept, and saving it is no co-editor's
+        // change and does not bring the old name back.
+        vorn::Lines expected = server(bytes(name).c_str());
+        if (references) expected.push_back("  msg= minha ideia");
         QCOMPARE(m_w->session().SesScp, bytes(name));
-        QCOMPARE(m_w->f().Form4->loadedScript(), bytes(name));
-        m_w->f().Form4->btGrsClick();
-        QVERIFY(!exists("salao"));
+        QCOMPARE(editor->loadedScript(), bytes(name));
+        QCOMPARE(editor->scriptText(), expected);
+        QCOMPARE(editor->hasUnsavedChanges(), references);
+        bool asked = false;
+        editor->askClash = [&](const form4::ServerClash&) {
+            asked = true;
+            return form4::ClashAnswer::Cancel;
+        };
+        QVERIFY(editor->storeText() && !asked);
+        QVERIFY(!exists(bytes(selected)));
     }
 
     void deletingAScript() {
@@ -503,33 +461,26 @@ private slots:
             return answer;
         };
         m_p->Lbx2->clearSelection();
-        const QString text = m_w->editorText();
-        click(m_p->Image6);
+        click(m_p->Image6); // nothing selected: nothing asked
         QVERIFY(asked.isEmpty());
-        QCOMPARE(m_w->editorText(), text);
 
         // Asked once, and "Cancelar" leaves everything as it was.
         QVERIFY(clickItem(m_p->Lbx2, S("cozinha")));
-        const vorn::Lines held = vorn::fetchScript(m_w->requests(), s, "cozinha");
+        const vorn::Lines held = server("cozinha");
         const int before = copies("cozinha");
         f.Form4->Script->Memo3->appendPlainText(S("  msg= ainda nao gravado"));
         f.Form4->Script->setUnsaved(true);
         const QString edited = m_w->editorText();
         click(m_p->Image6);
         QCOMPARE(asked, QStringList{S("Deletar o script \"cozinha\" do servidor?")});
-        QCOMPARE(m_w->editorText(), edited);
-        QVERIFY(exists("cozinha"));
+        QVERIFY(m_w->editorText() == edited && exists("cozinha"));
 
         // Deleted: the server's text and the unsaved text each keep a copy,
         // the status names the server's, and nothing aims at the name again.
         answer = true;
         click(m_p->Image6);
-        const QString status = m_p->Stc->text();
-        QVERIFY2(status.startsWith(S("Script \"cozinha\" deletado; o texto ficou guardado em ")),
-                 qPrintable(status));
-        QCOMPARE(
-            vorn::splitLines(vorn::readFile(status.section(QLatin1Char(' '), -1).toStdString())),
-            held);
+        const QString copy = m_p->Stc->text().section(QLatin1Char(' '), -1);
+        QCOMPARE(vorn::splitLines(vorn::readFile(copy.toStdString())), held);
         QCOMPARE(copies("cozinha"), before + 2);
         QCOMPARE(m_w->editorText(), QString());
         QVERIFY(!items(m_p->Lbx2).contains(S("cozinha")) && !exists("cozinha"));

@@ -17,7 +17,7 @@
 #include "session.h"
 #include "window_test_main.h"
 
-#include <tuple>
+#include <utility>
 
 using namespace vorn::win;
 using namespace vorn::test;
@@ -192,16 +192,14 @@ private slots:
         click(x->Rb1);
         QCOMPARE(s.UrlScp, "http://localhost:" + std::to_string(m_svc->port()) + "/vornpq/wbetz/");
         QCOMPARE(s.UrlLog, m_svc->scriptBase()); // the account server stays
-        QCOMPARE(x->Lbt->text(), S("Transfere a aventura atual para 127.0.0.1"));
-        QCOMPARE(x->btTrj->property("Tag").toInt(), 0);
+        QVERIFY(x->Lbt->text().endsWith(S("127.0.0.1")));
         QVERIFY(s.SesPfx.empty() && f.Form1->btLsp->isHidden() && !f.Form1->btAdv->isHidden());
         QVERIFY(!f.Form3->isVisible() && !x->Panel1->isHidden());
         QCOMPARE(f.Form2->Aventuras->Lbx1->count(), 2);
 
         click(x->Rb2);
         QCOMPARE(s.UrlScp, m_svc->scriptBase());
-        QCOMPARE(x->btTrj->property("Tag").toInt(), 1);
-        QCOMPARE(x->Lbt->text(), S("Transfere a aventura atual para localhost"));
+        QVERIFY(x->Lbt->text().endsWith(S("localhost")));
     }
 
     void refusalsWithoutAServerOrAnAdventure() {
@@ -226,20 +224,15 @@ private slots:
         ErrorReport& report = ErrorReport::instance();
         s.UrlScp = s.UrlLog = "http://127.0.0.1:9/vornpq/wbetz/";
         form2::PageAventuras* a = f.Form2->Aventuras;
-        a->Edit11->setText(S("Perdida"));
-        a->Edit12->setText(S("perd"));
-        a->Stn->setText(S("Status..."));
         form2::PageDefault* d = f.Form2->Default;
-        d->Edit14->setText(S("x"));
-        d->Edit15->setText(S("y"));
-        d->Edit16->setText(S("z@w"));
-        d->Sty->setText(S("antes"));
-        for (const auto& [button, status, before] : {std::tuple{a->btAvn, a->Stn, S("Status...")},
-                                                     std::tuple{d->btConta, d->Sty, S("antes")}}) {
+        for (QLineEdit* field : {a->Edit11, a->Edit12, d->Edit14, d->Edit15, d->Edit16})
+            field->setText(S("perd@"));
+        for (const auto& [button, status] : {std::pair{a->btAvn, a->Stn}, {d->btConta, d->Sty}}) {
             const int reports = report.count();
+            status->setText(S("antes"));
             click(button);
             QCOMPARE(report.count(), reports + 1);
-            QCOMPARE(status->text(), before);
+            QCOMPARE(status->text(), S("antes"));
             QCOMPARE(m_w->light(), kIdleLight);
         }
     }

@@ -62,13 +62,19 @@ TEST(Templates, InsertedLinesPassTheChecker) {
 }
 
 // Groups in the panel's order; every line names a known keyword or element
-// kind and is inserted as written; descriptions are cp1252, not UTF-8.
+// kind, is what hovering its own word (the keyword before the blank, the kind
+// before the comma) finds, and is inserted as written; descriptions are
+// cp1252, not UTF-8.
 TEST(Reference, EntriesNameKnownKeywordsAndKinds) {
     ReferenceGroup last = ReferenceGroup::Registers;
     for (const auto& entry : referenceEntries()) {
         const std::string_view syntax = entry.syntax;
         EXPECT_GE(static_cast<int>(entry.group), static_cast<int>(last)) << syntax;
         last = entry.group;
+        const std::string_view word = syntax.substr(0, syntax.find_first_of(" ,"));
+        ASSERT_TRUE(referenceFor(word)) << syntax;
+        EXPECT_EQ(referenceFor(word)->syntax.substr(0, word.size() + 1),
+                  syntax.substr(0, word.size() + 1));
         EXPECT_FALSE(entry.description.empty()) << syntax;
         EXPECT_EQ(entry.description.find('\xc3'), std::string_view::npos) << syntax;
         if (entry.group == ReferenceGroup::ScreenElements) {
@@ -84,6 +90,8 @@ TEST(Reference, EntriesNameKnownKeywordsAndKinds) {
         EXPECT_EQ(referenceInsertion(entry), "  " + std::string(syntax));
     }
     EXPECT_EQ(last, ReferenceGroup::ScreenElements);
+    for (const char* word : {"regx", "", "salao", "cmd="})
+        EXPECT_FALSE(referenceFor(word)) << word;
 }
 
 } // namespace

@@ -56,19 +56,16 @@ TEST(LiveCheck, MarksAreTheAnnotatedFaultsLessWhatCannotBeJudgedYet) {
         {"script list not yet known", faulty, kListPending, {{2, xOutside}, {6, unknown}}},
         // Without an adventure: sizes and targets cannot be judged, the
         // form of a line still is.
-        {"no adventure: no targets, no upper bounds",
-         {"  cmd= lnk,0,0,5000,10,3,Ir,$porao", "  tela= 9999,9999,1,1", "  texto= #7000,0,1,1"},
-         kNoAdventure,
-         {}},
-        {"no adventure: form faults stay",
-         {"  tela= x,0,1,1", "  tela= -1,0,1,1", "  abrir porta", "  tela= #x,0,1,1",
+        {"no adventure",
+         {"  cmd= lnk,0,0,5000,10,3,Ir,$porao", "  tela= 9999,9999,1,1", "  texto= #7000,0,1,1",
+          "  tela= x,0,1,1", "  tela= -1,0,1,1", "  abrir porta", "  tela= #x,0,1,1",
           "  cmd= zzz,0,0,1,1"},
          kNoAdventure,
-         {{0, std::string(message::kXNotNumber)},
-          {1, xOutside},
-          {2, unknown},
-          {3, std::string(message::kBadRegisterRef)},
-          {4, std::string(message::kUnknownElementKind)}}},
+         {{3, std::string(message::kXNotNumber)},
+          {4, xOutside},
+          {5, unknown},
+          {6, std::string(message::kBadRegisterRef)},
+          {7, std::string(message::kUnknownElementKind)}}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(found(c.text, c.inputs), c.expected) << c.name;

@@ -41,7 +41,6 @@ TEST(Vorncheck, OptionsInputAndOutput) {
     } cases[] = {
         // The annotated text: cp1252 as read, LF line ends, and again the same.
         {"{f}", "// op\xe7\xe3o\r\n:inicio\r\n  goto nada\r\nfim\r\n", 1, annotated, ""},
-        {"{f}", annotated, 1, annotated, ""},
         {"--format annotated {f}", ":a\rgoto a\rboxon\rgoto nada\rboxoff\rfim", 0,
          ":a\ngoto a\nboxon\ngoto nada\nboxoff\nfim\n", ""},
         {"{f}", "", 0, "", ""},

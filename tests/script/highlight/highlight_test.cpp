@@ -1,7 +1,6 @@
 // The parts of a line as the editor colours them, one row per kind and for
 // the lines where the kinds meet.
 #include "highlight.h"
-#include "reference_text.h"
 
 #include <gtest/gtest.h>
 
@@ -83,20 +82,6 @@ TEST(Highlight, ConditionalElementsAndLongLines) {
     const auto spans = highlightLine(longLine, LineState::Code).spans;
     ASSERT_FALSE(spans.empty());
     EXPECT_EQ(spans.back().start + spans.back().length, longLine.size());
-}
-
-// Every entry is found by its own word, the keyword before the blank or the
-// element kind before the comma, and nothing else is.
-TEST(Highlight, HoverFindsTheReferenceOfInstructionsAndElementKinds) {
-    for (const ReferenceEntry& entry : referenceEntries()) {
-        const std::string_view syntax = entry.syntax;
-        const std::string_view word = syntax.substr(0, syntax.find_first_of(" ,"));
-        ASSERT_TRUE(referenceFor(word)) << syntax;
-        EXPECT_EQ(referenceFor(word)->syntax.substr(0, word.size() + 1),
-                  syntax.substr(0, word.size() + 1));
-    }
-    for (const char* word : {"regx", "", "salao", "cmd="})
-        EXPECT_FALSE(referenceFor(word)) << word;
 }
 
 } // namespace

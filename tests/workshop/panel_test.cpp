@@ -18,12 +18,10 @@ TEST(PanelRules, OrderActiveFlagAndAdministrator) {
     EXPECT_EQ(switchedActive("n\xe3o"), "sim");
     EXPECT_EQ(switchedActive(""), "n\xe3o");
     Session s;
-    for (const char* code : {"0593", "593 ", " 593", "59", ""}) {
+    for (const char* code : {"593", "0593", "593 ", " 593", "59", ""}) {
         s.SesCod = code;
-        EXPECT_FALSE(isAdministrator(s)) << "[" << code << "]";
+        EXPECT_EQ(isAdministrator(s), s.SesCod == "593") << "[" << code << "]";
     }
-    s.SesCod = "593";
-    EXPECT_TRUE(isAdministrator(s));
 }
 
 TEST(PanelRules, PicturesComeOnlyFromSafeLocalFiles) {
@@ -72,11 +70,9 @@ TEST_F(PanelFaults, ShortRepliesAndFailedPosts) {
     server.on("/vornpq/wbetz/scpGtPag.php", 200, "Ok\r\n-\r\nana\r\n2\r\nT\xedtulo");
     const PageLoad load = loadPage(layer, session, "adv");
     ASSERT_TRUE(load.ok);
-    EXPECT_EQ(load.page.Lb1, "n\xe3o");
-    EXPECT_EQ(load.page.Ed5, "T\xedtulo");
-    EXPECT_EQ(load.page.Ed6, "");
-    EXPECT_EQ(load.page.Lb5, "");
-    EXPECT_TRUE(load.page.Desc.empty());
+    const PageData& p = load.page;
+    EXPECT_EQ(p.Lb1 + "|" + p.Ed5 + "|" + p.Ed6 + "|" + p.Lb5, "n\xe3o|T\xedtulo||");
+    EXPECT_TRUE(p.Desc.empty());
 
     server.on("/vornpq/wbetz/scpLsPag.php", 200, "Ok\r\n  zeta \r\nalfa");
     EXPECT_EQ(loadPageList(layer, session).names, (std::vector<std::string>{"alfa", "zeta"}));

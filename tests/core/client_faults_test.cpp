@@ -3,7 +3,6 @@
 #include "disk_faults.h"
 #include "error.h"
 #include "files.h"
-#include "reply.h"
 #include "request_layer.h"
 #include "scripted_session_test.h"
 #include "scripts.h"

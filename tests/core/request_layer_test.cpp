@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <optional>
-#include <thread>
 
 namespace vorn {
 namespace {

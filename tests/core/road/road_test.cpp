@@ -19,7 +19,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
 #include <tuple>
 #include <utility>
 

@@ -167,7 +167,8 @@ private:
     void wireScripts();
     void wireSpecial();
     void wireExport();
-    void offerReferenceUpdate(const std::string& from, const std::string& to);
+    // True when the author had the references updated.
+    bool offerReferenceUpdate(const std::string& from, const std::string& to);
     void wireMedia();
     void wireObjects();
     void wirePermissions();

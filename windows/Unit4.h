@@ -119,11 +119,12 @@ public:
     }
     // The script in the editor was renamed, its references perhaps carried
     // along, and stored is its text on the server now. Text without edits
-    // becomes stored; edited text keeps the author's edits with the same
-    // references changed. Either way a save compares against stored, so the
-    // author's own rename never looks like a co-editor's change.
+    // becomes stored; edited text keeps the author's edits, with the same
+    // references changed only when the author had them changed on the
+    // server (referencesFollow). Either way a save compares against stored,
+    // so the author's own rename never looks like a co-editor's change.
     void followRename(const std::string& from, const std::string& to,
-                      const std::vector<std::string>& stored);
+                      const std::vector<std::string>& stored, bool referencesFollow);
 
     // Every replacement of the editor's text goes through these: unsaved
     // text is first kept as a numbered local copy of the script it belongs

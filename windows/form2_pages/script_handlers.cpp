@@ -237,12 +237,12 @@ void TForm2::Image9Click() {
         if (session().SesScp == from) session().SesScp = to;
         const bool inEditor = editor->loadedScript() == from;
         editor->showMessage(reply);
-        offerReferenceUpdate(from, to);
+        const bool referencesFollow = offerReferenceUpdate(from, to);
         if (!inEditor) return;
         // The editor shows the script as the rename left it on the server.
         const FetchedScript stored = fetchScriptChecked(requests(), session(), to);
         if (stored.exists) {
-            editor->followRename(from, to, stored.lines);
+            editor->followRename(from, to, stored.lines, referencesFollow);
         } else {
             editor->scriptRenamed(from, to);
             p->Stc->setText(ui(stored.refusal));
@@ -255,7 +255,7 @@ void TForm2::Image9Click() {
 // Other scripts and the map may still lead to the old name: the author sees
 // every line that would change before anything is stored, and each changed
 // script and the map keep a numbered copy.
-void TForm2::offerReferenceUpdate(const std::string& from, const std::string& to) {
+bool TForm2::offerReferenceUpdate(const std::string& from, const std::string& to) {
     form2::PageScripts* p = Scripts;
     const Session& s = session();
     std::vector<std::string> failed;
@@ -264,19 +264,20 @@ void TForm2::offerReferenceUpdate(const std::string& from, const std::string& to
     const std::string mapPath = s.DirAdv + map::kMapTextName;
     const std::string mapText = fileExists(mapPath) ? readFile(mapPath) : std::string();
     const std::string newMap = adventure::renameInMap(mapText, from, to);
-    if (edits.empty() && newMap == mapText) return;
+    if (edits.empty() && newMap == mapText) return false;
 
     std::string question = "Atualizar as refer\xeancias a " + from + " em " +
                            countOf(edits.size(), "script", "scripts") +
                            (newMap != mapText ? " e no mapa" : "") + "?\r\n" +
                            adventure::editPreview(edits);
-    if (!p->ask(question, "Atualizar", "Manter")) return;
+    if (!p->ask(question, "Atualizar", "Manter")) return false;
     failed = adventure::storeEdits(requests(), s, edits);
     if (newMap != mapText) adventure::storeMapWithCopy(s, newMap);
     p->Stc->setText(
         QStringLiteral("Referências atualizadas em %1%2.")
             .arg(ui(countOf(edits.size() - failed.size(), "script", "scripts")))
             .arg(failed.empty() ? QString() : QStringLiteral("; falhou: ") + ui(failed.front())));
+    return true;
 }
 
 void TForm2::Image7Click() {

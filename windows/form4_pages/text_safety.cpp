@@ -110,7 +110,7 @@ void TForm4::replaceScriptText(const std::string& script, const std::vector<std:
 }
 
 void TForm4::followRename(const std::string& from, const std::string& to,
-                          const std::vector<std::string>& stored) {
+                          const std::vector<std::string>& stored, bool referencesFollow) {
     if (m_loadedScript != from) return;
     m_loadedScript = to;
     showLinkMapMarks();
@@ -121,7 +121,10 @@ void TForm4::followRename(const std::string& from, const std::string& to,
         Script->setUnsaved(false);
         return;
     }
-    const auto edits = adventure::planRename({{to, scriptText()}}, from, to);
+    // Kept references are the author's choice: typed text changes only
+    // along with the server's copies.
+    const auto edits = referencesFollow ? adventure::planRename({{to, scriptText()}}, from, to)
+                                        : std::vector<adventure::ScriptEdit>{};
     if (!edits.empty()) {
         QTextCursor cursor(Script->Memo3->document());
         cursor.beginEditBlock();
@@ -236,8 +239,8 @@ void TForm4::takeServerText(const std::vector<std::string>& theirs) {
 
 void TForm4::File1Click() {
     Backup->File1Click();
-    const std::size_t changed =
-        form4::showChanges(Backup->changes, scriptText(), form4::memoLines(Backup->Memo5->document()));
+    const std::size_t changed = form4::showChanges(Backup->changes, scriptText(),
+                                                   form4::memoLines(Backup->Memo5->document()));
     Backup->lbChanges->setText(changed == 0
                                    ? QStringLiteral("Igual ao texto do editor.")
                                    : QStringLiteral("Diferenças para o texto do editor: %1 "

@@ -401,27 +401,33 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("status");  // empty: renamed
         QTest::addColumn<bool>("references"); // the author's answer
+        QTest::addColumn<bool>("typed");      // unsaved text in the editor
         QTest::newRow("nothing selected")
-            << QString() << S("x") << S("Selecione um script!!!") << false;
+            << QString() << S("x") << S("Selecione um script!!!") << false << false;
         QTest::newRow("no new name")
-            << S("salao") << QString() << S("Defina um novo nome!!!") << false;
+            << S("salao") << QString() << S("Defina um novo nome!!!") << false << false;
         QTest::newRow("name listed")
-            << S("salao") << S("torre") << S("Já existe este script!!!") << false;
-        QTest::newRow("renamed") << S("salao") << S("salão nobre") << QString() << false;
-        // The script's own "retscp=" follows the rename on the server.
-        QTest::newRow("references too") << S("biblioteca") << S("livros") << QString() << true;
+            << S("salao") << S("torre") << S("Já existe este script!!!") << false << false;
+        QTest::newRow("renamed") << S("salao") << S("salão nobre") << QString() << false << false;
+        // The script's own "retscp=" follows the rename on the server, and
+        // in the typed text only along with it.
+        QTest::newRow("references too")
+            << S("biblioteca") << S("livros") << QString() << true << true;
+        QTest::newRow("references kept")
+            << S("masmorra") << S("calabouço") << QString() << false << true;
     }
     void renamingAScript() {
         QFETCH(QString, selected);
         QFETCH(QString, name);
         QFETCH(QString, status);
         QFETCH(bool, references);
+        QFETCH(bool, typed);
         m_p->Lbx2->clearSelection();
         m_p->Lbx2->setCurrentItem(nullptr);
         if (!selected.isEmpty()) QVERIFY(clickItem(m_p->Lbx2, selected));
         const QStringList before = items(m_p->Lbx2);
         TForm4* editor = m_w->f().Form4;
-        if (references) typeLine(editor, S("  msg= minha ideia"));
+        if (typed) typeLine(editor, S("  msg= minha ideia"));
         m_p->Edit3->setText(name);
         m_p->ask = [&](const std::string&, const char*, const char*) { return references; };
         click(m_p->Image9);
@@ -437,11 +443,11 @@ private slots:
         // name with any typed line kept, and saving it is no co-editor's
         // change and does not bring the old name back.
         vorn::Lines expected = server(bytes(name).c_str());
-        if (references) expected.push_back("  msg= minha ideia");
+        if (typed) expected.push_back("  msg= minha ideia");
         QCOMPARE(m_w->session().SesScp, bytes(name));
         QCOMPARE(editor->loadedScript(), bytes(name));
         QCOMPARE(editor->scriptText(), expected);
-        QCOMPARE(editor->hasUnsavedChanges(), references);
+        QCOMPARE(editor->hasUnsavedChanges(), typed);
         bool asked = false;
         editor->askClash = [&](const form4::ServerClash&) {
             asked = true;

@@ -143,8 +143,7 @@ TEST(DesignerScreen, LayoutComesFromTheParameters) {
     ScreenParameters p{"800", "600", "100", "20", "600", "400", "", ""};
     ScreenLayout layout = designerScreenLayout(p);
     EXPECT_EQ(layout.fault, "");
-    EXPECT_EQ(layout.canvas.width, 800);
-    EXPECT_EQ(layout.canvas.height, 600);
+    EXPECT_EQ(rectText({0, 0, layout.canvas.width, layout.canvas.height}), "0,0,800,600");
     EXPECT_EQ(rectText(layout.screen), "100,20,600,400");
 
     // The fixed layout does not read the window's size at all.
@@ -152,8 +151,7 @@ TEST(DesignerScreen, LayoutComesFromTheParameters) {
     p.JanWd = "largo";
     layout = designerScreenLayout(p);
     EXPECT_EQ(layout.fault, "");
-    EXPECT_EQ(layout.canvas.width, 920);
-    EXPECT_EQ(layout.canvas.height, 440);
+    EXPECT_EQ(rectText({0, 0, layout.canvas.width, layout.canvas.height}), "0,0,920,440");
 
     const struct {
         ScreenParameters p;

@@ -106,7 +106,7 @@ TEST(Completion, PlaceAtTheCaret) {
     }
 }
 
-TEST(Completion, KeywordsByPrefixOnceEachInExactCase) {
+TEST(Completion, KeywordsAndScriptNamesByPrefixOnceEach) {
     // From the table, from a group only, alone on a line; "ifreg=" stands
     // in the table and in a group, once here.
     for (const std::string_view word : {"goto", "video=", "fim"})
@@ -114,9 +114,7 @@ TEST(Completion, KeywordsByPrefixOnceEachInExactCase) {
     EXPECT_EQ(keywordsStartingWith("ifre"),
               (std::vector<std::string_view>{"ifreg#", "ifreg<", "ifreg=", "ifreg>", "ifreg~"}));
     EXPECT_TRUE(keywordsStartingWith("Goto").empty());
-}
-
-TEST(Completion, ScriptNamesByPrefixInListOrderOnce) {
+    // Script names in the list's order.
     const Lines names = {"salao", "torre", "sala", "salao", "Sala2"};
     EXPECT_EQ(namesStartingWith(names, "sal"), (Lines{"salao", "sala"}));
     EXPECT_EQ(namesStartingWith(names, ""), (Lines{"salao", "torre", "sala", "Sala2"}));

@@ -64,15 +64,14 @@ TEST(WorkCopy, DropsAnnotationsEmptiesBlankLinesAndRemembersOrigins) {
     EXPECT_EQ(work.lines, (std::vector<std::string>{"a", "", "  boxon", "boxoff ", "b"}));
     EXPECT_EQ(work.origin, (std::vector<std::size_t>{0, 2, 3, 4, 5}));
     EXPECT_EQ(work.boxoffs, (std::vector<std::size_t>{3}));
-}
 
-TEST(WorkCopy, NextBoxoffFromEveryLineAndPastTheEnd) {
-    const WorkCopy work =
+    // The next "boxoff" from every line, and past the end.
+    const WorkCopy blocks =
         makeWorkCopy({"boxoff", "a", "boxon", " boxoff", "b", "//!- x", "c", "boxoff\t", "d"});
     const std::size_t none = WorkCopy::kNone;
     const std::size_t expected[] = {0, 3, 3, 3, 6, 6, 6, none, none, none};
     for (std::size_t index = 0; index < std::size(expected); ++index)
-        EXPECT_EQ(nextBoxoff(work, index), expected[index]) << index;
+        EXPECT_EQ(nextBoxoff(blocks, index), expected[index]) << index;
 }
 
 } // namespace

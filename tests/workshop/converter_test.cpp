@@ -60,7 +60,7 @@ protected:
     }
 };
 
-TEST_F(ConverterRoad, ConvertsIntoTheEditedAdventureOnlyAndAppends) {
+TEST_F(ConverterRoad, ConvertsIntoTheEditedAdventureOnlyAndDeletesOnlyALoadedPosition) {
     ASSERT_TRUE(has(loadConverterAdventures(layer, session).names, "Vale Perdido"));
     EXPECT_TRUE(has(loadPositions(layer, session, "Vale Perdido").names, "clareira"));
     const Position p = load("clareira").position;
@@ -81,9 +81,8 @@ TEST_F(ConverterRoad, ConvertsIntoTheEditedAdventureOnlyAndAppends) {
     auto twice = block;
     twice.insert(twice.end(), block.begin(), block.end());
     EXPECT_EQ(fetchScript(layer, session, "clareira"), twice);
-}
 
-TEST_F(ConverterRoad, FailedLoadsLeaveNothingToActOnAndDeletingNeedsOk) {
+    // Failed loads leave nothing to act on.
     const auto none = loadPositions(layer, session, "Nenhuma");
     EXPECT_TRUE(!none.ok && !none.status.empty() && none.names.empty());
     const auto missing = load("caverna");

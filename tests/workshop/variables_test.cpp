@@ -12,7 +12,7 @@ using Lines = std::vector<std::string>;
 
 class StateRoad : public test::WorkshopRoad {};
 
-TEST_F(StateRoad, RegistersAndGlobalVariables) {
+TEST_F(StateRoad, RegistersVariablesAndTheBannerAccount) {
     EXPECT_EQ(loadRegisters(layer, session).names.back(), "Reg: 9 = 0"); // total 10
     const VariableLoad start = loadVariables(layer, session, VariableSet::Starting);
     const VariableLoad now = loadVariables(layer, session, VariableSet::Current);
@@ -24,6 +24,13 @@ TEST_F(StateRoad, RegistersAndGlobalVariables) {
     EXPECT_EQ(storeVariables(layer, session, start.lines, start.lines), kVariablesStored);
     EXPECT_EQ(loadVariables(layer, session, VariableSet::Current).lines, start.lines);
 
+    EXPECT_EQ(bannerAccount(layer, session).state, BannerAccount::State::Missing);
+    EXPECT_EQ(createBannerAccount(layer, session), "");
+    const BannerAccount account = bannerAccount(layer, session);
+    EXPECT_EQ(account.state, BannerAccount::State::Exists);
+    EXPECT_FALSE(account.number.empty());
+    EXPECT_EQ(createBannerAccount(layer, session), "Voc\xea j\xe1 tem uma conta no KERV banner!!!");
+
     session.SesPfx = "nada";
     EXPECT_FALSE(loadRegisters(layer, session).ok);
     const VariableLoad refused = loadVariables(layer, session, VariableSet::Starting);
@@ -32,15 +39,6 @@ TEST_F(StateRoad, RegistersAndGlobalVariables) {
     EXPECT_EQ(storeVariables(layer, session, {"a=1"}, {"a=2"}), "Aventura n\xe3o encontrada!!!");
     session.SesPfx.clear();
     EXPECT_EQ(storeVariables(layer, session, {}, {}), kNoAdventureOpen);
-}
-
-TEST_F(StateRoad, BannerAccountIsCreatedOnce) {
-    EXPECT_EQ(bannerAccount(layer, session).state, BannerAccount::State::Missing);
-    EXPECT_EQ(createBannerAccount(layer, session), "");
-    const BannerAccount account = bannerAccount(layer, session);
-    EXPECT_EQ(account.state, BannerAccount::State::Exists);
-    EXPECT_FALSE(account.number.empty());
-    EXPECT_EQ(createBannerAccount(layer, session), "Voc\xea j\xe1 tem uma conta no KERV banner!!!");
 }
 
 using StateFaults = test::WorkshopFaults;

@@ -1,16 +1,24 @@
 // The shared frame pieces: tool window dragging and lock, the close picture,
-// the picture buttons' looks, the preview window's dragging, the general
-// error report and the status labels that keep their whole message.
+// the picture buttons' looks, the preview window's dragging and outline, the
+// window region of frame pictures, the general error report, the status
+// labels that keep their whole message, the sorted lists' order and the
+// toolkit's own dialogs in Portuguese.
 #include "Unit3.h"
 #include "Unit6.h"
 #include "error.h"
+#include "form2_pages/page_parts.h"
 #include "picture_button.h"
 #include "picture_store.h"
+#include "sorted_list.h"
 #include "status_text.h"
+#include "svg_pictures.h"
 #include "tool_window.h"
+#include "window_shape.h"
 #include "window_test_main.h"
 
 #include <QHelpEvent>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QToolTip>
 
@@ -33,6 +41,21 @@ class Thrower : public QWidget {
 protected:
     void mousePressEvent(QMouseEvent*) override { throw vorn::Error("Falha no clique"); }
 };
+
+constexpr QRgb kMagenta = 0xFFFF00FF;
+
+bool outside(const QImage& picture, QPoint p) {
+    return (picture.pixel(p) & 0xFFFFFFu) == 0xFF00FFu;
+}
+
+// Every pixel is inside the region exactly when it is not magenta.
+int mismatches(const QImage& picture, const QRegion& region) {
+    int wrong = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            wrong += region.contains(QPoint(x, y)) == outside(picture, {x, y});
+    return wrong;
+}
 
 } // namespace
 
@@ -113,17 +136,6 @@ private slots:
         QCOMPARE(releases.count(), 2);
     }
 
-    void previewDragMovesByTheMouse() {
-        TForm3 preview;
-        preview.move(263, 116);
-        preview.show();
-        drag(preview.WebFnd, {400, 200}, {30, -10});
-        QCOMPARE(preview.pos(), QPoint(293, 106));
-        drag(preview.Imp, {20, 8}, {-50, 70});
-        QCOMPARE(preview.pos(), QPoint(243, 176));
-        QVERIFY(!preview.dragger()->dragging());
-    }
-
     void errorReportShowsTheMessageAndTheProgramGoesOn() {
         ErrorReport& report = ErrorReport::instance();
         QSignalSpy reported(&report, &ErrorReport::reported);
@@ -179,6 +191,92 @@ private slots:
         status->setToolTip(QStringLiteral("Clique para limpar"));
         tipFor();
         QTRY_COMPARE(QToolTip::text(), QStringLiteral("Clique para limpar"));
+    }
+
+    void regionIsThePictureLessItsMagenta() {
+        QImage corners(12, 8, QImage::Format_RGB32);
+        corners.fill(QColor(0x20, 0x60, 0x80));
+        for (int y : {0, 1, 6, 7})
+            for (int x : {0, 1, 10, 11})
+                corners.setPixel(x, y, kMagenta);
+        corners.setPixel(5, 4, kMagenta); // a hole inside one row
+        // Runs at the row ends; other formats and an alpha byte do not change
+        // what is outside, and one step from magenta is inside.
+        QImage edges(7, 3, QImage::Format_ARGB32);
+        edges.fill(QColor(0xFF, 0x00, 0xFE));
+        edges.setPixel(6, 0, kMagenta);
+        edges.setPixel(0, 2, qRgba(0xFF, 0x00, 0xFF, 0x80));
+        QImage all(5, 4, QImage::Format_RGB32);
+        all.fill(kMagenta);
+        for (const QImage& picture : {corners, edges, all})
+            QCOMPARE(
+                mismatches(picture.convertToFormat(QImage::Format_RGB32),
+                           ShapeWindowFromPicture(picture.convertToFormat(QImage::Format_RGB888))),
+                0);
+        // Rows with the same runs share one band: 1 + 1 + 2 + 1 + 1 rectangles.
+        QCOMPARE(ShapeWindowFromPicture(corners).rectCount(), 6);
+        QVERIFY(ShapeWindowFromPicture(QImage()).isEmpty());
+    }
+
+    void framePictureHasCrispOutline() {
+        const QImage frame = svgImageKeyed(QStringLiteral("preview_frame"), {940, 480},
+                                           QColor(kOutsideKey), QStringLiteral("frame"));
+        // Corners and the strip right of the tab are outside; the face inside.
+        for (QPoint p : {QPoint(0, 479), QPoint(939, 479), QPoint(939, 0), QPoint(700, 5)})
+            QVERIFY(outside(frame, p));
+        for (QPoint p : {QPoint(470, 240), QPoint(20, 10), QPoint(939, 240)})
+            QVERIFY(!outside(frame, p));
+        // No blend of magenta and the frame: such an edge pixel would count
+        // as inside and show a purple fringe around the window.
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x) {
+                const QColor c = frame.pixelColor(x, y);
+                if (!outside(frame, {x, y}) && c.red() > 150 && c.blue() > 150 && c.green() < 100)
+                    QFAIL(qPrintable(QStringLiteral("fringe at %1,%2").arg(x).arg(y)));
+            }
+    }
+
+    void previewWindowTakesTheFrameOutlineAndDrags() {
+        TForm3 preview;
+        // Hidden at start, it takes its picture and outline as it shows.
+        QVERIFY(preview.Imp->pixmap().isNull());
+        preview.move(263, 116);
+        preview.show();
+        const QRegion mask = preview.mask();
+        QVERIFY(!mask.isEmpty() && mask != QRegion(preview.rect()));
+        QCOMPARE(mismatches(preview.Imp->pixmap().toImage(), mask), 0);
+        // The face and the frame picture drag the window by the mouse.
+        drag(preview.WebFnd, {400, 200}, {30, -10});
+        QCOMPARE(preview.pos(), QPoint(293, 106));
+        drag(preview.Imp, {20, 8}, {-50, 70});
+        QCOMPARE(preview.pos(), QPoint(243, 176));
+        QVERIFY(!preview.dragger()->dragging());
+
+        // The face is white until an adventure paints it.
+        QCOMPARE(preview.frameColour(), QColor(Qt::white));
+        preview.setFrameColour(QColor(0x33, 0x66, 0x99));
+        QCOMPARE(preview.WebFnd->palette().color(QPalette::Window), QColor(0x33, 0x66, 0x99));
+    }
+
+    void entriesTakeTheirPlaceAndMoveWhenRenamed() {
+        QWidget page;
+        QListWidget* list = form2::list(&page, "Lbx1", {0, 0, 100, 100}, true);
+        // Qt's own order would put every capital before every small letter.
+        for (const char* name : {"Zeta", "ana", "beta", "ANA", "Ana"})
+            addListItem(list, QString::fromLatin1(name));
+        QCOMPARE(items(list), QString::fromLatin1("ana ANA Ana beta Zeta").split(u' '));
+        list->item(0)->setText(QStringLiteral("Delta"));
+        QCOMPARE(items(list), QString::fromLatin1("ANA Ana beta Delta Zeta").split(u' '));
+    }
+
+    // The standard buttons come from the catalogue the folder chooser's do.
+    void standardButtonsSpeakPortuguese() {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("VORNscript"), QStringLiteral("?"),
+                        QMessageBox::Yes | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Cancelar"));
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Sim"));
     }
 
 private:

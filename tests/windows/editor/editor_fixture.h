@@ -50,18 +50,6 @@ inline QColor captionColour(const QLabel* label) {
 const QColor kMaroon(128, 0, 0);
 const QColor kSaved(43, 58, 85);
 
-// A field of the edit tools window's parameters; made here when that window
-// does not carry it (yet), as the editor finds its inputs by name only.
-// The tools window's pages are made when first reached: reach them first, so
-// that a field is looked for where it is.
-inline QLineEdit* toolsField(TForm2* tools, const char* name) {
-    tools->Scripts.get();
-    if (auto* field = tools->findChild<QLineEdit*>(QString::fromLatin1(name))) return field;
-    auto* field = new QLineEdit(tools);
-    field->setObjectName(QString::fromLatin1(name));
-    return field;
-}
-
 // The program's windows in a home folder of their own; the editor shown.
 class Windows {
 public:

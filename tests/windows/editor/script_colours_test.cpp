@@ -22,28 +22,13 @@ namespace {
 // Long enough that idle time is needed, with free text blocks whose state
 // runs from line to line.
 QString longScript(int lines) {
+    static const char* const kinds[] = {":rotulo%1\n", "  cmd= lnk,20,%1,200,30,3,Ir,$pagina%1\n",
+                                        "  boxon\n",   "uma frase %1\n",
+                                        "  boxoff\n",  "// nota\n"};
     QString s;
     for (int i = 0; i < lines; ++i) {
-        switch (i % 6) {
-        case 0:
-            s += QStringLiteral(":rotulo%1\n").arg(i);
-            break;
-        case 1:
-            s += QStringLiteral("  cmd= lnk,20,%1,200,30,3,Ir,$pagina%1\n").arg(i);
-            break;
-        case 2:
-            s += QStringLiteral("  boxon\n");
-            break;
-        case 3:
-            s += QStringLiteral("uma frase %1\n").arg(i);
-            break;
-        case 4:
-            s += QStringLiteral("  boxoff\n");
-            break;
-        default:
-            s += QStringLiteral("// nota\n");
-            break;
-        }
+        const QString kind = QString::fromLatin1(kinds[i % 6]);
+        s += kind.contains(QLatin1Char('%')) ? kind.arg(i) : kind;
     }
     return s;
 }

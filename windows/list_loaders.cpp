@@ -17,6 +17,7 @@
 #include "scripts.h"
 #include "sorted_list.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QTableWidget>
 
@@ -26,6 +27,14 @@ namespace {
 void fill(QListWidget* list, const std::vector<std::string>& names) {
     for (const std::string& name : names)
         addListItem(list, ui(name));
+}
+
+// An empty list alone would read as an adventure without any; a refusal
+// (an expired session, a fault of the server) is named where the page
+// reports its results.
+template <class List> void fill(QListWidget* list, const List& loaded, QLabel* status) {
+    fill(list, loaded.names);
+    if (!loaded.ok && status) status->setText(ui(loaded.refusal));
 }
 
 } // namespace
@@ -49,20 +58,21 @@ void TForm1::LoadScriptList() {
 void TForm1::LoadObjectList() {
     QListWidget* list = m_forms.Form2->Objetos->Lbx4;
     list->clear();
-    fill(list, vorn::LoadObjectList(m_requests, m_session));
+    fill(list, fetchObjectList(m_requests, m_session), m_forms.Form2->Objetos->Lb77);
 }
 
 void TForm1::LoadImageFileList(ImageListTarget target) {
-    QListWidget* list =
-        target == kToolsImages ? m_forms.Form2->Graficos->Lbx3 : m_forms.Form4->Banners->Lbx1;
+    const bool tools = target == kToolsImages;
+    QListWidget* list = tools ? m_forms.Form2->Graficos->Lbx3 : m_forms.Form4->Banners->Lbx1;
     list->clear();
-    fill(list, LoadFileList(m_requests, m_session, FileKind::Image));
+    fill(list, fetchFileList(m_requests, m_session, FileKind::Image),
+         tools ? m_forms.Form2->Graficos->St1 : nullptr);
 }
 
 void TForm1::LoadSoundFileList() {
     QListWidget* list = m_forms.Form2->ArqSom->Lbx8;
     list->clear();
-    fill(list, LoadFileList(m_requests, m_session, FileKind::Sound));
+    fill(list, fetchFileList(m_requests, m_session, FileKind::Sound), m_forms.Form2->ArqSom->St2);
 }
 
 void TForm1::LoadSoundLibrary(const std::string& category) {

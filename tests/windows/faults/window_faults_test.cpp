@@ -6,7 +6,10 @@
 #include "disk_faults.h"
 #include "editor_fixture.h"
 #include "error_report.h"
+#include "form2_pages/page_arqsom.h"
 #include "form2_pages/page_default.h"
+#include "form2_pages/page_graficos.h"
+#include "form2_pages/page_objetos.h"
 #include "form2_pages/page_scripts.h"
 #include "form4_pages/conflict_dialog.h"
 #include "picture_button.h"
@@ -26,9 +29,19 @@ using vorn::test::ScriptedServer;
 
 namespace {
 
-enum Operation { kLogin, kScriptList, kOpenScript, kSaveScript };
-const char* const kPaths[] = {"/vornpq/wbetz/scpLog.php", "/vornpq/wbetz/vpqLsScp.php",
-                              "/vornpq/wbetz/vpqGtScp.php", "/vornpq/wbetz/vpqPtScp.php"};
+enum Operation {
+    kLogin,
+    kScriptList,
+    kPictureList,
+    kSoundList,
+    kObjectList,
+    kOpenScript,
+    kSaveScript
+};
+const char* const kPaths[] = {"/vornpq/wbetz/scpLog.php",   "/vornpq/wbetz/vpqLsScp.php",
+                              "/vornpq/wbetz/mobLsArq.php", "/vornpq/wbetz/mobLsArq.php",
+                              "/vornpq/wbetz/vpqLsObj.php", "/vornpq/wbetz/vpqGtScp.php",
+                              "/vornpq/wbetz/vpqPtScp.php"};
 
 const QColor kIdle(0x80, 0x00, 0x00);
 
@@ -77,6 +90,16 @@ public:
         case kScriptList:
             w->forms().Form1->LoadScriptList();
             return tools()->Scripts->Stc->text();
+        // An empty list alone would read as an adventure without any.
+        case kPictureList:
+            w->forms().Form1->LoadImageFileList();
+            return tools()->Graficos->St1->text();
+        case kSoundList:
+            w->forms().Form1->LoadSoundFileList();
+            return tools()->ArqSom->St2->text();
+        case kObjectList:
+            w->forms().Form1->LoadObjectList();
+            return tools()->Objetos->Lb77->text();
         case kOpenScript: {
             tools()->Abook->setPageIndex(TForm2::kScripts);
             QListWidget* list = tools()->Scripts->Lbx2;
@@ -107,7 +130,8 @@ private slots:
     void serverFaults_data() {
         QTest::addColumn<bool>("stall");
         QTest::addColumn<int>("operation");
-        const char* operations[] = {"login", "script list", "open script", "save script"};
+        const char* operations[] = {"login",       "script list", "picture list", "sound list",
+                                    "object list", "open script", "save script"};
         for (const bool stall : {true, false})
             for (int o = kLogin; o <= kSaveScript; ++o)
                 QTest::addRow("%s, %s", stall ? "stall" : "500", operations[o]) << stall << o;
@@ -139,7 +163,11 @@ private slots:
         QCOMPARE(scene.w->editor()->Script->Memo3->toPlainText(), text);
         QCOMPARE(captionColour(scene.w->lbGrs()), kMaroon);
         QCOMPARE(scene.w->session().SesScp, std::string("inicio"));
-        if (operation == kScriptList) QCOMPARE(scene.tools()->Scripts->Lbx2->count(), 0);
+        QListWidget* const lists[] = {nullptr, scene.tools()->Scripts->Lbx2,
+                                      scene.tools()->Graficos->Lbx3, scene.tools()->ArqSom->Lbx8,
+                                      scene.tools()->Objetos->Lbx4};
+        if (operation >= kScriptList && operation <= kObjectList)
+            QCOMPARE(lists[operation]->count(), 0);
         // Nothing was taken for a saved version of the text.
         QCOMPARE(QDir(QString::fromStdString(scene.w->session().DirAdv)).entryList(QDir::Files),
                  QStringList());

@@ -101,6 +101,22 @@ private slots:
         QCOMPARE(wrongLines(&document), QList<int>());
     }
 
+    // Each kind of word has a look of its own, none of them plain text's:
+    // a comment, a label, a keyword, a script it leads to and a number.
+    void eachKindOfWordLooksItsOwnWay() {
+        QTextDocument document;
+        document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+        ScriptHighlighter colours(&document);
+        document.setPlainText(QStringLiteral("// nota\n:rotulo\n  retscp= patio\n  posx= 20\n"));
+        colours.colourThrough(document.blockCount() - 1);
+        QList<QTextCharFormat> looks;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+            for (const QTextLayout::FormatRange& range : block.layout()->formats())
+                if (!looks.contains(range.format)) looks << range.format;
+        QCOMPARE(looks.size(), 5);
+        QVERIFY(!looks.contains(QTextCharFormat()));
+    }
+
     void aLineIsColouredBeforeItIsDrawn() {
         ScriptMemo memo;
         memo.resize(400, 300);

@@ -44,6 +44,11 @@ constexpr const char* kStoreParameters = "grava\u00e7\u00e3o dos par\u00e2metros
 constexpr const char* kDeleteScript = "exclus\u00e3o do script";
 constexpr const char* kDeleteFile = "exclus\u00e3o do arquivo";
 
+// The item and the step a message names; a list is its own step, named once.
+std::string where(const std::string& what, const char* step) {
+    return what == step ? what : what + ": " + step;
+}
+
 // Straight through the client, not ServerGet: a server that cannot be
 // reached must stop the run, not read as a refusal.
 template <typename Request>
@@ -51,12 +56,12 @@ Reply ask(Request&& request, const std::string& what, const char* step) {
     try {
         return Reply(request());
     } catch (const Error& e) {
-        throw Error(what + ": " + step + ": " + e.what());
+        throw Error(where(what, step) + ": " + e.what());
     }
 }
 
-[[noreturn]] void refused(const std::string& what, const char* script, const Reply& reply) {
-    throw SyncRefusal(what + ": " + script + ": " + cp1252ToUtf8(reply.refusal()));
+[[noreturn]] void refused(const std::string& what, const char* step, const Reply& reply) {
+    throw SyncRefusal(where(what, step) + ": " + cp1252ToUtf8(reply.refusal()));
 }
 
 std::string shown(const std::string& path) {

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 namespace vorn::adventure {
@@ -93,15 +94,21 @@ TEST(SyncState, WrittenAndReadBackAndAForeignFileRefused) {
     }
 }
 
-using SyncFaults = test::ScriptedSessionTest;
-
-TEST_F(SyncFaults, AFailedPushKeepsTheBaseOfWhatItStoredOnly) {
-    server.on("/vornpq/wbetz/vpqLsScp.php", 200, "Ok\r\na\r\nb\r\n");
+// An adventure of the given scripts, each "  msg= velho", that takes what
+// is stored.
+void answerAdventure(test::ScriptedServer& server, const std::string& scripts) {
+    server.on("/vornpq/wbetz/vpqLsScp.php", 200, "Ok\r\n" + scripts);
     server.on("/vornpq/wbetz/vpqGtScp.php", 200, "Ok\r\n  msg= velho\r\n");
     server.on("/vornpq/wbetz/mobLsArq.php", 200, "Ok\r\n");
     server.on("/vornpq/wbetz/scpDados.php", 200, "Ok\r\nadv\r\n");
     server.on("/vornpq/wbetz/vpqLsObj.php", 200, "Ok\r\n");
     server.on("/vornpq/wbetz/vpqPtScp.php", 200, "Ok\r\n");
+}
+
+using SyncFaults = test::ScriptedSessionTest;
+
+TEST_F(SyncFaults, AFailedPushKeepsTheBaseOfWhatItStoredOnly) {
+    answerAdventure(server, "a\r\nb\r\n");
     server.on("/vornpq/wbetz/mobPtImg.php", 500, "");
 
     // The folder as a pull leaves it, then two scripts changed and a new
@@ -129,6 +136,72 @@ TEST_F(SyncFaults, AFailedPushKeepsTheBaseOfWhatItStoredOnly) {
     EXPECT_EQ(after->base.at("scripts/b.scp"), contentHash("  msg= novo b\r\n"));
     EXPECT_EQ(after->base.count("zz.png"), 0u);
     EXPECT_EQ(after->base.at("parametros.txt"), pulled.at("parametros.txt"));
+}
+
+// A refusal or a failed transfer stops the run and names the item and the
+// step it stopped at; a refusal is told apart from a transport fault.
+TEST_F(SyncFaults, EachRefusalAndFailureNamesItsItemAndStep) {
+    struct Row {
+        const char* script;
+        int status;
+        const char* body;
+        std::function<void()> run;
+        bool refusal;
+        const char* said; // whole, or its start where the transport's words follow
+    };
+    const auto fetch = [this] { fetchServerItems(layer, session, "Aventura"); };
+    const auto store = [this](const char* path, bool create) {
+        return [=, this] { storeItem(layer, session, home.path(), path, "  msg= a\r\n", create); };
+    };
+    const auto erase = [this](const char* path) {
+        return [=, this] { deleteItem(layer, session, path); };
+    };
+    const Row rows[] = {
+        {"vpqLsScp.php", 200, "Recusado", fetch, true, "lista de scripts: Recusado"},
+        {"vpqLsScp.php", 500, "", fetch, false, "lista de scripts: "},
+        {"vpqGtScp.php", 200, "Recusado", fetch, true,
+         "scripts/a.scp: leitura do script: Recusado"},
+        {"vpqGtScp.php", 500, "", fetch, false, "scripts/a.scp: leitura do script: "},
+        {"mobLsArq.php", 200, "Recusado", fetch, true, "lista de arquivos: Recusado"},
+        {"mobLsArq.php", 200, "Ok\r\n1-x.png\r\n", fetch, false, "x.png: "},
+        {"scpDados.php", 200, "Recusado", fetch, false,
+         "parametros.txt: dados da aventura: Recusado"},
+        {"vpqLsObj.php", 500, "", fetch, false, "objetos.txt: "},
+        {"mobNwScp.php", 200, "Recusado", store("scripts/c.scp", true), true,
+         "scripts/c.scp: criação do script: Recusado"},
+        {"vpqPtScp.php", 200, "Recusado", store("scripts/a.scp", false), true,
+         "scripts/a.scp: gravação do script: Recusado"},
+        {"vpqPtScp.php", 500, "", store("scripts/a.scp", false), false,
+         "scripts/a.scp: gravação do script: "},
+        {"", 200, "", store("lixo.txt", false), false, "lixo.txt: não é um item da aventura"},
+        {"", 200, "", store("objetos.txt", false), true,
+         "objetos.txt: vornsync não grava objetos; use a janela de objetos"},
+        {"scpDtScp.php", 200, "Recusado", erase("scripts/a.scp"), true,
+         "scripts/a.scp: exclusão do script: Recusado"},
+        {"scpDtScp.php", 500, "", erase("scripts/a.scp"), false,
+         "scripts/a.scp: exclusão do script: "},
+        {"mobDtArq.php", 500, "", erase("x.png"), false, "x.png: exclusão do arquivo: "},
+    };
+    for (const Row& row : rows) {
+        answerAdventure(server, "a\r\n");
+        if (*row.script)
+            server.on(std::string("/vornpq/wbetz/") + row.script, row.status, row.body);
+        bool refused = false;
+        const std::string said = test::thrownMessage([&] {
+            try {
+                row.run();
+            } catch (const SyncRefusal&) {
+                refused = true;
+                throw;
+            }
+        });
+        const std::string expected = row.said;
+        if (expected.back() == ' ')
+            EXPECT_EQ(said.rfind(expected, 0), 0u) << said;
+        else
+            EXPECT_EQ(said, expected);
+        EXPECT_EQ(refused, row.refusal) << said;
+    }
 }
 
 } // namespace

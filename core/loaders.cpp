@@ -35,10 +35,6 @@ ObjectList fetchObjectList(RequestLayer& layer, const Session& s) {
     return list;
 }
 
-std::vector<std::string> LoadObjectList(RequestLayer& layer, const Session& s) {
-    return fetchObjectList(layer, s).names;
-}
-
 std::vector<std::string> filesOfKind(const std::vector<std::string>& lines, FileKind kind) {
     static const std::vector<std::string> images{".png", ".jpg", ".gif"};
     static const std::vector<std::string> sounds{".ogg", ".mp3"};
@@ -66,10 +62,6 @@ FileList fetchFileList(RequestLayer& layer, const Session& s, FileKind kind) {
     list.ok = true;
     list.names = filesOfKind(r.entries(), kind);
     return list;
-}
-
-std::vector<std::string> LoadFileList(RequestLayer& layer, const Session& s, FileKind kind) {
-    return fetchFileList(layer, s, kind).names;
 }
 
 std::string fileListReply(RequestLayer& layer, const Session& s) {

@@ -15,10 +15,8 @@ struct Session;
 // Sound library of one category, names as sent.
 std::vector<std::string> LoadSoundLibrary(RequestLayer& layer, const Session& session,
                                           const std::string& category);
-// Object names with blanks restored.
-std::vector<std::string> LoadObjectList(RequestLayer& layer, const Session& session);
-// The same with its refusal, for work that must tell a refused list from
-// an adventure without objects.
+// Object names with blanks restored, and the refusal, so that a refused
+// list is told from an adventure without objects.
 struct ObjectList {
     bool ok = false;
     std::string refusal;
@@ -27,11 +25,9 @@ struct ObjectList {
 ObjectList fetchObjectList(RequestLayer& layer, const Session& session);
 
 // The adventure's files, without the server's prefix up to the first "-",
-// kept by the exact, case-sensitive texts of their kind.
+// kept by the exact, case-sensitive texts of their kind, and the refusal, so
+// that a refused list is told from an adventure without files.
 enum class FileKind { Image, Sound };
-std::vector<std::string> LoadFileList(RequestLayer& layer, const Session& session, FileKind kind);
-// The same with its refusal, for work that must tell a refused list from an
-// adventure without files.
 struct FileList {
     bool ok = false;
     std::string refusal; // what to show when not ok

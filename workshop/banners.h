@@ -9,7 +9,7 @@ struct Session;
 
 // The banner page: the author's account on the maker's banner service and
 // the adventure's local "banners" folder. The server pictures are the
-// adventure's image list (LoadFileList). Byte strings are cp1252.
+// adventure's image list (fetchFileList). Byte strings are cp1252.
 
 inline constexpr const char* kNoBannerAccount =
     "Voc\xea n\xe3o tem conta no KERV banner. Deseja criar uma?";

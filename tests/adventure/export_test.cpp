@@ -192,8 +192,8 @@ TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterCh
     for (const auto& script : read.scripts)
         EXPECT_EQ(joinLinesCrLf(fetchScript(there, s, script.name)), readFile(script.path))
             << script.name;
-    const auto pictures = LoadFileList(there, s, FileKind::Image);
-    for (const auto& picture : LoadFileList(layer, session, FileKind::Image))
+    const auto pictures = fetchFileList(there, s, FileKind::Image).names;
+    for (const auto& picture : fetchFileList(layer, session, FileKind::Image).names)
         EXPECT_NE(std::find(pictures.begin(), pictures.end(), picture), pictures.end()) << picture;
     const auto again = planRestore(there, s, read);
     EXPECT_TRUE(again.changed.empty());

@@ -144,7 +144,7 @@ const std::vector<Row> kRows = {
     {"core/scripts.cpp", CALL(renameScript(l, s, "velho", "novo")), {"GET /scp/scpRnScp.php" SIGNED_IN "&Pfx=vrn&Nvs=novo&Scp=velho"}},
 
     // Objects and edit permissions.
-    {"core/loaders.cpp", CALL(LoadObjectList(l, s)), {"GET /scp/vpqLsObj.php" SIGNED_IN "&Pfx=vrn"}},
+    {"core/loaders.cpp", CALL(fetchObjectList(l, s)), {"GET /scp/vpqLsObj.php" SIGNED_IN "&Pfx=vrn"}},
     {"core/loaders.cpp", CALL(LoadObjectDetail(l, s, " l\xe2mpada ")), {"GET /scp/scpGtObj.php" SIGNED_IN "&Pfx=vrn&Idx=42&Nome=l%E2mpada"}},
     {"core/objects.cpp", CALL(storeObjectState(l, s, " l\xe2mpada ", {" sala ", " l.png ", " acesa e quente "}, ObjectStateKind::Start)),
      {"GET /scp/scpPtObj.php" SIGNED_IN "&Pfx=vrn&Nome=l%E2mpada&Loc=sala&Shp=l.png&Dcr=_acesa_e_quente_"}},
@@ -156,7 +156,7 @@ const std::vector<Row> kRows = {
      {"POST /scp/mobPtLib.php" SIGNED_IN "&Pfx=vrn"}, kText},
 
     // Media: the adventure's files, the sound library, the players.
-    {"core/loaders.cpp", CALL(LoadFileList(l, s, FileKind::Sound)), {"GET /scp/mobLsArq.php" SIGNED_IN "&Pfx=vrn"}},
+    {"core/loaders.cpp", CALL(fetchFileList(l, s, FileKind::Sound)), {"GET /scp/mobLsArq.php" SIGNED_IN "&Pfx=vrn"}},
     {"core/loaders.cpp", CALL(fileListReply(l, s)), {"GET /scp/mobLsArq.php" SIGNED_IN "&Pfx=vrn"}},
     {"core/transfers.cpp", CALL(UploadImage(l, s, "trov\xe3o.mp3")),
      {"POST /scp/mobPtImg.php" SIGNED_IN "&Pfx=vrn&Arq=trov%E3o.mp3"}, IMG_PART("trov\xe3o.mp3")},

@@ -18,14 +18,10 @@ namespace {
 
 const QColor kMarkRed(220, 0, 0);
 
-// The band a line takes in the text area's viewport, and so in the strip
+// A line's band in the text area's viewport is also its band in the strip
 // beside it, which shares its top.
-QRectF lineBand(const ScriptMemo* memo, const QTextBlock& block) {
-    return memo->blockRect(block);
-}
-
 bool withinLine(const ScriptMemo* memo, const QTextBlock& block, int y) {
-    const QRectF band = lineBand(memo, block);
+    const QRectF band = memo->blockRect(block);
     return band.top() <= y && y < band.bottom();
 }
 
@@ -52,7 +48,7 @@ protected:
         const QTextDocument* document = m_memo->document();
         const double radius = (width() - 4) / 2.0;
         for (const int line : m_marks->faultyLines()) {
-            const QRectF band = lineBand(m_memo, document->findBlockByNumber(line));
+            const QRectF band = m_memo->blockRect(document->findBlockByNumber(line));
             if (band.bottom() < 0 || band.top() > height()) continue;
             painter.drawEllipse(QPointF(width() / 2.0, band.center().y()), radius, radius);
         }

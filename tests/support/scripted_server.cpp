@@ -77,40 +77,29 @@ void ScriptedServer::handle(const httplib::Request& req, httplib::Response& res)
 }
 
 void ScriptedServer::misbehave(const Answer& answer, httplib::Response& res) {
-    // The bodies start as a good reply would, so that only the fault is wrong.
+    if (answer.fault == Fault::Stall) {
+        std::unique_lock lock(m_mutex);
+        m_end.wait(lock, [this] { return m_ending; });
+        res.status = 503;
+        return;
+    }
+    // A good reply, one byte every 100 ms with no length announced, so that
+    // only the pace is wrong. Writes fail once the client has hung up.
     static const std::string kReply = [] {
         std::string reply = "Ok\r\n";
         while (reply.size() < 65536)
             reply += "linha\r\n";
         return reply;
     }();
-    const std::size_t total = answer.bytes;
-    if (answer.fault == Fault::Stall) {
-        std::unique_lock lock(m_mutex);
-        m_end.wait(lock, [this] { return m_ending; });
-        res.status = 503;
-    } else if (answer.fault == Fault::CutOff) {
-        res.set_content_provider(total, "text/plain",
-                                 [total](std::size_t, std::size_t, httplib::DataSink& sink) {
-                                     sink.write(kReply.data(), std::min(total / 2, kReply.size()));
-                                     return false; // the connection closes here
-                                 });
-    } else {
-        // No length announced: a flood as fast as it goes, a drip one byte
-        // every 100 ms. Writes fail once the client has hung up.
-        const bool drip = answer.fault == Fault::Drip;
-        res.set_chunked_content_provider(
-            "text/plain", [total, drip](std::size_t offset, httplib::DataSink& sink) {
-                if (offset >= total) {
-                    sink.done();
-                    return true;
-                }
-                if (drip) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-                const std::size_t at = offset % kReply.size();
-                const std::size_t n = drip ? 1 : std::min(kReply.size() - at, total - offset);
-                return sink.write(kReply.data() + at, n);
-            });
-    }
+    res.set_chunked_content_provider(
+        "text/plain", [total = answer.bytes](std::size_t offset, httplib::DataSink& sink) {
+            if (offset >= total) {
+                sink.done();
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            return sink.write(kReply.data() + offset % kReply.size(), 1);
+        });
 }
 
 RawServer::RawServer(std::string raw, bool closeAfter)

@@ -21,10 +21,8 @@ std::string loopbackRoot(int port);
 // What a path can do instead of answering: the connection, not the service,
 // goes wrong.
 enum class Fault {
-    Stall,  // reads the request and stays silent until the server ends
-    CutOff, // announces `bytes` of body, sends half of them and closes
-    Flood,  // streams `bytes` of body with no length announced
-    Drip,   // streams `bytes` of a good reply, one byte every 100 ms
+    Stall, // reads the request and stays silent until the server ends
+    Drip,  // streams `bytes` of a good reply, one byte every 100 ms
 };
 
 // A real HTTP server on loopback that answers what the test tells it to and

@@ -18,6 +18,7 @@ TEST_F(Road, ScriptNamesAndTextsTheServiceKeepsOrRefuses) {
     const std::initializer_list<vorn::Key> odd = {{"Pfx", "vorn"}, {"Scp", name}};
     const std::string text = "  msg= P\xE1tio & sal\xE3o = 100%\r\n  fim";
     EXPECT_EQ(demo.raw("mobNwScp.php", odd), "Ok");
+    EXPECT_EQ(demo.raw("mobNwScp.php", odd), "J\xE1 existe um script com este nome!!!");
     demo.postText("vpqPtScp.php", odd, "texto", text);
     EXPECT_EQ(demo.raw("vpqGtScp.php", odd), "Ok\r\n" + text);
     EXPECT_EQ(demo.raw("scpRnScp.php", {{"Pfx", "vorn"}, {"Nvs", "salao"}, {"Scp", name}}),

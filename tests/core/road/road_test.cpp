@@ -86,24 +86,6 @@ TEST_F(Road, ASaveFindsACoEditorsChangeAndNothingElse) {
     EXPECT_THROW(checkServerText(layer, session, opened, mine), Error);
 }
 
-// The server holds the trimmed text, under the new name after a rename.
-TEST_F(Road, ScriptsAreCreatedSavedRenamedAndDeletedThroughTheService) {
-    session.SesScp = "sala nova";
-    ASSERT_EQ(newScript(layer, session, "sala nova"), "Ok");
-    EXPECT_NE(newScript(layer, session, "sala nova"), "Ok"); // the name is taken now
-    const Lines typed = {"//=== Script: sala", "  msg= Ol\xe1", "  fim", "", "   ", ""};
-    const auto first = SaveScriptToServer(layer, session, typed);
-    EXPECT_EQ(first.lines, (Lines{"//=== Script: sala", "  msg= Ol\xe1", "  fim"}));
-    EXPECT_EQ(first.copyPath, session.DirAdv + "sala nova.scp");
-    EXPECT_EQ(renameScript(layer, session, "sala nova", "sala & cia"), "Ok");
-    const auto names = LoadScriptList(layer, session);
-    EXPECT_TRUE(contains(names, "sala & cia") && !contains(names, "sala nova"));
-    EXPECT_EQ(fetchScript(layer, session, "sala & cia"), first.lines);
-    EXPECT_EQ(deleteScript(layer, session, "sala & cia"), "Ok");
-    EXPECT_FALSE(contains(LoadScriptList(layer, session), "sala & cia"));
-    EXPECT_FALSE(fetchScriptChecked(layer, session, "sala & cia").exists);
-}
-
 TEST_F(Road, ParametersAndRegisterTotalAreStored) {
     const auto opened = OpenAdventure(layer, session, "Castelo de Vorn");
     const auto& d = opened.data;

@@ -70,47 +70,31 @@ std::pair<int, int> keptRows(int port, const std::string& from, int first, int c
     return kept;
 }
 
+// Three new rows a second per address.
 TEST(PlayerQuota, NewRowsPerAddressWithinTheWindow) {
-    struct Visits {
+    const struct {
         const char* from; // the client's address
         int first, count; // the indexes visited, each once
         std::chrono::milliseconds pause;
         std::pair<int, int> kept; // rows of those indexes afterwards, and their moves
+    } visits[] = {
+        {"127.0.0.1", 100, 4, 0ms, {3, 3}},
+        // Known rows still update; the fourth index is still refused.
+        {"127.0.0.1", 100, 4, 0ms, {3, 6}},
+        // The window moved on: three known rows update, the fourth is kept.
+        {"127.0.0.1", 100, 4, 1200ms, {4, 10}},
+        // Two of the three uses of the new window are left.
+        {"127.0.0.1", 104, 3, 0ms, {2, 2}},
+        {"127.0.0.2", 200, 4, 0ms, {3, 3}},
     };
-    const struct {
-        const char* what;
-        pequenia::QuotaLimit quota;
-        std::vector<Visits> visits;
-    } cases[] = {
-        {"the default quota",
-         pequenia::Options{}.playerQuota,
-         {
-             {"127.0.0.1", 5000, 62, 0ms, {60, 60}},
-             // Known rows still update; the two new indexes are still refused.
-             {"127.0.0.1", 5000, 62, 0ms, {60, 120}},
-             {"127.0.0.2", 6000, 2, 0ms, {2, 2}},
-         }},
-        {"a short window",
-         {3, 1000ms},
-         {
-             {"127.0.0.1", 100, 4, 0ms, {3, 3}},
-             // The window moved on: three known rows update, the fourth is kept.
-             {"127.0.0.1", 100, 4, 1200ms, {4, 7}},
-             // Two of the three uses of the new window are left.
-             {"127.0.0.1", 104, 3, 0ms, {2, 2}},
-             {"127.0.0.2", 200, 4, 0ms, {3, 3}},
-         }},
-    };
-    for (const auto& c : cases) {
-        InProcessService service(c.quota);
-        ASSERT_GT(service.port, 0) << c.what;
-        for (const Visits& v : c.visits) {
-            SCOPED_TRACE(std::string(c.what) + ": " + v.from + " " + std::to_string(v.first));
-            std::this_thread::sleep_for(v.pause);
-            for (int i = 0; i < v.count; ++i)
-                EXPECT_TRUE(visit(service.port, v.from, v.first + i)) << v.first + i;
-            EXPECT_EQ(keptRows(service.port, v.from, v.first, v.count), v.kept);
-        }
+    InProcessService service({3, 1000ms});
+    ASSERT_GT(service.port, 0);
+    for (const auto& v : visits) {
+        SCOPED_TRACE(std::string(v.from) + " " + std::to_string(v.first));
+        std::this_thread::sleep_for(v.pause);
+        for (int i = 0; i < v.count; ++i)
+            EXPECT_TRUE(visit(service.port, v.from, v.first + i)) << v.first + i;
+        EXPECT_EQ(keptRows(service.port, v.from, v.first, v.count), v.kept);
     }
 }
 

@@ -42,8 +42,6 @@ TEST_F(CompileRoad, WithoutOverwriteOnlyFreeNamesAreStored) {
         compileMap(layer, session, model, {}, false, [&](int n) { progress.push_back(n); });
 
     EXPECT_EQ(pumps, 400);
-    EXPECT_EQ(outcome.stored, 1);
-    EXPECT_EQ(outcome.skipped, 2);
     EXPECT_EQ(outcome.refused, 0);
     EXPECT_EQ(compileSummary(outcome), "1 script gravado; 2 j\xe1 existiam");
     EXPECT_EQ(stored("m1_autor"), "  // the author's own work\r\n");
@@ -66,9 +64,6 @@ TEST_F(CompileRoad, WithOverwriteEveryNamedCellIsStoredAndTheLaterOneStays) {
     options.screen = options.textArea = options.phrase = true;
     const CompileOutcome outcome = compileMap(layer, session, model, options, true);
 
-    EXPECT_EQ(outcome.stored, 3);
-    EXPECT_EQ(outcome.skipped, 0);
-    EXPECT_EQ(outcome.refused, 1);
     EXPECT_EQ(compileSummary(outcome),
               "3 scripts gravados; 0 j\xe1 existiam; 1 recusado (Nome inv\xe1lido!!!)");
     EXPECT_EQ(stored("m2_autor"), scriptOf(model, 3, options));

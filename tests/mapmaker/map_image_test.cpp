@@ -1,6 +1,7 @@
 // The map's pictures: where things are drawn, the transparent grey, and the
 // bitmap file of an adventure folder.
 
+#include "disk_faults.h"
 #include "error.h"
 #include "files.h"
 #include "map_editor.h"
@@ -111,18 +112,6 @@ TEST(DrawCell, EmptyUnknownAndShortLinesShowNoTileAndNamesStayInTheirCell) {
     EXPECT_THROW(drawCell(map, 400, "12,,,,,,"), Error);
 }
 
-TEST(DrawMap, TheWholeMapIsItsCellsDrawnInAnyOrder) {
-    MapModel model;
-    model.cells[0] = "17,entrada,,corredor,,,";
-    model.cells[1] = "31,corredor,,sal\xe3o,,entrada,";
-    model.cells[2] = "11,sal\xe3o,,,,corredor,";
-    model.cells[21] = "99,perdido,,,,,";
-    QImage backwards = blankMap();
-    for (const std::size_t i : {21u, 2u, 1u, 0u})
-        drawCell(backwards, static_cast<int>(i), model.cells[i]);
-    EXPECT_EQ(drawMap(model), backwards);
-}
-
 // Without a usable bitmap the picture is drawn from the text (a new, blank
 // one without a text); only a missing bitmap is written at once.
 TEST(OpenMap, AMissingUnreadableOrWrongSizedBitmapIsDrawnFromTheText) {
@@ -215,6 +204,23 @@ TEST(MapEditor, APlacedTileIsItsStampOnSilverUntilTheCellIsShown) {
     for (int y = at.y; y < at.y + kCellHeight; ++y)
         for (int x = at.x - kCellWidth; x < at.x + kCellWidth; ++x)
             EXPECT_EQ(keyed.pixel(x, y), shown.pixel(x, y) == kMapGrey ? 0u : shown.pixel(x, y));
+}
+
+// Which disk faults say what is the core's to prove: here, that a change
+// the picture does not fit after its text leaves both files as they were,
+// stays in the open map, and reaches the files with the next save.
+TEST(MapEditorOnADiskFault, AChangeFailsWholeAndTheNextOneSavesIt) {
+    test::TempDir dir;
+    MapEditor editor(dir.path());
+    editor.place(57, 12);
+    const auto before = test::folderFiles(dir.path());
+    {
+        const test::FileSizeLimit full(4096);
+        EXPECT_THROW(editor.update(57, {"sala", "", "", "", ""}), Error);
+    }
+    EXPECT_EQ(test::folderFiles(dir.path()), before);
+    editor.place(0, 10);
+    EXPECT_EQ(mapFromText(readFile(dir.path() + "mapa.txt")).cells, editor.model().cells);
 }
 
 } // namespace

@@ -79,7 +79,6 @@ TEST(MapScripts, NamedCellsInIndexOrderEachLineEndingInCrLf) {
     EXPECT_EQ(scripts[0].name, "sala");
     EXPECT_EQ(scripts[0].text,
               joinLinesCrLf(plus(kHead, {"  cmd= lnk,0,50,150,30,5,cozinha,$cozinha", "  fim"})));
-    EXPECT_TRUE(scripts[0].text.ends_with("  fim\r\n"));
     EXPECT_EQ(scripts[1].name, "cozinha");
     EXPECT_EQ(scripts[2].index, 12);
     EXPECT_EQ(scripts[2].name, "sala");

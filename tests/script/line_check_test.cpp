@@ -57,12 +57,18 @@ TEST(CheckLine, EachLineGetsItsFirstFault) {
         {"Fim", kUnknown},
         {": inicio", kUnknown},
         {"GOTO inicio", kUnknown},
-        // Screen elements: the kind, then the target, then the rectangle.
+        // Screen elements: the kind, then the target (in the kind's own
+        // field), then the rectangle.
         {"cmd= lnk,0,0,100,100,5,texto,$script", ""},
         {"cmd= lnk,0,0,921,100,5,texto,$script", kWBig},
         {"cmd= lnk,0,0,100,100,5,texto,$Script", kNoScript},
         {"cmd= lnk,0,0,100,100,5,texto,exescp.php?Idx=3&Scp=casa&x=1", ""},
         {"cmd= lnk,-1,0,100,100,5,texto,$nada", kNoScript},
+        {"cmd= btn,0,0,1,1,a,$nada,b", kNoScript},
+        {"cmd= ico,0,0,1,1,a,$nada", kNoScript},
+        {"cmd= tlk,0,0,1,1,a,$nada", kNoScript},
+        {"cmd= LNK,0,0,1,1,5,t,$script", kBadKind},
+        {"cmd= ,0,0,1,1", kBadKind},
         {"cmd= abc,-1,0,100,100", kBadKind},
         {"cmd=  lnk,0,0,1,1,5,t,$script", kBadKind},
         {"cmd= map,0,0,100,100,$script", ""},

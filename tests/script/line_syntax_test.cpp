@@ -6,17 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <map>
 #include <vector>
 
 namespace vorn {
 namespace {
-
-TEST(Trim, RemovesSpacesAndTabsAtBothEndsOnly) {
-    EXPECT_EQ(trimBlanks("  \tgoto  fim \t "), "goto  fim");
-    EXPECT_EQ(trimBlanks(" \t "), "");
-    EXPECT_EQ(trimTrailingBlanks("  fim  "), "  fim");
-}
 
 TEST(ClassifyLine, KindsAreTestedInOrder) {
     const std::pair<const char*, LineKind> cases[] = {
@@ -107,24 +100,15 @@ TEST(KeywordGroups, EveryGroupKeywordIsAnInstructionExceptTheVideoAreas) {
     }
     for (const auto word : bareWords())
         EXPECT_TRUE(IsInstruction(word)) << word;
+    // Each look-up table finds every word it holds among the others.
+    for (const auto word : kInstructionTable)
+        EXPECT_TRUE(IsInstruction(word)) << word;
+    for (const auto kind : kScreenElementKinds)
+        EXPECT_TRUE(isScreenElementKind(kind)) << kind;
     for (const std::string_view word : {"goto ", "got", "Goto", "if~", "ifreg~"}) {
         EXPECT_EQ(keywordGroup(word), KeywordGroup::None) << word;
         EXPECT_EQ(IsInstruction(word), word.ends_with('~')) << word;
     }
-}
-
-TEST(KeywordGroups, ScriptTargetFieldsOfElementKinds) {
-    const std::map<std::string_view, std::size_t> withTarget = {{"fig", 7}, {"btn", 7}, {"ico", 7},
-                                                                {"tlk", 7}, {"map", 6}, {"lnk", 8}};
-    for (const auto kind : kScreenElementKinds) {
-        const auto expected = withTarget.find(kind);
-        if (expected == withTarget.end())
-            EXPECT_FALSE(scriptTargetField(kind)) << kind;
-        else
-            EXPECT_EQ(scriptTargetField(kind), expected->second) << kind;
-    }
-    EXPECT_FALSE(isScreenElementKind("LNK"));
-    EXPECT_FALSE(isScreenElementKind(""));
 }
 
 } // namespace

@@ -57,8 +57,6 @@ TEST_F(PanelRoad, AuthorLoadsAndStoresThePage) {
     EXPECT_EQ(again.page.Desc, changed.Desc);
     EXPECT_EQ(again.page.Lb1, "sim");
 
-    EXPECT_EQ(sendPage(layer, session, changed, true),
-              "Somente o administrador pode fazer isso!!!");
     EXPECT_FALSE(loadPageList(layer, session).ok);
     EXPECT_EQ(loadPage(layer, session, "nada").status, "Aventura n\xe3o encontrada!!!");
     EXPECT_EQ(sendPage(layer, session, PageData{}, false), kPageNotLoaded);

@@ -137,10 +137,14 @@ TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterCh
     }
     writeFileAtomic(session.DirAdv + "mapa.txt", std::string(400, '\n') + "fundo.png\n");
     std::vector<ExportStep> steps;
-    const std::string folder = home.path() + "exp/";
+    const std::string folder = defaultExportFolder(session, "2026-12-06");
     const auto exported = exportAdventure(layer, session, "Castelo de Vorn", folder,
                                           [&](const ExportStep& s) { steps.push_back(s); });
     ASSERT_TRUE(exported.failed.empty()) << exported.failed.front();
+    // An earlier export is never written over.
+    EXPECT_THROW(exportAdventure(layer, session, "Castelo de Vorn", folder), Error);
+    EXPECT_EQ(defaultExportFolder(session, "2026-12-06"),
+              session.DirAdv + "exportacao-2026-12-06-2/");
     EXPECT_EQ(exported.scripts, LoadScriptList(layer, session).size());
     ASSERT_TRUE(exported.map && exported.parameters && exported.objects && exported.variables &&
                 exported.page && exported.editors);
@@ -276,16 +280,6 @@ TEST_F(CarryRoad, DataTheServiceDoesNotTakeIsNamedAndTheRestIsStored) {
     // The adventure is the suite's: put back what this test changed.
     storeEditors(layer, session, LoadEditorLists(layer, session), editorsBefore);
     storeVariables(layer, session, startingBefore, currentBefore);
-}
-
-using ExportRoad = test::DemoAdventureTest;
-
-TEST_F(ExportRoad, NeverWritesOverAnEarlierExport) {
-    const std::string first = defaultExportFolder(session, "2026-12-06");
-    exportAdventure(layer, session, "Castelo de Vorn", first);
-    EXPECT_THROW(exportAdventure(layer, session, "Castelo de Vorn", first), Error);
-    EXPECT_EQ(defaultExportFolder(session, "2026-12-06"),
-              session.DirAdv + "exportacao-2026-12-06-2/");
 }
 
 using ExportFaults = test::ScriptedSessionTest;

@@ -77,7 +77,6 @@ TEST(Vornaudit, ArgumentsFoldersStatusAndOutput) {
         {"--graph png {d}", {}, 2, "", -1, "formato de grafo desconhecido \"png\""},
         // Usage and input faults exit two.
         {"", {}, 2, ""},
-        {"--colour red x", {}, 2, ""},
         {"'/nonexistent folder'", {}, 2, ""},
         {"--height=0 {d}", {}, 2, ""},
         {"--registers=1001 {d}", {}, 2, ""},

@@ -220,7 +220,6 @@ TEST_F(Vornsync, ExitStatusesAndWhatTheySay) {
         int status;
         std::string said = ""; // within the output and the standard error
     } cases[] = {
-        {"status {a}", 0},
         {"diff {a}", 0},
         {"--help", 0, "Usage: vornsync"},
         {"pull 'Castelo de Vorn' {a}", 0}, // nothing changed meanwhile

@@ -25,7 +25,6 @@
 #include <csignal>
 #include <memory>
 #include <sys/prctl.h>
-#include <sys/stat.h>
 
 using namespace vorn::win;
 
@@ -161,54 +160,24 @@ private slots:
         m_home.reset();
     }
 
-    void oldFileLogsInAndItsPasswordMovesToTheStore() {
-        if (const QString why = noStore(); !why.isEmpty()) QSKIP(qPrintable(why));
-        writeIni("demo\r\ndemo\r\n60\r\n20\r\n130\r\n300\r\n70\r\n210\r\n...\r\n");
-        start();
-        QCOMPARE(password(), QStringLiteral("demo"));
-        logIn();
-        end();
-        QVERIFY(readIni().starts_with("demo\r\n\r\n60\r\n"));
-        QCOMPARE(SecretStore().read(key("demo")), std::optional<std::string>("demo"));
-
-        // The next start fills the field from the store, and it logs in.
-        start();
-        QCOMPARE(password(), QStringLiteral("demo"));
-        logIn();
-    }
-
-    void everyAccountAndServerHasItsOwnEntry() {
-        if (const QString why = noStore(); !why.isEmpty()) QSKIP(qPrintable(why));
-        const std::string other = "http://localhost:1/vornpq/wbetz/";
-        // cp1252 bytes, one of them without a character of its own.
-        const std::string odd = "se\xf1\x81";
-        SecretStore store;
-        QVERIFY(store.write(key("ana"), "a1"));
-        QVERIFY(store.write(secretKey("ana", other), "a2"));
-        QVERIFY(store.write(key("bia"), odd));
-        QCOMPARE(store.read(key("ana")), std::optional<std::string>("a1"));
-        QCOMPARE(store.read(secretKey("ana", other)), std::optional<std::string>("a2"));
-        QCOMPARE(store.read(key("bia")), std::optional<std::string>(odd));
-        QVERIFY(store.remove(key("ana")));
-        QCOMPARE(store.read(key("ana")), std::optional<std::string>(""));
-        QCOMPARE(store.read(secretKey("ana", other)), std::optional<std::string>("a2"));
-        QVERIFY(store.answering());
-    }
-
     // What the new file no longer holds leaves the store; what it holds
     // goes there.
     void whatTheFileForgetsLeavesTheStore_data() {
         QTest::addColumn<QByteArray>("login");
         QTest::addColumn<QByteArray>("senha");
         QTest::newRow("no login in this run") << QByteArray() << QByteArray();
-        QTest::newRow("another account") << QByteArray("bia") << QByteArray("b1");
+        // cp1252 bytes, one of them without a character of its own.
+        QTest::newRow("another account") << QByteArray("bia") << QByteArray("se\xf1\x81");
         QTest::newRow("the same account, a new password") << QByteArray("ana") << QByteArray("a9");
     }
     void whatTheFileForgetsLeavesTheStore() {
         if (const QString why = noStore(); !why.isEmpty()) QSKIP(qPrintable(why));
         QFETCH(QByteArray, login);
         QFETCH(QByteArray, senha);
+        // Each server has entries of its own.
+        const QString elsewhere = secretKey("ana", "http://localhost:1/vornpq/wbetz/");
         QVERIFY(SecretStore().write(key("ana"), "a1"));
+        QVERIFY(SecretStore().write(elsewhere, "a2"));
         writeIni("ana\r\n\r\n51\r\n10\r\n116\r\n263\r\n51\r\n200\r\n...\r\n");
         start();
         QCOMPARE(password(), QStringLiteral("a1"));
@@ -221,10 +190,13 @@ private slots:
         if (login != "ana") QCOMPARE(store.read(key("ana")), std::optional<std::string>(""));
         if (!login.isEmpty())
             QCOMPARE(store.read(key(login.toStdString())), std::optional(senha.toStdString()));
+        QCOMPARE(store.read(elsewhere), std::optional<std::string>("a2"));
+        QVERIFY(store.answering());
     }
 
     // Without a store, and with one that stops answering, the file keeps the
-    // password for its owner alone and the program goes on.
+    // password (readable by its owner alone, as the core's test of the file
+    // holds) and the program goes on.
     void withoutAnsweringStoreTheFileKeepsIt() {
         if (m_child) return keepsThePasswordInTheFile();
         QTemporaryDir nowhere;
@@ -243,9 +215,6 @@ private:
         session().SesLogin = session().SesSenha = "demo";
         end();
         QVERIFY(readIni().starts_with("demo\r\ndemo\r\n"));
-        struct stat info {};
-        QCOMPARE(::stat(iniPath().c_str(), &info), 0);
-        QCOMPARE(info.st_mode & 0777, 0600u);
         start();
         QCOMPARE(password(), QStringLiteral("demo"));
 
@@ -285,11 +254,6 @@ private:
         m_program = std::make_unique<Program>();
         forms().Form1->setQuitAction([] {});
         forms().Form1->FormActivate();
-    }
-    void logIn() {
-        form2::PageDefault* d = forms().Form2->Default;
-        vorn::test::click(d->btLog);
-        QCOMPARE(session().SesLogin, std::string("demo"));
     }
     void end() { vorn::test::mouse(forms().Form1->Fim, QEvent::MouseButtonPress); }
     QString password() const { return forms().Form2->Default->XSen->text(); }

@@ -1,8 +1,11 @@
 // What the editor offers the author: help on the word at the caret, the
-// templates and the reference, the marks while typing, and completion.
+// templates and the reference, the marks while typing, completion, and the
+// screen rectangle designer's lines and screen.
 #include "completion.h"
 #include "context_help.h"
 #include "cp1252.h"
+#include "designer_line.h"
+#include "designer_screen.h"
 #include "instruction_table.h"
 #include "live_check.h"
 #include "messages.h"
@@ -10,6 +13,7 @@
 #include "syntax_check.h"
 #include "templates.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace vorn {
@@ -209,6 +213,176 @@ TEST(Completion, KeywordsAndScriptNamesByPrefixOnceEach) {
     EXPECT_EQ(namesStartingWith(names, "sal"), (Lines{"salao", "sala"}));
     EXPECT_EQ(namesStartingWith(names, ""), (Lines{"salao", "torre", "sala", "Sala2"}));
     EXPECT_TRUE(namesStartingWith(names, "x").empty());
+}
+
+// Expected texts are UTF-8 here, compared as the checker's cp1252 bytes.
+constexpr auto cp = &utf8ToCp1252;
+using ::testing::HasSubstr;
+
+std::string rectText(const DesignerRect& r) {
+    return std::to_string(r.x) + "," + std::to_string(r.y) + "," + std::to_string(r.w) + "," +
+           std::to_string(r.h);
+}
+
+// Rebuilt with another rectangle, a line keeps its head and its rest.
+TEST(DesignerLine, ElementAndAreaLinesAreCutIntoHeadRectangleAndRest) {
+    using M = DesignerMode;
+    const struct {
+        const char* line;
+        DesignerMode mode; // Area: read as an area instruction, else as an element
+        const char* head;
+        const char* numbers; // the four as written, joined by "|"
+        const char* rebuilt; // with the rectangle moved
+    } cases[] = {
+        {"  cmd= lnk,460,330,220,30,4,Entrar no castelo,$portao", M::Element, "lnk",
+         "460|330|220|30", "  cmd= lnk,9,8,7,6,4,Entrar no castelo,$portao"},
+        {"cmd=img,+10,020,100,50,porta.png", M::Element, "img", "+10|020|100|50",
+         "  cmd= img,9,8,7,6,porta.png"},
+        {"\tcmd=   vip,1,2,3,4,a,b  ", M::ShortElement, "vip", "1|2|3|4", "  cmd= vip,9,8,7,6,a,b"},
+        {"  cmd= gtf,1,2,3,4", M::ShortElement, "gtf", "1|2|3|4", "  cmd= gtf,9,8,7,6"},
+        {"  cmd= map,1,2,3", M::Element, "map", "1|2|3|", "  cmd= map,9,8,7,6"},
+        {"  cmd= lnk,1,2,3,4,", M::Element, "lnk", "1|2|3|4", "  cmd= lnk,9,8,7,6,"},
+        {"  objjog= 0,0,160,40,largura_shape,qt_por_linha", M::Area, "objjog=", "0|0|160|40",
+         "  objjog= 9,8,7,6,largura_shape,qt_por_linha"},
+        {"tela=  100,20,600,400", M::Area, "tela=", "100|20|600|400", "  tela= 9,8,7,6"},
+        {"  input 5,6,7,8,,x", M::Area, "input", "5|6|7|8", "  input 9,8,7,6,,x"},
+        {"  frase=", M::Area, "frase=", "|||", "  frase= 9,8,7,6"},
+    };
+    for (const auto& c : cases) {
+        const auto read = c.mode == M::Area ? readAreaLine(c.line) : readElementLine(c.line);
+        ASSERT_TRUE(read) << c.line;
+        EXPECT_EQ(read->mode, c.mode) << c.line;
+        EXPECT_EQ(read->head, c.head) << c.line;
+        const auto& n = read->numbers;
+        EXPECT_EQ(n[0] + "|" + n[1] + "|" + n[2] + "|" + n[3], c.numbers) << c.line;
+        EXPECT_EQ(rebuildLine(*read, {9, 8, 7, 6}), c.rebuilt) << c.line;
+    }
+}
+
+TEST(DesignerLine, OnlyTheLinesOwnInstructionOpensIt) {
+    for (const char* line : {"  ifreg= 1,2,x  cmd= lnk,1,2,3,4", "// cmd= lnk,1,2,3,4",
+                             ":cmd=", "  shape= img,1,2,3,4,a", "  tela= 0,0,600,400", ""})
+        EXPECT_FALSE(readElementLine(line)) << line;
+    for (const char* line : {"  ifobjjog= chave,temchave", "  zban= 0,0,100,200",
+                             "// objjog= 1,2,3,4", "  cmd= lnk,1,2,3,4", "  inputx 1,2,3,4", ""})
+        EXPECT_FALSE(readAreaLine(line)) << line;
+}
+
+TEST(DesignerLine, ExtrasAreTheFieldsOfTheRest) {
+    const struct {
+        const char* line;
+        std::size_t n;
+        const char* extra;
+    } cases[] = {{"cmd= lnk,1,2,3,4,5,,$sala", 1, "5"},     {"cmd= lnk,1,2,3,4,5,,$sala", 2, ""},
+                 {"cmd= lnk,1,2,3,4,5,,$sala", 3, "$sala"}, {"cmd= btn,1,2,3,4,a,b,c,d", 3, "c,d"},
+                 {"cmd= btn,1,2,3,4,a,b,c,d", 4, ""},       {"cmd= img,1,2,3,4", 1, ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(readElementLine(c.line)->extra(c.n), c.extra) << c.line << " " << c.n;
+}
+
+TEST(DesignerLine, RectangleNumbersMustBeWholeAndInRange) {
+    const auto good = readElementLine("cmd= lnk, 10 ,-20,0,+30,x");
+    ASSERT_TRUE(good);
+    const RectangleReading read = readRectangle(*good);
+    EXPECT_EQ(read.fault, "");
+    EXPECT_EQ(read.rect, (DesignerRect{10, -20, 0, 30}));
+
+    const struct {
+        const char* line;
+        const char* fault;
+    } cases[] = {
+        {"cmd= lnk,a,2,3,4",
+         "Valor inválido para x: \"a\" (um número inteiro de -100000 a 100000)!!!"},
+        {"cmd= lnk,1,2.5,3,4", "Valor inválido para y: \"2.5\""},
+        {"cmd= lnk,1,2,-3,4", "Valor inválido para largura: \"-3\" (um número inteiro de 0 a"},
+        {"cmd= lnk,1,2,3,100001", "Valor inválido para altura: \"100001\""},
+        {"cmd= lnk,1,2,3", "Valor inválido para altura: \"\""},
+        {"cmd= lnk,1,2,3,99999999999999999999999", "altura"},
+    };
+    for (const auto& c : cases) {
+        const auto line = readElementLine(c.line);
+        ASSERT_TRUE(line) << c.line;
+        EXPECT_THAT(readRectangle(*line).fault, HasSubstr(cp(c.fault))) << c.line;
+    }
+}
+
+TEST(DesignerLine, MovesStayOnTheScreen) {
+    const ScreenSize screen{600, 400};
+    const struct {
+        DesignerRect from;
+        int dx, dy;
+        DesignerRect to;
+    } cases[] = {
+        {{100, 100, 50, 20}, 5, -3, {105, 97, 50, 20}},
+        {{100, 100, 50, 20}, 900, 0, {550, 100, 50, 20}},  // right edge on the screen's
+        {{100, 100, 50, 20}, -500, 900, {0, 380, 50, 20}}, // bottom left corner
+        {{10, 10, 900, 20}, 30, 0, {0, 10, 900, 20}},      // wider than the screen
+        {{10, 10, 20, 500}, 0, -5, {10, 0, 20, 500}},      // taller than the screen
+        {{2000, 2000, 50, 20}, 1, 1, {550, 380, 50, 20}},  // from beyond the screen
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rectText(movedRectangle(c.from, c.dx, c.dy, screen)), rectText(c.to))
+            << rectText(c.from) << " by " << c.dx << "," << c.dy;
+}
+
+TEST(DesignerLine, ResizingKeepsTheHandleOnTheScreenAndEightPixels) {
+    const ScreenSize screen{600, 400};
+    const DesignerRect r{100, 100, 50, 20};
+    const struct {
+        DesignerRect from;
+        int hx, hy; // where the handle was dragged
+        ScreenSize screen;
+        DesignerRect to;
+    } cases[] = {
+        {r, handleLeft(r) + 10, handleTop(r) + 5, screen, {100, 100, 60, 25}},
+        {r, 20, 30, screen, {100, 100, 8, 8}},                    // up and left past the corner
+        {r, 5000, 5000, screen, {100, 100, 500, 300}},            // stops at the screen's edges
+        {{595, 395, 50, 20}, 700, 700, screen, {595, 395, 8, 8}}, // corner near the edge
+        {{0, 0, 50, 20}, 60, 60, {4, 3}, {0, 0, 8, 8}},           // a screen under 8 pixels
+    };
+    for (const auto& c : cases) {
+        const DesignerRect got = resizedRectangle(c.from, c.hx, c.hy, c.screen);
+        EXPECT_EQ(rectText(got), rectText(c.to)) << rectText(c.from) << " to " << c.hx;
+    }
+}
+
+TEST(DesignerScreen, LayoutComesFromTheParameters) {
+    ScreenParameters p{"800", "600", "100", "20", "600", "400", "", ""};
+    ScreenLayout layout = designerScreenLayout(p);
+    EXPECT_EQ(layout.fault, "");
+    EXPECT_EQ(rectText({0, 0, layout.canvas.width, layout.canvas.height}), "0,0,800,600");
+    EXPECT_EQ(rectText(layout.screen), "100,20,600,400");
+
+    // The fixed layout does not read the window's size at all.
+    p.AdvLine19 = "*";
+    p.JanWd = "largo";
+    layout = designerScreenLayout(p);
+    EXPECT_EQ(layout.fault, "");
+    EXPECT_EQ(rectText({0, 0, layout.canvas.width, layout.canvas.height}), "0,0,920,440");
+
+    const struct {
+        ScreenParameters p;
+        const char* fault;
+    } faults[] = {
+        {{"", "600", "0", "0", "600", "400", "", ""}, "Parâmetro inválido: Largura total \"\""},
+        {{"800", "4001", "0", "0", "600", "400", "", ""}, "Altura total \"4001\""},
+        {{"800", "600", "-4001", "0", "600", "400", "", ""}, "Tela px \"-4001\""},
+        {{"800", "600", "0", "0", "0", "400", "", ""},
+         "Tela larg \"0\" (um número inteiro de 1 a 4000)!!!"},
+        {{"800", "600", "0", "0", "600", "-1", "", "*"}, "Tela altura \"-1\""},
+    };
+    for (const auto& c : faults)
+        EXPECT_THAT(designerScreenLayout(c.p).fault, HasSubstr(cp(c.fault)));
+}
+
+TEST(DesignerScreen, TextSizeCodesOneToSevenHaveTheirPointSizes) {
+    const std::pair<const char*, int> sizes[] = {{"1", 8},  {"2", 10}, {"3", 13}, {"4", 14},
+                                                 {"5", 18}, {"6", 25}, {"7", 35}};
+    for (const auto& [code, points] : sizes)
+        EXPECT_EQ(textPointSize(code), points) << code;
+    // Any other code keeps the size of the text previewed before.
+    for (const char* code : {"0", "8", "9", "10", "07", "", "a", "-1"})
+        EXPECT_EQ(textPointSize(code), std::nullopt) << code;
 }
 
 } // namespace

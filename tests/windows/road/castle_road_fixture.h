@@ -15,6 +15,8 @@
 #include "files.h"
 #include "form2_pages/page_arqsom.h"
 #include "form2_pages/page_autorizacao.h"
+#include "form2_pages/page_aventuras.h"
+#include "form2_pages/page_default.h"
 #include "form2_pages/page_exclusivo.h"
 #include "form2_pages/page_extras.h"
 #include "form2_pages/page_graficos.h"
@@ -96,7 +98,7 @@ class CastleRoadTest : public RoadTest {
 protected:
     void arrive() override {
         RoadTest::arrive();
-        m_p = m_w->f().Form2->Scripts;
+        m_p = f().Form2->Scripts;
     }
     // A map of a test is not the next test's.
     void leave() override {
@@ -111,7 +113,7 @@ protected:
     }
     TForm4* open(const char* script) {
         clickItem(m_p->Lbx2, QString::fromLatin1(script));
-        return m_w->f().Form4;
+        return f().Form4;
     }
     // Opens a script and puts the caret on a line.
     TForm4* openAt(const char* script, int line) {
@@ -119,7 +121,7 @@ protected:
         QTextCursor c(memo()->document()->findBlockByNumber(line));
         memo()->setTextCursor(c);
         QTest::keyRelease(memo(), Qt::Key_Right);
-        return m_w->f().Form4;
+        return f().Form4;
     }
     vorn::Lines server(const char* script) const {
         return vorn::fetchScript(m_w->requests(), m_w->session(), script);
@@ -127,11 +129,11 @@ protected:
     int copies(const char* script) const {
         return RoadWindows::copiesOf(m_w->session().DirAdv, QString::fromLatin1(script)).size();
     }
-    QPlainTextEdit* memo() const { return m_w->f().Form4->Script->Memo3; }
+    QPlainTextEdit* memo() const { return f().Form4->Script->Memo3; }
     QStringList memoLines() const { return m_w->editorText().split(QLatin1Char('\n')); }
     void openMap() {
-        click(m_w->f().Form2->Exclusivo->Image28);
-        m_map = m_w->f().Form6;
+        click(f().Form2->Exclusivo->Image28);
+        m_map = f().Form6;
         QVERIFY(m_map->mapOpen());
     }
     const std::string& cell(int index) const { return m_map->editor()->model().cells[index]; }

@@ -2,25 +2,8 @@
 // browser engine (loaded from its library as the program loads it) on a real
 // service: a link clicked in a page opens its script, and unsaved text is
 // never replaced by the follow-up.
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "error_report.h"
-#include "form2_pages/page_scripts.h"
-#include "form4_pages/page_script.h"
-#include "local_service.h"
-#include "preview.h"
-#include "qt_text.h"
-#include "road_windows.h"
-#include "session.h"
+#include "castle_road_fixture.h"
 #include "startup.h"
-
-#include <QListWidget>
-#include <QSignalSpy>
-#include <QTest>
-
-#include <memory>
 
 using namespace vorn::win;
 using namespace vorn::test;
@@ -37,9 +20,8 @@ bool loadPreview(TForm3* preview, const std::string& address) {
 
 // Clicks the game page's link to a script, as the player would.
 void clickLinkTo(TForm3* preview, const char* script) {
-    preview->Web->runJavaScript(
-        QStringLiteral("document.querySelector('a[href$=\"Scp=%1\"]').click();")
-            .arg(QString::fromLatin1(script)));
+    preview->Web->runJavaScript(S("document.querySelector('a[href$=\"Scp=%1\"]').click();")
+                                    .arg(QString::fromLatin1(script)));
 }
 
 QString selected(const QListWidget* list) {
@@ -53,67 +35,64 @@ class PreviewFollowTest : public vorn::test::RoadTest {
     Q_OBJECT
 private slots:
     void aClickedLinkOpensItsScript() {
-        const Forms& f = m_w->f();
         vorn::Session& s = m_w->session();
         s.SesScp = "inicio";
-        QVERIFY(loadPreview(f.Form3, vorn::previewAddress(s)));
+        QVERIFY(loadPreview(f().Form3, vorn::previewAddress(s)));
         QTRY_COMPARE(m_w->editorText().section(QLatin1Char('\n'), 0, 0),
-                     QStringLiteral("//=== Script: inicio =============================="));
+                     S("//=== Script: inicio =============================="));
 
-        clickLinkTo(f.Form3, "portao");
+        clickLinkTo(f().Form3, "portao");
         QTRY_COMPARE_WITH_TIMEOUT(s.SesScp, std::string("portao"), 30000);
         QCOMPARE(s.PreviewScp, std::string("portao"));
         QVERIFY(s.PreviewUrl.find("Scp=portao") != std::string::npos);
-        QCOMPARE(selected(f.Form2->Scripts->Lbx2), QStringLiteral("portao"));
-        QTRY_VERIFY(m_w->editorText().startsWith(QStringLiteral("//=== Script: portao")));
+        QCOMPARE(selected(f().Form2->Scripts->Lbx2), S("portao"));
+        QTRY_VERIFY(m_w->editorText().startsWith(S("//=== Script: portao")));
     }
 
     void aPageCannotSendThePreviewToAFile() {
-        const Forms& f = m_w->f();
         vorn::Session& s = m_w->session();
         s.SesScp = "inicio";
-        QVERIFY(loadPreview(f.Form3, vorn::previewAddress(s)));
-        QSignalSpy followed(f.Form3->Web, &WebHolder::navigationRequested);
-        QSignalSpy shown(f.Form3->Web, &WebHolder::urlChanged);
+        QVERIFY(loadPreview(f().Form3, vorn::previewAddress(s)));
+        QSignalSpy followed(f().Form3->Web, &WebHolder::navigationRequested);
+        QSignalSpy shown(f().Form3->Web, &WebHolder::urlChanged);
         // A local file, from an address that came from outside. (A page's
         // own attempts at files and other schemes the engine stops before
         // asking; a scheme it hands to the desktop would start another
         // program, which a test must not.)
-        QSignalSpy settled(f.Form3->Web, &WebHolder::loadFinished);
-        f.Form3->Web->navigate(QStringLiteral("file:///etc/hostname"));
+        QSignalSpy settled(f().Form3->Web, &WebHolder::loadFinished);
+        f().Form3->Web->navigate(S("file:///etc/hostname"));
         // The refusal ends the load as failed; a click before that would
         // race the refused navigation, which may cancel it.
         QVERIFY(settled.wait(30000));
         QVERIFY(!settled.front().front().toBool());
         // Then a link of the game, which is followed: the file was not.
-        clickLinkTo(f.Form3, "portao");
+        clickLinkTo(f().Form3, "portao");
         QTRY_COMPARE_WITH_TIMEOUT(s.SesScp, std::string("portao"), 30000);
         for (const QList<QVariant>& arguments : followed)
-            QCOMPARE(arguments.front().toUrl().scheme(), QStringLiteral("http"));
-        QCOMPARE(shown.last().front().toUrl().scheme(), QStringLiteral("http"));
+            QCOMPARE(arguments.front().toUrl().scheme(), S("http"));
+        QCOMPARE(shown.last().front().toUrl().scheme(), S("http"));
         QVERIFY(s.PreviewUrl.find("file:") == std::string::npos);
     }
 
     void unsavedTextStaysWhenTheGameMovesOn() {
-        const Forms& f = m_w->f();
         vorn::Session& s = m_w->session();
-        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, QStringLiteral("portao")));
-        QVERIFY(loadPreview(f.Form3, vorn::previewAddress(s)));
+        QVERIFY(clickItem(f().Form2->Scripts->Lbx2, S("portao")));
+        QVERIFY(loadPreview(f().Form3, vorn::previewAddress(s)));
         QTRY_COMPARE(s.SesScp, std::string("portao"));
 
-        auto* memo = f.Form4->Script->Memo3;
+        auto* memo = f().Form4->Script->Memo3;
         memo->setFocus();
-        QTest::keyClicks(memo, QStringLiteral("// nova ideia"));
+        QTest::keyClicks(memo, S("// nova ideia"));
         const QString typed = m_w->editorText();
-        QVERIFY(f.Form4->hasUnsavedChanges());
+        QVERIFY(f().Form4->hasUnsavedChanges());
 
-        clickLinkTo(f.Form3, "inicio");
+        clickLinkTo(f().Form3, "inicio");
         QTRY_COMPARE_WITH_TIMEOUT(s.PreviewScp, std::string("inicio"), 30000);
         // The catalogue stays on the text in edit, so its actions aim at it.
-        QCOMPARE(selected(f.Form2->Scripts->Lbx2), QStringLiteral("portao"));
+        QCOMPARE(selected(f().Form2->Scripts->Lbx2), S("portao"));
         QCOMPARE(m_w->editorText(), typed);
         QCOMPARE(s.SesScp, std::string("portao"));
-        QVERIFY(f.Form4->Script->status()->text().contains(QStringLiteral("inicio")));
+        QVERIFY(f().Form4->Script->status()->text().contains(S("inicio")));
     }
 };
 

@@ -44,7 +44,7 @@ private slots:
         QTest::mouseClick(d->Shp1, Qt::LeftButton, {}, {3, 3});
         QCOMPARE(d->Shp1->penColour(), round.first());
 
-        click(m_w->f().Form2->Scripts->Image3);
+        click(f().Form2->Scripts->Image3);
         QCOMPARE(editor->Pan1->PageIndex(), int(TForm4::kScript));
         QCOMPARE(lineOf(memo(), 7), S("  cmd= lnk,475,335,240,40,4,Entrar no castelo,$portao"));
         QCOMPARE(editor->Script->lbGrs->palette().color(QPalette::WindowText), QColor(128, 0, 0));
@@ -56,9 +56,9 @@ private slots:
         // Back from the designer on another script: the line goes to the
         // clipboard and that script's text stays as it is.
         drag(d->Shp1, {10, 10}, {11, 10});
-        QVERIFY(clickItem(m_w->f().Form2->Scripts->Lbx2, S("portao")));
+        QVERIFY(clickItem(f().Form2->Scripts->Lbx2, S("portao")));
         const QStringList portao = memoLines();
-        click(m_w->f().Form2->Scripts->Image3);
+        click(f().Form2->Scripts->Image3);
         QCOMPARE(memoLines(), portao);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  S("  cmd= lnk,476,335,240,40,4,Entrar no castelo,$portao"));
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(editor->Default->Shp1->geometry(), QRect(20, 20, 560, 200));
 
         // The parameter areas' templates take the areas on page Parametros.
-        form2::PageParametros* p = m_w->f().Form2->Parametros;
+        form2::PageParametros* p = f().Form2->Parametros;
         const QList<QLineEdit*> fields{p->MsgPx, p->MsgPy, p->MsgWd, p->MsgHt,
                                        p->TelPx, p->TelPy, p->TelWd, p->TelHt};
         for (int i = 0; i < fields.size(); ++i) // 11..14, 21..24
@@ -103,7 +103,7 @@ private slots:
     void badNumbersLeaveTheEditorAsItWas() {
         TForm4* editor = openAt("inicio", 7);
         const int reports = ErrorReport::instance().count();
-        m_w->f().Form2->Parametros->TelWd->setText(S("seiscentos"));
+        f().Form2->Parametros->TelWd->setText(S("seiscentos"));
         click(editor->Script->Image1);
         QCOMPARE(ErrorReport::instance().count(), reports + 1);
         QVERIFY(ErrorReport::instance().lastMessage().contains(S("\"seiscentos\"")));
@@ -112,8 +112,7 @@ private slots:
     }
 
     void exportThenRestoreAskFirst() {
-        const Forms& f = m_w->f();
-        form2::PageExclusivo* p = f.Form2->Exclusivo;
+        form2::PageExclusivo* p = f().Form2->Exclusivo;
         const std::string adventure = m_w->session().DirAdv;
         std::string chosen = adventure, asked;
         bool agree = false;
@@ -146,26 +145,25 @@ private slots:
         agree = true;
         click(p->m_restore);
         QVERIFY2(p->Stw->text().contains(S("e as variáveis")), qPrintable(p->Stw->text()));
-        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(S("trazido")));
+        QVERIFY(items(f().Form2->Scripts->Lbx2).contains(S("trazido")));
     }
 
     void auditListsFindingsThatOpenTheirLineAndReplacesAfterAsking() {
-        const Forms& f = m_w->f();
         vorn::putScript(m_w->requests(), m_w->session(), "falho",
                         {"  msg= antes", "  gosub $sumido"});
-        f.Form1->LoadScriptList();
-        click(f.Form2->Exclusivo->m_audit);
-        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kAuditoria));
-        form4::PageAuditoria* page = f.Form4->Auditoria;
+        f().Form1->LoadScriptList();
+        click(f().Form2->Exclusivo->m_audit);
+        QCOMPARE(f().Form4->Pan1->PageIndex(), int(TForm4::kAuditoria));
+        form4::PageAuditoria* page = f().Form4->Auditoria;
         const auto found =
             page->m_findings->findItems(S("scripts/falho.scp:2:"), Qt::MatchStartsWith);
         QCOMPARE(found.size(), 1);
         page->m_findings->setCurrentItem(found.front());
         emit page->m_findings->itemClicked(found.front());
-        QCOMPARE(f.Form4->loadedScript(), std::string("falho"));
-        QCOMPARE(f.Form4->Script->Memo3->textCursor().blockNumber(), 1);
+        QCOMPARE(f().Form4->loadedScript(), std::string("falho"));
+        QCOMPARE(f().Form4->Script->Memo3->textCursor().blockNumber(), 1);
 
-        f.Form4->Pan1->setPageIndex(TForm4::kAuditoria);
+        f().Form4->Pan1->setPageIndex(TForm4::kAuditoria);
         std::string preview;
         page->ask = [&](const std::string& q, const char*, const char*) {
             preview = q;
@@ -215,7 +213,7 @@ private slots:
             asked = question;
             return TForm4::CloseAnswer(answer);
         };
-        click(m_w->f().Form1->Fim);
+        click(f().Form1->Fim);
         QTRY_COMPARE(m_w->quits, ends ? 1 : 0);
         QVERIFY(asked.contains(S("\"tesouro\"")));
         // The recovery copy is kept whatever the answer.
@@ -227,7 +225,7 @@ private slots:
         // Without unsaved text nothing is asked.
         editor->askClose = nullptr;
         editor->replaceScriptText("tesouro", server("tesouro"));
-        click(m_w->f().Form1->Fim);
+        click(f().Form1->Fim);
         QTRY_COMPARE(m_w->quits, 1);
     }
 
@@ -325,18 +323,17 @@ private slots:
     }
 
     void clickingAScriptOpensIt() {
-        const Forms& f = m_w->f();
-        f.Form4->hide();
+        f().Form4->hide();
         QVERIFY(clickItem(m_p->Lbx2, S("masmorra")));
         QCOMPARE(m_w->session().SesScp, std::string("masmorra"));
         QVERIFY(m_w->editorText().startsWith(S("//=== Script: masmorra")));
-        QVERIFY(f.Form4->isVisible() && !f.Form4->hasUnsavedChanges());
-        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kScript));
-        QVERIFY(f.Form3->Web->address().endsWith(S("&Pfx=vorn&Scp=masmorra")));
+        QVERIFY(f().Form4->isVisible() && !f().Form4->hasUnsavedChanges());
+        QCOMPARE(f().Form4->Pan1->PageIndex(), int(TForm4::kScript));
+        QVERIFY(f().Form3->Web->address().endsWith(S("&Pfx=vorn&Scp=masmorra")));
         // With the preview switch off the preview stays where it was.
-        f.Form4->Script->Cbx->setChecked(false);
+        f().Form4->Script->Cbx->setChecked(false);
         QVERIFY(clickItem(m_p->Lbx2, S("torre")));
-        QVERIFY(f.Form3->Web->address().endsWith(S("&Scp=masmorra")));
+        QVERIFY(f().Form3->Web->address().endsWith(S("&Scp=masmorra")));
     }
 
     void creatingAScript_data() {
@@ -372,10 +369,10 @@ private slots:
         m_p->Lbx2->clear();
         click(m_p->Image4);
         QVERIFY(m_p->Stc->text() != S("Ok") && !m_p->Stc->text().isEmpty());
-        QCOMPARE(m_w->f().Form4->Backup->Memo5->toPlainText(), m_p->Stc->text());
+        QCOMPARE(f().Form4->Backup->Memo5->toPlainText(), m_p->Stc->text());
         QCOMPARE(s.SesScp, std::string("inicio"));
         QVERIFY(!items(m_p->Lbx2).contains(name));
-        click(m_w->f().Form4->Script->btGrs);
+        click(f().Form4->Script->btGrs);
         QCOMPARE(server("inicio"), inicio);
     }
 
@@ -426,7 +423,7 @@ private slots:
         m_p->Lbx2->setCurrentItem(nullptr);
         if (!selected.isEmpty()) QVERIFY(clickItem(m_p->Lbx2, selected));
         const QStringList before = items(m_p->Lbx2);
-        TForm4* editor = m_w->f().Form4;
+        TForm4* editor = f().Form4;
         if (typed) typeLine(editor, S("  msg= minha ideia"));
         m_p->Edit3->setText(name);
         m_p->ask = [&](const std::string&, const char*, const char*) { return references; };
@@ -458,7 +455,6 @@ private slots:
     }
 
     void deletingAScript() {
-        const Forms& f = m_w->f();
         vorn::Session& s = m_w->session();
         QStringList asked;
         bool answer = false;
@@ -474,8 +470,8 @@ private slots:
         QVERIFY(clickItem(m_p->Lbx2, S("cozinha")));
         const vorn::Lines held = server("cozinha");
         const int before = copies("cozinha");
-        f.Form4->Script->Memo3->appendPlainText(S("  msg= ainda nao gravado"));
-        f.Form4->Script->setUnsaved(true);
+        f().Form4->Script->Memo3->appendPlainText(S("  msg= ainda nao gravado"));
+        f().Form4->Script->setUnsaved(true);
         const QString edited = m_w->editorText();
         click(m_p->Image6);
         QCOMPARE(asked, QStringList{S("Deletar o script \"cozinha\" do servidor?")});
@@ -491,16 +487,16 @@ private slots:
         QCOMPARE(m_w->editorText(), QString());
         QVERIFY(!items(m_p->Lbx2).contains(S("cozinha")) && !exists("cozinha"));
         QVERIFY(s.SesScp.empty());
-        f.Form4->Script->Cbx->setChecked(true);
-        const QString shownPage = f.Form3->Web->address();
-        click(f.Form2->Graficos->Image12); // an upload of nothing
-        QCOMPARE(f.Form3->Web->address(), shownPage);
-        f.Form4->btGrsClick();
+        f().Form4->Script->Cbx->setChecked(true);
+        const QString shownPage = f().Form3->Web->address();
+        click(f().Form2->Graficos->Image12); // an upload of nothing
+        QCOMPARE(f().Form3->Web->address(), shownPage);
+        f().Form4->btGrsClick();
         QVERIFY(!exists("cozinha"));
 
         // A script the server no longer has: its refusal, nothing lost.
         m_p->Lbx2->setCurrentItem(new QListWidgetItem(S("fantasma"), m_p->Lbx2));
-        f.Form4->replaceScriptText("torre", {"  fim"});
+        f().Form4->replaceScriptText("torre", {"  fim"});
         click(m_p->Image6);
         QVERIFY(m_p->Stc->text() != S("Ok") && !m_p->Stc->text().isEmpty());
         QVERIFY(items(m_p->Lbx2).contains(S("fantasma")));

@@ -1,23 +1,8 @@
 // Page Default against a service whose version differs from the program's:
 // login refusals and success, the update notice and the updater, account
 // creation, the server profiles and calls that fail.
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
-#include "files.h"
-#include "form2_pages/page_aventuras.h"
-#include "form2_pages/page_default.h"
-#include "form2_pages/page_exclusivo.h"
-#include "form2_pages/page_extras.h"
-#include "form2_pages/page_parametros.h"
-#include "form4_pages/page_script.h"
-#include "road_windows.h"
-#include "session.h"
+#include "castle_road_fixture.h"
 #include "window_test_main.h"
-
-#include <utility>
 
 using namespace vorn::win;
 using namespace vorn::test;
@@ -60,7 +45,7 @@ private slots:
         QFETCH(QString, status);
         const int before = countOf(m_svc->log(), "scpLog");
         m_w->logIn(login, password);
-        const QString shown = m_w->f().Form2->Default->Sta->text();
+        const QString shown = f().Form2->Default->Sta->text();
         if (status.isEmpty()) {
             QVERIFY(!shown.isEmpty() && shown != S("Status..."));
             QTRY_VERIFY(countOf(m_svc->log(), "scpLog") > before);
@@ -69,18 +54,17 @@ private slots:
             QCOMPARE(countOf(m_svc->log(), "scpLog"), before);
         }
         QVERIFY(m_w->session().SesLogin.empty());
-        QVERIFY(m_w->f().Form1->btAdv->isHidden());
-        QCOMPARE(m_w->f().Form2->Abook->PageIndex(), int(TForm2::kInicio));
+        QVERIFY(f().Form1->btAdv->isHidden());
+        QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kInicio));
     }
 
     void loginSetsUpTheWindowsAndShowsTheUpdateNotice() {
-        const Forms& f = m_w->f();
-        form2::PageDefault* d = f.Form2->Default;
+        form2::PageDefault* d = f().Form2->Default;
         // An adventure being edited on the other profile is dropped.
         m_w->session().SesPfx = "vale";
-        f.Form1->ShowNavigation(NavState::AdventureOpen);
-        f.Form4->show();
-        f.Form5->show();
+        f().Form1->ShowNavigation(NavState::AdventureOpen);
+        f().Form4->show();
+        f().Form5->show();
         d->XLog->setText(S("demo"));
         d->XSen->setText(S("demo"));
         QTest::keyClick(d->XSen, Qt::Key_Return);
@@ -89,15 +73,15 @@ private slots:
         QCOMPARE(s.SesLogin, std::string("demo"));
         QVERIFY(s.SesPfx.empty());
         QCOMPARE(d->Sta->text(), QString());
-        QCOMPARE(f.Form2->Exclusivo->edIdx->text(), QString::fromStdString(s.SesIdx));
-        QVERIFY(!f.Form2->Parametros->Pan1->isHidden());
-        QVERIFY(!f.Form1->btAdv->isHidden() && f.Form1->btLsp->isHidden());
-        QVERIFY(!f.Form4->isVisible() && !f.Form5->isVisible());
-        QCOMPARE(items(f.Form2->Aventuras->Lbx1),
+        QCOMPARE(f().Form2->Exclusivo->edIdx->text(), QString::fromStdString(s.SesIdx));
+        QVERIFY(!f().Form2->Parametros->Pan1->isHidden());
+        QVERIFY(!f().Form1->btAdv->isHidden() && f().Form1->btLsp->isHidden());
+        QVERIFY(!f().Form4->isVisible() && !f().Form5->isVisible());
+        QCOMPARE(items(f().Form2->Aventuras->Lbx1),
                  (QStringList{S("Castelo de Vorn"), S("Vale Perdido")}));
-        QVERIFY(f.Form4->findChild<QWidget*>(S("Sintaxe"))->isEnabled());
+        QVERIFY(f().Form4->findChild<QWidget*>(S("Sintaxe"))->isEnabled());
         QVERIFY(!d->PanVrs->isHidden());
-        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kDefault));
+        QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kDefault));
     }
 
     void updaterRunsOnlyWhereItCan_data() {
@@ -115,13 +99,13 @@ private slots:
         vorn::writeFileAtomic(m_svc->dataDir() + "vornpq/atlz.exe", updater.toStdString());
         m_w->logIn(S("demo"), S("demo"));
         if (!starts)
-            m_w->f().Form1->setShellOpener([](const QString&, const QString&) { return false; });
-        click(m_w->f().Form2->Default->Image14);
+            f().Form1->setShellOpener([](const QString&, const QString&) { return false; });
+        click(f().Form2->Default->Image14);
 
         const std::string local = m_w->home() + "atlz.exe";
         QCOMPARE(vorn::readFile(local), updater.toStdString());
         QCOMPARE(m_w->quits, ends ? 1 : 0);
-        const QString told = m_w->f().Form2->Default->Std->text();
+        const QString told = f().Form2->Default->Std->text();
         if (ends) {
             QCOMPARE(told, S("Ok"));
             QCOMPARE(m_w->opened,
@@ -139,15 +123,14 @@ private slots:
     void updaterWaitsForUnsavedText() {
         vorn::writeFileAtomic(m_svc->dataDir() + "vornpq/atlz.exe", "#!/bin/sh\n");
         RoadTest::arrive();
-        const Forms& f = m_w->f();
-        f.Form4->Script->setUnsaved(true);
+        f().Form4->Script->setUnsaved(true);
         for (const auto answer : {TForm4::CloseAnswer::Cancel, TForm4::CloseAnswer::Discard}) {
-            f.Form4->askClose = [answer](const QString&) { return answer; };
-            click(f.Form2->Default->Image14);
+            f().Form4->askClose = [answer](const QString&) { return answer; };
+            click(f().Form2->Default->Image14);
             const bool stays = answer == TForm4::CloseAnswer::Cancel;
             QCOMPARE(m_w->quits, stays ? 0 : 1);
             if (stays)
-                QCOMPARE(f.Form2->Default->Std->text(),
+                QCOMPARE(f().Form2->Default->Std->text(),
                          S("Atualização cancelada: o texto continua no editor."));
         }
     }
@@ -171,7 +154,7 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, email);
         QFETCH(QString, shown);
-        form2::PageDefault* d = m_w->f().Form2->Default;
+        form2::PageDefault* d = f().Form2->Default;
         d->Edit14->setText(login);
         d->Edit15->setText(password);
         d->Edit16->setText(email);
@@ -184,18 +167,17 @@ private slots:
     }
 
     void serverProfilesSwitchAddressesAndDropTheAdventure() {
-        const Forms& f = m_w->f();
         RoadTest::arrive();
-        f.Form3->show();
-        form2::PageExclusivo* x = f.Form2->Exclusivo;
+        f().Form3->show();
+        form2::PageExclusivo* x = f().Form2->Exclusivo;
         vorn::Session& s = m_w->session();
         click(x->Rb1);
         QCOMPARE(s.UrlScp, "http://localhost:" + std::to_string(m_svc->port()) + "/vornpq/wbetz/");
         QCOMPARE(s.UrlLog, m_svc->scriptBase()); // the account server stays
         QVERIFY(x->Lbt->text().endsWith(S("127.0.0.1")));
-        QVERIFY(s.SesPfx.empty() && f.Form1->btLsp->isHidden() && !f.Form1->btAdv->isHidden());
-        QVERIFY(!f.Form3->isVisible() && !x->Panel1->isHidden());
-        QCOMPARE(f.Form2->Aventuras->Lbx1->count(), 2);
+        QVERIFY(s.SesPfx.empty() && f().Form1->btLsp->isHidden() && !f().Form1->btAdv->isHidden());
+        QVERIFY(!f().Form3->isVisible() && !x->Panel1->isHidden());
+        QCOMPARE(f().Form2->Aventuras->Lbx1->count(), 2);
 
         click(x->Rb2);
         QCOMPARE(s.UrlScp, m_svc->scriptBase());
@@ -203,9 +185,8 @@ private slots:
     }
 
     void refusalsWithoutAServerOrAnAdventure() {
-        const Forms& f = m_w->f();
         m_w->logIn(S("demo"), S("demo"));
-        form2::PageParametros* p = f.Form2->Parametros;
+        form2::PageParametros* p = f().Form2->Parametros;
         for (PictureButton* save : {p->Image1, p->Image5}) {
             p->Stu->clear();
             click(save);
@@ -215,16 +196,16 @@ private slots:
         // A refused list goes to Memo1.
         vorn::Session& s = m_w->session();
         s.SesSenha = "outra";
-        click(f.Form2->Aventuras->Label26);
-        QCOMPARE(f.Form2->Aventuras->Lbx1->count(), 0);
-        QVERIFY(!f.Form2->Extras->Memo1->isHidden());
-        QVERIFY(!f.Form2->Extras->Memo1->toPlainText().isEmpty());
+        click(f().Form2->Aventuras->Label26);
+        QCOMPARE(f().Form2->Aventuras->Lbx1->count(), 0);
+        QVERIFY(!f().Form2->Extras->Memo1->isHidden());
+        QVERIFY(!f().Form2->Extras->Memo1->toPlainText().isEmpty());
 
         // Creation calls on dead servers are reported; the light goes out.
         ErrorReport& report = ErrorReport::instance();
         s.UrlScp = s.UrlLog = "http://127.0.0.1:9/vornpq/wbetz/";
-        form2::PageAventuras* a = f.Form2->Aventuras;
-        form2::PageDefault* d = f.Form2->Default;
+        form2::PageAventuras* a = f().Form2->Aventuras;
+        form2::PageDefault* d = f().Form2->Default;
         for (QLineEdit* field : {a->Edit11, a->Edit12, d->Edit14, d->Edit15, d->Edit16})
             field->setText(S("perd@"));
         for (const auto& [button, status] : {std::pair{a->btAvn, a->Stn}, {d->btConta, d->Sty}}) {

@@ -10,12 +10,11 @@ class RoadMediaTest : public CastleRoadTest {
     Q_OBJECT
 private slots:
     void qrCodesShowTheirAddresses() {
-        const Forms& f = m_w->f();
         const QString root = QString::fromStdString(m_svc->root());
         click(m_p->Image2);
-        QVERIFY(f.Form5->isVisible());
-        QCOMPARE(f.Form5->address(), root + S("html/quorbel/inicio.php?Pfx=vorn"));
-        const QImage drawn = f.Form5->Qr->pixmap().toImage();
+        QVERIFY(f().Form5->isVisible());
+        QCOMPARE(f().Form5->address(), root + S("html/quorbel/inicio.php?Pfx=vorn"));
+        const QImage drawn = f().Form5->Qr->pixmap().toImage();
 
         // While it shows, a click in the list shows the script's code.
         QVERIFY(clickItem(m_p->Lbx2, S("torre")));
@@ -23,39 +22,39 @@ private slots:
             QByteArray::fromStdString("vorn|" + m_w->session().SesIdx + "|torre|")
                 .toHex()
                 .toUpper());
-        QCOMPARE(f.Form5->address(), root + S("html/quorbel/exescp.php?Chx=") + hex);
-        QVERIFY(f.Form5->Qr->pixmap().toImage() != drawn);
+        QCOMPARE(f().Form5->address(), root + S("html/quorbel/exescp.php?Chx=") + hex);
+        QVERIFY(f().Form5->Qr->pixmap().toImage() != drawn);
         click(m_p->Image2);
-        QVERIFY(!f.Form5->isVisible());
+        QVERIFY(!f().Form5->isVisible());
         // Hidden, a click changes nothing there.
         QVERIFY(clickItem(m_p->Lbx2, S("menu")));
-        QVERIFY(f.Form5->address().endsWith(hex));
+        QVERIFY(f().Form5->address().endsWith(hex));
     }
 
     void browserCopiesAndStatusOpenTheirPlaces() {
-        const Forms& f = m_w->f();
         click(m_p->Image7);
         QCOMPARE(m_p->Stc->text(), S("Aguarde o navegador abrir..."));
         QCOMPARE(m_w->opened,
                  QStringList{ui(vorn::browserAddress(m_w->session())) + QLatin1Char('|')});
 
-        f.Form4->Backup->Memo5->setPlainText(S("velho"));
+        f().Form4->Backup->Memo5->setPlainText(S("velho"));
         click(m_p->Image8);
-        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kBackup));
-        QCOMPARE(f.Form4->Backup->folder(), QString::fromStdString(m_w->home() + "vorn"));
-        QCOMPARE(f.Form4->Backup->Memo5->toPlainText(), QString());
-        QCOMPARE(f.Form4->width(), int(TForm4::kNarrowWidth));
+        QCOMPARE(f().Form4->Pan1->PageIndex(), int(TForm4::kBackup));
+        QCOMPARE(f().Form4->Backup->folder(), QString::fromStdString(m_w->home() + "vorn"));
+        QCOMPARE(f().Form4->Backup->Memo5->toPlainText(), QString());
+        QCOMPARE(f().Form4->width(), int(TForm4::kNarrowWidth));
 
         // The status labels lead to the server's last message.
-        for (ClickLabel* status : {m_p->Stc, f.Form2->Parametros->Stu, f.Form2->Exclusivo->Stw}) {
-            f.Form4->Pan1->setPageIndex(TForm4::kScript);
-            f.Form4->hide();
+        for (ClickLabel* status :
+             {m_p->Stc, f().Form2->Parametros->Stu, f().Form2->Exclusivo->Stw}) {
+            f().Form4->Pan1->setPageIndex(TForm4::kScript);
+            f().Form4->hide();
             click(status);
-            QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kBackup));
-            QVERIFY(f.Form4->isVisible());
+            QCOMPARE(f().Form4->Pan1->PageIndex(), int(TForm4::kBackup));
+            QVERIFY(f().Form4->isVisible());
         }
         click(m_p->Image3);
-        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kScript));
+        QCOMPARE(f().Form4->Pan1->PageIndex(), int(TForm4::kScript));
 
         m_w->session().SesScp.clear();
         m_w->opened.clear();
@@ -67,15 +66,14 @@ private slots:
         for (const char* name :
              {"a.png", "b.jpg", "c.gif", "D.PNG", "e.mp3", "f.ogg", "g.wav", "h.scp"})
             put(name);
-        const Forms& f = m_w->f();
-        click(f.Form1->btImg);
-        const QStringList pictures = items(f.Form2->Graficos->File1);
+        click(f().Form1->btImg);
+        const QStringList pictures = items(f().Form2->Graficos->File1);
         for (const char* name : {"a.png", "b.jpg", "c.gif", "D.PNG"})
             QVERIFY2(pictures.contains(QLatin1String(name)), name);
         for (const char* name : {"e.mp3", "g.wav", "h.scp"})
             QVERIFY2(!pictures.contains(QLatin1String(name)), name);
-        click(f.Form1->btSnd);
-        QCOMPARE(items(f.Form2->ArqSom->File2), (QStringList{S("e.mp3"), S("f.ogg")}));
+        click(f().Form1->btSnd);
+        QCOMPARE(items(f().Form2->ArqSom->File2), (QStringList{S("e.mp3"), S("f.ogg")}));
     }
 
     void previewKeepsToItsColumn_data() {
@@ -91,19 +89,17 @@ private slots:
         QImage image(picture, QImage::Format_RGB32);
         image.fill(Qt::darkGreen);
         QVERIFY(image.save(QString::fromStdString(m_w->session().DirAdv + "vista.png")));
-        const Forms& f = m_w->f();
-        click(f.Form1->btImg);
-        QVERIFY(clickItem(f.Form2->Graficos->File1, S("vista.png")));
-        QCOMPARE(f.Form2->Graficos->Img1->size(), shown);
-        QCOMPARE(f.Form2->Graficos->Img1->pixmap().size(), shown);
+        click(f().Form1->btImg);
+        QVERIFY(clickItem(f().Form2->Graficos->File1, S("vista.png")));
+        QCOMPARE(f().Form2->Graficos->Img1->size(), shown);
+        QCOMPARE(f().Form2->Graficos->Img1->pixmap().size(), shown);
     }
 
     void severalPicturesGoUpAndAStopHalfWayIsTold() {
         put("ponte.png");
         put("rio.png");
-        const Forms& f = m_w->f();
-        form2::PageGraficos* p = f.Form2->Graficos;
-        click(f.Form1->btImg);
+        form2::PageGraficos* p = f().Form2->Graficos;
+        click(f().Form1->btImg);
         selectOnly(p->File1, {S("ponte.png"), S("rio.png")});
         QSignalSpy steps(p->G1, &QProgressBar::valueChanged);
         click(p->Image12);
@@ -127,9 +123,8 @@ private slots:
     void aDeletionIsReadBackFromTheServer() {
         // Kept without the adventure's prefix: listed, but not deleted so.
         vorn::writeFileAtomic(m_svc->dataDir() + "html/quorbel/vorn/solto.png", "x");
-        const Forms& f = m_w->f();
-        form2::PageGraficos* g = f.Form2->Graficos;
-        click(f.Form1->btImg);
+        form2::PageGraficos* g = f().Form2->Graficos;
+        click(f().Form1->btImg);
         QVERIFY(clickItem(g->Lbx3, S("solto.png")));
         click(g->Image13);
         QVERIFY(items(g->Lbx3).contains(S("solto.png")));
@@ -141,10 +136,9 @@ private slots:
     void soundsGoUpAndAreDeletedFromPageArqSom() {
         put("trovao.mp3");
         put("chuva.ogg");
-        const Forms& f = m_w->f();
-        form2::PageArqSom* p = f.Form2->ArqSom;
-        click(f.Form1->btSnd);
-        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kArqSom));
+        form2::PageArqSom* p = f().Form2->ArqSom;
+        click(f().Form1->btSnd);
+        QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kArqSom));
         selectOnly(p->File2, {S("chuva.ogg"), S("trovao.mp3")});
         click(p->Image20);
         QVERIFY(!p->G2->isVisible());
@@ -161,27 +155,26 @@ private slots:
     }
 
     void soundsPlayOnTheDeck() {
-        const Forms& f = m_w->f();
         auto* deck = new RecordingDeck;
-        f.Form2->setDeck(deck);
+        f().Form2->setDeck(deck);
         const QString dir = QString::fromStdString(m_w->session().DirAdv);
-        click(f.Form1->btSnd);
-        click(f.Form2->ArqSom->m_library);
-        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kSons));
-        click(f.Form2->Sons->Label83);
-        QVERIFY(clickItem(f.Form2->Sons->Lbx7, S("vento")));
+        click(f().Form1->btSnd);
+        click(f().Form2->ArqSom->m_library);
+        QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kSons));
+        click(f().Form2->Sons->Label83);
+        QVERIFY(clickItem(f().Form2->Sons->Lbx7, S("vento")));
         QCOMPARE(deck->played, QStringList{dir + S("vento.mp3")});
-        QCOMPARE(f.Form2->Sons->status()->text(), S("Tocando vento.mp3..."));
+        QCOMPARE(f().Form2->Sons->status()->text(), S("Tocando vento.mp3..."));
 
         put("som.ogg", "OggS");
-        click(f.Form1->btSnd);
+        click(f().Form1->btSnd);
         deck->refusal = S("arquivo estragado");
-        QVERIFY(clickItem(f.Form2->ArqSom->File2, S("som.ogg")));
+        QVERIFY(clickItem(f().Form2->ArqSom->File2, S("som.ogg")));
         QCOMPARE(deck->played.last(), dir + S("som.ogg"));
-        QCOMPARE(f.Form2->ArqSom->Label90->text(), S("arquivo estragado"));
+        QCOMPARE(f().Form2->ArqSom->Label90->text(), S("arquivo estragado"));
 
-        f.Form2->TocaWave("$nao_existe", f.Form2->Sons->status());
-        QCOMPARE(f.Form2->Sons->status()->text(), S("Som não encontrado: nao_existe.mp3"));
+        f().Form2->TocaWave("$nao_existe", f().Form2->Sons->status());
+        QCOMPARE(f().Form2->Sons->status()->text(), S("Som não encontrado: nao_existe.mp3"));
         QCOMPARE(deck->played.size(), 2);
     }
 
@@ -196,9 +189,8 @@ private slots:
     }
 
     void objectStatesAreStoredAndNewObjectsListed() {
-        const Forms& f = m_w->f();
-        form2::PageObjetos* p = f.Form2->Objetos;
-        click(f.Form1->btObj);
+        form2::PageObjetos* p = f().Form2->Objetos;
+        click(f().Form1->btObj);
         click(p->btObj1);
         QCOMPARE(p->lbObj1->text(), S("Selecione objeto!"));
         QVERIFY(clickItem(p->Lbx4, S("lampiao velho")));
@@ -217,10 +209,9 @@ private slots:
     }
 
     void editorsAreChosenAndSentOnlyAfterALoad() {
-        const Forms& f = m_w->f();
-        form2::PageAutorizacao* p = f.Form2->Autorizacao;
-        click(f.Form2->Parametros->Image23);
-        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kAutorizacao));
+        form2::PageAutorizacao* p = f().Form2->Autorizacao;
+        click(f().Form2->Parametros->Image23);
+        QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kAutorizacao));
         QCOMPARE(items(p->Lbx11), QStringList{S("ana")});
         QVERIFY(clickItem(p->Lbx10, S("bia")));
         QVERIFY(clickItem(p->Lbx10, S("bia")));
@@ -228,13 +219,13 @@ private slots:
         QVERIFY(clickItem(p->Lbx11, S("ana")));
         const QString idle = p->Stb->text();
         click(p->Image24);
-        QCOMPARE(f.Form2->Extras->Memo1->toPlainText(), S("bia"));
+        QCOMPARE(f().Form2->Extras->Memo1->toPlainText(), S("bia"));
         QVERIFY(p->Stb->text() != idle);
 
         // A list that did not load is never sent: it would revoke everyone.
         vorn::Session& s = m_w->session();
         s.SesSenha = "errada";
-        click(f.Form2->Parametros->Image23);
+        click(f().Form2->Parametros->Image23);
         s.SesSenha = "demo";
         QCOMPARE(p->Lbx10->count() + p->Lbx11->count(), 0);
         click(p->Image24);
@@ -246,7 +237,7 @@ private slots:
         form6::PagePosicoes* p = m_map->Posicoes;
         m_map->TileClick(15);
         m_map->PlaceTile(57);
-        m_w->f().Form1->MapaMouseDown(17 * 110 + 3, 2 * 80 + 3);
+        f().Form1->MapaMouseDown(17 * 110 + 3, 2 * 80 + 3);
         QCOMPARE(m_map->Abook->PageIndex(), int(TForm6::kPosicoes));
         QCOMPARE(p->lbCoords->text(), S("2 X 17"));
         // A comma cannot be typed into a name.
@@ -257,7 +248,7 @@ private slots:
         click(p->Image2);
         QCOMPARE(cell(57), std::string("15,sala,,cozinha,,,"));
         // The shown map takes the drawn cell (the empty map is transparent).
-        QCOMPARE(qAlpha(m_w->f().Form1->Mapa->pixmap().toImage().pixel(17 * 110 + 55, 2 * 80 + 40)),
+        QCOMPARE(qAlpha(f().Form1->Mapa->pixmap().toImage().pixel(17 * 110 + 55, 2 * 80 + 40)),
                  255);
 
         // A name the service could not take is refused, and nothing changes.
@@ -291,7 +282,7 @@ private slots:
         QCOMPARE(m_map->Abook->PageIndex(), int(TForm6::kCompilacao));
         click(c->Image4);
         QCOMPARE(c->Stk->text(), S("Completa!"));
-        QVERIFY(items(m_w->f().Form2->Scripts->Lbx2).contains(S("mp_hall")));
+        QVERIFY(items(f().Form2->Scripts->Lbx2).contains(S("mp_hall")));
         const QString first = c->m_summary->text();
         c->Cb3->setChecked(true); // the option reaches the compiler
         click(c->Image4);

@@ -6,8 +6,6 @@
 // button reaches its operation and its answer reaches the right control.
 #include "castle_road_fixture.h"
 #include "converter.h"
-#include "form2_pages/page_aventuras.h"
-#include "form2_pages/page_default.h"
 #include "form4_pages/live_check_marks.h"
 #include "form4_pages/page_banners.h"
 #include "form4_pages/page_controle.h"
@@ -30,14 +28,6 @@
 using namespace vorn::win;
 using namespace vorn::test;
 
-namespace {
-
-PictureButton* entry(const Forms& f, const QString& name) {
-    return f.Form2->Exclusivo->findChild<PictureButton*>(name);
-}
-
-} // namespace
-
 class RoadPagesTest : public RoadTest {
     Q_OBJECT
 protected:
@@ -48,41 +38,43 @@ protected:
             m_asked << ui(question);
             return !m_replies.isEmpty() && m_replies.takeFirst();
         };
-        m_w->f().Form4->Seriado->ask = answer;
-        m_w->f().Form4->Modelos->ask = answer;
+        f().Form4->Seriado->ask = answer;
+        f().Form4->Modelos->ask = answer;
         m_asked.clear();
         m_replies.clear();
     }
-    void openCastle(PictureButton* entry) {
+    PictureButton* entry(const QString& name) const {
+        return f().Form2->Exclusivo->findChild<PictureButton*>(name);
+    }
+    void openCastle(PictureButton* button) {
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        click(entry);
+        click(button);
     }
 
 private slots:
     void choosingTheCastleFillsTheWindows() {
-        const Forms& f = m_w->f();
         // The same version as the service's: straight to the list.
-        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kAventuras));
-        QVERIFY(f.Form2->Default->PanVrs->isHidden());
-        f.Form5->show();
+        QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kAventuras));
+        QVERIFY(f().Form2->Default->PanVrs->isHidden());
+        f().Form5->show();
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
         const vorn::Session& s = m_w->session();
-        form2::PageParametros* p = f.Form2->Parametros;
+        form2::PageParametros* p = f().Form2->Parametros;
         QCOMPARE(p->Edit17->text() + p->Edit8->text() + p->JanWd->text() + p->TotReg->text(),
                  S("Castelo de Vorn1A1A2E80010"));
-        QCOMPARE(f.Form3->frameColour(), QColor(0x1A, 0x1A, 0x2E));
-        QVERIFY(f.Form3->isVisible() && f.Form4->isVisible() && !f.Form5->isVisible());
-        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kScript));
-        QCOMPARE(f.Form4->lbTit->text(), S("Castelo de Vorn"));
-        QCOMPARE(f.Form3->Web->address(), ui(vorn::previewAddress(s)));
+        QCOMPARE(f().Form3->frameColour(), QColor(0x1A, 0x1A, 0x2E));
+        QVERIFY(f().Form3->isVisible() && f().Form4->isVisible() && !f().Form5->isVisible());
+        QCOMPARE(f().Form4->Pan1->PageIndex(), int(TForm4::kScript));
+        QCOMPARE(f().Form4->lbTit->text(), S("Castelo de Vorn"));
+        QCOMPARE(f().Form3->Web->address(), ui(vorn::previewAddress(s)));
         QVERIFY(m_w->editorText().startsWith(S("//=== Script: inicio")));
-        QCOMPARE(f.Form4->Script->TelPos->text(), S("portao.png"));
+        QCOMPARE(f().Form4->Script->TelPos->text(), S("portao.png"));
         QVERIFY(vorn::fileExists(s.DirAdv + "portao.png"));
-        QCOMPARE(f.Form2->Graficos->folder(), QString::fromStdString(m_w->home() + "vorn/"));
-        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kScripts));
-        QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), S("inicio"));
-        QVERIFY(!f.Form1->btLsp->isHidden() && !f.Form1->btObj->isHidden() &&
-                !f.Form1->lbPrm->isHidden());
+        QCOMPARE(f().Form2->Graficos->folder(), QString::fromStdString(m_w->home() + "vorn/"));
+        QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kScripts));
+        QCOMPARE(f().Form2->Scripts->Lbx2->currentItem()->text(), S("inicio"));
+        QVERIFY(!f().Form1->btLsp->isHidden() && !f().Form1->btObj->isHidden() &&
+                !f().Form1->lbPrm->isHidden());
     }
 
     void filtersAskForTheirLists_data() {
@@ -99,7 +91,7 @@ private slots:
         QFETCH(int, filter);
         QFETCH(QStringList, listed);
         m_w->logIn(login, login == S("demo") ? login : login + S("123"));
-        form2::PageAventuras* a = m_w->f().Form2->Aventuras;
+        form2::PageAventuras* a = f().Form2->Aventuras;
         a->Lbx1->addItem(S("stale"));
         click(filter == 21 ? a->Label21 : a->Label26);
         QStringList shown = items(a->Lbx1);
@@ -111,7 +103,7 @@ private slots:
     }
 
     void creatingAnAdventure() {
-        form2::PageAventuras* a = m_w->f().Form2->Aventuras;
+        form2::PageAventuras* a = f().Form2->Aventuras;
         a->Edit11->setText(S("X"));
         a->Edit12->setText(S("ab")); // the local check's refusal, nothing sent
         click(a->btAvn);
@@ -127,10 +119,9 @@ private slots:
     }
 
     void parametersAreSavedAndTheListFollows() {
-        const Forms& f = m_w->f();
-        click(f.Form2->Aventuras->Label21);
+        click(f().Form2->Aventuras->Label21);
         QVERIFY(m_w->choose(S("Minha aventura 1")));
-        form2::PageParametros* p = f.Form2->Parametros;
+        form2::PageParametros* p = f().Form2->Parametros;
         click(p->Label38);
         QCOMPARE(p->TipAvn->text(), S("A"));
         click(p->Label37);
@@ -139,10 +130,10 @@ private slots:
         p->Edit8->setText(S("FF8000"));
         click(p->Image1);
         QCOMPARE(p->Stu->text(), S("Ok"));
-        QCOMPARE(f.Form4->Backup->Memo5->toPlainText(), S("Ok"));
-        QCOMPARE(f.Form4->lbTit->text(), S("Minha aventura nova"));
-        QCOMPARE(f.Form3->frameColour(), QColor(0xFF, 0x80, 0x00));
-        QStringList listed = items(f.Form2->Aventuras->Lbx1);
+        QCOMPARE(f().Form4->Backup->Memo5->toPlainText(), S("Ok"));
+        QCOMPARE(f().Form4->lbTit->text(), S("Minha aventura nova"));
+        QCOMPARE(f().Form3->frameColour(), QColor(0xFF, 0x80, 0x00));
+        QStringList listed = items(f().Form2->Aventuras->Lbx1);
         QVERIFY(listed.contains(S("Minha aventura nova")) &&
                 !listed.contains(S("Minha aventura 1")));
 
@@ -151,8 +142,8 @@ private slots:
         p->Edit17->setText(S("Outro nome"));
         click(p->Image1);
         QVERIFY(p->Stu->text() != S("Ok"));
-        QCOMPARE(f.Form4->Backup->Memo5->toPlainText(), p->Stu->text());
-        QVERIFY(!items(f.Form2->Aventuras->Lbx1).contains(S("Outro nome")));
+        QCOMPARE(f().Form4->Backup->Memo5->toPlainText(), p->Stu->text());
+        QVERIFY(!items(f().Form2->Aventuras->Lbx1).contains(S("Outro nome")));
 
         p->TotReg->setText(S("25"));
         click(p->Image5);
@@ -160,8 +151,7 @@ private slots:
     }
 
     void theFirstScriptIsJudgedAgainstItsOwnAdventuresList() {
-        const Forms& f = m_w->f();
-        form4::LiveCheckMarks* marks = f.Form4->Script->liveMarks();
+        form4::LiveCheckMarks* marks = f().Form4->Script->liveMarks();
         // A check that falls due while the adventure is still arriving runs
         // before the script list.
         marks->timer()->setInterval(0);
@@ -172,12 +162,12 @@ private slots:
             QVERIFY2(!text.at(line).contains(QLatin1Char('$')), qPrintable(text.at(line)));
 
         // A target to a script that is not there, until it is created.
-        auto* memo = f.Form4->Script->Memo3;
+        auto* memo = f().Form4->Script->Memo3;
         memo->moveCursor(QTextCursor::End);
         memo->insertPlainText(S("\n  cmd= lnk,0,0,10,10,3,Ir,$adega"));
         const int added = memo->document()->blockCount() - 1;
         QTRY_VERIFY(!marks->messageAt(added).isEmpty());
-        form2::PageScripts* catalogue = f.Form2->Scripts;
+        form2::PageScripts* catalogue = f().Form2->Scripts;
         catalogue->ask = [](const std::string&, const char*, const char*) { return false; };
         // Chosen without opening it, so the line typed above stays in edit.
         catalogue->Lbx2->setCurrentItem(
@@ -188,24 +178,23 @@ private slots:
     }
 
     void aRefusedAdventureLeavesTheOneOpenInEdit() {
-        const Forms& f = m_w->f();
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, S("masmorra")));
+        QVERIFY(clickItem(f().Form2->Scripts->Lbx2, S("masmorra")));
         const QString text = m_w->editorText();
         // A list older than a co-editor's rename.
-        f.Form2->Aventuras->Lbx1->addItem(S("Aventura sumida"));
-        f.Form2->Abook->setPageIndex(TForm2::kAventuras);
+        f().Form2->Aventuras->Lbx1->addItem(S("Aventura sumida"));
+        f().Form2->Abook->setPageIndex(TForm2::kAventuras);
         QVERIFY(m_w->choose(S("Aventura sumida")));
-        QCOMPARE(f.Form2->Aventuras->Stn->text(), S("Aventura não encontrada!!!"));
-        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kAventuras));
+        QCOMPARE(f().Form2->Aventuras->Stn->text(), S("Aventura não encontrada!!!"));
+        QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kAventuras));
         const vorn::Session& s = m_w->session();
         QCOMPARE(s.SesAdv + "|" + s.SesScp, std::string("Castelo de Vorn|masmorra"));
-        QCOMPARE(f.Form2->Parametros->Edit17->text(), S("Castelo de Vorn"));
+        QCOMPARE(f().Form2->Parametros->Edit17->text(), S("Castelo de Vorn"));
         QCOMPARE(m_w->editorText(), text);
     }
 
     void onlyADoubleClickOrEnterChoosesAnAdventure() {
-        QListWidget* list = m_w->f().Form2->Aventuras->Lbx1;
+        QListWidget* list = f().Form2->Aventuras->Lbx1;
         QVERIFY(clickItem(list, S("Castelo de Vorn")));
         QVERIFY(m_w->session().SesPfx.empty());
         list->setFocus();
@@ -226,38 +215,38 @@ private slots:
     void entriesOpenTheirPagesOrRefuseWithoutAnAdventure() {
         QFETCH(QString, button);
         QFETCH(int, page);
-        const Forms& f = m_w->f();
-        f.Form1->show();
-        f.Form2->show();
-        f.Form4->hide();
-        const int editorPage = f.Form4->Pan1->PageIndex();
-        click(entry(f, button));
-        QCOMPARE(f.Form2->Exclusivo->Stw->text(), S("Não está editando nenhuma aventura!"));
-        QVERIFY(f.Form2->isVisible() && !f.Form4->isVisible() && !f.Form6->isVisible());
-        QCOMPARE(f.Form4->Pan1->PageIndex(), editorPage);
-        QVERIFY(!f.Form1->Sb1->isVisible());
+        f().Form1->show();
+        f().Form2->show();
+        f().Form4->hide();
+        const int editorPage = f().Form4->Pan1->PageIndex();
+        click(entry(button));
+        QCOMPARE(f().Form2->Exclusivo->Stw->text(), S("Não está editando nenhuma aventura!"));
+        QVERIFY(f().Form2->isVisible() && !f().Form4->isVisible() && !f().Form6->isVisible());
+        QCOMPARE(f().Form4->Pan1->PageIndex(), editorPage);
+        QVERIFY(!f().Form1->Sb1->isVisible());
 
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        f.Form4->hide();
-        f.Form4->resize(TForm4::kWideWidth, f.Form4->height());
-        f.Form5->show();
-        click(entry(f, button));
+        f().Form4->hide();
+        f().Form4->resize(TForm4::kWideWidth, f().Form4->height());
+        f().Form5->show();
+        click(entry(button));
         if (page < 0) {
-            QVERIFY(f.Form6->isVisible() && f.Form1->Sb1->isVisible());
-            for (QWidget* hidden : {static_cast<QWidget*>(f.Form2), static_cast<QWidget*>(f.Form3),
-                                    static_cast<QWidget*>(f.Form4), static_cast<QWidget*>(f.Form5)})
+            QVERIFY(f().Form6->isVisible() && f().Form1->Sb1->isVisible());
+            for (QWidget* hidden :
+                 {static_cast<QWidget*>(f().Form2), static_cast<QWidget*>(f().Form3),
+                  static_cast<QWidget*>(f().Form4), static_cast<QWidget*>(f().Form5)})
                 QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
             return;
         }
-        QVERIFY(f.Form4->isVisible());
-        QCOMPARE(f.Form4->Pan1->PageIndex(), page);
-        QCOMPARE(f.Form4->width(), TForm4::kNarrowWidth);
+        QVERIFY(f().Form4->isVisible());
+        QCOMPARE(f().Form4->Pan1->PageIndex(), page);
+        QCOMPARE(f().Form4->width(), TForm4::kNarrowWidth);
         // The players' grid shows what the service lists.
-        if (page == int(TForm4::kControle)) QCOMPARE(f.Form4->Controle->Cad->rowCount(), 2);
+        if (page == int(TForm4::kControle)) QCOMPARE(f().Form4->Controle->Cad->rowCount(), 2);
     }
 
     void fixedIndexIsStoredAndShownOnDemand() {
-        form2::PageExclusivo* p = m_w->f().Form2->Exclusivo;
+        form2::PageExclusivo* p = f().Form2->Exclusivo;
         QCOMPARE(p->edIdx->echoMode(), QLineEdit::Password);
         click(p->Image27);
         QCOMPARE(p->edIdx->echoMode(), QLineEdit::Normal);
@@ -281,30 +270,29 @@ private slots:
     }
 
     void navigationButtonsFillTheServerLists() {
-        const Forms& f = m_w->f();
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        click(f.Form1->btImg);
-        QVERIFY(items(f.Form2->Graficos->Lbx3).contains(S("portao.png")));
-        click(f.Form1->btSnd);
-        QCOMPARE(items(f.Form2->ArqSom->Lbx8), QStringList{S("sino.mp3")});
-        f.Form2->Abook->setPageIndex(TForm2::kSons);
-        click(f.Form2->Sons->Label80);
-        QCOMPARE(items(f.Form2->Sons->Lbx7), (QStringList{S("bip_curto.wav"), S("bip_duplo.wav")}));
-        click(f.Form2->Sons->Label85);
-        QCOMPARE(items(f.Form2->Sons->Lbx7), QStringList{S("rugido.wav")});
+        click(f().Form1->btImg);
+        QVERIFY(items(f().Form2->Graficos->Lbx3).contains(S("portao.png")));
+        click(f().Form1->btSnd);
+        QCOMPARE(items(f().Form2->ArqSom->Lbx8), QStringList{S("sino.mp3")});
+        f().Form2->Abook->setPageIndex(TForm2::kSons);
+        click(f().Form2->Sons->Label80);
+        QCOMPARE(items(f().Form2->Sons->Lbx7),
+                 (QStringList{S("bip_curto.wav"), S("bip_duplo.wav")}));
+        click(f().Form2->Sons->Label85);
+        QCOMPARE(items(f().Form2->Sons->Lbx7), QStringList{S("rugido.wav")});
     }
 
     void objectPanelsShowBothStates() {
-        const Forms& f = m_w->f();
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        click(f.Form1->btObj);
-        form2::PageObjetos* p = f.Form2->Objetos;
-        QCOMPARE(f.Form2->Abook->PageIndex(), int(TForm2::kObjetos));
+        click(f().Form1->btObj);
+        form2::PageObjetos* p = f().Form2->Objetos;
+        QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kObjetos));
         // Shown with a blank, asked for as the server knows it.
         QVERIFY(clickItem(p->Lbx4, S("lampiao velho")));
         QCOMPARE(p->LocObj1->text() + p->DscObj2->text(), S("patioUm_lampião_sem_óleo"));
 
-        const QImage placeholder = f.Form4->Extra->Icc0->pixmap().toImage();
+        const QImage placeholder = f().Form4->Extra->Icc0->pixmap().toImage();
         QVERIFY(clickItem(p->Lbx4, S("chave")));
         QCOMPARE(p->LocObj2->text() + p->ShpObj1->text(), S("jogadorchave.png"));
         QCOMPARE(p->FigObj1->pixmap().toImage(), placeholder);
@@ -316,16 +304,15 @@ private slots:
     }
 
     void authorEditsThePageOfTheAdventure() {
-        const Forms& f = m_w->f();
-        form4::PagePainel* p = f.Form4->Painel;
+        form4::PagePainel* p = f().Form4->Painel;
         click(p->Image16); // nothing loaded: nothing sent
         QCOMPARE(p->Sti->text(), ui(vorn::kPageNotLoaded));
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        click(f.Form2->Exclusivo->Image25);
+        click(f().Form2->Exclusivo->Image25);
         QCOMPARE(p->Ed5->text(), S("Castelo de Vorn"));
         QVERIFY(p->Pan2->isHidden() && p->Pan3->isHidden());
         // The icon is on the server only: the placeholder until it is local.
-        const QImage placeholder = f.Form4->Extra->Icc0->pixmap().toImage();
+        const QImage placeholder = f().Form4->Extra->Icc0->pixmap().toImage();
         QCOMPARE(p->Icone->pixmap().toImage(), placeholder);
         QImage red(8, 8, QImage::Format_RGB32);
         red.fill(Qt::red);
@@ -344,9 +331,8 @@ private slots:
     void administratorChoosesAmongThePages() {
         m_w->logIn(S("admin"), S("admin"));
         QVERIFY(vorn::OpenAdventure(m_w->requests(), m_w->session(), "Castelo de Vorn").ok);
-        const Forms& f = m_w->f();
-        form4::PagePainel* p = f.Form4->Painel;
-        click(f.Form2->Exclusivo->Image25);
+        form4::PagePainel* p = f().Form4->Painel;
+        click(f().Form2->Exclusivo->Image25);
         QVERIFY(!p->Pan2->isHidden() && !p->Pan3->isHidden());
         QVERIFY(clickItem(p->Lbx9, S("vorn")));
         click(p->Image10);
@@ -366,10 +352,9 @@ private slots:
     }
 
     void globalVariablesAreRestartedAndStored() {
-        const Forms& f = m_w->f();
-        form4::PageVariaveis* p = f.Form4->Variaveis;
+        form4::PageVariaveis* p = f().Form4->Variaveis;
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        click(f.Form2->Exclusivo->Image29);
+        click(f().Form2->Exclusivo->Image29);
         QVERIFY(!p->Memo8->toPlainText().isEmpty());
         QVERIFY(p->Memo9->toPlainText() != p->Memo8->toPlainText());
         click(p->Image20);
@@ -379,7 +364,7 @@ private slots:
 
         // A refused load is a status, not data, and is never stored back.
         m_w->session().SesPfx = "nada";
-        click(f.Form2->Exclusivo->Image29);
+        click(f().Form2->Exclusivo->Image29);
         QCOMPARE(p->Stv->text(), S("Aventura não encontrada!!!"));
         QVERIFY(p->Memo8->toPlainText().isEmpty() && p->Memo9->toPlainText().isEmpty());
         click(p->Image21);
@@ -387,7 +372,7 @@ private slots:
     }
 
     void registerListFollowsTheSaveWhileShown() {
-        TForm4* e = m_w->f().Form4;
+        TForm4* e = f().Form4;
         QListWidget* regs = e->Registradores->Lbx7;
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
         click(e->btRegs);
@@ -406,11 +391,10 @@ private slots:
     }
 
     void bannersOfferTheAccountOnceAndListBothSides() {
-        const Forms& f = m_w->f();
-        form4::PageBanners* p = f.Form4->Banners;
+        form4::PageBanners* p = f().Form4->Banners;
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        click(f.Form2->Exclusivo->Image16);
-        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kBanners));
+        click(f().Form2->Exclusivo->Image16);
+        QCOMPARE(f().Form4->Pan1->PageIndex(), int(TForm4::kBanners));
         QVERIFY(!p->lbMkt->isHidden() && !p->btMkt->isHidden());
         QCOMPARE(p->Lbx1->count(), 0);
         click(p->btMkt);
@@ -419,16 +403,15 @@ private slots:
         const std::string folder = m_w->session().DirAdv + "banners/";
         vorn::writeFileAtomic(folder + "topo.png", "x");
         vorn::writeFileAtomic(folder + "leia.txt", "x");
-        click(f.Form2->Exclusivo->Image16); // again: the account is there
+        click(f().Form2->Exclusivo->Image16); // again: the account is there
         QVERIFY(p->lbMkt->isHidden());
         QCOMPARE(items(p->File3), QStringList{S("topo.png")});
     }
 
     void converterNeedsNoAdventureAndActsOnTheOneChosen() {
-        const Forms& f = m_w->f();
-        form4::PageConversor* p = f.Form4->Conversor;
-        click(f.Form2->Exclusivo->btCnv);
-        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kConversor));
+        form4::PageConversor* p = f().Form4->Conversor;
+        click(f().Form2->Exclusivo->btCnv);
+        QCOMPARE(f().Form4->Pan1->PageIndex(), int(TForm4::kConversor));
         QCOMPARE(items(p->Lbx2), QStringList{S("Vale Perdido")});
         QVERIFY(clickItem(p->Lbx2, S("Vale Perdido")));
         click(p->Image8);
@@ -452,22 +435,21 @@ private slots:
         QVERIFY(m_w->choose(S("Vale Perdido")));
         click(p->Image6);
         QCOMPARE(p->Stp->text(), ui(vorn::kConverted));
-        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(S("clareira")));
+        QVERIFY(items(f().Form2->Scripts->Lbx2).contains(S("clareira")));
         // Opening again lists afresh: nothing is chosen, nothing converted.
-        click(f.Form2->Exclusivo->btCnv);
+        click(f().Form2->Exclusivo->btCnv);
         QVERIFY(p->Lbx3->count() == 0 && p->Lbz->count() == 0);
 
         // The preview needs no adventure either.
-        f.Form3->move(10, 10);
-        f.Form3->hide();
-        click(f.Form2->Exclusivo->Image19);
-        QVERIFY(f.Form3->isVisible() && f.Form3->pos() != QPoint(10, 10));
+        f().Form3->move(10, 10);
+        f().Form3->hide();
+        click(f().Form2->Exclusivo->Image19);
+        QVERIFY(f().Form3->isVisible() && f().Form3->pos() != QPoint(10, 10));
     }
 
     void seriesAsksThroughThePageAndFillsTheScriptList() {
-        const Forms& f = m_w->f();
-        form4::PageSeriado* p = f.Form4->Seriado;
-        openCastle(f.Form2->Exclusivo->Image21);
+        form4::PageSeriado* p = f().Form4->Seriado;
+        openCastle(f().Form2->Exclusivo->Image21);
         click(p->btSre);
         QCOMPARE(p->Sty->text(), ui(vorn::kSeriesNeedsName));
         // A large series is asked about first; "no" writes nothing.
@@ -476,14 +458,14 @@ private slots:
         p->Edit3->setText(S("45"));
         click(p->btSre);
         QCOMPARE(m_asked.size(), 1);
-        QVERIFY(p->Sty->text().isEmpty() && !items(f.Form2->Scripts->Lbx2).contains(S("ala5")));
+        QVERIFY(p->Sty->text().isEmpty() && !items(f().Form2->Scripts->Lbx2).contains(S("ala5")));
         m_replies << true;
         QSignalSpy gauge(p->gauge(), &QProgressBar::valueChanged);
         click(p->btSre);
         QCOMPARE(p->Sty->text(), ui(vorn::kSeriesWritten));
         QCOMPARE(gauge.last().front().toInt(), 41);
         QVERIFY(!p->gauge()->isVisible());
-        QVERIFY(items(f.Form2->Scripts->Lbx2).contains(S("ala45")));
+        QVERIFY(items(f().Form2->Scripts->Lbx2).contains(S("ala45")));
         // Written again: the scripts there are asked about, and kept.
         m_asked.clear();
         p->Edit1->setText(S("corredor"));
@@ -497,10 +479,9 @@ private slots:
     }
 
     void modelGoesIntoTheAdventureWithItsFile() {
-        const Forms& f = m_w->f();
-        form4::PageModelos* p = f.Form4->Modelos;
+        form4::PageModelos* p = f().Form4->Modelos;
         vorn::Session& s = m_w->session();
-        openCastle(f.Form2->Exclusivo->Image22);
+        openCastle(f().Form2->Exclusivo->Image22);
         QVERIFY(clickItem(p->Lbx4, S("porta_trancada")));
         // What is stored is the script as the author adapted it.
         std::vector<std::string> adapted = p->model().script;
@@ -511,16 +492,16 @@ private slots:
 
         click(p->Image11);
         QVERIFY(m_asked.isEmpty());
-        QCOMPARE(f.Form4->scriptText(), adapted);
+        QCOMPARE(f().Form4->scriptText(), adapted);
         QCOMPARE(vorn::fetchScript(m_w->requests(), s, "porta_trancada"), adapted);
-        QCOMPARE(f.Form4->loadedScript(), std::string("porta_trancada"));
-        QCOMPARE(f.Form2->Scripts->Lbx2->currentItem()->text(), S("porta_trancada"));
-        QVERIFY(f.Form4->Pan1->PageIndex() == TForm4::kScript &&
-                f.Form2->Abook->PageIndex() == TForm2::kScripts);
+        QCOMPARE(f().Form4->loadedScript(), std::string("porta_trancada"));
+        QCOMPARE(f().Form2->Scripts->Lbx2->currentItem()->text(), S("porta_trancada"));
+        QVERIFY(f().Form4->Pan1->PageIndex() == TForm4::kScript &&
+                f().Form2->Abook->PageIndex() == TForm2::kScripts);
 
         // Kept, then replaced; the unsaved text goes to a numbered copy first.
-        f.Form4->Script->Memo3->appendPlainText(S("  msg= minha linha"));
-        f.Form4->Pan1->setPageIndex(TForm4::kModelos);
+        f().Form4->Script->Memo3->appendPlainText(S("  msg= minha linha"));
+        f().Form4->Pan1->setPageIndex(TForm4::kModelos);
         click(p->Image11);
         QCOMPARE(p->status()->text(), ui(vorn::kModelKept));
         QVERIFY(m_w->editorText().endsWith(S("minha linha")));
@@ -528,40 +509,39 @@ private slots:
         click(p->Image11);
         QCOMPARE(m_asked.size(), 3);
         QCOMPARE(m_asked.last(), ui(vorn::replaceFilesQuestion({"cadeado.png"})));
-        QCOMPARE(f.Form4->scriptText(), adapted);
+        QCOMPARE(f().Form4->scriptText(), adapted);
         QVERIFY(!QDir(QString::fromUtf8(s.DirAdv)).entryList({S("porta_trancada*.scp")}).isEmpty());
     }
 
     void modelIsAppendedToTheScriptInTheEditor() {
-        const Forms& f = m_w->f();
-        form4::PageModelos* p = f.Form4->Modelos;
+        form4::PageModelos* p = f().Form4->Modelos;
         QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        QVERIFY(clickItem(f.Form2->Scripts->Lbx2, S("masmorra")));
-        const auto before = f.Form4->scriptText();
-        click(f.Form2->Exclusivo->Image22);
+        QVERIFY(clickItem(f().Form2->Scripts->Lbx2, S("masmorra")));
+        const auto before = f().Form4->scriptText();
+        click(f().Form2->Exclusivo->Image22);
         click(p->Image12); // nothing chosen: nothing happens
-        QCOMPARE(f.Form4->scriptText(), before);
+        QCOMPARE(f().Form4->scriptText(), before);
         p->Lbx4->addItem(S("sem_modelo"));
         QVERIFY(clickItem(p->Lbx4, S("sem_modelo")));
         QVERIFY(!p->status()->text().isEmpty() && p->Memo1->toPlainText().isEmpty());
         click(p->Image12);
-        QCOMPARE(f.Form4->Pan1->PageIndex(), int(TForm4::kModelos));
+        QCOMPARE(f().Form4->Pan1->PageIndex(), int(TForm4::kModelos));
 
         QVERIFY(clickItem(p->Lbx4, S("porta_trancada")));
         const std::vector<std::string> model = p->model().script;
         click(p->Image12);
         std::vector<std::string> appended = before;
         appended.insert(appended.end(), model.begin(), model.end());
-        QCOMPARE(f.Form4->scriptText(), appended);
-        QCOMPARE(f.Form4->loadedScript(), std::string("masmorra"));
-        QVERIFY(f.Form4->hasUnsavedChanges());
+        QCOMPARE(f().Form4->scriptText(), appended);
+        QCOMPARE(f().Form4->loadedScript(), std::string("masmorra"));
+        QVERIFY(f().Form4->hasUnsavedChanges());
         QVERIFY(vorn::fileExists(m_w->session().DirAdv + vorn::localName("cadeado.png")));
 
         // An empty editor takes the model from its first line.
-        f.Form4->Script->Memo3->clear();
-        f.Form4->Pan1->setPageIndex(TForm4::kModelos);
+        f().Form4->Script->Memo3->clear();
+        f().Form4->Pan1->setPageIndex(TForm4::kModelos);
         click(p->Image12);
-        QCOMPARE(f.Form4->scriptText(), model);
+        QCOMPARE(f().Form4->scriptText(), model);
     }
 
 private:

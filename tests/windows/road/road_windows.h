@@ -62,6 +62,7 @@ public:
         : m_flags(std::move(flags)) {}
 
 protected:
+    const win::Forms& f() const { return m_w->f(); }
     virtual void arrive();
     virtual void leave() {}
 

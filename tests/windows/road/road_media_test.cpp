@@ -1,6 +1,8 @@
 // The castle road through pictures, sounds, objects, editors and the map:
 // what the author uploads, plays, stores and compiles reaches the service.
 #include "castle_road_fixture.h"
+#include "form4_pages/page_extra.h"
+#include "transfers.h"
 #include "window_test_main.h"
 
 using namespace vorn::win;
@@ -16,8 +18,13 @@ private slots:
         QCOMPARE(f().Form5->address(), root + S("html/quorbel/inicio.php?Pfx=vorn"));
         const QImage drawn = f().Form5->Qr->pixmap().toImage();
 
-        // While it shows, a click in the list shows the script's code.
+        // While it shows, a click in the list shows the script's code; the
+        // script opens in the editor, shown again, and in the preview.
+        f().Form4->hide();
         QVERIFY(clickItem(m_p->Lbx2, S("torre")));
+        QVERIFY(f().Form4->isVisible() && !f().Form4->hasUnsavedChanges());
+        QVERIFY(m_w->editorText().startsWith(S("//=== Script: torre")));
+        QVERIFY(f().Form3->Web->address().endsWith(S("&Pfx=vorn&Scp=torre")));
         const QString hex = QString::fromLatin1(
             QByteArray::fromStdString("vorn|" + m_w->session().SesIdx + "|torre|")
                 .toHex()
@@ -26,9 +33,12 @@ private slots:
         QVERIFY(f().Form5->Qr->pixmap().toImage() != drawn);
         click(m_p->Image2);
         QVERIFY(!f().Form5->isVisible());
-        // Hidden, a click changes nothing there.
+        // Hidden, a click changes nothing there, nor in the preview with
+        // its switch off.
+        f().Form4->Script->Cbx->setChecked(false);
         QVERIFY(clickItem(m_p->Lbx2, S("menu")));
         QVERIFY(f().Form5->address().endsWith(hex));
+        QVERIFY(f().Form3->Web->address().endsWith(S("&Scp=torre")));
     }
 
     void browserCopiesAndStatusOpenTheirPlaces() {
@@ -161,6 +171,12 @@ private slots:
         click(f().Form1->btSnd);
         click(f().Form2->ArqSom->m_library);
         QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kSons));
+        // Each kind of sound asks for its own list.
+        click(f().Form2->Sons->Label80);
+        QCOMPARE(items(f().Form2->Sons->Lbx7),
+                 (QStringList{S("bip_curto.wav"), S("bip_duplo.wav")}));
+        click(f().Form2->Sons->Label85);
+        QCOMPARE(items(f().Form2->Sons->Lbx7), QStringList{S("rugido.wav")});
         click(f().Form2->Sons->Label83);
         QVERIFY(clickItem(f().Form2->Sons->Lbx7, S("vento")));
         QCOMPARE(deck->played, QStringList{dir + S("vento.mp3")});
@@ -191,8 +207,20 @@ private slots:
     void objectStatesAreStoredAndNewObjectsListed() {
         form2::PageObjetos* p = f().Form2->Objetos;
         click(f().Form1->btObj);
+        QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kObjetos));
         click(p->btObj1);
         QCOMPARE(p->lbObj1->text(), S("Selecione objeto!"));
+        QVERIFY(clickItem(p->Lbx4, S("chave")));
+        QCOMPARE(p->LocObj2->text() + p->ShpObj1->text(), S("jogadorchave.png"));
+        const QImage placeholder = f().Form4->Extra->Icc0->pixmap().toImage();
+        QCOMPARE(p->FigObj1->pixmap().toImage(), placeholder);
+        // Once the picture is in the adventure folder it is shown instead.
+        vorn::DownloadAdventureFile(m_w->requests(), m_w->session(), "chave.png");
+        // Shown with a blank, asked for as the server knows it.
+        QVERIFY(clickItem(p->Lbx4, S("lampiao velho")));
+        QCOMPARE(p->LocObj1->text() + p->DscObj2->text(), S("patioUm_lampião_sem_óleo"));
+        QVERIFY(clickItem(p->Lbx4, S("chave")));
+        QVERIFY(p->FigObj1->pixmap().toImage() != placeholder);
         QVERIFY(clickItem(p->Lbx4, S("lampiao velho")));
         p->DscObj1->setText(S("porta velha"));
         p->LocObj2->setText(S("jogador"));

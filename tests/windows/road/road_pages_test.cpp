@@ -178,11 +178,17 @@ private slots:
     }
 
     void aRefusedAdventureLeavesTheOneOpenInEdit() {
-        QVERIFY(m_w->choose(S("Castelo de Vorn")));
+        // Only a double click or Enter chooses an adventure.
+        QListWidget* list = f().Form2->Aventuras->Lbx1;
+        QVERIFY(clickItem(list, S("Castelo de Vorn")));
+        QVERIFY(m_w->session().SesPfx.empty());
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(m_w->session().SesPfx, std::string("vorn"));
         QVERIFY(clickItem(f().Form2->Scripts->Lbx2, S("masmorra")));
         const QString text = m_w->editorText();
         // A list older than a co-editor's rename.
-        f().Form2->Aventuras->Lbx1->addItem(S("Aventura sumida"));
+        list->addItem(S("Aventura sumida"));
         f().Form2->Abook->setPageIndex(TForm2::kAventuras);
         QVERIFY(m_w->choose(S("Aventura sumida")));
         QCOMPARE(f().Form2->Aventuras->Stn->text(), S("Aventura não encontrada!!!"));
@@ -191,15 +197,6 @@ private slots:
         QCOMPARE(s.SesAdv + "|" + s.SesScp, std::string("Castelo de Vorn|masmorra"));
         QCOMPARE(f().Form2->Parametros->Edit17->text(), S("Castelo de Vorn"));
         QCOMPARE(m_w->editorText(), text);
-    }
-
-    void onlyADoubleClickOrEnterChoosesAnAdventure() {
-        QListWidget* list = f().Form2->Aventuras->Lbx1;
-        QVERIFY(clickItem(list, S("Castelo de Vorn")));
-        QVERIFY(m_w->session().SesPfx.empty());
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(m_w->session().SesPfx, std::string("vorn"));
     }
 
     void entriesOpenTheirPagesOrRefuseWithoutAnAdventure_data() {
@@ -267,40 +264,6 @@ private slots:
         QCOMPARE(m_w->session().SesIdx, std::string("4242"));
         p->edIdx->setText(QString::fromStdString(before));
         click(p->Image17);
-    }
-
-    void navigationButtonsFillTheServerLists() {
-        QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        click(f().Form1->btImg);
-        QVERIFY(items(f().Form2->Graficos->Lbx3).contains(S("portao.png")));
-        click(f().Form1->btSnd);
-        QCOMPARE(items(f().Form2->ArqSom->Lbx8), QStringList{S("sino.mp3")});
-        f().Form2->Abook->setPageIndex(TForm2::kSons);
-        click(f().Form2->Sons->Label80);
-        QCOMPARE(items(f().Form2->Sons->Lbx7),
-                 (QStringList{S("bip_curto.wav"), S("bip_duplo.wav")}));
-        click(f().Form2->Sons->Label85);
-        QCOMPARE(items(f().Form2->Sons->Lbx7), QStringList{S("rugido.wav")});
-    }
-
-    void objectPanelsShowBothStates() {
-        QVERIFY(m_w->choose(S("Castelo de Vorn")));
-        click(f().Form1->btObj);
-        form2::PageObjetos* p = f().Form2->Objetos;
-        QCOMPARE(f().Form2->Abook->PageIndex(), int(TForm2::kObjetos));
-        // Shown with a blank, asked for as the server knows it.
-        QVERIFY(clickItem(p->Lbx4, S("lampiao velho")));
-        QCOMPARE(p->LocObj1->text() + p->DscObj2->text(), S("patioUm_lampião_sem_óleo"));
-
-        const QImage placeholder = f().Form4->Extra->Icc0->pixmap().toImage();
-        QVERIFY(clickItem(p->Lbx4, S("chave")));
-        QCOMPARE(p->LocObj2->text() + p->ShpObj1->text(), S("jogadorchave.png"));
-        QCOMPARE(p->FigObj1->pixmap().toImage(), placeholder);
-        // Once the picture is in the adventure folder it is shown instead.
-        vorn::DownloadAdventureFile(m_w->requests(), m_w->session(), "chave.png");
-        QVERIFY(clickItem(p->Lbx4, S("tesouro")));
-        QVERIFY(clickItem(p->Lbx4, S("chave")));
-        QVERIFY(p->FigObj1->pixmap().toImage() != placeholder);
     }
 
     void authorEditsThePageOfTheAdventure() {

@@ -1,7 +1,6 @@
-// The editor as a language editor on "Castelo de Vorn": colours on the
-// layout only, going to a target and back across scripts with unsaved text,
-// the outline while typing, the texts of a hover, and the link map (a box
-// opens its script as the list would, a save outdates it until refreshed).
+// The editor as a language editor on "Castelo de Vorn": going to a target
+// and back across scripts with unsaved text, the outline while typing, the texts of a hover, and
+// the link map (a box opens its script as the list would, a save outdates it until refreshed).
 #include "castle_road_fixture.h"
 #include "form4_pages/link_map_view.h"
 #include "form4_pages/page_extra.h"
@@ -45,17 +44,6 @@ class RoadLanguageTest : public RoadTest {
     }
 
 private slots:
-    void coloursLeaveTextUndoAndMarkAlone() {
-        open(S("salao"));
-        QVERIFY(!editor()->Script->unsaved());
-        QVERIFY(!memo()->document()->isUndoAvailable());
-        const QTextBlock block = memo()->document()->findBlock(at(S("$torre")));
-        bool purple = false;
-        for (const auto& range : block.layout()->formats())
-            purple = purple || range.format.foreground().color() == QColor(0x8b, 0x00, 0x8b);
-        QVERIFY(purple);
-    }
-
     void goesToTargetsAndBackKeepingUnsavedText() {
         open(S("salao"));
         const auto copies = [this] {
@@ -123,14 +111,6 @@ private slots:
         QCOMPARE(editor()->hoverText(at(S("O grande"))), QString());
     }
 
-    void drawnOnOpeningWithItsSummary() {
-        openMap();
-        QVERIFY(page()->m_status->text().contains(S("10 scripts")));
-        page()->m_find->setText(S("nenhum"));
-        QTest::keyClick(page()->m_find, Qt::Key_Return);
-        QCOMPARE(page()->m_status->text(), S("Nenhum script \"nenhum\" no mapa."));
-    }
-
     void aBoxOpensItsScriptKeepingUnsavedText() {
         openMap();
         TForm4* editor = f().Form4;
@@ -172,9 +152,13 @@ private slots:
         QVERIFY(!QImage(png).isNull());
     }
 
-    void aSaveOutdatesTheMapUntilRefreshed() {
+    void drawnOnOpeningWithItsSummaryAndOutdatedByASave() {
         QVERIFY(clickItem(f().Form2->Scripts->Lbx2, S("menu")));
         openMap();
+        QVERIFY(page()->m_status->text().contains(S("10 scripts")));
+        page()->m_find->setText(S("nenhum"));
+        QTest::keyClick(page()->m_find, Qt::Key_Return);
+        QCOMPARE(page()->m_status->text(), S("Nenhum script \"nenhum\" no mapa."));
         QVERIFY(f().Form4->storeText());
         QVERIFY(page()->m_status->text().contains(S("desatualizado")));
         click(page()->m_refresh);

@@ -34,22 +34,8 @@ QString selected(const QListWidget* list) {
 class PreviewFollowTest : public vorn::test::RoadTest {
     Q_OBJECT
 private slots:
-    void aClickedLinkOpensItsScript() {
-        vorn::Session& s = m_w->session();
-        s.SesScp = "inicio";
-        QVERIFY(loadPreview(f().Form3, vorn::previewAddress(s)));
-        QTRY_COMPARE(m_w->editorText().section(QLatin1Char('\n'), 0, 0),
-                     S("//=== Script: inicio =============================="));
-
-        clickLinkTo(f().Form3, "portao");
-        QTRY_COMPARE_WITH_TIMEOUT(s.SesScp, std::string("portao"), 30000);
-        QCOMPARE(s.PreviewScp, std::string("portao"));
-        QVERIFY(s.PreviewUrl.find("Scp=portao") != std::string::npos);
-        QCOMPARE(selected(f().Form2->Scripts->Lbx2), S("portao"));
-        QTRY_VERIFY(m_w->editorText().startsWith(S("//=== Script: portao")));
-    }
-
-    void aPageCannotSendThePreviewToAFile() {
+    // The file is refused; a link of the game is followed to its script.
+    void aClickedLinkOpensItsScriptButNotAFile() {
         vorn::Session& s = m_w->session();
         s.SesScp = "inicio";
         QVERIFY(loadPreview(f().Form3, vorn::previewAddress(s)));
@@ -65,13 +51,15 @@ private slots:
         // race the refused navigation, which may cancel it.
         QVERIFY(settled.wait(30000));
         QVERIFY(!settled.front().front().toBool());
-        // Then a link of the game, which is followed: the file was not.
         clickLinkTo(f().Form3, "portao");
         QTRY_COMPARE_WITH_TIMEOUT(s.SesScp, std::string("portao"), 30000);
+        QCOMPARE(s.PreviewScp, std::string("portao"));
+        QCOMPARE(selected(f().Form2->Scripts->Lbx2), S("portao"));
+        QTRY_VERIFY(m_w->editorText().startsWith(S("//=== Script: portao")));
         for (const QList<QVariant>& arguments : followed)
             QCOMPARE(arguments.front().toUrl().scheme(), S("http"));
         QCOMPARE(shown.last().front().toUrl().scheme(), S("http"));
-        QVERIFY(s.PreviewUrl.find("file:") == std::string::npos);
+        QVERIFY(s.PreviewUrl.find("Scp=portao") != std::string::npos);
     }
 
     void unsavedTextStaysWhenTheGameMovesOn() {

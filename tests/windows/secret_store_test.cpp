@@ -212,7 +212,9 @@ private:
         writeIni("demo\r\ndemo\r\n51\r\n10\r\n116\r\n263\r\n51\r\n200\r\n...\r\n");
         start();
         QCOMPARE(password(), QStringLiteral("demo"));
-        session().SesLogin = session().SesSenha = "demo";
+        // The recalled password logs in.
+        vorn::test::click(forms().Form2->Default->btLog);
+        QCOMPARE(session().SesLogin, std::string("demo"));
         end();
         QVERIFY(readIni().starts_with("demo\r\ndemo\r\n"));
         start();

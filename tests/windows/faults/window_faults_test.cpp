@@ -99,14 +99,10 @@ public:
         case kObjectList:
             w->forms().Form1->LoadObjectList();
             return tools()->Objetos->Lb77->text();
-        case kOpenScript: {
+        case kOpenScript:
             tools()->Abook->setPageIndex(TForm2::kScripts);
-            QListWidget* list = tools()->Scripts->Lbx2;
-            const QListWidgetItem* patio = list->findItems(QStringLiteral("patio"), {}).front();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(patio).center());
+            vorn::test::clickItem(tools()->Scripts->Lbx2, QStringLiteral("patio"));
             return tools()->Scripts->Stc->text();
-        }
         case kSaveScript:
             click(named<PictureButton>(w->editor(), "btGrs"));
             return ErrorReport::instance().count() == reports + 1

@@ -150,7 +150,9 @@ private slots:
 
     void endingWritesTheFileThenEndsAfterAPause() {
         start();
+        const int reports = ErrorReport::instance().count();
         forms().Form1->FormActivate(); // no file: nothing read, nothing reported
+        QCOMPARE(ErrorReport::instance().count(), reports);
         PictureButton* fim = forms().Form1->Fim;
         mouse(fim, QEvent::MouseButtonPress);
         QVERIFY(readIni().starts_with("\r\n\r\n"));

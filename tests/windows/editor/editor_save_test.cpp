@@ -41,7 +41,7 @@ private slots:
     }
     void cleanup() { w.reset(); }
 
-    void savingTwiceKeepsTwoCopiesAndTrimsTheServersText() {
+    void savingByButtonAndByKeyStoresTheTrimmedText() {
         vorn::Session& s = w->session();
         vorn::RequestLayer& layer = w->forms().Form1->requests();
         const vorn::Lines original = vorn::fetchScript(layer, s, "patio");

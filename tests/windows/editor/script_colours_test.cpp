@@ -102,7 +102,8 @@ private slots:
     }
 
     // Each kind of word has a look of its own, none of them plain text's:
-    // a comment, a label, a keyword, a script it leads to and a number.
+    // a comment, a label, a keyword, a script it leads to and a number. The
+    // looks sit on the layout, never in the text.
     void eachKindOfWordLooksItsOwnWay() {
         QTextDocument document;
         document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
@@ -115,6 +116,9 @@ private slots:
                 if (!looks.contains(range.format)) looks << range.format;
         QCOMPARE(looks.size(), 5);
         QVERIFY(!looks.contains(QTextCharFormat()));
+        // A typed letter is one undo step: the colours it brings are none.
+        QTextCursor(document.findBlockByNumber(3)).insertText(QStringLiteral("x"));
+        QCOMPARE(document.availableUndoSteps(), 1);
     }
 
     void aLineIsColouredBeforeItIsDrawn() {

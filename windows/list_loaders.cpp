@@ -64,9 +64,13 @@ void TForm1::LoadObjectList() {
 void TForm1::LoadImageFileList(ImageListTarget target) {
     const bool tools = target == kToolsImages;
     QListWidget* list = tools ? m_forms.Form2->Graficos->Lbx3 : m_forms.Form4->Banners->Lbx1;
+    // The banners page has no status line: its refusal takes the place of
+    // the account question, which is hidden once the account exists.
+    QLabel* status = tools ? m_forms.Form2->Graficos->St1 : m_forms.Form4->Banners->lbMkt;
     list->clear();
-    fill(list, fetchFileList(m_requests, m_session, FileKind::Image),
-         tools ? m_forms.Form2->Graficos->St1 : nullptr);
+    const FileList loaded = fetchFileList(m_requests, m_session, FileKind::Image);
+    fill(list, loaded, status);
+    if (!loaded.ok) status->show();
 }
 
 void TForm1::LoadSoundFileList() {

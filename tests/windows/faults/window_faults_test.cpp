@@ -13,6 +13,7 @@
 #include "form2_pages/page_objetos.h"
 #include "form2_pages/page_scripts.h"
 #include "form4_pages/conflict_dialog.h"
+#include "form4_pages/page_banners.h"
 #include "picture_button.h"
 #include "scripted_server.h"
 #include "session.h"
@@ -32,6 +33,7 @@ enum Operation {
     kLogin,
     kScriptList,
     kPictureList,
+    kBannerList,
     kSoundList,
     kObjectList,
     kOpenScript,
@@ -39,8 +41,8 @@ enum Operation {
 };
 const char* const kPaths[] = {"/vornpq/wbetz/scpLog.php",   "/vornpq/wbetz/vpqLsScp.php",
                               "/vornpq/wbetz/mobLsArq.php", "/vornpq/wbetz/mobLsArq.php",
-                              "/vornpq/wbetz/vpqLsObj.php", "/vornpq/wbetz/vpqGtScp.php",
-                              "/vornpq/wbetz/vpqPtScp.php"};
+                              "/vornpq/wbetz/mobLsArq.php", "/vornpq/wbetz/vpqLsObj.php",
+                              "/vornpq/wbetz/vpqGtScp.php", "/vornpq/wbetz/vpqPtScp.php"};
 
 const QColor kIdle(0x80, 0x00, 0x00);
 
@@ -93,6 +95,11 @@ public:
         case kPictureList:
             w->forms().Form1->LoadImageFileList();
             return tools()->Graficos->St1->text();
+        case kBannerList: {
+            w->forms().Form1->LoadImageFileList(TForm1::kBannerImages);
+            const QLabel* status = w->editor()->Banners->lbMkt;
+            return status->isHidden() ? QStringLiteral("(hidden)") : status->text();
+        }
         case kSoundList:
             w->forms().Form1->LoadSoundFileList();
             return tools()->ArqSom->St2->text();
@@ -125,8 +132,8 @@ private slots:
     void serverFaults_data() {
         QTest::addColumn<bool>("stall");
         QTest::addColumn<int>("operation");
-        const char* operations[] = {"login",       "script list", "picture list", "sound list",
-                                    "object list", "open script", "save script"};
+        const char* operations[] = {"login",      "script list", "picture list", "banner list",
+                                    "sound list", "object list", "open script",  "save script"};
         for (const bool stall : {true, false})
             for (int o = kLogin; o <= kSaveScript; ++o)
                 QTest::addRow("%s, %s", stall ? "stall" : "500", operations[o]) << stall << o;
@@ -158,8 +165,11 @@ private slots:
         QCOMPARE(scene.w->editor()->Script->Memo3->toPlainText(), text);
         QCOMPARE(captionColour(scene.w->lbGrs()), kMaroon);
         QCOMPARE(scene.w->session().SesScp, std::string("inicio"));
-        QListWidget* const lists[] = {nullptr, scene.tools()->Scripts->Lbx2,
-                                      scene.tools()->Graficos->Lbx3, scene.tools()->ArqSom->Lbx8,
+        QListWidget* const lists[] = {nullptr,
+                                      scene.tools()->Scripts->Lbx2,
+                                      scene.tools()->Graficos->Lbx3,
+                                      scene.w->editor()->Banners->Lbx1,
+                                      scene.tools()->ArqSom->Lbx8,
                                       scene.tools()->Objetos->Lbx4};
         if (operation >= kScriptList && operation <= kObjectList)
             QCOMPARE(lists[operation]->count(), 0);

@@ -31,10 +31,13 @@ void fill(QListWidget* list, const std::vector<std::string>& names) {
 
 // An empty list alone would read as an adventure without any; a refusal
 // (an expired session, a fault of the server) is named where the page
-// reports its results.
-template <class List> void fill(QListWidget* list, const List& loaded, QLabel* status) {
+// reports its results. True when the list is the server's.
+template <class List> bool fill(QListWidget* list, const List& loaded, QLabel* status) {
     fill(list, loaded.names);
-    if (!loaded.ok && status) status->setText(ui(loaded.refusal));
+    if (loaded.ok) return true;
+    status->setText(ui(loaded.refusal));
+    status->show();
+    return false;
 }
 
 } // namespace
@@ -43,16 +46,11 @@ void TForm1::LoadScriptList() {
     form2::PageScripts* page = m_forms.Form2->Scripts;
     page->Lbx2->clear();
     page->Lbx2->setProperty(form4::kListedForProperty, QVariant());
-    const ScriptList loaded = fetchScriptList(m_requests, m_session);
-    fill(page->Lbx2, loaded.names);
+    if (fill(page->Lbx2, fetchScriptList(m_requests, m_session), page->Stc))
+        page->Lbx2->setProperty(form4::kListedForProperty, ui(m_session.SesPfx));
     // Whatever refreshed the list (a new script, a series, a model, a
     // compile, another adventure) may have changed where scripts lead.
     m_forms.Form4->linkMapOutdated();
-    // An empty list alone would read as an adventure without scripts.
-    if (!loaded.ok)
-        page->Stc->setText(ui(loaded.refusal));
-    else
-        page->Lbx2->setProperty(form4::kListedForProperty, ui(m_session.SesPfx));
 }
 
 void TForm1::LoadObjectList() {
@@ -68,9 +66,7 @@ void TForm1::LoadImageFileList(ImageListTarget target) {
     // the account question, which is hidden once the account exists.
     QLabel* status = tools ? m_forms.Form2->Graficos->St1 : m_forms.Form4->Banners->lbMkt;
     list->clear();
-    const FileList loaded = fetchFileList(m_requests, m_session, FileKind::Image);
-    fill(list, loaded, status);
-    if (!loaded.ok) status->show();
+    fill(list, fetchFileList(m_requests, m_session, FileKind::Image), status);
 }
 
 void TForm1::LoadSoundFileList() {

@@ -16,15 +16,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace vorn {
 namespace {
 
 TEST(ContextHelp, WordAtCaretBecomesAPageName) {
-    const struct {
-        const char* line;
-        std::size_t column;
-        const char* page;
-    } cases[] = {
+    const std::tuple<const char*, std::size_t, const char*> cases[] = {
         {"  reg* 1,2", 0, "regmul"},
         {"  cmd= lnk,0,0,1,1", 5, "cmd="},
         {"  shape= img,0,0", 8, "cmd="},
@@ -39,8 +37,8 @@ TEST(ContextHelp, WordAtCaretBecomesAPageName) {
         {"fim   ", 6, "naoeh"},
         {"goto fim", 99, "fim"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(contextHelpPage(c.line, c.column), c.page) << c.line << " @" << c.column;
+    for (const auto& [line, column, page] : cases)
+        EXPECT_EQ(contextHelpPage(line, column), page) << line << " @" << column;
     EXPECT_FALSE(contextHelpPage("    ", 2));
     EXPECT_FALSE(contextHelpPage("", 0));
     EXPECT_EQ(helpPageAddress("http://srv/quorbel/", "regmul"), "http://srv/quorbel/regmul.htm");
@@ -109,17 +107,12 @@ const LiveCheckInputs kCastelo{true, {"920", "440", "100"}, {"salao", "torre"}};
 const LiveCheckInputs kNoAdventure{};
 const LiveCheckInputs kListPending{true, {"920", "440", "100"}, {}, false};
 
-struct Found {
-    std::size_t line;
-    std::string message;
-    bool operator==(const Found&) const = default;
-    friend void PrintTo(const Found& f, std::ostream* out) { *out << f.line << ": " << f.message; }
-};
-
-std::vector<Found> found(const Lines& text, const LiveCheckInputs& inputs) {
-    std::vector<Found> out;
-    for (const Fault& fault : liveFaults(text, inputs))
-        out.push_back({fault.source, fault.message});
+// Each fault as its line's index and its message.
+using Found = std::vector<std::pair<std::size_t, std::string>>;
+Found found(const std::vector<Fault>& faults) {
+    Found out;
+    for (const Fault& fault : faults)
+        out.emplace_back(fault.source, fault.message);
     return out;
 }
 
@@ -134,12 +127,7 @@ TEST(LiveCheck, MarksAreTheAnnotatedFaultsLessWhatCannotBeJudgedYet) {
                           "  tela= 921,0,10,10",   "boxon",
                           "abrir porta",           "boxoff",
                           "  abrir porta",         "  cmd= map,0,0,1,1,$torre"};
-    const struct {
-        const char* name;
-        Lines text;
-        LiveCheckInputs inputs;
-        std::vector<Found> expected;
-    } cases[] = {
+    const std::tuple<const char*, Lines, LiveCheckInputs, Found> cases[] = {
         // Earlier annotations are passed over; the lines after them keep
         // their own indices.
         {"adventure and list known",
@@ -161,24 +149,17 @@ TEST(LiveCheck, MarksAreTheAnnotatedFaultsLessWhatCannotBeJudgedYet) {
           {6, std::string(message::kBadRegisterRef)},
           {7, std::string(message::kUnknownElementKind)}}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(found(c.text, c.inputs), c.expected) << c.name;
-        if (c.inputs.adventureOpen && c.inputs.scriptsKnown) {
-            std::vector<Found> annotated;
-            for (const Fault& f : checkScript(c.text, c.inputs.limits, c.inputs.scripts).faults)
-                annotated.push_back({f.source, f.message});
-            EXPECT_EQ(annotated, c.expected) << c.name;
+    for (const auto& [name, text, inputs, expected] : cases) {
+        EXPECT_EQ(found(liveFaults(text, inputs)), expected) << name;
+        if (inputs.adventureOpen && inputs.scriptsKnown) {
+            EXPECT_EQ(found(checkScript(text, inputs.limits, inputs.scripts).faults), expected)
+                << name;
         }
     }
 }
 
 TEST(Completion, PlaceAtTheCaret) {
-    const struct {
-        const char* before;
-        const char* after;
-        CompletionKind kind;
-        const char* prefix;
-    } cases[] = {
+    const std::tuple<const char*, const char*, CompletionKind, const char*> cases[] = {
         {"go", "", CompletionKind::Keyword, "go"},
         {"  \tif", "", CompletionKind::Keyword, "if"},
         {"  if", " x,1", CompletionKind::Keyword, "if"},
@@ -193,10 +174,10 @@ TEST(Completion, PlaceAtTheCaret) {
         {"  cmd= map,0,0,1,1,$sa", "la", CompletionKind::None, ""},     // inside the name
         {"  msg= $10 e", "", CompletionKind::None, ""},
     };
-    for (const auto& c : cases) {
-        const CompletionPlace place = completionPlace(c.before, c.after);
-        EXPECT_EQ(place.kind, c.kind) << c.before << "|" << c.after;
-        EXPECT_EQ(place.prefix, c.prefix) << c.before << "|" << c.after;
+    for (const auto& [before, after, kind, prefix] : cases) {
+        const CompletionPlace place = completionPlace(before, after);
+        EXPECT_EQ(place.kind, kind) << before << "|" << after;
+        EXPECT_EQ(place.prefix, prefix) << before << "|" << after;
     }
 }
 
@@ -224,16 +205,12 @@ std::string rectText(const DesignerRect& r) {
            std::to_string(r.h);
 }
 
-// Rebuilt with another rectangle, a line keeps its head and its rest.
+// Rebuilt with another rectangle, a line keeps its head and its rest. A row
+// is read as an area instruction when its mode is Area, else as an element;
+// its numbers are the four as written, joined by "|".
 TEST(DesignerLine, ElementAndAreaLinesAreCutIntoHeadRectangleAndRest) {
     using M = DesignerMode;
-    const struct {
-        const char* line;
-        DesignerMode mode; // Area: read as an area instruction, else as an element
-        const char* head;
-        const char* numbers; // the four as written, joined by "|"
-        const char* rebuilt; // with the rectangle moved
-    } cases[] = {
+    const std::tuple<const char*, DesignerMode, const char*, const char*, const char*> cases[] = {
         {"  cmd= lnk,460,330,220,30,4,Entrar no castelo,$portao", M::Element, "lnk",
          "460|330|220|30", "  cmd= lnk,9,8,7,6,4,Entrar no castelo,$portao"},
         {"cmd=img,+10,020,100,50,porta.png", M::Element, "img", "+10|020|100|50",
@@ -248,14 +225,14 @@ TEST(DesignerLine, ElementAndAreaLinesAreCutIntoHeadRectangleAndRest) {
         {"  input 5,6,7,8,,x", M::Area, "input", "5|6|7|8", "  input 9,8,7,6,,x"},
         {"  frase=", M::Area, "frase=", "|||", "  frase= 9,8,7,6"},
     };
-    for (const auto& c : cases) {
-        const auto read = c.mode == M::Area ? readAreaLine(c.line) : readElementLine(c.line);
-        ASSERT_TRUE(read) << c.line;
-        EXPECT_EQ(read->mode, c.mode) << c.line;
-        EXPECT_EQ(read->head, c.head) << c.line;
+    for (const auto& [line, mode, head, numbers, rebuilt] : cases) {
+        const auto read = mode == M::Area ? readAreaLine(line) : readElementLine(line);
+        ASSERT_TRUE(read) << line;
+        EXPECT_EQ(read->mode, mode) << line;
+        EXPECT_EQ(read->head, head) << line;
         const auto& n = read->numbers;
-        EXPECT_EQ(n[0] + "|" + n[1] + "|" + n[2] + "|" + n[3], c.numbers) << c.line;
-        EXPECT_EQ(rebuildLine(*read, {9, 8, 7, 6}), c.rebuilt) << c.line;
+        EXPECT_EQ(n[0] + "|" + n[1] + "|" + n[2] + "|" + n[3], numbers) << line;
+        EXPECT_EQ(rebuildLine(*read, {9, 8, 7, 6}), rebuilt) << line;
     }
 }
 
@@ -269,15 +246,12 @@ TEST(DesignerLine, OnlyTheLinesOwnInstructionOpensIt) {
 }
 
 TEST(DesignerLine, ExtrasAreTheFieldsOfTheRest) {
-    const struct {
-        const char* line;
-        std::size_t n;
-        const char* extra;
-    } cases[] = {{"cmd= lnk,1,2,3,4,5,,$sala", 1, "5"},     {"cmd= lnk,1,2,3,4,5,,$sala", 2, ""},
-                 {"cmd= lnk,1,2,3,4,5,,$sala", 3, "$sala"}, {"cmd= btn,1,2,3,4,a,b,c,d", 3, "c,d"},
-                 {"cmd= btn,1,2,3,4,a,b,c,d", 4, ""},       {"cmd= img,1,2,3,4", 1, ""}};
-    for (const auto& c : cases)
-        EXPECT_EQ(readElementLine(c.line)->extra(c.n), c.extra) << c.line << " " << c.n;
+    const std::tuple<const char*, std::size_t, const char*> cases[] = {
+        {"cmd= lnk,1,2,3,4,5,,$sala", 1, "5"},     {"cmd= lnk,1,2,3,4,5,,$sala", 2, ""},
+        {"cmd= lnk,1,2,3,4,5,,$sala", 3, "$sala"}, {"cmd= btn,1,2,3,4,a,b,c,d", 3, "c,d"},
+        {"cmd= btn,1,2,3,4,a,b,c,d", 4, ""},       {"cmd= img,1,2,3,4", 1, ""}};
+    for (const auto& [line, n, extra] : cases)
+        EXPECT_EQ(readElementLine(line)->extra(n), extra) << line << " " << n;
 }
 
 TEST(DesignerLine, RectangleNumbersMustBeWholeAndInRange) {
@@ -287,10 +261,7 @@ TEST(DesignerLine, RectangleNumbersMustBeWholeAndInRange) {
     EXPECT_EQ(read.fault, "");
     EXPECT_EQ(read.rect, (DesignerRect{10, -20, 0, 30}));
 
-    const struct {
-        const char* line;
-        const char* fault;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"cmd= lnk,a,2,3,4",
          "Valor inválido para x: \"a\" (um número inteiro de -100000 a 100000)!!!"},
         {"cmd= lnk,1,2.5,3,4", "Valor inválido para y: \"2.5\""},
@@ -299,20 +270,16 @@ TEST(DesignerLine, RectangleNumbersMustBeWholeAndInRange) {
         {"cmd= lnk,1,2,3", "Valor inválido para altura: \"\""},
         {"cmd= lnk,1,2,3,99999999999999999999999", "altura"},
     };
-    for (const auto& c : cases) {
-        const auto line = readElementLine(c.line);
-        ASSERT_TRUE(line) << c.line;
-        EXPECT_THAT(readRectangle(*line).fault, HasSubstr(cp(c.fault))) << c.line;
+    for (const auto& [text, fault] : cases) {
+        const auto line = readElementLine(text);
+        ASSERT_TRUE(line) << text;
+        EXPECT_THAT(readRectangle(*line).fault, HasSubstr(cp(fault))) << text;
     }
 }
 
 TEST(DesignerLine, MovesStayOnTheScreen) {
     const ScreenSize screen{600, 400};
-    const struct {
-        DesignerRect from;
-        int dx, dy;
-        DesignerRect to;
-    } cases[] = {
+    const std::tuple<DesignerRect, int, int, DesignerRect> cases[] = {
         {{100, 100, 50, 20}, 5, -3, {105, 97, 50, 20}},
         {{100, 100, 50, 20}, 900, 0, {550, 100, 50, 20}},  // right edge on the screen's
         {{100, 100, 50, 20}, -500, 900, {0, 380, 50, 20}}, // bottom left corner
@@ -320,30 +287,25 @@ TEST(DesignerLine, MovesStayOnTheScreen) {
         {{10, 10, 20, 500}, 0, -5, {10, 0, 20, 500}},      // taller than the screen
         {{2000, 2000, 50, 20}, 1, 1, {550, 380, 50, 20}},  // from beyond the screen
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(rectText(movedRectangle(c.from, c.dx, c.dy, screen)), rectText(c.to))
-            << rectText(c.from) << " by " << c.dx << "," << c.dy;
+    for (const auto& [from, dx, dy, to] : cases)
+        EXPECT_EQ(rectText(movedRectangle(from, dx, dy, screen)), rectText(to))
+            << rectText(from) << " by " << dx << "," << dy;
 }
 
 TEST(DesignerLine, ResizingKeepsTheHandleOnTheScreenAndEightPixels) {
     const ScreenSize screen{600, 400};
     const DesignerRect r{100, 100, 50, 20};
-    const struct {
-        DesignerRect from;
-        int hx, hy; // where the handle was dragged
-        ScreenSize screen;
-        DesignerRect to;
-    } cases[] = {
+    // From a rectangle, the handle dragged to (hx, hy) on a screen.
+    const std::tuple<DesignerRect, int, int, ScreenSize, DesignerRect> cases[] = {
         {r, handleLeft(r) + 10, handleTop(r) + 5, screen, {100, 100, 60, 25}},
         {r, 20, 30, screen, {100, 100, 8, 8}},                    // up and left past the corner
         {r, 5000, 5000, screen, {100, 100, 500, 300}},            // stops at the screen's edges
         {{595, 395, 50, 20}, 700, 700, screen, {595, 395, 8, 8}}, // corner near the edge
         {{0, 0, 50, 20}, 60, 60, {4, 3}, {0, 0, 8, 8}},           // a screen under 8 pixels
     };
-    for (const auto& c : cases) {
-        const DesignerRect got = resizedRectangle(c.from, c.hx, c.hy, c.screen);
-        EXPECT_EQ(rectText(got), rectText(c.to)) << rectText(c.from) << " to " << c.hx;
-    }
+    for (const auto& [from, hx, hy, on, to] : cases)
+        EXPECT_EQ(rectText(resizedRectangle(from, hx, hy, on)), rectText(to))
+            << rectText(from) << " to " << hx;
 }
 
 TEST(DesignerScreen, LayoutComesFromTheParameters) {
@@ -360,10 +322,7 @@ TEST(DesignerScreen, LayoutComesFromTheParameters) {
     EXPECT_EQ(layout.fault, "");
     EXPECT_EQ(rectText({0, 0, layout.canvas.width, layout.canvas.height}), "0,0,920,440");
 
-    const struct {
-        ScreenParameters p;
-        const char* fault;
-    } faults[] = {
+    const std::pair<ScreenParameters, const char*> faults[] = {
         {{"", "600", "0", "0", "600", "400", "", ""}, "Parâmetro inválido: Largura total \"\""},
         {{"800", "4001", "0", "0", "600", "400", "", ""}, "Altura total \"4001\""},
         {{"800", "600", "-4001", "0", "600", "400", "", ""}, "Tela px \"-4001\""},
@@ -371,8 +330,8 @@ TEST(DesignerScreen, LayoutComesFromTheParameters) {
          "Tela larg \"0\" (um número inteiro de 1 a 4000)!!!"},
         {{"800", "600", "0", "0", "600", "-1", "", "*"}, "Tela altura \"-1\""},
     };
-    for (const auto& c : faults)
-        EXPECT_THAT(designerScreenLayout(c.p).fault, HasSubstr(cp(c.fault)));
+    for (const auto& [parameters, fault] : faults)
+        EXPECT_THAT(designerScreenLayout(parameters).fault, HasSubstr(cp(fault)));
 }
 
 TEST(DesignerScreen, TextSizeCodesOneToSevenHaveTheirPointSizes) {

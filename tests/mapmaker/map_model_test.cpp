@@ -12,14 +12,14 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace vorn::map {
 namespace {
 
 TEST(MapText, AnyLengthAndLineEndBecomeExactly401Lines) {
-    const struct {
-        std::string bytes;
-        std::string cell0, cell1, cell399, background;
-    } cases[] = {
+    // The bytes, then cells 0, 1 and 399 and the background read from them.
+    const std::tuple<std::string, std::string, std::string, std::string, std::string> cases[] = {
         {"", "", "", "", ""},
         {"12,a,,,,,,\r\n13,b,,,,,,", "12,a,,,,,,", "13,b,,,,,,", "", ""},
         {"12,a,,,,,,\n\n", "12,a,,,,,,", "", "", ""},
@@ -27,12 +27,12 @@ TEST(MapText, AnyLengthAndLineEndBecomeExactly401Lines) {
         {std::string(399, '\n') + "33,fim,,,,,,\nfundo.png\nsobra\nmais\n", "", "", "33,fim,,,,,,",
          "fundo.png"},
     };
-    for (const auto& c : cases) {
-        const MapModel model = mapFromText(c.bytes);
-        EXPECT_EQ(model.cells[0], c.cell0);
-        EXPECT_EQ(model.cells[1], c.cell1);
-        EXPECT_EQ(model.cells[399], c.cell399);
-        EXPECT_EQ(model.background, c.background);
+    for (const auto& [bytes, cell0, cell1, cell399, background] : cases) {
+        const MapModel model = mapFromText(bytes);
+        EXPECT_EQ(model.cells[0], cell0);
+        EXPECT_EQ(model.cells[1], cell1);
+        EXPECT_EQ(model.cells[399], cell399);
+        EXPECT_EQ(model.background, background);
     }
 }
 
@@ -50,12 +50,9 @@ TEST(MapText, WrittenAs401CrLfLinesAndReadBackTheSame) {
 TEST(CellOperations, LinesAfterPlaceUpdateAndDelete) {
     const CellFields sala{"sala", "", "cozinha", "", ""};
     const CellFields all{"a", "n", "l", "s", "o"};
-    const struct {
-        const char* before;
-        char operation; // 'p' place tile 15, 'u' update with fields, 'd' delete
-        const CellFields* fields;
-        const char* after;
-    } cases[] = {
+    // A line, then 'p' placing tile 15, 'u' updating with the fields or 'd'
+    // deleting, and the line after it.
+    const std::tuple<const char*, char, const CellFields*, const char*> cases[] = {
         {"", 'p', nullptr, "15,,,,,,"},
         {"23,a,b,c,d,e,f", 'p', nullptr, "15,a,b,c,d,e,f"},
         {"12,sala,n,l,s,o,", 'p', nullptr, "15,sala,n,l,s,o,"},
@@ -65,15 +62,15 @@ TEST(CellOperations, LinesAfterPlaceUpdateAndDelete) {
         {"", 'u', &sala, ""}, // no tile, no name
         {"12,sala,,cozinha,,,", 'd', nullptr, ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [before, operation, fields, after] : cases) {
         MapModel model;
-        model.cells[43] = c.before;
-        if (c.operation == 'p') placeTile(model, 43, 15);
-        if (c.operation == 'u') {
-            EXPECT_EQ(updateCell(model, 43, *c.fields), *c.before != '\0');
+        model.cells[43] = before;
+        if (operation == 'p') placeTile(model, 43, 15);
+        if (operation == 'u') {
+            EXPECT_EQ(updateCell(model, 43, *fields), *before != '\0');
         }
-        if (c.operation == 'd') deleteCell(model, 43);
-        EXPECT_EQ(model.cells[43], c.after) << c.before << " " << c.operation;
+        if (operation == 'd') deleteCell(model, 43);
+        EXPECT_EQ(model.cells[43], after) << before << " " << operation;
         EXPECT_EQ(model.cells[42], "");
     }
     MapModel model;
@@ -83,11 +80,8 @@ TEST(CellOperations, LinesAfterPlaceUpdateAndDelete) {
 }
 
 TEST(CellReading, CodeIsTheFirstTwoCharactersAndFieldsStartAtTheFourth) {
-    const struct {
-        const char* line;
-        std::optional<int> tile;
-        const char* cell; // code|name|north|east|south|west
-    } cases[] = {
+    // The cell read from a line: code|name|north|east|south|west.
+    const std::tuple<const char*, std::optional<int>, const char*> cases[] = {
         {"12,sala,n,l,s,o,", 12, "12|sala|n|l|s|o"},
         {"33,sala,,cozinha,,,", 33, "33|sala||cozinha||"},
         {"10,sala", 10, "10|sala||||"},
@@ -99,21 +93,18 @@ TEST(CellReading, CodeIsTheFirstTwoCharactersAndFieldsStartAtTheFourth) {
         {"x1,a,,,,,", std::nullopt, "x1|a||||"},
         {"123,a,b", 12, "12||a|b||"}, // the third character is skipped
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(tileOf(c.line), c.tile) << c.line;
-        const Cell cell = readCell(c.line);
+    for (const auto& [line, tile, fields] : cases) {
+        EXPECT_EQ(tileOf(line), tile) << line;
+        const Cell cell = readCell(line);
         EXPECT_EQ(cell.code + "|" + cell.name + "|" + cell.north + "|" + cell.east + "|" +
                       cell.south + "|" + cell.west,
-                  c.cell)
-            << c.line;
+                  fields)
+            << line;
     }
 }
 
 TEST(Grid, PointsFindCellsOnlyInsideTheMap) {
-    const struct {
-        int x, y;
-        std::optional<int> index;
-    } cases[] = {
+    const std::tuple<int, int, std::optional<int>> cases[] = {
         {0, 0, 0},
         {219, 159, 21},
         {220, 159, 22},
@@ -123,10 +114,9 @@ TEST(Grid, PointsFindCellsOnlyInsideTheMap) {
         {-1, 5, std::nullopt},
         {5, -1, std::nullopt},
     };
-    for (const auto& c : cases) {
-        const auto pos = cellAt(c.x, c.y);
-        EXPECT_EQ(pos ? std::optional<int>(cellIndex(*pos)) : std::nullopt, c.index)
-            << c.x << "," << c.y;
+    for (const auto& [x, y, index] : cases) {
+        const auto pos = cellAt(x, y);
+        EXPECT_EQ(pos ? std::optional(cellIndex(*pos)) : std::nullopt, index) << x << "," << y;
     }
     EXPECT_EQ(coordsText(57), "2 X 17");
     EXPECT_EQ(coordsText(399), "19 X 19");
@@ -135,10 +125,7 @@ TEST(Grid, PointsFindCellsOnlyInsideTheMap) {
 }
 
 TEST(Names, CellNamesAndNeighboursCannotBreakTheirLine) {
-    const struct {
-        std::string utf8;
-        NameFault fault;
-    } cases[] = {
+    const std::pair<std::string, NameFault> cases[] = {
         {"", NameFault::None},
         {"sala", NameFault::None},
         {"salão da torre", NameFault::None},
@@ -153,11 +140,11 @@ TEST(Names, CellNamesAndNeighboursCannotBreakTheirLine) {
         {"sala \xc2\x81", NameFault::NotCp1252}, // a code point cp1252 leaves undefined
         {"sala\xff", NameFault::NotCp1252},      // not UTF-8
     };
-    for (const auto& c : cases) {
-        const TypedName typed = typedName(c.utf8);
-        EXPECT_EQ(typed.fault, c.fault) << c.utf8;
-        if (c.fault == NameFault::None) {
-            EXPECT_EQ(typed.name, utf8ToCp1252(c.utf8));
+    for (const auto& [utf8, fault] : cases) {
+        const TypedName typed = typedName(utf8);
+        EXPECT_EQ(typed.fault, fault) << utf8;
+        if (fault == NameFault::None) {
+            EXPECT_EQ(typed.name, utf8ToCp1252(utf8));
         }
     }
     EXPECT_EQ(nameFault("sal\xe3o"), NameFault::None);
@@ -187,10 +174,7 @@ std::vector<std::string> audit(const Cells& cells, const std::vector<std::string
 }
 
 TEST(MapAudit, FindsEachProblemOnItsLine) {
-    const struct {
-        Cells cells;
-        std::vector<std::string> findings;
-    } cases[] = {
+    const std::pair<Cells, std::vector<std::string>> cases[] = {
         {{}, {}},
         // A linked map: the first named cell needs no way in.
         {{{0, "12,sala,,cozinha,,,"}, {1, "11,cozinha,,,,sala,"}, {2, "13,,,,,,"}}, {}},
@@ -218,8 +202,8 @@ TEST(MapAudit, FindsEachProblemOnItsLine) {
         {{{0, "12,sal\xe3o,,,,,"}, {1, "12,p\xe1tio,sal\xe3o,,,,"}},
          {"2: nenhuma outra posição leva a \"pátio\""}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(audit(c.cells), c.findings);
+    for (const auto& [cells, findings] : cases)
+        EXPECT_EQ(audit(cells), findings);
     // The adventure's scripts are valid neighbours too.
     EXPECT_EQ(audit({{0, "12,sala,menu,jardim,,,"}}, {"menu", "inicio"}),
               std::vector<std::string>{
@@ -254,10 +238,7 @@ TEST(CellScript, EachOptionAddsItsLinesInTheirPlace) {
     });
 
     const Lines link = {"  cmd= lnk,0,50,150,30,5,cozinha,$cozinha", "  fim"};
-    const struct {
-        CompileOptions options;
-        Lines middle;
-    } cases[] = {
+    const std::pair<CompileOptions, Lines> cases[] = {
         {{}, {}},
         {with([](auto& o) { o.phrase = true; }), {"  frase= 10,370,400,25,frases,10,,"}},
         {with([](auto& o) { o.textArea = o.bold = o.screen = o.phrase = true; }),
@@ -268,15 +249,12 @@ TEST(CellScript, EachOptionAddsItsLinesInTheirPlace) {
           "  boxoff", "  frase= 5,6,7,8,cmdos,12,N\xe3o entendi,"}},
     };
     const Cell sala{"12", "sala", "", "cozinha", "", ""};
-    for (const auto& c : cases)
-        EXPECT_EQ(cellScriptLines(57, sala, c.options), plus(plus(kHead, c.middle), link));
+    for (const auto& [options, middle] : cases)
+        EXPECT_EQ(cellScriptLines(57, sala, options), plus(plus(kHead, middle), link));
 }
 
 TEST(CellScript, LinksSitSideBySideWhateverNeighboursAreEmpty) {
-    const struct {
-        Cell cell;
-        Lines links;
-    } cases[] = {
+    const std::pair<Cell, Lines> cases[] = {
         {{"17", "sala", "n", "l", "s", "o"},
          {"  cmd= lnk,0,50,150,30,5,n,$n", "  cmd= lnk,150,50,150,30,5,l,$l",
           "  cmd= lnk,300,50,150,30,5,s,$s", "  cmd= lnk,450,50,150,30,5,o,$o"}},
@@ -284,8 +262,8 @@ TEST(CellScript, LinksSitSideBySideWhateverNeighboursAreEmpty) {
          {"  cmd= lnk,0,50,150,30,5,n,$n", "  cmd= lnk,150,50,150,30,5,o,$o"}},
         {{"10", "sala", "", "", "", ""}, {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(cellScriptLines(0, c.cell, {}), plus(plus(kHead, c.links), {"  fim"}));
+    for (const auto& [cell, links] : cases)
+        EXPECT_EQ(cellScriptLines(0, cell, {}), plus(plus(kHead, links), {"  fim"}));
 }
 
 TEST(MapScripts, NamedCellsInIndexOrderEachLineEndingInCrLf) {
@@ -295,14 +273,13 @@ TEST(MapScripts, NamedCellsInIndexOrderEachLineEndingInCrLf) {
     model.cells[9] = "14,cozinha,,,,sala,";
     model.cells[12] = "14,sala,,,,,"; // the same name again
     const auto scripts = mapScripts(model, {});
-    ASSERT_EQ(scripts.size(), 3u);
-    EXPECT_EQ(scripts[0].index, 3);
-    EXPECT_EQ(scripts[0].name, "sala");
+    std::vector<std::pair<int, std::string>> named;
+    for (const auto& script : scripts)
+        named.emplace_back(script.index, script.name);
+    ASSERT_EQ(named, (std::vector<std::pair<int, std::string>>{
+                         {3, "sala"}, {9, "cozinha"}, {12, "sala"}}));
     EXPECT_EQ(scripts[0].text,
               joinLinesCrLf(plus(kHead, {"  cmd= lnk,0,50,150,30,5,cozinha,$cozinha", "  fim"})));
-    EXPECT_EQ(scripts[1].name, "cozinha");
-    EXPECT_EQ(scripts[2].index, 12);
-    EXPECT_EQ(scripts[2].name, "sala");
     EXPECT_FALSE(cellScript(model, 4, {}));
     EXPECT_FALSE(cellScript(model, 400, {}));
     EXPECT_TRUE(mapScripts(MapModel{}, {}).empty());

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace vorn {
@@ -23,16 +24,10 @@ std::vector<std::string> parts(std::string_view line, const HighlightedLine& h) 
     return out;
 }
 
-struct Row {
-    const char* line;
-    LineState before;
-    std::vector<std::string> parts;
-    LineState after;
-};
-
 TEST(Highlight, PartsOfLines) {
     constexpr auto code = LineState::Code, free = LineState::FreeText;
-    const std::vector<Row> rows = {
+    // A line, the state it starts in, its parts and the state it leaves.
+    const std::tuple<const char*, LineState, std::vector<std::string>, LineState> rows[] = {
         {"", code, {}, code},
         {"// um comentário, $menu", code, {"C:// um comentário, $menu"}, code},
         {"//!- não existe o script destino", code, {"A://!- não existe o script destino"}, code},
@@ -57,25 +52,23 @@ TEST(Highlight, PartsOfLines) {
         {"  boxon", code, {"K:boxon"}, free},
         {"Texto livre, com $menu e 12", free, {"T:Texto livre, com $menu e 12"}, free},
         {"  boxoff", free, {"K:boxoff"}, code},
+        // An element inside a conditional is coloured as one on its own.
+        {"  if= 1,2,cmd=,lnk,1,2,3,4,5,Ir,$sala",
+         code,
+         {"K:if=", "N:1", "N:2", "K:cmd=", "K:lnk", "N:1", "N:2", "N:3", "N:4", "N:5", "T:Ir",
+          "S:$sala"},
+         code},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        const HighlightedLine h = highlightLine(row.line, row.before);
-        EXPECT_EQ(parts(row.line, h), row.parts);
-        EXPECT_EQ(h.after, row.after);
+    for (const auto& [line, before, expected, after] : rows) {
+        SCOPED_TRACE(line);
+        const HighlightedLine h = highlightLine(line, before);
+        EXPECT_EQ(parts(line, h), expected);
+        EXPECT_EQ(h.after, after);
     }
 }
 
-TEST(Highlight, ConditionalElementsAndLongLines) {
-    const std::string conditional = "  if= 1,2,cmd=,lnk,1,2,3,4,5,Ir,$sala";
-    const auto h = highlightLine(conditional, LineState::Code);
-    const auto got = parts(conditional, h);
-    ASSERT_GE(got.size(), 5u);
-    EXPECT_EQ(got[3], "K:cmd=");
-    EXPECT_EQ(got[4], "K:lnk");
-    EXPECT_EQ(got.back(), "S:$sala");
-
-    // Past the fields the checker reads, the line's end is still covered.
+// Past the fields the checker reads, the line's end is still covered.
+TEST(Highlight, LongLinesAreCoveredToTheirEnd) {
     std::string longLine = "  msg= a";
     for (int i = 0; i < 20; ++i)
         longLine += ",x" + std::to_string(i);

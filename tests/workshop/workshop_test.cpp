@@ -19,16 +19,17 @@
 #include <algorithm>
 
 namespace vorn {
-namespace test {
 namespace {
 
-bool has(const std::vector<std::string>& list, const std::string& item) {
+using Lines = std::vector<std::string>;
+
+bool has(const Lines& list, const std::string& item) {
     return std::find(list.begin(), list.end(), item) != list.end();
 }
 
 // The demo world, with the adventure named in the session as the windows
 // name it (the workshop pages check it).
-class WorkshopRoad : public DemoAdventureTest {
+class WorkshopRoad : public test::DemoAdventureTest {
 protected:
     void SetUp() override {
         DemoAdventureTest::SetUp();
@@ -36,15 +37,7 @@ protected:
     }
 };
 
-using WorkshopFaults = ScriptedSessionTest;
-
-} // namespace
-} // namespace test
-
-namespace {
-
-using test::has;
-using Lines = std::vector<std::string>;
+using WorkshopFaults = test::ScriptedSessionTest;
 
 // One link line through a position's block: its map command, or the words of
 // the error that names the value at fault.
@@ -85,7 +78,7 @@ TEST(ConverterText, ListsAreSortedIgnoringCaseWithTiesAsReceived) {
     EXPECT_EQ(names, (Lines{"abc", "Ana", "ANA", "ana", "b", "\xc9gide", "\xe9gua"}));
 }
 
-class ConverterRoad : public test::WorkshopRoad {
+class ConverterRoad : public WorkshopRoad {
 protected:
     void SetUp() override {
         WorkshopRoad::SetUp();
@@ -136,7 +129,7 @@ TEST_F(ConverterRoad, ConvertsIntoTheEditedAdventureOnlyAndDeletesOnlyALoadedPos
     EXPECT_EQ(setEditMode(layer, session, "", EditMode::ScriptOnly), kSelectAdventure);
 }
 
-using ConverterFaults = test::WorkshopFaults;
+using ConverterFaults = WorkshopFaults;
 
 TEST_F(ConverterFaults, AScriptThatCannotBeReadIsNeverStoredOver) {
     Position p{"Aventura", "sala", "s.png", "m", "0", "0", {"1,0,1,2,3,quatro,x"}};
@@ -204,7 +197,7 @@ TEST(SerialPlan, RangesFallBackAndAreBounded) {
         << many;
 }
 
-class SerialRoad : public test::WorkshopRoad {};
+using SerialRoad = WorkshopRoad;
 
 TEST_F(SerialRoad, WritesTheSeriesAndReplacesOrKeepsWhatExists) {
     SeriesForm f{"corredor", "1", "3", "tela", ".png", true, true, "  msg= Escuro"};
@@ -227,7 +220,7 @@ TEST_F(SerialRoad, WritesTheSeriesAndReplacesOrKeepsWhatExists) {
     EXPECT_EQ(fetchScript(layer, session, "corredor2"), seriesScript(brighter, 2));
 }
 
-using SerialFaults = test::WorkshopFaults;
+using SerialFaults = WorkshopFaults;
 
 TEST_F(SerialFaults, StopsAtTheFirstRefusalOrFailure) {
     SeriesForm f;
@@ -265,10 +258,10 @@ TEST(ModelText, RepliesAreReadByTheirMarkerLines) {
     EXPECT_EQ(modelScriptName("porta_com_armadilha1"), "porta_com_armadi");
 }
 
-class ModelsRoad : public test::WorkshopRoad {};
+using ModelsRoad = WorkshopRoad;
 
 TEST_F(ModelsRoad, PutsAModelWithItsFileAndAsksBeforeReplacingEither) {
-    ASSERT_TRUE(test::has(loadModelList(layer, session).names, "porta_trancada"));
+    ASSERT_TRUE(has(loadModelList(layer, session).names, "porta_trancada"));
     const Model m = loadModel(layer, session, "porta_trancada").model;
     ASSERT_FALSE(m.script.empty());
     const auto fresh = findExistingScripts(layer, session, {"porta_trancada"});
@@ -289,7 +282,7 @@ TEST_F(ModelsRoad, PutsAModelWithItsFileAndAsksBeforeReplacingEither) {
     EXPECT_EQ(readFile(session.DirAdv + "cadeado.png"), "meu desenho");
 }
 
-using ModelsFaults = test::WorkshopFaults;
+using ModelsFaults = WorkshopFaults;
 
 TEST_F(ModelsFaults, AFailedLoadGivesNothingToPutAndUnsafeFilesAreSkipped) {
     server.on("/vornpq/wbetz/scpGtMds.php", 500, "");
@@ -345,7 +338,7 @@ TEST(PanelRules, PicturesComeOnlyFromSafeLocalFiles) {
         EXPECT_FALSE(localPagePicture(s, prefix, name)) << prefix << " " << name;
 }
 
-using PanelRoad = test::WorkshopRoad;
+using PanelRoad = WorkshopRoad;
 
 TEST_F(PanelRoad, AuthorLoadsAndStoresThePage) {
     PageLoad load = loadPage(layer, session, "vorn");
@@ -369,7 +362,7 @@ TEST_F(PanelRoad, AuthorLoadsAndStoresThePage) {
     EXPECT_EQ(sendPage(layer, session, PageData{}, false), kPageNotLoaded);
 }
 
-using PanelFaults = test::WorkshopFaults;
+using PanelFaults = WorkshopFaults;
 
 TEST_F(PanelFaults, ShortRepliesAndFailedPosts) {
     server.on("/vornpq/wbetz/scpGtPag.php", 200, "Ok\r\n-\r\nana\r\n2\r\nT\xedtulo");
@@ -383,18 +376,12 @@ TEST_F(PanelFaults, ShortRepliesAndFailedPosts) {
     EXPECT_EQ(loadPageList(layer, session).names, (std::vector<std::string>{"alfa", "zeta"}));
 
     server.on("/vornpq/wbetz/scpPtPag.php", 200, "Gravado");
-    PageData page = load.page;
-    page.Ed5 = "Um t\xedtulo";
-    page.Lb6 = "em teste";
-    page.Desc = {"a b", "c"};
-    EXPECT_EQ(sendPage(layer, session, page, true), "Gravado");
+    EXPECT_EQ(sendPage(layer, session, load.page, true), "Gravado");
     server.on("/vornpq/wbetz/scpPtPag.php", 500, "");
-    EXPECT_THROW(sendPage(layer, session, page, false), Error);
+    EXPECT_THROW(sendPage(layer, session, load.page, false), Error);
 }
 
-using Lines = std::vector<std::string>;
-
-class StateRoad : public test::WorkshopRoad {};
+using StateRoad = WorkshopRoad;
 
 TEST_F(StateRoad, RegistersVariablesAndTheBannerAccount) {
     EXPECT_EQ(loadRegisters(layer, session).names.back(), "Reg: 9 = 0"); // total 10
@@ -421,7 +408,7 @@ TEST_F(StateRoad, RegistersVariablesAndTheBannerAccount) {
     EXPECT_EQ(storeVariables(layer, session, {}, {}), kNoAdventureOpen);
 }
 
-using StateFaults = test::WorkshopFaults;
+using StateFaults = WorkshopFaults;
 
 TEST_F(StateFaults, FailuresNeverBecomeData) {
     const struct {

@@ -25,9 +25,10 @@ constexpr const char* kOwnerOnly = "ROA";
 constexpr const char* kAnyAccount = "AAA"; // not about an adventure
 constexpr const char* kAdminOnly = "MMM";
 
+// A script without ".php", its keys and, for a POST, its one part.
 struct Call {
     const char* script = nullptr;
-    std::vector<std::pair<std::string, std::string>> keys;
+    std::vector<std::pair<std::string, std::string>> keys = {};
     std::string field = {}; // body: text field name, or "Img" for an upload
     std::string body = {};
 };
@@ -35,12 +36,9 @@ struct Call {
 // In every text of a row "{who}" stands for the caller's login, so each role
 // creates, renames or deletes an item of its own.
 struct Row {
-    const char* script;
     const char* expected;
-    std::vector<std::pair<std::string, std::string>> keys;
-    std::string allowed;    // how an allowed reply starts ("" any but a refusal)
-    std::string field = {}; // as in Call
-    std::string body = {};
+    Call call;
+    std::string allowed;     // how an allowed reply starts ("" any but a refusal)
     Call probe = {};         // the owner's read that a refused write leaves alone
     Call before = {};        // the owner's call that prepares each role's item
     std::string hidden = {}; // a stranger's allowed reply never shows this
@@ -55,84 +53,82 @@ const std::vector<std::pair<std::string, std::string>> kParameters = {
     {"JHt", "600"}, {"TWd", "600"}, {"THt", "400"}, {"TPx", "100"}, {"TPy", "20"},
     {"MWd", "600"}, {"MHt", "120"}, {"MPx", "100"}, {"MPy", "440"}, {"Tip", "P"}, {"Pan", ""}};
 
-const Call kScripts{"vpqLsScp.php", {{"Pfx", "vorn"}}};
-const Call kFiles{"mobLsArq.php", {{"Pfx", "vorn"}}};
-const Call kObjects{"vpqLsObj.php", {{"Pfx", "vorn"}}};
-const Call kCastle{"scpDados.php", {{"Adv", "Castelo_de_Vorn"}}};
-const Call kInicio{"vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", "inicio"}}};
-const Call kChave{"scpGtObj.php", {{"Pfx", "vorn"}, {"Nome", "chave"}}};
+const Call kScripts{"vpqLsScp", {{"Pfx", "vorn"}}};
+const Call kFiles{"mobLsArq", {{"Pfx", "vorn"}}};
+const Call kObjects{"vpqLsObj", {{"Pfx", "vorn"}}};
+const Call kCastle{"scpDados", {{"Adv", "Castelo_de_Vorn"}}};
+const Call kInicio{"vpqGtScp", {{"Pfx", "vorn"}, {"Scp", "inicio"}}};
+const Call kChave{"scpGtObj", {{"Pfx", "vorn"}, {"Nome", "chave"}}};
 
 const std::vector<Row>& table() {
     static const std::vector<Row> rows = {
         // Accounts: no adventure involved.
-        {"scpLog", kAnyAccount, {}, "Ok"},
-        {"scpOut", kAnyAccount, {}, "Ok"},
-        {"scpVrs", kAnyAccount, {}, "0.2c", {}, {}, {}, {}, {}, false},
-        {"mobNwUsr", kAnyAccount, {{"Email", "x@y.org"}}, "Login j\xE1 existe", {}, {}, {}, {}, {}, false},
-        {"mobDsUsr", kAnyAccount, {{"Chave", "x"}}, "Link de desbloqueio inv", {}, {}, {}, {}, {}, false},
-        {"scpNaIdx", kAnyAccount, {{"Idx", "4242"}}, "\xCDndice fixo alterado"},
-        {"mktLog", kAnyAccount, {}, ""},
-        {"mktNew", kAnyAccount, {}, ""},
+        {kAnyAccount, {"scpLog"}, "Ok"},
+        {kAnyAccount, {"scpOut"}, "Ok"},
+        {kAnyAccount, {"scpVrs"}, "0.2c", {}, {}, {}, false},
+        {kAnyAccount, {"mobNwUsr", {{"Email", "x@y.org"}}}, "Login j\xE1 existe", {}, {}, {}, false},
+        {kAnyAccount, {"mobDsUsr", {{"Chave", "x"}}}, "Link de desbloqueio inv", {}, {}, {}, false},
+        {kAnyAccount, {"scpNaIdx", {{"Idx", "4242"}}}, "\xCDndice fixo alterado"},
+        {kAnyAccount, {"mktLog"}, ""},
+        {kAnyAccount, {"mktNew"}, ""},
         // Adventures.
-        {"scpList", kAnyAccount, {{"Tip", "E"}}, "Ok", {}, {}, {}, {}, "Castelo"},
-        {"scpDados", kEditors, {{"Adv", "Castelo_de_Vorn"}}, "Ok"},
-        {"scpNwAdv", kAnyAccount, {{"Pfx", "n{who}"}, {"Nom", "Nova_{who}"}}, "Ok"},
-        {"scpPtPrm", kEditors, kParameters, "Ok", {}, {}, kCastle},
-        {"scpPtReg", kEditors, {{"Pfx", "vorn"}, {"Reg", "12"}}, "Total de registradores gravado", {}, {}, kCastle},
-        {"scpLsUsr", kEditors, {{"Pfx", "vorn"}}, "Ok"},
+        {kAnyAccount, {"scpList", {{"Tip", "E"}}}, "Ok", {}, {}, "Castelo"},
+        {kEditors, {"scpDados", {{"Adv", "Castelo_de_Vorn"}}}, "Ok"},
+        {kAnyAccount, {"scpNwAdv", {{"Pfx", "n{who}"}, {"Nom", "Nova_{who}"}}}, "Ok"},
+        {kEditors, {"scpPtPrm", kParameters}, "Ok", kCastle},
+        {kEditors, {"scpPtReg", {{"Pfx", "vorn"}, {"Reg", "12"}}}, "Total de registradores gravado", kCastle},
+        {kEditors, {"scpLsUsr", {{"Pfx", "vorn"}}}, "Ok"},
         // Scripts.
-        {"vpqLsScp", kEditors, {{"Pfx", "vorn"}}, "Ok"},
-        {"vpqGtScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "inicio"}}, "Ok"},
-        {"vpqPtScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "inicio"}}, "Ok", "texto", "  msg= {who}", kInicio},
-        {"mobNwScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "n_{who}"}}, "Ok", {}, {}, kScripts},
-        {"scpDtScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "d_{who}"}}, "Ok", {}, {}, kScripts,
-         {"mobNwScp.php", {{"Pfx", "vorn"}, {"Scp", "d_{who}"}}}},
-        {"scpRnScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "r_{who}"}, {"Nvs", "r2_{who}"}}, "Ok", {}, {}, kScripts,
-         {"mobNwScp.php", {{"Pfx", "vorn"}, {"Scp", "r_{who}"}}}},
-        {"scpTmScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "livre"}}, "Ok"},
-        {"scpNkScp", kEditors, {{"Pfx", "vorn"}, {"Scp", "menu"}}, "Ok", "texto", "mapa {who}",
-         {"vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", "menu"}}}},
+        {kEditors, {"vpqLsScp", {{"Pfx", "vorn"}}}, "Ok"},
+        {kEditors, {"vpqGtScp", {{"Pfx", "vorn"}, {"Scp", "inicio"}}}, "Ok"},
+        {kEditors, {"vpqPtScp", {{"Pfx", "vorn"}, {"Scp", "inicio"}}, "texto", "  msg= {who}"}, "Ok", kInicio},
+        {kEditors, {"mobNwScp", {{"Pfx", "vorn"}, {"Scp", "n_{who}"}}}, "Ok", kScripts},
+        {kEditors, {"scpDtScp", {{"Pfx", "vorn"}, {"Scp", "d_{who}"}}}, "Ok",
+         kScripts, {"mobNwScp", {{"Pfx", "vorn"}, {"Scp", "d_{who}"}}}},
+        {kEditors, {"scpRnScp", {{"Pfx", "vorn"}, {"Scp", "r_{who}"}, {"Nvs", "r2_{who}"}}}, "Ok",
+         kScripts, {"mobNwScp", {{"Pfx", "vorn"}, {"Scp", "r_{who}"}}}},
+        {kEditors, {"scpTmScp", {{"Pfx", "vorn"}, {"Scp", "livre"}}}, "Ok"},
+        {kEditors, {"scpNkScp", {{"Pfx", "vorn"}, {"Scp", "menu"}}, "texto", "mapa {who}"}, "Ok",
+         {"vpqGtScp", {{"Pfx", "vorn"}, {"Scp", "menu"}}}},
         // Objects and authorisations.
-        {"vpqLsObj", kEditors, {{"Pfx", "vorn"}}, "Ok"},
-        {"scpGtObj", kEditors, {{"Pfx", "vorn"}, {"Nome", "chave"}}, "Ok"},
-        {"scpPtObj", kEditors, {{"Pfx", "vorn"}, {"Nome", "chave"}, {"Loc", "sala_{who}"}}, "Estado inicial gravado!", {}, {}, kChave},
-        {"scpPtObx", kEditors, {{"Pfx", "vorn"}, {"Nome", "chave"}, {"Loc", "sala_{who}"}}, "Estado atual gravado!", {}, {}, kChave},
-        {"scpNwObj", kEditors, {{"Pfx", "vorn"}, {"Nome", "o_{who}"}}, "Ok", {}, {}, kObjects},
-        {"mobLsLib", kOwnerOnly, {{"Pfx", "vorn"}}, "Ok"},
+        {kEditors, {"vpqLsObj", {{"Pfx", "vorn"}}}, "Ok"},
+        {kEditors, {"scpGtObj", {{"Pfx", "vorn"}, {"Nome", "chave"}}}, "Ok"},
+        {kEditors, {"scpPtObj", {{"Pfx", "vorn"}, {"Nome", "chave"}, {"Loc", "sala_{who}"}}}, "Estado inicial gravado!", kChave},
+        {kEditors, {"scpPtObx", {{"Pfx", "vorn"}, {"Nome", "chave"}, {"Loc", "sala_{who}"}}}, "Estado atual gravado!", kChave},
+        {kEditors, {"scpNwObj", {{"Pfx", "vorn"}, {"Nome", "o_{who}"}}}, "Ok", kObjects},
+        {kOwnerOnly, {"mobLsLib", {{"Pfx", "vorn"}}}, "Ok"},
         // The owner's own login in the list is skipped, so ana stays alone.
-        {"mobPtLib", kOwnerOnly, {{"Pfx", "vorn"}}, "Autoriza\xE7\xF5", "texto", "ana\r\n{who}",
-         {"mobLsLib.php", {{"Pfx", "vorn"}}}},
+        {kOwnerOnly, {"mobPtLib", {{"Pfx", "vorn"}}, "texto", "ana\r\n{who}"}, "Autoriza\xE7\xF5",
+         {"mobLsLib", {{"Pfx", "vorn"}}}},
         // Files.
-        {"mobLsArq", kEditors, {{"Pfx", "vorn"}}, "Ok"},
-        {"mobPtImg", kEditors, {{"Pfx", "vorn"}, {"Arq", "u_{who}.txt"}}, "Upload de u_", "Img", "texto {who}", kFiles},
-        {"mobDtArq", kEditors, {{"Pfx", "vorn"}, {"Arq", "d_{who}.txt"}}, "Arquivo d_{who}.txt apagado", {}, {}, kFiles,
-         {"mobPtImg.php", {{"Pfx", "vorn"}, {"Arq", "d_{who}.txt"}}, "Img", "x"}},
-        {"mobLsSom", kAnyAccount, {{"Cat", "beep"}}, "Ok"},
+        {kEditors, {"mobLsArq", {{"Pfx", "vorn"}}}, "Ok"},
+        {kEditors, {"mobPtImg", {{"Pfx", "vorn"}, {"Arq", "u_{who}.txt"}}, "Img", "texto {who}"}, "Upload de u_", kFiles},
+        {kEditors, {"mobDtArq", {{"Pfx", "vorn"}, {"Arq", "d_{who}.txt"}}}, "Arquivo d_{who}.txt apagado",
+         kFiles, {"mobPtImg", {{"Pfx", "vorn"}, {"Arq", "d_{who}.txt"}}, "Img", "x"}},
+        {kAnyAccount, {"mobLsSom", {{"Cat", "beep"}}}, "Ok"},
         // Workshop.
-        {"scpLsMds", kAnyAccount, {}, "Ok"},
-        {"scpGtMds", kAnyAccount, {{"Nome", "porta_trancada"}}, "Ok"},
-        {"scpGtVrs", kEditors, {{"Pfx", "vorn"}, {"Cmd", "1"}}, "vidas=3"},
-        {"scpPtVrs", kEditors, {{"Pfx", "vorn"}, {"Cmd", "2"}}, "Ok", "texto", "vidas={who}",
-         {"scpGtVrs.php", {{"Pfx", "vorn"}, {"Cmd", "2"}}}},
-        {"scpGtReg", kEditors, {{"Pfx", "vorn"}, {"Idx", "77"}}, "Ok"},
-        {"scpGtPag", kEditors, {{"Pfx", "vorn"}}, "Ok"},
-        {"scpPtPag", kEditors, {{"Pfx", "vorn"}, {"Tit", "T_{who}"}, {"Tip", "adv"}}, "P\xE1gina atualizada!", "Texto", "por {who}",
-         {"scpGtPag.php", {{"Pfx", "vorn"}}}},
-        {"scpLsPag", kAdminOnly, {}, "Ok"},
+        {kAnyAccount, {"scpLsMds"}, "Ok"},
+        {kAnyAccount, {"scpGtMds", {{"Nome", "porta_trancada"}}}, "Ok"},
+        {kEditors, {"scpGtVrs", {{"Pfx", "vorn"}, {"Cmd", "1"}}}, "vidas=3"},
+        {kEditors, {"scpPtVrs", {{"Pfx", "vorn"}, {"Cmd", "2"}}, "texto", "vidas={who}"}, "Ok",
+         {"scpGtVrs", {{"Pfx", "vorn"}, {"Cmd", "2"}}}},
+        {kEditors, {"scpGtReg", {{"Pfx", "vorn"}, {"Idx", "77"}}}, "Ok"},
+        {kEditors, {"scpGtPag", {{"Pfx", "vorn"}}}, "Ok"},
+        {kEditors, {"scpPtPag", {{"Pfx", "vorn"}, {"Tit", "T_{who}"}, {"Tip", "adv"}}, "Texto", "por {who}"}, "P\xE1gina atualizada!",
+         {"scpGtPag", {{"Pfx", "vorn"}}}},
+        {kAdminOnly, {"scpLsPag"}, "Ok"},
         // The position converter names adventures by name.
-        {"scpMal", kAnyAccount, {}, "Ok", {}, {}, {}, {}, "Vale"},
-        {"scpMApos", kEditors, {{"Adv", "Vale_Perdido"}}, "Ok\r\nclareira"},
-        {"scpGtPos", kEditors, {{"Nome", "Vale_Perdido"}, {"Psc", "clareira"}}, "Ok"},
-        {"scpLsLnk", kEditors, {{"Nome", "Vale_Perdido"}, {"Psc", "clareira"}}, "Ok"},
+        {kAnyAccount, {"scpMal"}, "Ok", {}, {}, "Vale"},
+        {kEditors, {"scpMApos", {{"Adv", "Vale_Perdido"}}}, "Ok\r\nclareira"},
+        {kEditors, {"scpGtPos", {{"Nome", "Vale_Perdido"}, {"Psc", "clareira"}}}, "Ok"},
+        {kEditors, {"scpLsLnk", {{"Nome", "Vale_Perdido"}, {"Psc", "clareira"}}}, "Ok"},
         // The editor deletes "rio"; the owner then finds it gone.
-        {"scpDtPos", kEditors, {{"Nome", "Vale_Perdido"}, {"Psc", "rio"}}, "", {}, {},
-         {"scpMApos.php", {{"Adv", "Vale_Perdido"}}}},
+        {kEditors, {"scpDtPos", {{"Nome", "Vale_Perdido"}, {"Psc", "rio"}}}, "", {"scpMApos", {{"Adv", "Vale_Perdido"}}}},
         // No call shows the edit mode: only the refusal itself is checked.
-        {"scpMdPos", kEditors, {{"Nome", "Vale_Perdido"}, {"Tip", "sm"}}, "Aventura edit\xE1vel"},
-        {"scpNwScp", kEditors, {{"Nome", "Vale_Perdido"}, {"Scp", "p_{who}"}}, "Ok", {}, {},
-         {"vpqLsScp.php", {{"Pfx", "vale"}}}},
-        {"scpGrScp", kEditors, {{"Nome", "Vale_Perdido"}, {"Scp", "clareira"}}, "Ok", "texto", "{who}",
-         {"vpqGtScp.php", {{"Pfx", "vale"}, {"Scp", "clareira"}}}},
+        {kEditors, {"scpMdPos", {{"Nome", "Vale_Perdido"}, {"Tip", "sm"}}}, "Aventura edit\xE1vel"},
+        {kEditors, {"scpNwScp", {{"Nome", "Vale_Perdido"}, {"Scp", "p_{who}"}}}, "Ok", {"vpqLsScp", {{"Pfx", "vale"}}}},
+        {kEditors, {"scpGrScp", {{"Nome", "Vale_Perdido"}, {"Scp", "clareira"}}, "texto", "{who}"}, "Ok",
+         {"vpqGtScp", {{"Pfx", "vale"}, {"Scp", "clareira"}}}},
     };
     return rows;
 }
@@ -166,7 +162,8 @@ protected:
     // Calls a script as login/senha with "{who}" in its values and body filled in.
     static std::string call(const char* login, const char* senha, const Call& c,
                             const std::string& who = {}) {
-        std::string target = vorn::serverAddress("/vornpq/wbetz/", c.script, login, senha);
+        std::string target =
+            vorn::serverAddress("/vornpq/wbetz/", std::string(c.script) + ".php", login, senha);
         for (const auto& [k, v] : c.keys)
             target += "&" + k + "=" + vorn::encodeValue(fill(v, who));
         httplib::Client http("127.0.0.1", service->port());
@@ -181,7 +178,7 @@ protected:
 TEST_F(Authorisation, EveryScriptHasARow) {
     std::set<std::string> rows;
     for (const Row& r : table())
-        rows.insert(r.script);
+        rows.insert(r.call.script);
     for (const auto& [name, handler] : pequenia::serverScripts())
         EXPECT_TRUE(rows.count(name)) << name << " has no row in the authorisation table";
 }
@@ -189,25 +186,23 @@ TEST_F(Authorisation, EveryScriptHasARow) {
 TEST_F(Authorisation, EachRoleGetsWhatItsRowSays) {
     // ana is authorised on the castle by the demo data; on the valley too,
     // so the converter's calls have an editor besides the owner.
-    ASSERT_NE(call("demo", "demo", {"mobPtLib.php", {{"Pfx", "vale"}}, "texto", "ana"})
-                  .find("gravadas: 1"),
-              std::string::npos);
+    ASSERT_NE(
+        call("demo", "demo", {"mobPtLib", {{"Pfx", "vale"}}, "texto", "ana"}).find("gravadas: 1"),
+        std::string::npos);
     const struct {
         const char *login, *senha;
     } roles[] = {{"bia", "bia123"}, {"ana", "ana123"}, {"demo", "demo"}};
     for (const Row& row : table()) {
-        SCOPED_TRACE(row.script);
-        const std::string script = std::string(row.script) + ".php";
-        const Call called{script.c_str(), row.keys, row.field, row.body};
+        SCOPED_TRACE(row.call.script);
         if (row.needsLogin) {
-            EXPECT_EQ(call("demo", "errada", called, "x"), "Login ou senha inv\xE1lidos!!!");
+            EXPECT_EQ(call("demo", "errada", row.call, "x"), "Login ou senha inv\xE1lidos!!!");
         }
         for (int r = 0; r < 3; ++r) {
             const char* who = roles[r].login;
             SCOPED_TRACE(who);
             if (row.before.script) call("demo", "demo", row.before, who);
             const std::string before = row.probe.script ? call("demo", "demo", row.probe) : "";
-            const std::string reply = call(who, roles[r].senha, called, who);
+            const std::string reply = call(who, roles[r].senha, row.call, who);
             if (row.expected[r] != 'A') {
                 EXPECT_EQ(reply, kRefusals.at(row.expected[r]));
                 if (row.probe.script) {

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace vorn::adventure {
@@ -203,13 +204,10 @@ std::vector<std::string> names(const std::vector<NameAt>& found) {
     return out;
 }
 
-struct Case {
-    const char* script;
-    std::vector<std::string> targets, leadsTo, files;
-};
-
 TEST(References, ReadsEveryKindOfLineTheWayTheCheckerSplitsIt) {
-    const Case cases[] = {
+    using Names = std::vector<std::string>;
+    // A script, then the targets, what it leads to and the files it names.
+    const std::tuple<const char*, Names, Names, Names> cases[] = {
         // Element targets lead on but are the checker's to judge.
         {"  cmd= lnk,1,2,3,4,5,Ir,$sala", {}, {"0:sala"}, {}},
         {"cmd= btn,1,2,3,4,up.png,$sala,dw.png", {}, {"0:sala"}, {"0:up.png", "0:dw.png"}},
@@ -232,11 +230,11 @@ TEST(References, ReadsEveryKindOfLineTheWayTheCheckerSplitsIt) {
         // Lines counted whatever their endings.
         {"a\r\nb\rc\ngosub x\r\n", {"3:x"}, {"3:x"}, {}},
     };
-    for (const auto& c : cases) {
-        const auto refs = findReferences(c.script);
-        EXPECT_EQ(names(refs.targets), c.targets) << c.script;
-        EXPECT_EQ(names(refs.leadsTo), c.leadsTo) << c.script;
-        EXPECT_EQ(names(refs.files), c.files) << c.script;
+    for (const auto& [script, targets, leadsTo, files] : cases) {
+        const auto refs = findReferences(script);
+        EXPECT_EQ(names(refs.targets), targets) << script;
+        EXPECT_EQ(names(refs.leadsTo), leadsTo) << script;
+        EXPECT_EQ(names(refs.files), files) << script;
     }
 }
 

@@ -26,16 +26,17 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <tuple>
 
 namespace vorn::adventure {
 namespace {
 
 TEST(SyncCompare, EachCombinationOfBaseFolderAndServer) {
     const std::optional<std::string> none;
-    const struct {
-        std::optional<std::string> base, local, server;
-        std::optional<Change> change; // none: no difference
-    } cases[] = {
+    // The base, the folder's and the server's text, and the change found
+    // (none: no difference).
+    using Text = std::optional<std::string>;
+    const std::tuple<Text, Text, Text, std::optional<Change>> cases[] = {
         {"a", "a", "a", std::nullopt},         {"a", "b", "a", Change::ChangedHere},
         {"a", "a", "b", Change::ChangedThere}, {"a", "b", "c", Change::Conflict},
         {"a", "b", "b", std::nullopt}, // the same change on both sides
@@ -45,18 +46,18 @@ TEST(SyncCompare, EachCombinationOfBaseFolderAndServer) {
         {"a", none, "b", Change::Conflict}, // removed here, changed there
         {"a", "b", none, Change::Conflict},    {"a", none, none, std::nullopt},
     };
-    for (const auto& c : cases) {
-        std::map<std::string, std::string> base;
-        Contents local, server;
-        if (c.base) base["scripts/x.scp"] = contentHash(*c.base);
-        if (c.local) local["scripts/x.scp"] = *c.local;
-        if (c.server) server["scripts/x.scp"] = *c.server;
-        const auto found = compareItems(base, local, server);
-        const auto where = testing::Message() << c.base.value_or("-") << c.local.value_or("-")
-                                              << c.server.value_or("-");
-        ASSERT_EQ(found.size(), c.change ? 1u : 0u) << where;
-        if (c.change) {
-            EXPECT_EQ(found[0].change, *c.change) << where;
+    for (const auto& [base, local, server, change] : cases) {
+        std::map<std::string, std::string> hashes;
+        Contents here, there;
+        if (base) hashes["scripts/x.scp"] = contentHash(*base);
+        if (local) here["scripts/x.scp"] = *local;
+        if (server) there["scripts/x.scp"] = *server;
+        const auto found = compareItems(hashes, here, there);
+        const auto where = testing::Message()
+                           << base.value_or("-") << local.value_or("-") << server.value_or("-");
+        ASSERT_EQ(found.size(), change ? 1u : 0u) << where;
+        if (change) {
+            EXPECT_EQ(found[0].change, *change) << where;
         }
     }
 }
@@ -150,14 +151,10 @@ TEST_F(SyncFaults, AFailedPushKeepsTheBaseOfWhatItStoredOnly) {
 // A refusal or a failed transfer stops the run and names the item and the
 // step it stopped at; a refusal is told apart from a transport fault.
 TEST_F(SyncFaults, EachRefusalAndFailureNamesItsItemAndStep) {
-    struct Row {
-        const char* script;
-        int status;
-        const char* body;
-        std::function<void()> run;
-        bool refusal;
-        const char* said; // whole, or its start where the transport's words follow
-    };
+    // The service script answering with a status and a body, the step run,
+    // whether it is a refusal, and what is said: whole, or its start where
+    // the transport's words follow.
+    using Row = std::tuple<const char*, int, const char*, std::function<void()>, bool, const char*>;
     const auto fetch = [this] { fetchServerItems(layer, session, "Aventura"); };
     const auto store = [this](const char* path, bool create) {
         return [=, this] { storeItem(layer, session, home.path(), path, "  msg= a\r\n", create); };
@@ -191,25 +188,24 @@ TEST_F(SyncFaults, EachRefusalAndFailureNamesItsItemAndStep) {
          "scripts/a.scp: exclusão do script: "},
         {"mobDtArq.php", 500, "", erase("x.png"), false, "x.png: exclusão do arquivo: "},
     };
-    for (const Row& row : rows) {
+    for (const auto& [script, status, body, run, refusal, words] : rows) {
         answerAdventure(server, "a\r\n");
-        if (*row.script)
-            server.on(std::string("/vornpq/wbetz/") + row.script, row.status, row.body);
+        if (*script) server.on(std::string("/vornpq/wbetz/") + script, status, body);
         bool refused = false;
         const std::string said = test::thrownMessage([&] {
             try {
-                row.run();
+                run();
             } catch (const SyncRefusal&) {
                 refused = true;
                 throw;
             }
         });
-        const std::string expected = row.said;
+        const std::string expected = words;
         if (expected.back() == ' ')
             EXPECT_EQ(said.rfind(expected, 0), 0u) << said;
         else
             EXPECT_EQ(said, expected);
-        EXPECT_EQ(refused, row.refusal) << said;
+        EXPECT_EQ(refused, refusal) << said;
     }
 }
 
@@ -401,19 +397,16 @@ TEST_F(Vornsync, ExitStatusesAndWhatTheySay) {
     writeFileAtomic(folder("b") + "x", "");
     writeSyncState(folder("c"),
                    {{service->root(), "demo", "Outra", "out", LocalEncoding::Cp1252}, {}});
-    const struct {
-        std::string arguments;
-        int status;
-        std::string said = ""; // within the output and the standard error
-    } cases[] = {
-        {"diff {a}", 0},
+    // The arguments, the status, and what the output or the error says.
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"diff {a}", 0, ""},
         {"--help", 0, "Usage: vornsync"},
-        {"pull 'Castelo de Vorn' {a}", 0}, // nothing changed meanwhile
+        {"pull 'Castelo de Vorn' {a}", 0, ""}, // nothing changed meanwhile
         {"pull 'Castelo de Vorn' {b}", 1, "não veio de vornsync pull"},
         {"pull 'Castelo de Vorn' {c}", 1, "guarda a aventura \"Outra\""},
         {"diff {a} nada", 1, "scripts/nada.scp: nem aqui nem no servidor"},
-        {"pull 'Aventura que n\xc3\xa3o h\xc3\xa1' {a}", 2},
-        {"", 2},
+        {"pull 'Aventura que n\xc3\xa3o h\xc3\xa1' {a}", 2, ""},
+        {"", 2, ""},
         {"sincroniza {a}", 2, "comando desconhecido"},
         {"status --force {a}", 2, "só valem para push"},
         {"status --encoding utf-8 {a}", 2, "só vale para pull"},
@@ -421,11 +414,11 @@ TEST_F(Vornsync, ExitStatusesAndWhatTheySay) {
         {"status {b}", 2, "não veio de vornsync pull"},
         {"status {a} --server http://127.0.0.1:1/", 2, "a pasta veio de"},
         {"status {a} --server ftp://x/", 2, "--server espera"},
-        {"pull 'Castelo de Vorn' {b} --login demo --server http://127.0.0.1:1/", 2},
+        {"pull 'Castelo de Vorn' {b} --login demo --server http://127.0.0.1:1/", 2, ""},
         {"pull --encoding latin1 'Castelo de Vorn'", 2, "codificação desconhecida"},
     };
-    for (const auto& c : cases)
-        expect(c.arguments, c.status, c.said);
+    for (const auto& [arguments, status, said] : cases)
+        expect(arguments, status, said);
     ::setenv("VORN_PASSWORD", "errada", 1);
     EXPECT_EQ(sync("status {a}").status, 2);
 }

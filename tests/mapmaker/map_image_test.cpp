@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace vorn::map {
 namespace {
@@ -119,30 +120,27 @@ TEST(OpenMap, AMissingUnreadableOrWrongSizedBitmapIsDrawnFromTheText) {
     model.cells[5] = "17,sala,,,,,";
     QImage small(100, 100, QImage::Format_RGB32);
     small.fill(Qt::red);
-    const struct {
-        const char* what;
-        bool text;
-        std::optional<std::string> bmp; // none: no file, written at once
-    } cases[] = {
+    // What is there: whether the text is, and the bitmap's bytes (none: no
+    // file, written at once).
+    const std::tuple<const char*, bool, std::optional<std::string>> cases[] = {
         {"new map", false, std::nullopt},
         {"missing", true, std::nullopt},
         {"unreadable", true, std::string("BM not a bitmap")},
         {"wrong size", true, bmpBytes(small)},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, text, bmp] : cases) {
         test::TempDir dir;
-        const MapModel expected = c.text ? model : MapModel{};
-        if (c.text) saveMapText(dir.path(), model);
-        if (c.bmp) writeFileAtomic(dir.path() + "mapa.bmp", *c.bmp);
+        const MapModel expected = text ? model : MapModel{};
+        if (text) saveMapText(dir.path(), model);
+        if (bmp) writeFileAtomic(dir.path() + "mapa.bmp", *bmp);
         const OpenedMap opened = openMap(dir.path());
-        EXPECT_TRUE(opened.redrawn) << c.what;
-        EXPECT_EQ(opened.picture, drawMap(expected)) << c.what;
-        EXPECT_EQ(opened.model.cells, expected.cells) << c.what;
-        EXPECT_EQ(readFile(dir.path() + "mapa.txt"), mapToText(expected)) << c.what;
+        EXPECT_TRUE(opened.redrawn) << what;
+        EXPECT_EQ(opened.picture, drawMap(expected)) << what;
+        EXPECT_EQ(opened.model.cells, expected.cells) << what;
+        EXPECT_EQ(readFile(dir.path() + "mapa.txt"), mapToText(expected)) << what;
         EXPECT_EQ(readFile(dir.path() + "mapa.bmp"),
-                  c.bmp ? *c.bmp
-                        : bmpBytes(drawMap(expected).convertToFormat(QImage::Format_RGB888)))
-            << c.what;
+                  bmp ? *bmp : bmpBytes(drawMap(expected).convertToFormat(QImage::Format_RGB888)))
+            << what;
     }
 }
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace vorn::map {
 namespace {
 
@@ -27,11 +29,8 @@ TEST(Vornmap, TheOptionsAreTheCompilePagesFields) {
     const CompileOptions all{
         true,     "fig_", ".jpg", true, "1", "2", "3", "4", "Verdana", "5",  "00FF00",
         "0000FF", true,   true,   true, "5", "6", "7", "8", "cmdos",   "12", "N\xe3o entendi."};
-    const struct {
-        std::string arguments; // {f}: the map file
-        std::string map;
-        CompileOptions options;
-    } cases[] = {
+    // The arguments ({f}: the map file), the map, and the options they mean.
+    const std::tuple<std::string, std::string, CompileOptions> cases[] = {
         {"--screen < {f}", map, screen},
         {"--screen --prefix fig_ --ext .jpg --text --px 1 --py 2 --wd 3 --ht 4 --font Verdana "
          "--size 5 --bg 00FF00 --fg 0000FF --bold --italic --phrase --phrase-px 5 --phrase-py 6 "
@@ -40,11 +39,11 @@ TEST(Vornmap, TheOptionsAreTheCompilePagesFields) {
          map, all},
         {"- < {f}", "", {}},
     };
-    for (const auto& c : cases) {
-        const std::string file = dir.write("mapa.txt", c.map);
-        const test::ToolRun r = dir.run(test::ToolFolder::quoted(c.arguments, "f", file));
-        EXPECT_EQ(r.status, 0) << c.arguments << ": " << r.err;
-        EXPECT_EQ(r.out, compiled(c.map, c.options)) << c.arguments;
+    for (const auto& [arguments, text, options] : cases) {
+        const std::string file = dir.write("mapa.txt", text);
+        const test::ToolRun r = dir.run(test::ToolFolder::quoted(arguments, "f", file));
+        EXPECT_EQ(r.status, 0) << arguments << ": " << r.err;
+        EXPECT_EQ(r.out, compiled(text, options)) << arguments;
     }
 }
 

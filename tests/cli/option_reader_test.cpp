@@ -54,15 +54,6 @@ TEST(OptionReader, ValuesAcceptedOrUsageFaults) {
         {{"--n", "11"}, outOfN + "\"11\""},
         {{"--n=-1"}, outOfN + "\"-1\""},
         {{"--w", "-5"}, outOfW + "\"-5\""},
-        {{"--w=0"}, outOfW + "\"0\""},
-        {{"--w=4001"}, outOfW + "\"4001\""},
-        {{"--w=abc"}, outOfW + "\"abc\""},
-        {{"--w=5abc"}, outOfW + "\"5abc\""},
-        {{"--w=+5"}, outOfW + "\"+5\""},
-        {{"--w= 5"}, outOfW + "\" 5\""},
-        {{"--w=0x10"}, outOfW + "\"0x10\""},
-        {{"--w="}, outOfW + "\"\""},
-        {{"--w=99999999999999999999"}, outOfW + "\"99999999999999999999\""},
         // The form of the command line
         {{"--w"}, "usage: a opção --w precisa de um valor"},
         {{"--t"}, "usage: a opção --t precisa de um valor"},
@@ -73,12 +64,11 @@ TEST(OptionReader, ValuesAcceptedOrUsageFaults) {
         {{"a", "b"}, "usage: mais de um arquivo: \"a\" e \"b\""},
         {{"-", "--", "-"}, "usage: mais de um arquivo: \"-\" e \"-\""},
     };
-    for (const auto& c : cases) {
-        std::string shown;
-        for (const auto& arg : c.args)
-            shown += "[" + arg + "]";
-        EXPECT_EQ(read(c.args), c.read) << shown;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(read(c.args), c.read) << testing::PrintToString(c.args);
+    for (const std::string bad :
+         {"0", "4001", "abc", "5abc", "+5", " 5", "0x10", "", "99999999999999999999"})
+        EXPECT_EQ(read({"--w=" + bad}), outOfW + "\"" + bad + "\"");
 }
 
 } // namespace

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 namespace vorn {
 namespace {
 
@@ -17,7 +15,7 @@ using test::ScriptedServer;
 // Records every light change and message pump in one sequence.
 struct Watch {
     std::vector<std::string> events;
-    void attach(RequestLayer& layer) {
+    explicit Watch(RequestLayer& layer) {
         layer.hooks().light = [this](Light l) {
             events.push_back(l == Light::Idle ? "idle" : l == Light::Request ? "lime" : "red");
         };
@@ -35,8 +33,7 @@ TEST(ServerGet, SendsTheClientHeadersAndCookiesAndReturnsTheBodyAsIs) {
                      true);
     RequestLayer layer;
     EXPECT_EQ(layer.ServerGet(setter.root() + "a"), "Ok");
-    Watch watch;
-    watch.attach(layer);
+    Watch watch(layer);
     const std::string address = server.root() + "vornpq/wbetz/scpLog.php?Login=demo&Senha=demo";
     EXPECT_EQ(layer.ServerGet(address), "Ok\r\ndemo\r\n\xe7");
     ASSERT_EQ(server.count(), 1u);
@@ -62,8 +59,7 @@ TEST(ServerGet, AnyFailureBecomesTryAgainAndTheLightGoesIdle) {
           garbage.root() + "x", silent.root() + "x", refused}) {
         RequestLayer layer;
         layer.http().setLimits(900, 1000);
-        Watch watch;
-        watch.attach(layer);
+        Watch watch(layer);
         EXPECT_EQ(layer.ServerGet(address), "Tente novamente!") << address;
         EXPECT_EQ(watch.events.back(), "idle") << address;
         EXPECT_EQ(std::pair(layer.http().connectLimitMs(), layer.http().readLimitMs()),
@@ -81,8 +77,7 @@ TEST(ServerGet, OfflineSendsNothingAndLeavesTheLightLime) {
     ASSERT_TRUE(layer.hooks().reachable);
     EXPECT_TRUE(layer.hooks().reachable("http://127.0.0.1:8765/vornpq/wbetz/scpLog.php"));
     EXPECT_TRUE(layer.hooks().reachable("http://localhost/"));
-    Watch watch;
-    watch.attach(layer);
+    Watch watch(layer);
     layer.hooks().reachable = [](std::string_view) { return false; };
     EXPECT_EQ(layer.ServerGet(server.root() + "x"), "Sem conex\xe3o!!!");
     EXPECT_EQ(server.count(), 0u);
@@ -98,13 +93,11 @@ TEST(HttpLimits, ASteadyDripIsTakenButTooSlowAPaceOrADeadlineEndsIt) {
     RequestLayer layer;
     layer.http().setLimits(1000, 1000);
     layer.http().setLeastSpeed(300, 64);
-    const auto start = std::chrono::steady_clock::now();
     EXPECT_NE(test::thrownMessage([&] {
                   layer.http().get(server.root() + "endless");
               }).find("devagar demais"),
               std::string::npos);
     EXPECT_EQ(layer.ServerGet(server.root() + "endless"), "Tente novamente!");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 
     layer.http().setLeastSpeed(300, 1);
     EXPECT_EQ(layer.http().get(server.root() + "drip"), "Ok\r\nlinha\r\nlinh");

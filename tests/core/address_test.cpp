@@ -45,9 +45,8 @@ TEST(Loopback, KnowsTheLocalHostsAndNothingElse) {
 TEST(Session, StartsOnThePrimaryServerWithNobodyLoggedIn) {
     const Session s = startSession({"http://p/", "http://alt/"}, "/home/a/VORNscript");
     EXPECT_EQ(s.UrlSite, "http://p/");
-    EXPECT_EQ(s.UrlLog, "http://p/vornpq/wbetz/");
-    EXPECT_EQ(s.UrlScp, "http://p/vornpq/wbetz/");
-    EXPECT_EQ(s.UrlTrf, "http://p/vornpq/wbetz/");
+    for (const auto url : {&Session::UrlLog, &Session::UrlScp, &Session::UrlTrf})
+        EXPECT_EQ(s.*url, "http://p/vornpq/wbetz/");
     EXPECT_EQ(s.UrlHtm, "http://p/html/quorbel/");
     EXPECT_EQ(s.DirApp, "/home/a/VORNscript/");
     EXPECT_TRUE(s.SesLogin.empty() && s.SesPfx.empty() && s.SesScp.empty() && s.WebUrl.empty());

@@ -122,7 +122,6 @@ TEST(Loaders, FileNamesLoseTheServerPrefixAndPlayerLinesFillSevenColumns) {
                          "vorn-a-b.gif", "x-musica.ogg", "vorn-mapa.bmp"};
     EXPECT_EQ(filesOfKind(lines, FileKind::Image), (Lines{"capa.png", "fundo.jpg", "a-b.gif"}));
     EXPECT_EQ(filesOfKind(lines, FileKind::Sound), (Lines{"som.mp3", "musica.ogg"}));
-    // Player lines fill seven columns.
     EXPECT_EQ(splitPlayerLine("a|b|c|d|e|f|g|h"), (PlayerRow{"a", "b", "c", "d", "e", "f", "g|h"}));
     EXPECT_EQ(splitPlayerLine("a|b"), (PlayerRow{"a", "", "", "", "", "", "b"}));
     EXPECT_EQ(splitPlayerLine(""), (PlayerRow{}));

@@ -3,8 +3,8 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <linux/capability.h>
-#include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -58,9 +58,7 @@ std::map<std::string, std::string> folderFiles(const std::string& dir) {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
         std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        files[entry.path().filename().string()] = bytes.str();
+        files[entry.path().filename().string()].assign(std::istreambuf_iterator<char>(in), {});
     }
     return files;
 }

@@ -7,8 +7,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <poll.h>
-#include <sstream>
 #include <stdexcept>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -88,9 +88,7 @@ std::string LocalService::root() const {
 
 std::string LocalService::log() const {
     std::ifstream in(m_tempDir + "service.log", std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 bool LocalService::stop() {

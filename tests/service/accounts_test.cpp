@@ -32,11 +32,10 @@ TEST(Accounts, NewAccountIsLockedUntilTheMailedLinkIsOpened) {
               std::string::npos);
     EXPECT_FALSE(logsIn(service, "carla", "segredo1"));
 
-    std::vector<std::filesystem::path> mails;
-    for (const auto& e : std::filesystem::directory_iterator(service.dataDir() + "outbox"))
-        mails.push_back(e.path());
+    const std::vector<std::filesystem::directory_entry> mails(
+        std::filesystem::directory_iterator(service.dataDir() + "outbox"), {});
     ASSERT_EQ(mails.size(), 1u);
-    const std::string mail = vorn::readFile(mails[0].string());
+    const std::string mail = vorn::readFile(mails[0].path().string());
     const auto at = mail.find("http://");
     ASSERT_NE(at, std::string::npos) << mail;
     const std::string link = mail.substr(at, mail.find("\r\n", at) - at);

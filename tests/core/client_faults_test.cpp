@@ -13,7 +13,9 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <optional>
+#include <tuple>
 
 namespace vorn {
 namespace {
@@ -35,28 +37,22 @@ TEST_F(SaveFaults, OnlyAnOkReplyIsASaveAndAnUnsafeNameSendsNothing) {
     EXPECT_EQ(server.count(), 0u);
     EXPECT_TRUE(lights.empty() || lights.back() == Light::Idle);
 
-    // Each reply and the message it gives ("" for a save).
-    const std::pair<const char*, const char*> cases[] = {
+    // Each reply, the message it gives and the local copy it leaves.
+    const std::tuple<const char*, const char*, std::map<std::string, std::string>> cases[] = {
         {"Script grande demais (limite de 1 MiB)!!!",
-         "O script n\xc3\xa3o foi gravado no servidor: Script grande demais (limite de 1 MiB)!!!"},
-        {"", "O script n\xc3\xa3o foi gravado no servidor: Tente novamente!"},
-        {"Ok\r\n", ""},
+         "O script n\xc3\xa3o foi gravado no servidor: Script grande demais (limite de 1 MiB)!!!",
+         {}},
+        {"", "O script n\xc3\xa3o foi gravado no servidor: Tente novamente!", {}},
+        {"Ok\r\n", "(nothing thrown)", {{"sala.scp", "  fim\r\n"}}},
     };
     session.SesScp = "sala";
+    const auto save = [&] { SaveScriptToServer(layer, session, {"  fim", ""}); };
     std::size_t sent = 0;
-    for (const auto& [reply, expected] : cases) {
+    for (const auto& [reply, message, files] : cases) {
         server.on("/vornpq/wbetz/vpqPtScp.php", 200, reply);
-        const std::string message = test::thrownMessage([&] {
-            SaveScriptToServer(layer, session, {"  fim", ""});
-        });
+        EXPECT_EQ(test::thrownMessage(save), message) << reply;
         EXPECT_EQ(server.count(), ++sent) << reply;
-        if (!*expected) {
-            EXPECT_EQ(message, "(nothing thrown)") << reply;
-            EXPECT_EQ(readFile(home.path() + "sala.scp"), "  fim\r\n") << reply;
-        } else {
-            EXPECT_EQ(message, expected);
-            EXPECT_TRUE(test::folderFiles(home.path()).empty()) << reply;
-        }
+        EXPECT_EQ(test::folderFiles(home.path()), files) << reply;
     }
 }
 

@@ -152,12 +152,10 @@ protected:
     static void SetUpTestSuite() {
         // Wrong passwords are tried on every script here, far past the login
         // limit, which has tests of its own.
-        service = new LocalService({"--demo", "--auto-unlock", "--login-limit", "100000,1,1,1"});
+        service = std::make_unique<LocalService>(
+            std::vector<std::string>{"--demo", "--auto-unlock", "--login-limit", "100000,1,1,1"});
     }
-    static void TearDownTestSuite() {
-        delete service;
-        service = nullptr;
-    }
+    static void TearDownTestSuite() { service.reset(); }
 
     // Calls a script as login/senha with "{who}" in its values and body filled in.
     static std::string call(const char* login, const char* senha, const Call& c,
@@ -172,7 +170,7 @@ protected:
                                    c.field == "Img" ? "u.txt" : "");
     }
 
-    static inline LocalService* service = nullptr;
+    static inline std::unique_ptr<LocalService> service;
 };
 
 TEST_F(Authorisation, EveryScriptHasARow) {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace vorn::test {
 
 // A suite on one pequenia-local (starting it is the slow part), each test
@@ -16,18 +18,15 @@ namespace vorn::test {
 // program folder.
 class DemoAdventureTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { service = new LocalService(); }
-    static void TearDownTestSuite() {
-        delete service;
-        service = nullptr;
-    }
+    static void SetUpTestSuite() { service = std::make_unique<LocalService>(); }
+    static void TearDownTestSuite() { service.reset(); }
     void SetUp() override {
         session = startSession({service->root(), service->root()}, home.path());
         ASSERT_TRUE(logIn(layer, session, "demo", "demo").ok);
         ASSERT_TRUE(OpenAdventure(layer, session, "Castelo de Vorn").ok);
     }
 
-    static inline LocalService* service = nullptr;
+    static inline std::unique_ptr<LocalService> service;
     TempDir home;
     RequestLayer layer;
     Session session;

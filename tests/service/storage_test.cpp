@@ -98,16 +98,14 @@ TEST(Crash, KilledDuringWritesLosesNothingItAnswered) {
     {
         // "--demo" seeds only an empty service, so nothing stored is replaced.
         LocalService second({"--demo", "--auto-unlock"}, folder.path());
-        httplib::Client c("127.0.0.1", second.port());
+        ServiceClient demo(second, "demo", "demo");
         for (const auto& [name, sent] : burst.scripts) {
-            const std::string reply =
-                rawGet(c, scriptTarget("vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", name}}));
+            const std::string reply = demo.raw("vpqGtScp.php", {{"Pfx", "vorn"}, {"Scp", name}});
             if (sent.second || reply.rfind("Ok", 0) == 0) {
                 EXPECT_EQ(reply, "Ok\r\n" + sent.first) << name;
             }
         }
-        const auto data =
-            vorn::splitLines(rawGet(c, scriptTarget("scpDados.php", {{"Adv", "Castelo_de_Vorn"}})));
+        const auto data = demo.lines("scpDados.php", {{"Adv", "Castelo_de_Vorn"}});
         ASSERT_EQ(data.size(), 21u);
         const int reg = std::stoi(data[18]);
         EXPECT_TRUE(reg == burst.lastRegister || reg == burst.sentRegister) << reg;

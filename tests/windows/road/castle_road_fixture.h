@@ -129,7 +129,8 @@ protected:
     int copies(const char* script) const {
         return RoadWindows::copiesOf(m_w->session().DirAdv, QString::fromLatin1(script)).size();
     }
-    QPlainTextEdit* memo() const { return f().Form4->Script->Memo3; }
+    form4::ScriptMemo* memo() const { return f().Form4->Script->Memo3; }
+    QString loaded() const { return ui(f().Form4->loadedScript()); }
     QStringList memoLines() const { return m_w->editorText().split(QLatin1Char('\n')); }
     void openMap() {
         click(f().Form2->Exclusivo->Image28);

@@ -11,19 +11,13 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextLayout>
 
 using namespace vorn::win;
 using namespace vorn::test;
 
-class RoadLanguageTest : public RoadTest {
+class RoadLanguageTest : public CastleRoadTest {
     Q_OBJECT
     TForm4* editor() const { return f().Form4; }
-    form4::ScriptMemo* memo() const { return editor()->Script->Memo3; }
-    void open(const QString& script) {
-        QVERIFY(clickItem(f().Form2->Scripts->Lbx2, script));
-        QCOMPARE(QString::fromStdString(editor()->loadedScript()), script);
-    }
     // The position of the first occurrence of text in the editor.
     int at(const QString& text) const {
         const int found = int(memo()->toPlainText().indexOf(text));
@@ -37,7 +31,7 @@ class RoadLanguageTest : public RoadTest {
     }
 
     form4::PageExtra* page() const { return f().Form4->Extra; }
-    void openMap() {
+    void openLinkMap() {
         click(f().Form2->Exclusivo->m_linkMap);
         QCOMPARE(f().Form4->Pan1->PageIndex(), int(TForm4::kExtra));
         QTRY_VERIFY(!f().Form4->linkMapBusy() && !page()->m_view->empty());
@@ -45,24 +39,19 @@ class RoadLanguageTest : public RoadTest {
 
 private slots:
     void goesToTargetsAndBackKeepingUnsavedText() {
-        open(S("salao"));
-        const auto copies = [this] {
-            return RoadWindows::copiesOf(m_w->session().DirAdv, S("salao")).size();
-        };
-        const auto before = copies();
-        memo()->moveCursor(QTextCursor::End);
-        QTest::keyClick(memo(), Qt::Key_Return);
-        QTest::keyClicks(memo(), S("  gosub $nenhum"));
+        open("salao");
+        const int before = copies("salao");
+        typeLine(editor(), S("  gosub $nenhum"));
         followAt(at(S("$nenhum")));
         QCOMPARE(editor()->Script->status()->text(),
                  S("O script \"nenhum\" não existe na aventura."));
 
         const int torreLine = memo()->document()->findBlock(at(S("$torre"))).blockNumber();
         followAt(at(S("$torre")));
-        QCOMPARE(QString::fromStdString(editor()->loadedScript()), S("torre"));
-        QCOMPARE(copies(), before + 1);
+        QCOMPARE(loaded(), S("torre"));
+        QCOMPARE(copies("salao"), before + 1);
         QTest::keyClick(memo(), Qt::Key_Left, Qt::AltModifier);
-        QCOMPARE(QString::fromStdString(editor()->loadedScript()), S("salao"));
+        QCOMPARE(loaded(), S("salao"));
         QCOMPARE(memo()->caretLine(), torreLine);
 
         // A jump's label: the caret moves to it, and back.
@@ -74,14 +63,11 @@ private slots:
     }
 
     void theOutlineFollowsTypingAndOpensWhoLeadsHere() {
-        open(S("torre"));
+        open("torre");
         QListWidget* labels = editor()->Script->outline()->m_labels;
         QCOMPARE(items(labels), (QStringList{S("pobre"), S("fim")}));
-        memo()->moveCursor(QTextCursor::End);
-        QTest::keyClick(memo(), Qt::Key_Return);
-        QTest::keyClicks(memo(), S(":novo"));
-        QTRY_COMPARE(items(labels).size(), 3);
-        QCOMPARE(items(labels).last(), S("novo"));
+        typeLine(editor(), S(":novo"));
+        QTRY_COMPARE(items(labels), (QStringList{S("pobre"), S("fim"), S("novo")}));
         const auto chooseFirst = [&] {
             memo()->moveCursor(QTextCursor::End);
             click(labels->viewport(), labels->visualItemRect(labels->item(0)).center());
@@ -98,11 +84,11 @@ private slots:
         emit outline->m_leadsNote->linkActivated(S("ler"));
         QCOMPARE(items(outline->m_leadsHere), QStringList{S("salao")});
         QVERIFY(clickItem(outline->m_leadsHere, S("salao")));
-        QTRY_COMPARE(QString::fromStdString(editor()->loadedScript()), S("salao"));
+        QTRY_COMPARE(loaded(), S("salao"));
     }
 
     void hoverShowsTheReferenceAndTheTargetsFirstLines() {
-        open(S("salao"));
+        open("salao");
         const vorn::ReferenceEntry* telpos = vorn::referenceFor("telpos=");
         QVERIFY(telpos);
         QCOMPARE(editor()->hoverText(at(S("telpos="))),
@@ -112,27 +98,24 @@ private slots:
     }
 
     void aBoxOpensItsScriptKeepingUnsavedText() {
-        openMap();
-        TForm4* editor = f().Form4;
-        QVERIFY(clickItem(f().Form2->Scripts->Lbx2, S("inicio")));
-        QCOMPARE(QString::fromStdString(editor->loadedScript()), S("inicio"));
-        QTest::keyClicks(editor->Script->Memo3, S("// ainda sem gravar"));
-        const auto before = RoadWindows::copiesOf(m_w->session().DirAdv, S("inicio"));
+        openLinkMap();
+        open("inicio");
+        QTest::keyClicks(memo(), S("// ainda sem gravar"));
+        const int before = copies("inicio");
 
         const auto at = page()->m_view->boxCentre("salao");
         QVERIFY(at);
         click(page()->m_view->viewport(), *at);
-        QCOMPARE(QString::fromStdString(editor->loadedScript()), S("salao"));
-        QCOMPARE(RoadWindows::copiesOf(m_w->session().DirAdv, S("inicio")).size(),
-                 before.size() + 1);
+        QCOMPARE(loaded(), S("salao"));
+        QCOMPARE(copies("inicio"), before + 1);
         // A target that names no script has no script to open.
         click(page()->m_view->viewport(), *page()->m_view->boxCentre("despensa"));
-        QCOMPARE(QString::fromStdString(editor->loadedScript()), S("salao"));
+        QCOMPARE(loaded(), S("salao"));
     }
 
     void theNeighbourhoodAndTheSavedPictures() {
-        QVERIFY(clickItem(f().Form2->Scripts->Lbx2, S("tesouro")));
-        openMap();
+        open("tesouro");
+        openLinkMap();
         const std::size_t whole = page()->m_view->boxCount();
         page()->m_steps->setValue(1);
         page()->m_near->setChecked(true);
@@ -153,8 +136,8 @@ private slots:
     }
 
     void drawnOnOpeningWithItsSummaryAndOutdatedByASave() {
-        QVERIFY(clickItem(f().Form2->Scripts->Lbx2, S("menu")));
-        openMap();
+        open("menu");
+        openLinkMap();
         QVERIFY(page()->m_status->text().contains(S("10 scripts")));
         page()->m_find->setText(S("nenhum"));
         QTest::keyClick(page()->m_find, Qt::Key_Return);

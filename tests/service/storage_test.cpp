@@ -176,9 +176,7 @@ TEST(StorageFaults, FileSizeLimit) {
     std::uintmax_t largest = 0;
     for (const auto& e : fs::recursive_directory_iterator(folder.path()))
         if (e.is_regular_file()) largest = std::max(largest, e.file_size());
-    LocalService::Launch launch;
-    launch.fileSizeLimit = largest + 256 * 1024;
-    LocalService service({"--auto-unlock"}, folder.path(), launch);
+    LocalService service({"--auto-unlock"}, folder.path(), {.fileSizeLimit = largest + 256 * 1024});
     expectWritesRefused(service, true);
     // Small writes are taken again.
     httplib::Client http("127.0.0.1", service.port());

@@ -9,7 +9,7 @@ namespace vorn::test {
 // How a LocalService's process is started, for tests of a hostile machine.
 struct LocalServiceLaunch {
     // Runs the service through this command, e.g. setpriv with options.
-    std::vector<std::string> prefix;
+    std::vector<std::string> prefix = {};
     // RLIMIT_FSIZE of the process in bytes; 0 keeps the limit.
     unsigned long long fileSizeLimit = 0;
 };

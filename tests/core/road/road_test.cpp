@@ -87,8 +87,7 @@ TEST_F(Road, ASaveFindsACoEditorsChangeAndNothingElse) {
 }
 
 TEST_F(Road, ParametersAndRegisterTotalAreStored) {
-    const auto opened = OpenAdventure(layer, session, "Castelo de Vorn");
-    const auto& d = opened.data;
+    const auto d = OpenAdventure(layer, session, "Castelo de Vorn").data;
     AdventureParameters p{"Castelo de Vorn", d.firstScript, "Georgia Bold", "102030", d.Edit9,
                           d.Edit10,          d.JanWd,       d.JanHt,        d.TelWd,  d.TelHt,
                           d.TelPx,           d.TelPy,       d.MsgWd,        d.MsgHt,  d.MsgPx,

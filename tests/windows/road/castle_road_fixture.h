@@ -81,6 +81,16 @@ inline void typeLine(TForm4* editor, const QString& line) {
     QTest::keyClicks(memo, line);
 }
 
+// A question seam that keeps every question and gives the answer of the
+// moment, so a test can change its mind between clicks.
+inline auto answering(QStringList& asked, const bool& answer) {
+    return [&asked, &answer](const std::string& question, const char*, const char*) {
+        asked << ui(question);
+        return answer;
+    };
+}
+void answering(QStringList&, bool&&) = delete;
+
 inline const QString kLink =
     QStringLiteral("  cmd= lnk,460,330,220,30,4,Entrar no castelo,$portao");
 

@@ -114,13 +114,11 @@ private slots:
     void exportThenRestoreAskFirst() {
         form2::PageExclusivo* p = f().Form2->Exclusivo;
         const std::string adventure = m_w->session().DirAdv;
-        std::string chosen = adventure, asked;
+        std::string chosen = adventure;
+        QStringList asked;
         bool agree = false;
         p->chooseFolder = [&](const std::string&, bool) { return chosen; };
-        p->ask = [&](const std::string& question, const char*, const char*) {
-            asked = question;
-            return agree;
-        };
+        p->ask = answering(asked, agree);
         click(p->m_export);
         QVERIFY(p->Stw->text().startsWith(S("Exportação: ")));
         QVERIFY(!p->m_gauge->isVisible());
@@ -135,12 +133,12 @@ private slots:
             vorn::loadVariables(m_w->requests(), s, vorn::VariableSet::Current).lines);
         click(p->m_restore);
         QCOMPARE(p->Stw->text(), S("Nada a restaurar: o servidor já é igual à exportação."));
-        QVERIFY(asked.empty());
+        QVERIFY(asked.isEmpty());
 
         vorn::writeFileAtomic(chosen + "scripts/trazido.scp", "  msg= trazido\r\n");
         p->m_restoreData->setChecked(true);
         click(p->m_restore);
-        QVERIFY(asked.find("trazido") != std::string::npos);
+        QVERIFY(asked.value(0).contains(S("trazido")));
         QCOMPARE(p->Stw->text(), S("Restauração cancelada: nada foi gravado."));
         agree = true;
         click(p->m_restore);
@@ -164,15 +162,13 @@ private slots:
         QCOMPARE(f().Form4->Script->Memo3->textCursor().blockNumber(), 1);
 
         f().Form4->Pan1->setPageIndex(TForm4::kAuditoria);
-        std::string preview;
-        page->ask = [&](const std::string& q, const char*, const char*) {
-            preview = q;
-            return true;
-        };
+        QStringList asked;
+        const bool replace = true;
+        page->ask = answering(asked, replace);
         page->m_find->setText(S("Dizem"));
         page->m_replace->setText(S("Contam"));
         click(page->m_replaceAll);
-        QVERIFY(preview.find("inicio:") != std::string::npos);
+        QVERIFY(asked.value(0).contains(S("inicio:")));
         QCOMPARE(page->m_status->text(), S("Substituição feita em 1 script."));
     }
 
@@ -394,10 +390,7 @@ private slots:
         const std::string cellOf = ",,patio,,\r\n";
         vorn::writeFileAtomic(map, "10," + bytes(selected) + cellOf);
         QStringList asked;
-        m_p->ask = [&](const std::string& q, const char*, const char*) {
-            asked << ui(q);
-            return references;
-        };
+        m_p->ask = answering(asked, references);
         click(m_p->Image9);
         if (!status.isEmpty()) {
             QCOMPARE(m_p->Stc->text(), status);
@@ -432,10 +425,7 @@ private slots:
         vorn::Session& s = m_w->session();
         QStringList asked;
         bool answer = false;
-        m_p->ask = [&](const std::string& question, const char*, const char*) {
-            asked << ui(question);
-            return answer;
-        };
+        m_p->ask = answering(asked, answer);
         m_p->Lbx2->clearSelection();
         click(m_p->Image6); // nothing selected: nothing asked
         QVERIFY(asked.isEmpty());

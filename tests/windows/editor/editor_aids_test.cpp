@@ -14,7 +14,6 @@
 #include "form4_pages/page_backup.h"
 #include "form4_pages/page_instrucoes.h"
 #include "form4_pages/page_navegador.h"
-#include "form4_pages/page_script.h"
 #include "form4_pages/script_completer.h"
 #include "form4_pages/script_templates_panel.h"
 #include "picture_button.h"
@@ -96,8 +95,7 @@ private slots:
         w->load("sala", {"a", "b", "c"});
         // A press in the text moves the current line to the caret's line.
         QPlainTextEdit* memo = w->memo();
-        const QRect lineB = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(1)));
-        click(memo->viewport(), lineB.center() + QPoint(2, 0));
+        click(memo->viewport(), w->lineCentre(1) + QPoint(2, 0));
         QCOMPARE(w->editor()->currentLine(), 1);
 
         auto* templates = page()->Modelos;
@@ -106,7 +104,6 @@ private slots:
         QCOMPARE(blocks(memo), L("a", "  cmd= fig,0,0,100,100,imagem,$script",
                                  "  cmd= lnk,0,0,100,100,5,texto,$script", "b", "c"));
         QCOMPARE(w->editor()->currentLine(), 1);
-        QCOMPARE(captionColour(w->lbGrs()), kSaved); // templates leave the mark
         QCOMPARE(colourOf(memo, 1), QColor(Qt::black));
 
         // The reference panel inserts the same way.
@@ -134,9 +131,8 @@ private slots:
             w->load("sala", {"fim"});
             w->caretTo(0);
             click(label);
-            const QStringList lines = blocks(memo);
-            QCOMPARE(lines.size(), 2);
-            QVERIFY2(lines[0].contains(label->text()), qPrintable(lines[0]));
+            QCOMPARE(blocks(memo).size(), 2);
+            QVERIFY2(blocks(memo)[0].contains(label->text()), qPrintable(blocks(memo)[0]));
         }
     }
 
@@ -204,11 +200,9 @@ private slots:
             w->load("sala", {"abc", "def"});
             QCOMPARE(captionColour(w->lbGrs()), kSaved);
             w->caretTo(0, 1);
-            if (row.modifiers == Qt::ControlModifier && row.key == Qt::Key_X) {
-                QTextCursor c = w->memo()->textCursor();
-                c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-                w->memo()->setTextCursor(c);
-            }
+            // A cut needs a selection.
+            if (row.key == Qt::Key_X && row.modifiers == Qt::ControlModifier)
+                QTest::keyClick(w->memo(), Qt::Key_End, Qt::ShiftModifier);
             QTest::keyClick(w->memo(), row.key, row.modifiers);
             QCOMPARE(captionColour(w->lbGrs()), row.marks ? kMaroon : kSaved);
             QCOMPARE(w->editor()->hasUnsavedChanges(), row.marks);
@@ -276,9 +270,8 @@ private slots:
         w->load("sala", text);
         QCOMPARE(w->editor()->scriptText(), text);
 
-        QTextCursor c(w->memo()->document()->findBlockByNumber(1));
-        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        w->memo()->setTextCursor(c);
+        w->caretTo(1);
+        QTest::keyClick(w->memo(), Qt::Key_End, Qt::ShiftModifier);
         click(named<PictureButton>(w->editor(), "Image18"));
         QCOMPARE(QGuiApplication::clipboard()->text(), q("abc"));
 
@@ -319,11 +312,10 @@ private slots:
         QCOMPARE(files->count(), 2);
 
         QTextEdit* memo5 = named<QTextEdit>(e, "Memo5");
-        const int row = files->row(files->findItems(q("sala(1).scp"), Qt::MatchExactly).value(0));
         QVERIFY(vorn::test::clickItem(files, q("sala(1).scp")));
         QCOMPARE(memo5->toPlainText(), q("  msg= ação\n  fim"));
         // The keys move the choice and load it as well.
-        QTest::keyClick(files, row == 0 ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(files, files->currentRow() == 0 ? Qt::Key_Down : Qt::Key_Up);
         QCOMPARE(memo5->toPlainText(), q("  msg= primeira\n  fim"));
 
         // Restoring over typed text keeps that text as the next copy first.
@@ -429,35 +421,30 @@ private slots:
         QLabel* status = page()->status();
         w->load("sala", {"  fim", "  abrir porta", "  goto nada", "  fim"});
         marks->checkNow();
-        w->caretTo(1, 3);
-        QCOMPARE(status->text(), kUnknown);
-        w->caretTo(2);
-        QCOMPARE(status->text(), kNoLabel);
-        w->caretTo(3);
-        QVERIFY(status->text().isEmpty());
+        for (const auto& [line, message] :
+             {std::pair{1, kUnknown}, {2, kNoLabel}, {3, QString()}}) {
+            w->caretTo(line, 3);
+            QCOMPARE(status->text(), message);
+        }
         // Other news in the status line is not the marks' to clear.
         status->setText(q("O jogo foi para torre"));
         w->caretTo(0);
         QCOMPARE(status->text(), q("O jogo foi para torre"));
 
         QPlainTextEdit* memo = w->memo();
-        const auto lineCentre = [memo](int line) {
-            return memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(line)))
-                .center();
-        };
         const auto hover = [](QWidget* over, QPoint at) {
             QHelpEvent event(QEvent::ToolTip, at, over->mapToGlobal(at));
             QCoreApplication::sendEvent(over, &event);
         };
         // A clean line has none.
-        hover(memo->viewport(), lineCentre(0));
+        hover(memo->viewport(), w->lineCentre(0));
         QVERIFY(!QToolTip::isVisible());
-        hover(memo->viewport(), lineCentre(1));
+        hover(memo->viewport(), w->lineCentre(1));
         QTRY_COMPARE(QToolTip::text(), kUnknown);
         // The margin beside the text answers for its lines too.
         QWidget* margin = marks->margin();
         QVERIFY(margin->isVisible());
-        hover(margin, QPoint(margin->width() / 2, lineCentre(2).y()));
+        hover(margin, QPoint(margin->width() / 2, w->lineCentre(2).y()));
         QTRY_COMPARE(QToolTip::text(), kNoLabel);
         QToolTip::hideText();
     }

@@ -77,6 +77,11 @@ public:
         m->setTextCursor(c);
         QTest::keyRelease(m, Qt::Key_Right);
     }
+    QPoint lineCentre(int line) const {
+        return memo()
+            ->cursorRect(QTextCursor(memo()->document()->findBlockByNumber(line)))
+            .center();
+    }
 
 private:
     QTemporaryDir m_home;

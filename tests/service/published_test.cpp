@@ -18,7 +18,6 @@ using Files = vorn::test::DemoServiceTest;
 TEST_F(Pages, ScriptPageLinksToTheScriptsItNames) {
     auto res = http.Get("/html/quorbel/exescp.php?Idx=1001&Pfx=vorn&Scp=salao");
     ASSERT_TRUE(res);
-    ASSERT_EQ(res->status, 200);
     EXPECT_EQ(res->get_header_value("Content-Type"), "text/html; charset=windows-1252");
     const std::string& html = res->body;
     for (const std::string target : {"torre", "masmorra", "biblioteca", "patio"})

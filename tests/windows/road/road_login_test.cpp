@@ -7,17 +7,6 @@
 using namespace vorn::win;
 using namespace vorn::test;
 
-namespace {
-
-int countOf(const std::string& log, const std::string& what) {
-    int n = 0;
-    for (std::size_t at = log.find(what); at != std::string::npos; at = log.find(what, at + 1))
-        ++n;
-    return n;
-}
-
-} // namespace
-
 class RoadLoginTest : public RoadTest {
     Q_OBJECT
 public:
@@ -26,6 +15,10 @@ public:
 
 protected:
     void arrive() override {}
+    // How often the service was called with this request so far.
+    int calls(const char* request) const {
+        return int(QByteArray::fromStdString(m_svc->log()).count(request));
+    }
 
 private slots:
     void loginRefusals_data() {
@@ -43,15 +36,15 @@ private slots:
         QFETCH(QString, login);
         QFETCH(QString, password);
         QFETCH(QString, status);
-        const int before = countOf(m_svc->log(), "scpLog");
+        const int before = calls("scpLog");
         m_w->logIn(login, password);
         const QString shown = f().Form2->Default->Sta->text();
         if (status.isEmpty()) {
             QVERIFY(!shown.isEmpty() && shown != S("Status..."));
-            QTRY_VERIFY(countOf(m_svc->log(), "scpLog") > before);
+            QTRY_VERIFY(calls("scpLog") > before);
         } else {
             QCOMPARE(shown, status);
-            QCOMPARE(countOf(m_svc->log(), "scpLog"), before);
+            QCOMPARE(calls("scpLog"), before);
         }
         QVERIFY(m_w->session().SesLogin.empty());
         QVERIFY(f().Form1->btAdv->isHidden());
@@ -158,12 +151,12 @@ private slots:
         d->Edit14->setText(login);
         d->Edit15->setText(password);
         d->Edit16->setText(email);
-        const int before = countOf(m_svc->log(), "mobNwUsr");
+        const int before = calls("mobNwUsr");
         click(d->btConta);
         QCOMPARE(d->Sty->text(), shown);
         QVERIFY(m_w->session().SesLogin.empty());
         if (login.isEmpty() || password.isEmpty() || email.isEmpty())
-            QCOMPARE(countOf(m_svc->log(), "mobNwUsr"), before);
+            QCOMPARE(calls("mobNwUsr"), before);
     }
 
     void serverProfilesSwitchAddressesAndDropTheAdventure() {

@@ -73,15 +73,15 @@ private slots:
     }
 
     void localListsShowOnlyTheirKinds() {
-        for (const char* name :
-             {"a.png", "b.jpg", "c.gif", "D.PNG", "e.mp3", "f.ogg", "g.wav", "h.scp"})
-            put(name);
+        const QStringList files{S("D.PNG"), S("a.png"), S("b.jpg"), S("c.gif"),
+                                S("e.mp3"), S("f.ogg"), S("g.wav"), S("h.scp")};
+        for (const QString& name : files)
+            put(name.toLatin1().constData());
         click(f().Form1->btImg);
-        const QStringList pictures = items(f().Form2->Graficos->File1);
-        for (const char* name : {"a.png", "b.jpg", "c.gif", "D.PNG"})
-            QVERIFY2(pictures.contains(QLatin1String(name)), name);
-        for (const char* name : {"e.mp3", "g.wav", "h.scp"})
-            QVERIFY2(!pictures.contains(QLatin1String(name)), name);
+        // The adventure's own pictures are listed too.
+        QStringList pictures = items(f().Form2->Graficos->File1);
+        pictures.removeIf([&](const QString& name) { return !files.contains(name); });
+        QCOMPARE(pictures, files.first(4));
         click(f().Form1->btSnd);
         QCOMPARE(items(f().Form2->ArqSom->File2), (QStringList{S("e.mp3"), S("f.ogg")}));
     }

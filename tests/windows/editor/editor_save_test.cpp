@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QRegularExpression>
 
 using namespace editor_test;
 
@@ -50,9 +51,7 @@ private slots:
         w->load("patio", original);
 
         // Typed at the end: a line and three blank lines.
-        QTextCursor end = w->memo()->textCursor();
-        end.movePosition(QTextCursor::End);
-        w->memo()->setTextCursor(end);
+        w->memo()->moveCursor(QTextCursor::End);
         QTest::keyClick(w->memo(), Qt::Key_Return);
         QTest::keyClicks(w->memo(), QStringLiteral("  // visto"));
         for (int i = 0; i < 3; ++i)
@@ -99,14 +98,10 @@ private slots:
         auto* sintaxe = named<PictureButton>(w->editor(), "Sintaxe");
         click(sintaxe);
         QPlainTextEdit* memo = w->memo();
-        const QStringList annotated = blocks(memo);
-        int line = 0;
-        while (line < annotated.size() && !annotated[line].startsWith(QStringLiteral("//!-")))
-            ++line;
-        QVERIFY(line < annotated.size());
-        QTextCursor caret(memo->document()->findBlockByNumber(line));
-        caret.movePosition(QTextCursor::EndOfBlock);
-        memo->setTextCursor(caret);
+        const int line = blocks(memo).indexOf(QRegularExpression(QStringLiteral("//!-.*")));
+        QVERIFY(line >= 0);
+        w->caretTo(line);
+        QTest::keyClick(memo, Qt::Key_End);
         QTest::keyClicks(memo, QStringLiteral(" nota do autor"));
 
         const QDir folder(QString::fromStdString(s.DirAdv));

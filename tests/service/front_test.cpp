@@ -123,7 +123,6 @@ TEST(Front, DeadlinesPipeliningContinueAndRefusals) {
         // clang-format on
     };
     RunningFront front;
-    ASSERT_GT(front.port, 0);
     for (const auto& c : cases) {
         RawSocket s(front.port);
         ASSERT_TRUE(s.connected()) << c.what;

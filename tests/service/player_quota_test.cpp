@@ -87,7 +87,6 @@ TEST(PlayerQuota, NewRowsPerAddressWithinTheWindow) {
         {"127.0.0.2", 200, 4, 0ms, {3, 3}},
     };
     InProcessService service({3, 1000ms});
-    ASSERT_GT(service.port, 0);
     for (const auto& v : visits) {
         SCOPED_TRACE(std::string(v.from) + " " + std::to_string(v.first));
         std::this_thread::sleep_for(v.pause);

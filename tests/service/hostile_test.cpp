@@ -110,7 +110,6 @@ TEST_F(HostileNetwork, RequestsPastTheirBoundsAreRefusedEarly) {
     for (const auto& a : attacks) {
         const long before = peakKiB(service.pid());
         RawSocket s(service.port());
-        ASSERT_TRUE(s.connected()) << a.what;
         s.send(a.method + " " + target + a.head);
         for (int n = 0; n < a.pieces && s.send(a.piece); ++n) {
         }

@@ -15,25 +15,10 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <tuple>
 
 namespace vorn::map {
 namespace {
-
-// The names are drawn with a font, which needs the application object.
-int g_argc = 1;
-char g_name[] = "map_image_test";
-char* g_argv[] = {g_name, nullptr};
-class GuiEnvironment : public ::testing::Environment {
-    void SetUp() override {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        m_app = std::make_unique<QGuiApplication>(g_argc, g_argv);
-    }
-    void TearDown() override { m_app.reset(); }
-    std::unique_ptr<QGuiApplication> m_app;
-};
-const auto* const kGui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 QImage cellOf(const QImage& map, int index) {
     const MapPoint at = cellOrigin(index);
@@ -223,3 +208,11 @@ TEST(MapEditorOnADiskFault, AChangeFailsWholeAndTheNextOneSavesIt) {
 
 } // namespace
 } // namespace vorn::map
+
+// The names are drawn with a font, which needs the application object.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

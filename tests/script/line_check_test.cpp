@@ -456,12 +456,8 @@ TEST(AppendedLineStyle, LabelsCommentsAndTheRest) {
     EXPECT_EQ(appendedLineStyle(""), LineStyle::Plain);
 }
 
-struct Out {
-    std::string text;
-    LineStyle style;
-    std::size_t source;
-    bool operator==(const Out&) const = default;
-};
+// A line handed out: its text, style and source.
+using Out = std::tuple<std::string, LineStyle, std::size_t>;
 
 // The check of a file's bytes hands out, line by line, exactly what the
 // whole check of its lines returns: line ends of every kind, earlier
@@ -486,14 +482,14 @@ TEST(CheckScriptText, GivesWhatTheCheckOfTheLinesGives) {
         const CheckResult whole = checkScript(splitLines(bytes), {}, scripts);
         std::vector<Out> expected;
         for (const auto& line : whole.lines)
-            expected.push_back({line.text, line.style, line.source});
+            expected.emplace_back(line.text, line.style, line.source);
 
         std::vector<Out> lines;
         std::vector<Fault> faults;
         const std::size_t count = checkScriptText(
             bytes, {}, scripts,
             [&](const CheckedLineView& l) {
-                lines.push_back({std::string(l.text), l.style, l.source});
+                lines.emplace_back(std::string(l.text), l.style, l.source);
             },
             [&](const Fault& f) { faults.push_back(f); });
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 namespace vorn {
 namespace {
@@ -32,65 +33,61 @@ TEST(Vorncheck, OptionsInputAndOutput) {
     const std::string annotated = "// op\xe7\xe3o\n:inicio\n" + noLabel + "  goto nada\nfim\n";
     const std::string targets = "cmd= map,0,0,1,1,$Sala Azul\ncmd= fig,0,0,1,1,a,$\n"
                                 "tela= #9,0,0,0\n";
-    const struct {
-        std::string arguments; // {f}: the input file, {s}: the script list, {d}: the folder
-        std::string input;
-        int status;
-        std::optional<std::string> out; // none: not compared
-        std::string err;                // within the standard error
-    } cases[] = {
+    // The arguments ({f}: the input file, {s}: the script list, {d}: the
+    // folder), the input, the status, what the standard error holds and the
+    // output (none: not compared).
+    using Case = std::tuple<std::string, std::string, int, std::string, std::optional<std::string>>;
+    const Case cases[] = {
         // The annotated text: cp1252 as read, LF line ends, and again the same.
-        {"{f}", "// op\xe7\xe3o\r\n:inicio\r\n  goto nada\r\nfim\r\n", 1, annotated, ""},
-        {"--format annotated {f}", ":a\rgoto a\rboxon\rgoto nada\rboxoff\rfim", 0,
-         ":a\ngoto a\nboxon\ngoto nada\nboxoff\nfim\n", ""},
+        {"{f}", "// op\xe7\xe3o\r\n:inicio\r\n  goto nada\r\nfim\r\n", 1, "", annotated},
+        {"--format annotated {f}", ":a\rgoto a\rboxon\rgoto nada\rboxoff\rfim", 0, "",
+         ":a\ngoto a\nboxon\ngoto nada\nboxoff\nfim\n"},
         {"{f}", "", 0, "", ""},
         {"- <{f}", "", 0, "", ""},
         // The encoding is the annotated text's; fault lines are UTF-8.
-        {"--encoding cp1252 {f}", accented, 1, accentedOut, ""},
-        {"--encoding utf-8 {f}", accented, 1, cp1252ToUtf8(accentedOut), ""},
-        {"--encoding utf-8 --format gcc {f}", accented, 1, gcc(file, 2, message::kNoTargetLabel),
-         ""},
-        {"--format gcc --encoding=cp1252 {f}", accented, 1, gcc(file, 2, message::kNoTargetLabel),
-         ""},
+        {"--encoding cp1252 {f}", accented, 1, "", accentedOut},
+        {"--encoding utf-8 {f}", accented, 1, "", cp1252ToUtf8(accentedOut)},
+        {"--encoding utf-8 --format gcc {f}", accented, 1, "",
+         gcc(file, 2, message::kNoTargetLabel)},
+        {"--format gcc --encoding=cp1252 {f}", accented, 1, "",
+         gcc(file, 2, message::kNoTargetLabel)},
         // Fault lines count the input's lines, old annotations included.
         {"--format gcc --width 100 {f}", "//!- old <<< erro <<<\nicones\n\ncmd= img,0,0,101,1,x\n",
-         1, gcc(file, 2, message::kUnknownInstruction) + gcc(file, 4, message::kWidthTooLarge), ""},
+         1, "", gcc(file, 2, message::kUnknownInstruction) + gcc(file, 4, message::kWidthTooLarge)},
         // The script list and the limits reach the checker.
-        {"--scripts {s} --registers=8 --format=gcc - <{f}", targets, 1,
+        {"--scripts {s} --registers=8 --format=gcc - <{f}", targets, 1, "",
          gcc("<stdin>", 2, message::kNoTargetScript) +
-             gcc("<stdin>", 3, message::registerOutOfRange("8")),
-         ""},
-        {"--registers 9 <{f}", targets, 1,
+             gcc("<stdin>", 3, message::registerOutOfRange("8"))},
+        {"--registers 9 <{f}", targets, 1, "",
          noScript + "cmd= map,0,0,1,1,$Sala Azul\n" + noScript +
-             "cmd= fig,0,0,1,1,a,$\ntela= #9,0,0,0\n",
-         ""},
-        {"--width 4000 --height 1 --registers 0 {f}", "fim\n", 0, "fim\n", ""},
-        {"--width=1 --height=4000 --registers=1000 {f}", "fim\n", 0, "fim\n", ""},
+             "cmd= fig,0,0,1,1,a,$\ntela= #9,0,0,0\n"},
+        {"--width 4000 --height 1 --registers 0 {f}", "fim\n", 0, "", "fim\n"},
+        {"--width=1 --height=4000 --registers=1000 {f}", "fim\n", 0, "", "fim\n"},
         // Limits outside what an adventure can hold.
-        {"--width 0 {f}", "fim\n", 2, "", "--width"},
-        {"--width=4001 {f}", "fim\n", 2, "", "--width"},
-        {"--height 0 {f}", "fim\n", 2, "", "--height"},
-        {"--height=4001 {f}", "fim\n", 2, "", "--height"},
-        {"--registers -1 {f}", "fim\n", 2, "", "--registers"},
-        {"--registers=1001 {f}", "fim\n", 2, "", "--registers"},
+        {"--width 0 {f}", "fim\n", 2, "--width", ""},
+        {"--width=4001 {f}", "fim\n", 2, "--width", ""},
+        {"--height 0 {f}", "fim\n", 2, "--height", ""},
+        {"--height=4001 {f}", "fim\n", 2, "--height", ""},
+        {"--registers -1 {f}", "fim\n", 2, "--registers", ""},
+        {"--registers=1001 {f}", "fim\n", 2, "--registers", ""},
         // Usage and input faults.
-        {"--format xml {f}", "", 2, "", "vorncheck: "},
-        {"--encoding latin1 {f}", "", 2, "", "vorncheck: "},
-        {"{d}missing.vsc", "", 2, "", "vorncheck: "},
-        {"{d}", "", 2, "", "vorncheck: "},
-        {"--scripts {d}none.txt {f}", "", 2, "", "vorncheck: "},
-        {"--help", "", 0, std::nullopt, ""},
+        {"--format xml {f}", "", 2, "vorncheck: ", ""},
+        {"--encoding latin1 {f}", "", 2, "vorncheck: ", ""},
+        {"{d}missing.vsc", "", 2, "vorncheck: ", ""},
+        {"{d}", "", 2, "vorncheck: ", ""},
+        {"--scripts {d}none.txt {f}", "", 2, "vorncheck: ", ""},
+        {"--help", "", 0, "", std::nullopt},
     };
-    for (const auto& c : cases) {
-        dir.write("in.vsc", c.input);
-        std::string arguments = test::ToolFolder::quoted(c.arguments, "f", file);
-        arguments = test::ToolFolder::quoted(arguments, "s", scripts);
-        const test::ToolRun r = dir.run(test::ToolFolder::quoted(arguments, "d", dir.path()));
-        EXPECT_EQ(r.status, c.status) << c.arguments << ": " << r.err;
-        if (c.out) {
-            EXPECT_EQ(r.out, *c.out) << c.arguments;
+    for (const auto& [arguments, input, status, err, out] : cases) {
+        dir.write("in.vsc", input);
+        std::string quoted = test::ToolFolder::quoted(arguments, "f", file);
+        quoted = test::ToolFolder::quoted(quoted, "s", scripts);
+        const test::ToolRun r = dir.run(test::ToolFolder::quoted(quoted, "d", dir.path()));
+        EXPECT_EQ(r.status, status) << arguments << ": " << r.err;
+        if (out) {
+            EXPECT_EQ(r.out, *out) << arguments;
         }
-        EXPECT_NE(r.err.find(c.err), std::string::npos) << c.arguments << ": " << r.err;
+        EXPECT_NE(r.err.find(err), std::string::npos) << arguments << ": " << r.err;
     }
     for (const char* word : {"--width", "--registers", "--scripts", "--format", "--encoding"})
         EXPECT_NE(dir.run("--help").out.find(word), std::string::npos) << word;

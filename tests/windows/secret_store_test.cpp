@@ -212,8 +212,6 @@ private:
         QCOMPARE(session().SesLogin, std::string("demo"));
         end();
         QVERIFY(readIni().starts_with("demo\r\ndemo\r\n"));
-        start();
-        QCOMPARE(password(), QStringLiteral("demo"));
 
         // A file whose password went to a store that is not there now.
         writeIni("demo\r\n\r\n51\r\n10\r\n116\r\n263\r\n51\r\n200\r\n...\r\n");

@@ -103,31 +103,19 @@ TEST(ExportDataFiles, AreReadOnlyUpToTheirLimit) {
     EXPECT_THROW(readExportFolder(dir.path()), Error);
 }
 
-// What the other service holds of the data kinds, to compare with the export.
-struct Held {
-    std::vector<ExportedObject> objects;
-    Lines starting, current;
-    PageData page;
-    Lines editors;
-};
-Held held(RequestLayer& layer, const Session& session) {
+// The data kinds of the export are what the service holds.
+void expectSameData(const ExportFolder& exported, RequestLayer& layer, const Session& session) {
+    ASSERT_TRUE(exported.objects && exported.page && exported.editors);
+    EXPECT_TRUE(same(fetchObjects(layer, session), *exported.objects));
+    EXPECT_EQ(fetchVariables(layer, session, VariableSet::Starting), *exported.startingVariables);
+    EXPECT_EQ(fetchVariables(layer, session, VariableSet::Current), *exported.currentVariables);
     const PageLoad page = loadPage(layer, session, session.SesPfx);
     EXPECT_TRUE(page.ok) << page.status;
-    return {fetchObjects(layer, session), fetchVariables(layer, session, VariableSet::Starting),
-            fetchVariables(layer, session, VariableSet::Current), page.page,
-            LoadEditorLists(layer, session).editors};
-}
-
-void expectSameData(const ExportFolder& exported, const Held& now) {
-    ASSERT_TRUE(exported.objects && exported.page && exported.editors);
-    EXPECT_TRUE(same(now.objects, *exported.objects));
-    EXPECT_EQ(now.starting, *exported.startingVariables);
-    EXPECT_EQ(now.current, *exported.currentVariables);
     const auto shown = [](const PageData& p) {
         return std::tie(p.Ed5, p.Lb5, p.Ed6, p.Ed7, p.Desc);
     };
-    EXPECT_EQ(shown(now.page), shown(*exported.page));
-    EXPECT_EQ(now.editors, *exported.editors);
+    EXPECT_EQ(shown(page.page), shown(*exported.page));
+    EXPECT_EQ(LoadEditorLists(layer, session).editors, *exported.editors);
 }
 
 using CarryRoad = test::DemoAdventureTest;
@@ -160,7 +148,7 @@ TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterCh
     EXPECT_EQ(readFile(folder + kEditorsFile), "ana\r\n");
     EXPECT_EQ(readFile(folder + kPageFile).rfind("Tit=Castelo de Vorn\r\nTip=adv\r\n", 0), 0u);
     const ExportFolder read = readExportFolder(folder);
-    expectSameData(read, held(layer, session));
+    expectSameData(read, layer, session);
     // The demo adventure is whole: nothing it names is missing (its faulty
     // lines are the checker's to show).
     for (const auto& f : auditAdventure(read, {}))
@@ -195,7 +183,7 @@ TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterCh
     EXPECT_EQ(restored.copies, (Lines{s.DirAdv + "inicio.scp", s.DirAdv + "pagina(1).txt"}));
     EXPECT_TRUE(restored.parameters && restored.data.variables && restored.data.page &&
                 restored.data.editors);
-    expectSameData(read, held(there, s));
+    expectSameData(read, there, s);
     for (const auto& script : read.scripts)
         EXPECT_EQ(joinLinesCrLf(fetchScript(there, s, script.name)), readFile(script.path))
             << script.name;
@@ -210,7 +198,7 @@ TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterCh
     // what the author wrote is kept in numbered copies first.
     ASSERT_EQ(storeVariables(there, s, {"vidas=9"}, *read.currentVariables),
               std::string(kVariablesStored));
-    PageData page = held(there, s).page;
+    PageData page = loadPage(there, s, s.SesPfx).page;
     page.Desc = {"Outra descri\xe7\xe3o."};
     sendPage(there, s, page, false);
     storeObjectState(there, s, "chave", {"sala", "chave.png", "outra"}, ObjectStateKind::Current);
@@ -245,7 +233,7 @@ TEST_F(CarryRoad, AnExportCarriesTheWholeAdventureToTheOtherServerAndBackAfterCh
     EXPECT_EQ(readFile(back.copies[1]), "vidas=9\r\n");
     EXPECT_EQ(readPage(readFile(back.copies[2])).Desc, page.Desc);
     EXPECT_TRUE(planRestore(there, s, read).changed.empty());
-    expectSameData(read, held(there, s));
+    expectSameData(read, there, s);
     EXPECT_EQ(restoreSummary(back), "Restaura\xe7\xe3o: 1 script e 0 arquivos, e 1 objeto, as "
                                     "vari\xe1veis, a p\xe1gina, os autorizados; 3 c\xf3pias na "
                                     "pasta da aventura.");

@@ -79,10 +79,8 @@ TEST(DrawCell, TheTileGoesOnTheCellAndTheArrowsAtTheirOffsets) {
                 ++inked;
             }
     EXPECT_GT(inked, 50);
-    for (const QPoint& place : {QPoint(45, 5), QPoint(45, 55), QPoint(5, 30)})
-        EXPECT_EQ(cellOf(map, 57).copy(place.x(), place.y(), 20, 20),
-                  tile.copy(place.x(), place.y(), 20, 20))
-            << place.x() << "," << place.y();
+    for (const QRect& place : {QRect(45, 5, 20, 20), QRect(45, 55, 20, 20), QRect(5, 30, 20, 20)})
+        EXPECT_EQ(cellOf(map, 57).copy(place), tile.copy(place)) << place.x() << "," << place.y();
 }
 
 TEST(DrawCell, EmptyUnknownAndShortLinesShowNoTileAndNamesStayInTheirCell) {

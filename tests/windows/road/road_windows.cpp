@@ -1,11 +1,8 @@
 #include "road_windows.h"
 
-#include "Unit1.h"
 #include "Unit2.h"
-#include "Unit4.h"
 #include "form2_pages/page_aventuras.h"
 #include "form2_pages/page_default.h"
-#include "form4_pages/page_script.h"
 
 #include <QDir>
 #include <QTest>
@@ -26,18 +23,6 @@ RoadWindows::RoadWindows(int port) {
 }
 
 RoadWindows::~RoadWindows() = default;
-
-Session& RoadWindows::session() const {
-    return f().Form1->session();
-}
-
-RequestLayer& RoadWindows::requests() const {
-    return f().Form1->requests();
-}
-
-std::string RoadWindows::home() const {
-    return m_home.path().toStdString() + "/";
-}
 
 void RoadWindows::logIn(const QString& login, const QString& password) {
     win::form2::PageDefault* d = f().Form2->Default;
@@ -63,37 +48,6 @@ QStringList RoadWindows::copiesOf(const std::string& folder, const QString& name
             (file.startsWith(name + QLatin1Char('(')) && file.endsWith(QStringLiteral(").scp"))))
             found << file;
     return found;
-}
-
-QColor RoadWindows::light() const {
-    return f().Form1->Led->palette().color(QPalette::Window);
-}
-
-QString RoadWindows::editorText() const {
-    return f().Form4->Script->Memo3->toPlainText();
-}
-
-void RoadTest::arrive() {
-    m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
-    QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
-}
-
-void RoadTest::initTestCase() {
-    m_svc = std::make_unique<LocalService>(m_flags);
-}
-
-void RoadTest::init() {
-    m_w = std::make_unique<RoadWindows>(m_svc->port());
-    arrive();
-}
-
-void RoadTest::cleanup() {
-    leave();
-    m_w.reset();
-}
-
-void RoadTest::cleanupTestCase() {
-    m_svc.reset();
 }
 
 } // namespace vorn::test

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Unit1.h"
+#include "Unit4.h"
+#include "form4_pages/page_script.h"
 #include "forms.h"
 #include "local_service.h"
 #include "program.h"
@@ -14,11 +17,6 @@
 #include <string>
 #include <vector>
 
-namespace vorn {
-struct Session;
-class RequestLayer;
-} // namespace vorn
-
 namespace vorn::test {
 
 // The six windows of the program on a service: the primary server is the
@@ -32,9 +30,10 @@ public:
     ~RoadWindows();
 
     const win::Forms& f() const { return m_program->forms(); }
-    Session& session() const;
-    RequestLayer& requests() const;
-    std::string home() const; // the program folder, ending in "/"
+    Session& session() const { return f().Form1->session(); }
+    RequestLayer& requests() const { return f().Form1->requests(); }
+    // The program folder, ending in "/".
+    std::string home() const { return m_home.path().toStdString() + "/"; }
 
     int quits = 0;
     QStringList opened; // "file|parameters" of every ShellOpen
@@ -44,8 +43,8 @@ public:
     bool choose(const QString& adventure);
     // The local copies of one script in a folder: name.scp, name(n).scp.
     static QStringList copiesOf(const std::string& folder, const QString& name);
-    QColor light() const;
-    QString editorText() const;
+    QColor light() const { return f().Form1->Led->palette().color(QPalette::Window); }
+    QString editorText() const { return f().Form4->Script->Memo3->toPlainText(); }
 
 private:
     QTemporaryDir m_home;
@@ -63,7 +62,10 @@ public:
 
 protected:
     const win::Forms& f() const { return m_w->f(); }
-    virtual void arrive();
+    virtual void arrive() {
+        m_w->logIn(QStringLiteral("demo"), QStringLiteral("demo"));
+        QVERIFY(m_w->choose(QStringLiteral("Castelo de Vorn")));
+    }
     virtual void leave() {}
 
     std::vector<std::string> m_flags;
@@ -71,10 +73,16 @@ protected:
     std::unique_ptr<RoadWindows> m_w;
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void cleanupTestCase();
+    void initTestCase() { m_svc = std::make_unique<LocalService>(m_flags); }
+    void init() {
+        m_w = std::make_unique<RoadWindows>(m_svc->port());
+        arrive();
+    }
+    void cleanup() {
+        leave();
+        m_w.reset();
+    }
+    void cleanupTestCase() { m_svc.reset(); }
 };
 
 inline const QColor kIdleLight(0x80, 0x00, 0x00);

@@ -41,11 +41,10 @@ QList<int> wrongLines(QTextDocument* document) {
     ScriptHighlighter reference(&fresh);
     reference.colourThrough(fresh.blockCount() - 1);
     QList<int> wrong;
-    QTextBlock mine = document->begin();
-    for (QTextBlock theirs = fresh.begin(); theirs.isValid(); theirs = theirs.next()) {
-        if (mine.layout()->formats() != theirs.layout()->formats()) wrong << mine.blockNumber();
-        mine = mine.next();
-    }
+    for (int line = 0; line < fresh.blockCount(); ++line)
+        if (document->findBlockByNumber(line).layout()->formats() !=
+            fresh.findBlockByNumber(line).layout()->formats())
+            wrong << line;
     return wrong;
 }
 

@@ -33,10 +33,6 @@ void drag(QWidget* handle, QPoint from, QPoint delta) {
     mouse(handle, QEvent::MouseButtonRelease, from + delta);
 }
 
-bool samePicture(const QPixmap& a, const QPixmap& b) {
-    return a.toImage() == b.toImage();
-}
-
 class Thrower : public QWidget {
 protected:
     void mousePressEvent(QMouseEvent*) override { throw vorn::Error("Falha no clique"); }
@@ -73,7 +69,7 @@ private slots:
         // Locked at start: a diagonal drag moves only sideways, by the bar
         // or by the title.
         QVERIFY(window.VerticalLock());
-        QVERIFY(samePicture(window.Tic->picture(), store.Tic2->pixmap()));
+        QCOMPARE(window.Tic->picture(), store.Tic2->pixmap());
         drag(window.Barra, {150, 10}, {30, -40});
         QCOMPARE(window.pos(), QPoint(130, 200));
         drag(window.lbTit, {5, 5}, {-10, 25});
@@ -81,7 +77,7 @@ private slots:
         // Unlocked: both directions, and the lock picture says so.
         click(window.Tic);
         QVERIFY(!window.VerticalLock());
-        QVERIFY(samePicture(window.Tic->picture(), store.Tic1->pixmap()));
+        QCOMPARE(window.Tic->picture(), store.Tic1->pixmap());
         drag(window.Barra, {150, 10}, {30, 40});
         QCOMPARE(window.pos(), QPoint(150, 240));
         // Locking again puts the window back at the top.
@@ -99,11 +95,11 @@ private slots:
         maker.show();
         maker.Abook->setPageIndex(TForm6::kCompilacao);
         mouse(maker.BtFch, QEvent::MouseButtonPress);
-        QVERIFY(samePicture(maker.BtFch->picture(), store.btDw3->pixmap()));
+        QCOMPARE(maker.BtFch->picture(), store.btDw3->pixmap());
         QVERIFY(maker.isVisible()); // hidden on release, not on press
         mouse(maker.BtFch, QEvent::MouseButtonRelease);
         QVERIFY(!maker.isVisible());
-        QVERIFY(samePicture(maker.BtFch->picture(), store.btUp3->pixmap()));
+        QCOMPARE(maker.BtFch->picture(), store.btUp3->pixmap());
         maker.show();
         QCOMPARE(maker.Abook->PageIndex(), int(TForm6::kCompilacao));
         // Its title strip buttons turn the notebook.
@@ -118,20 +114,20 @@ private slots:
         PictureButton button(m_host.get());
         button.resize(20, 14);
         button.setLooks(store.btUp3->pixmap(), store.btDw3->pixmap());
-        QVERIFY(!samePicture(store.btUp3->pixmap(), store.btDw3->pixmap()));
+        QVERIFY(store.btUp3->pixmap().toImage() != store.btDw3->pixmap().toImage());
         QSignalSpy clicks(&button, &PictureButton::clicked);
         QSignalSpy releases(&button, &PictureButton::released);
         mouse(&button, QEvent::MouseButtonPress);
         QVERIFY(button.isDown());
-        QVERIFY(samePicture(button.picture(), store.btDw3->pixmap()));
+        QCOMPARE(button.picture(), store.btDw3->pixmap());
         mouse(&button, QEvent::MouseButtonRelease);
-        QVERIFY(samePicture(button.picture(), store.btUp3->pixmap()));
+        QCOMPARE(button.picture(), store.btUp3->pixmap());
         QCOMPARE(clicks.count(), 1);
         // Released away from the button: the look comes back, no click.
         mouse(&button, QEvent::MouseButtonPress);
         mouse(&button, QEvent::MouseButtonRelease, {80, 60});
         QVERIFY(!button.isDown());
-        QVERIFY(samePicture(button.picture(), store.btUp3->pixmap()));
+        QCOMPARE(button.picture(), store.btUp3->pixmap());
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(releases.count(), 2);
     }

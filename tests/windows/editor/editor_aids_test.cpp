@@ -31,9 +31,6 @@
 #include <QToolTip>
 
 using namespace editor_test;
-using vorn::win::form4::FindBar;
-using vorn::win::form4::LiveCheckMarks;
-using vorn::win::form4::ScriptCompleter;
 
 namespace {
 
@@ -352,7 +349,7 @@ private slots:
     }
 
     void marksFollowThePauseAndLeaveTheTextAlone() {
-        LiveCheckMarks* marks = page()->liveMarks();
+        auto* marks = page()->liveMarks();
         w->load("sala", {"  telpos= a.png", "  fim"});
         marks->checkNow();
         QVERIFY(marks->faultyLines().empty());
@@ -412,7 +409,7 @@ private slots:
     }
 
     void messageOnTheCaretsLineAndAsTooltip() {
-        LiveCheckMarks* marks = page()->liveMarks();
+        auto* marks = page()->liveMarks();
         QLabel* status = page()->status();
         w->load("sala", {"  fim", "  abrir porta", "  goto nada", "  fim"});
         marks->checkNow();
@@ -450,7 +447,7 @@ private slots:
         w->caretTo(0);
         w->memo()->setFocus();
         QTest::keyClick(w->memo(), Qt::Key_F, Qt::ControlModifier);
-        FindBar* bar = page()->findBar();
+        auto* bar = page()->findBar();
         QVERIFY(bar->isVisible() && !bar->edSubstituir->isVisible());
         QTRY_VERIFY(bar->edProcurar->hasFocus());
         QTest::keyClicks(bar->edProcurar, q("sala"));
@@ -507,7 +504,7 @@ private slots:
 
     void goToLineSettlesTheCurrentLine() {
         w->load("sala", {"a", "b", "c", "d"});
-        FindBar* bar = page()->findBar();
+        auto* bar = page()->findBar();
         std::pair<int, int> asked{};
         std::optional<int> answer = 3;
         bar->askLine = [&](int current, int last) {
@@ -531,7 +528,7 @@ private slots:
     }
 
     void completesKeywordsAndScriptNames() {
-        ScriptCompleter* completion = page()->completer();
+        auto* completion = page()->completer();
         QAbstractItemView* popup = completion->completer()->popup();
         w->load("sala", {""});
         w->caretTo(0);

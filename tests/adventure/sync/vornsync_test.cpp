@@ -369,20 +369,17 @@ TEST_F(Vornsync, Utf8FoldersGoBackAsCp1252AndRefuseWhatItCannotCarry) {
                "es"});
     ASSERT_EQ(sync("pull 'Castelo de Vorn' {a} --encoding utf-8").status, 0);
     const std::string menu = folder("a") + "scripts/menu.scp";
-    EXPECT_EQ(readFile(menu), "  msg= Op\xc3\xa7\xc3\xb5"
-                              "es\n");
+    EXPECT_EQ(readFile(menu), "  msg= Opções\n");
 
-    writeFileAtomic(menu, "  msg= Op\xc3\xa7\xc3\xb5"
-                          "es\n  msg= a\xc3\xa7\xc3\xa3o \xe2\x82\xac\n");
+    writeFileAtomic(menu, "  msg= Opções\n  msg= ação €\n");
     EXPECT_EQ(sync("push {a}").status, 0);
     EXPECT_EQ(fetchScriptText(layer, session, "menu"), "  msg= Op\xe7\xf5"
                                                        "es\r\n  msg= a\xe7\xe3o \x80\r\n");
     ASSERT_EQ(sync("pull 'Castelo de Vorn' {b} --encoding utf-8").status, 0);
     EXPECT_EQ(filesOf(folder("b")), filesOf(folder("a")));
 
-    append(menu, "  msg= seta \xe2\x86\x92\n");
-    expect("push {a}", 1,
-           "scripts/menu.scp:3: o caractere \"\xe2\x86\x92\" n\xc3\xa3o existe em cp1252");
+    append(menu, "  msg= seta →\n");
+    expect("push {a}", 1, "scripts/menu.scp:3: o caractere \"→\" não existe em cp1252");
     EXPECT_EQ(fetchScriptText(layer, session, "menu").find("seta"), std::string::npos);
 }
 

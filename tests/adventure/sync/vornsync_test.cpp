@@ -152,41 +152,37 @@ TEST_F(SyncFaults, EachRefusalAndFailureNamesItsItemAndStep) {
     // the transport's words follow.
     using Row = std::tuple<const char*, int, const char*, std::function<void()>, bool, const char*>;
     const auto fetch = [this] { fetchServerItems(layer, session, "Aventura"); };
-    const auto store = [this](const char* path, bool create) {
+    const auto store = [this](const char* path, bool create = false) {
         return [=, this] { storeItem(layer, session, home.path(), path, "  msg= a\r\n", create); };
     };
     const auto erase = [this](const char* path) {
         return [=, this] { deleteItem(layer, session, path); };
     };
     const Row rows[] = {
-        {"vpqLsScp.php", 200, "Recusado", fetch, true, "lista de scripts: Recusado"},
-        {"vpqLsScp.php", 500, "", fetch, false, "lista de scripts: "},
-        {"vpqGtScp.php", 200, "Recusado", fetch, true,
-         "scripts/a.scp: leitura do script: Recusado"},
-        {"vpqGtScp.php", 500, "", fetch, false, "scripts/a.scp: leitura do script: "},
-        {"mobLsArq.php", 200, "Recusado", fetch, true, "lista de arquivos: Recusado"},
-        {"mobLsArq.php", 200, "Ok\r\n1-x.png\r\n", fetch, false, "x.png: "},
-        {"scpDados.php", 200, "Recusado", fetch, false,
-         "parametros.txt: dados da aventura: Recusado"},
-        {"vpqLsObj.php", 500, "", fetch, false, "objetos.txt: "},
-        {"mobNwScp.php", 200, "Recusado", store("scripts/c.scp", true), true,
+        {"vpqLsScp", 200, "Recusado", fetch, true, "lista de scripts: Recusado"},
+        {"vpqLsScp", 500, "", fetch, false, "lista de scripts: "},
+        {"vpqGtScp", 200, "Recusado", fetch, true, "scripts/a.scp: leitura do script: Recusado"},
+        {"vpqGtScp", 500, "", fetch, false, "scripts/a.scp: leitura do script: "},
+        {"mobLsArq", 200, "Recusado", fetch, true, "lista de arquivos: Recusado"},
+        {"mobLsArq", 200, "Ok\r\n1-x.png\r\n", fetch, false, "x.png: "},
+        {"scpDados", 200, "Recusado", fetch, false, "parametros.txt: dados da aventura: Recusado"},
+        {"vpqLsObj", 500, "", fetch, false, "objetos.txt: "},
+        {"mobNwScp", 200, "Recusado", store("scripts/c.scp", true), true,
          "scripts/c.scp: criação do script: Recusado"},
-        {"vpqPtScp.php", 200, "Recusado", store("scripts/a.scp", false), true,
+        {"vpqPtScp", 200, "Recusado", store("scripts/a.scp"), true,
          "scripts/a.scp: gravação do script: Recusado"},
-        {"vpqPtScp.php", 500, "", store("scripts/a.scp", false), false,
-         "scripts/a.scp: gravação do script: "},
-        {"", 200, "", store("lixo.txt", false), false, "lixo.txt: não é um item da aventura"},
-        {"", 200, "", store("objetos.txt", false), true,
+        {"vpqPtScp", 500, "", store("scripts/a.scp"), false, "scripts/a.scp: gravação do script: "},
+        {"", 200, "", store("lixo.txt"), false, "lixo.txt: não é um item da aventura"},
+        {"", 200, "", store("objetos.txt"), true,
          "objetos.txt: vornsync não grava objetos; use a janela de objetos"},
-        {"scpDtScp.php", 200, "Recusado", erase("scripts/a.scp"), true,
+        {"scpDtScp", 200, "Recusado", erase("scripts/a.scp"), true,
          "scripts/a.scp: exclusão do script: Recusado"},
-        {"scpDtScp.php", 500, "", erase("scripts/a.scp"), false,
-         "scripts/a.scp: exclusão do script: "},
-        {"mobDtArq.php", 500, "", erase("x.png"), false, "x.png: exclusão do arquivo: "},
+        {"scpDtScp", 500, "", erase("scripts/a.scp"), false, "scripts/a.scp: exclusão do script: "},
+        {"mobDtArq", 500, "", erase("x.png"), false, "x.png: exclusão do arquivo: "},
     };
     for (const auto& [script, status, body, run, refusal, words] : rows) {
         answerAdventure(server, "a\r\n");
-        if (*script) server.on(std::string("/vornpq/wbetz/") + script, status, body);
+        if (*script) server.on(std::string("/vornpq/wbetz/") + script + ".php", status, body);
         bool refused = false;
         const std::string said = test::thrownMessage([&] {
             try {

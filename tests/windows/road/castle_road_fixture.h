@@ -3,13 +3,10 @@
 // The castle road's world for the window tests: the demo author with
 // "Castelo de Vorn" open, and the helpers its programs share.
 
-#include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
-#include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
-#include "account.h"
 #include "adventure.h"
 #include "error_report.h"
 #include "files.h"
@@ -29,7 +26,6 @@
 #include "form4_pages/page_auditoria.h"
 #include "form4_pages/page_backup.h"
 #include "form4_pages/page_default.h"
-#include "form4_pages/page_script.h"
 #include "form6_pages/page_compilacao.h"
 #include "form6_pages/page_posicoes.h"
 #include "map_editor.h"

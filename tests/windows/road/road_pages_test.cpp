@@ -19,7 +19,6 @@
 #include "models.h"
 #include "panel.h"
 #include "serial.h"
-#include "transfers.h"
 #include "window_test_main.h"
 
 #include <QDir>

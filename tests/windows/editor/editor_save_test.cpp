@@ -112,9 +112,8 @@ private slots:
         for (const QString& file : before)
             added.removeAll(file);
         QCOMPARE(added.size(), 1);
-        QVERIFY(
-            vorn::readFile(folder.filePath(added.front()).toStdString()).find("nota do autor") !=
-            std::string::npos);
+        QVERIFY(ui(vorn::readFile(folder.filePath(added.front()).toStdString()))
+                    .contains(QStringLiteral("nota do autor")));
 
         // A check that writes every annotation back keeps nothing.
         click(sintaxe);

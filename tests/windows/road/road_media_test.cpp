@@ -25,10 +25,8 @@ private slots:
         QVERIFY(f().Form4->isVisible() && !f().Form4->hasUnsavedChanges());
         QVERIFY(m_w->editorText().startsWith(S("//=== Script: torre")));
         QVERIFY(f().Form3->Web->address().endsWith(S("&Pfx=vorn&Scp=torre")));
-        const QString hex = QString::fromLatin1(
-            QByteArray::fromStdString("vorn|" + m_w->session().SesIdx + "|torre|")
-                .toHex()
-                .toUpper());
+        const auto key = QByteArray::fromStdString("vorn|" + m_w->session().SesIdx + "|torre|");
+        const QString hex = QString::fromLatin1(key.toHex().toUpper());
         QCOMPARE(f().Form5->address(), root + S("html/quorbel/exescp.php?Chx=") + hex);
         QVERIFY(f().Form5->Qr->pixmap().toImage() != drawn);
         click(m_p->Image2);

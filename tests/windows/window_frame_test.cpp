@@ -135,12 +135,7 @@ private slots:
     void errorReportShowsTheMessageAndTheProgramGoesOn() {
         ErrorReport& report = ErrorReport::instance();
         QSignalSpy reported(&report, &ErrorReport::reported);
-        int ranAfter = 0;
-        QVERIFY(!guarded([&] {
-            throw vorn::Error("N\xc3\xa3o foi poss\xc3\xadvel gravar x");
-            ++ranAfter;
-        }));
-        QCOMPARE(ranAfter, 0);
+        QVERIFY(!guarded([] { throw vorn::Error("N\xc3\xa3o foi poss\xc3\xadvel gravar x"); }));
         QCOMPARE(report.lastMessage(), QStringLiteral("Não foi possível gravar x"));
         QVERIFY(report.box() && report.box()->isVisible() && !report.box()->isModal());
         // A message carrying cp1252 bytes from a file is still readable.

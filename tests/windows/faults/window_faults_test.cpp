@@ -165,14 +165,11 @@ private slots:
         QCOMPARE(scene.w->editor()->Script->Memo3->toPlainText(), text);
         QCOMPARE(captionColour(scene.w->lbGrs()), kMaroon);
         QCOMPARE(scene.w->session().SesScp, std::string("inicio"));
-        QListWidget* const lists[] = {nullptr,
-                                      scene.tools()->Scripts->Lbx2,
-                                      scene.tools()->Graficos->Lbx3,
-                                      scene.w->editor()->Banners->Lbx1,
-                                      scene.tools()->ArqSom->Lbx8,
+        QListWidget* const lists[] = {scene.tools()->Scripts->Lbx2, scene.tools()->Graficos->Lbx3,
+                                      scene.w->editor()->Banners->Lbx1, scene.tools()->ArqSom->Lbx8,
                                       scene.tools()->Objetos->Lbx4};
         if (operation >= kScriptList && operation <= kObjectList)
-            QCOMPARE(lists[operation]->count(), 0);
+            QCOMPARE(lists[operation - kScriptList]->count(), 0);
         // Nothing was taken for a saved version of the text.
         QCOMPARE(QDir(QString::fromStdString(scene.w->session().DirAdv)).entryList(QDir::Files),
                  QStringList());

@@ -175,31 +175,24 @@ private slots:
     }
 
     void unsavedMarkFollowsTyping() {
-        const struct {
-            Qt::Key key;
-            Qt::KeyboardModifiers modifiers;
-            bool marks;
-        } table[] = {
-            {Qt::Key_X, Qt::NoModifier, true},
-            {Qt::Key_Return, Qt::NoModifier, true},
-            {Qt::Key_Backspace, Qt::NoModifier, true},
-            {Qt::Key_Down, Qt::NoModifier, false},
-            {Qt::Key_End, Qt::NoModifier, false},
-            {Qt::Key_A, Qt::ControlModifier, false},
-            // Edits that type nothing still change the text.
-            {Qt::Key_Delete, Qt::NoModifier, true},
-            {Qt::Key_X, Qt::ControlModifier, true},
-        };
-        for (const auto& row : table) {
+        // Delete and a cut type nothing and still change the text.
+        for (const auto& [keys, marks] : {std::pair{QKeyCombination(Qt::Key_X), true},
+                                          {Qt::Key_Return, true},
+                                          {Qt::Key_Backspace, true},
+                                          {Qt::Key_Down, false},
+                                          {Qt::Key_End, false},
+                                          {Qt::CTRL | Qt::Key_A, false},
+                                          {Qt::Key_Delete, true},
+                                          {Qt::CTRL | Qt::Key_X, true}}) {
             w->load("sala", {"abc", "def"});
             QCOMPARE(captionColour(w->lbGrs()), kSaved);
             w->caretTo(0, 1);
             // A cut needs a selection.
-            if (row.key == Qt::Key_X && row.modifiers == Qt::ControlModifier)
+            if (keys == (Qt::CTRL | Qt::Key_X))
                 QTest::keyClick(w->memo(), Qt::Key_End, Qt::ShiftModifier);
-            QTest::keyClick(w->memo(), row.key, row.modifiers);
-            QCOMPARE(captionColour(w->lbGrs()), row.marks ? kMaroon : kSaved);
-            QCOMPARE(w->editor()->hasUnsavedChanges(), row.marks);
+            QTest::keyClick(w->memo(), keys.key(), keys.keyboardModifiers());
+            QCOMPARE(captionColour(w->lbGrs()), marks ? kMaroon : kSaved);
+            QCOMPARE(w->editor()->hasUnsavedChanges(), marks);
         }
         // The check, a template and the paste button leave the mark...
         w->load("sala", {"  fim"});

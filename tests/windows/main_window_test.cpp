@@ -265,23 +265,19 @@ private slots:
         QCOMPARE(main->session().WebUrl, index);
         QCOMPARE(editor->Navegador->Web2->address(), QString::fromStdString(index));
 
-        const struct {
-            PictureButton* button;
-            int page;
-            bool editorShown;
-        } rows[] = {
-            {main->btAdv, TForm2::kAventuras, false},  {main->btImg, TForm2::kGraficos, true},
-            {main->btObj, TForm2::kObjetos, false},    {main->btSnd, TForm2::kArqSom, true},
-            {main->btPrm, TForm2::kParametros, false},
-        };
-        for (const auto& row : rows) {
+        for (const auto& [button, page, editorShown] :
+             {std::tuple{main->btAdv, TForm2::kAventuras, false},
+              {main->btImg, TForm2::kGraficos, true},
+              {main->btObj, TForm2::kObjetos, false},
+              {main->btSnd, TForm2::kArqSom, true},
+              {main->btPrm, TForm2::kParametros, false}}) {
             tools->hide();
             editor->hide();
             editor->setPalette(QPalette(Qt::red));
-            click(row.button);
-            QCOMPARE(tools->Abook->PageIndex(), row.page);
+            click(button);
+            QCOMPARE(tools->Abook->PageIndex(), int(page));
             QVERIFY(tools->isVisible());
-            QCOMPARE(editor->isVisible(), row.editorShown);
+            QCOMPARE(editor->isVisible(), editorShown);
             QCOMPARE(editor->palette().color(QPalette::Window), grey);
         }
     }

@@ -44,8 +44,6 @@ public:
     // Whether the store holds nothing under key any more.
     bool remove(const QString& key);
 
-    bool answering() const { return m_answering; }
-
 private:
     enum class Outcome { Done, NotFound, Failed };
     // Runs the job (which deletes itself once finished) and waits for it.

@@ -22,6 +22,7 @@
 #include "window_test_main.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -307,9 +308,16 @@ private slots:
 
     void noSessionBusIsLaunchedWhereNoneRuns() {
         QTemporaryDir runtime;
-        const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+        // Put back as found even when a check fails half-way, for the tests after.
+        const auto restore = [](const char* name) {
+            return qScopeGuard(
+                [name, was = qEnvironmentVariableIsSet(name), value = qgetenv(name)] {
+                    was ? qputenv(name, value) : qunsetenv(name);
+                });
+        };
+        const auto runtimeBack = restore("XDG_RUNTIME_DIR");
+        const auto busBack = restore("DBUS_SESSION_BUS_ADDRESS");
         qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-        const QByteArray before = qgetenv("DBUS_SESSION_BUS_ADDRESS");
         // Nothing in the environment, no user bus: an address that cannot
         // be reached, so nothing is launched.
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
@@ -324,8 +332,6 @@ private slots:
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/run/user/1000/bus");
         keepFromLaunchingASessionBus();
         QCOMPARE(qgetenv("DBUS_SESSION_BUS_ADDRESS"), QByteArray("unix:path=/run/user/1000/bus"));
-        qputenv("DBUS_SESSION_BUS_ADDRESS", before);
-        qputenv("XDG_RUNTIME_DIR", runtimeBefore);
     }
 
 private:

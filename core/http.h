@@ -47,7 +47,6 @@ public:
     // A reply body longer than this fails like any transport failure, both
     // when its announced length is larger and when more bytes arrive.
     void setReplyLimit(std::size_t bytes);
-    std::size_t replyLimit() const { return m_replyLimit; }
 
     // The settings before every download: no user name or password, no
     // authentication scheme, the standard limits.

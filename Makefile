@@ -28,12 +28,14 @@ fuzz:
 	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_ONLY="$(FUZZ_ONLY)" tools/fuzz
 
 # Drives the program's windows with random, seeded actions against a
-# pequenia-local of its own for MONKEY_SECONDS (MONKEY_SEED replays a run);
-# not part of make test.
+# pequenia-local of its own for MONKEY_SECONDS (MONKEY_SEED replays a run,
+# MONKEY_SABOTAGE=lose|stall|crash breaks the program on purpose); not part
+# of make test.
 MONKEY_SECONDS ?= 300
 monkey:
 	tools/setup
-	MONKEY_SECONDS=$(MONKEY_SECONDS) MONKEY_SEED="$(MONKEY_SEED)" tools/monkey
+	MONKEY_SECONDS=$(MONKEY_SECONDS) MONKEY_SEED="$(MONKEY_SEED)" \
+	  MONKEY_SABOTAGE="$(MONKEY_SABOTAGE)" tools/monkey
 
 # Installs the program, the command-line tools, pequenia-local, the web
 # engine, the menu entry, the icon, the AppStream file, the manual pages and

@@ -6,6 +6,7 @@
 #include "cp1252.h"
 #include "designer_line.h"
 #include "designer_screen.h"
+#include "fault_list.h"
 #include "instruction_table.h"
 #include "live_check.h"
 #include "messages.h"
@@ -107,14 +108,8 @@ const LiveCheckInputs kCastelo{true, {"920", "440", "100"}, {"salao", "torre"}};
 const LiveCheckInputs kNoAdventure{};
 const LiveCheckInputs kListPending{true, {"920", "440", "100"}, {}, false};
 
-// Each fault as its line's index and its message.
-using Found = std::vector<std::pair<std::size_t, std::string>>;
-Found found(const std::vector<Fault>& faults) {
-    Found out;
-    for (const Fault& fault : faults)
-        out.emplace_back(fault.source, fault.message);
-    return out;
-}
+using test::Faults;
+using test::faultsOf;
 
 // The checker's own tests judge each line; here, only what the editor's
 // state changes: with the adventure and its list known the marks are the
@@ -127,7 +122,7 @@ TEST(LiveCheck, MarksAreTheAnnotatedFaultsLessWhatCannotBeJudgedYet) {
                           "  tela= 921,0,10,10",   "boxon",
                           "abrir porta",           "boxoff",
                           "  abrir porta",         "  cmd= map,0,0,1,1,$torre"};
-    const std::tuple<const char*, Lines, LiveCheckInputs, Found> cases[] = {
+    const std::tuple<const char*, Lines, LiveCheckInputs, Faults> cases[] = {
         // Earlier annotations are passed over; the lines after them keep
         // their own indices.
         {"adventure and list known",
@@ -150,9 +145,9 @@ TEST(LiveCheck, MarksAreTheAnnotatedFaultsLessWhatCannotBeJudgedYet) {
           {7, std::string(message::kUnknownElementKind)}}},
     };
     for (const auto& [name, text, inputs, expected] : cases) {
-        EXPECT_EQ(found(liveFaults(text, inputs)), expected) << name;
+        EXPECT_EQ(faultsOf(liveFaults(text, inputs)), expected) << name;
         if (inputs.adventureOpen && inputs.scriptsKnown) {
-            EXPECT_EQ(found(checkScript(text, inputs.limits, inputs.scripts).faults), expected)
+            EXPECT_EQ(faultsOf(checkScript(text, inputs.limits, inputs.scripts).faults), expected)
                 << name;
         }
     }

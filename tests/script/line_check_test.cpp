@@ -4,6 +4,7 @@
 // same check on a file's bytes.
 #include "cp1252.h"
 #include "decimal.h"
+#include "fault_list.h"
 #include "instruction_table.h"
 #include "keyword_groups.h"
 #include "line_check.h"
@@ -357,14 +358,8 @@ Lines textsOf(const CheckResult& result) {
 std::vector<LineStyle> stylesOf(const CheckResult& result) {
     return each(result, &CheckedLine::style);
 }
-// Each fault as its line's index and its message.
-using Faults = std::vector<std::pair<std::size_t, std::string>>;
-Faults faultsOf(const std::vector<Fault>& faults) {
-    Faults out;
-    for (const auto& fault : faults)
-        out.emplace_back(fault.source, fault.message);
-    return out;
-}
+using test::Faults;
+using test::faultsOf;
 
 TEST(Annotation, MessageBlankAndArrowsCutAt72ThenErro) {
     EXPECT_EQ(annotationLine(kNoLabel), kNoLabel + " " + std::string(21, '<') + " erro <<<");

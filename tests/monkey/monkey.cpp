@@ -31,6 +31,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -48,6 +49,7 @@
 #include <set>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace vorn::monkey {
 namespace {
@@ -289,6 +291,7 @@ public:
     Monkey(test::RoadWindows& windows, std::uint64_t seed, std::string sabotage)
         : m_w(windows)
         , m_rng(seed)
+        , m_answerRng(seed ^ 0x9e3779b97f4a7c15ull)
         , m_markers(windows.home())
         , m_sabotage(std::move(sabotage)) {
         // A short period rather than a zero timer: the beat must come from
@@ -346,7 +349,7 @@ public:
     }
 
 private:
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(*m_draw); }
     bool chance(int percent) { return below(100) < percent; }
     template <class List> auto any(const List& from) { return from[below(int(from.size()))]; }
     template <class T> T* pick(const std::vector<T*>& from) {
@@ -366,8 +369,14 @@ private:
     // the program); in a stable order so that a seed replays.
     template <class T = QWidget>
     T* pickVisible(const std::type_identity_t<std::function<bool(T*)>>& keep = {}) {
+        // The toolkit lists its windows in no order of its own (by address,
+        // which differs from run to run); by class and name they replay.
+        QWidgetList windows = QApplication::topLevelWidgets();
+        std::ranges::stable_sort(windows, {}, [](const QWidget* w) {
+            return std::pair(QString::fromLatin1(w->metaObject()->className()), w->objectName());
+        });
         std::vector<T*> found;
-        for (QWidget* window : QApplication::topLevelWidgets())
+        for (QWidget* window : windows)
             if (window->isVisible())
                 for (T* widget : window->findChildren<T*>()) {
                     const QWidget* notice = widget;
@@ -615,6 +624,11 @@ private:
     void answerModal() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) return;
+        // The timer comes round at moments that differ from run to run: the
+        // answers draw from a stream of their own, so that a seed replays
+        // the same steps whenever the modal windows came up.
+        std::mt19937_64* const steps = std::exchange(m_draw, &m_answerRng);
+        const auto back = qScopeGuard([&] { m_draw = steps; });
         ++m_modals;
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box && !box->buttons().isEmpty()) {
@@ -658,6 +672,8 @@ private:
 
     test::RoadWindows& m_w;
     std::mt19937_64 m_rng;
+    std::mt19937_64 m_answerRng;
+    std::mt19937_64* m_draw = &m_rng; // the stream that below() draws from
     Markers m_markers;
     std::string m_sabotage;
     std::string m_typedNow;   // the marker this step typed

@@ -61,7 +61,6 @@ private:
     bool m_haveRequestLine = false;
     bool m_http10 = false;
     bool m_keepAlive = true;
-    bool m_connectionSeen = false;
     bool m_expectContinue = false;
     bool m_chunked = false;
     bool m_haveLength = false;

@@ -23,7 +23,7 @@ constexpr std::size_t kMiB = 1u << 20;
 // AddressSanitizer pads every block and keeps freed memory in quarantine
 // for a while; the bounds allow for that, still far below what an
 // unbounded body costs.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(VORN_SANITIZED)
 constexpr long kSanitizerSlack = 3;
 #else
 constexpr long kSanitizerSlack = 1;

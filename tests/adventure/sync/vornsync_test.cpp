@@ -184,7 +184,8 @@ TEST_F(SyncFaults, EachRefusalAndFailureNamesItsItemAndStep) {
         answerAdventure(server, "a\r\n");
         if (*script) server.on(std::string("/vornpq/wbetz/") + script + ".php", status, body);
         bool refused = false;
-        const std::string said = test::thrownMessage([&] {
+        // Named again for the lambda: clang before 16 cannot capture a binding.
+        const std::string said = test::thrownMessage([&, &run = run] {
             try {
                 run();
             } catch (const SyncRefusal&) {

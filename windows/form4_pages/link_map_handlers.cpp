@@ -78,7 +78,7 @@ void TForm4::wireLinkMap() {
                            PictureStore::picture(store().btDw1));
     onSignal(p->m_refresh, &PictureButton::clicked, this, [this] { refreshLinkMap(); });
     onSignal(p->m_fit, &QPushButton::clicked, this, [p] { p->m_view->fitAll(); });
-    onSignal(p->m_find, &QLineEdit::returnPressed, this, [this, p] {
+    onSignal(p->m_find, &QLineEdit::returnPressed, this, [p] {
         const QString wanted = p->m_find->text().trimmed();
         if (wanted.isEmpty()) return;
         if (!p->m_view->centreOn(bytes(wanted)))

@@ -175,20 +175,17 @@ DataPlan planData(RequestLayer& layer, const Session& session, const ExportFolde
                     ++plan.objectsUnchanged;
             }
         });
-    // Named members, not a structured binding: clang before 16 cannot
-    // capture a binding in the lambda below, and the fuzz build uses clang.
-    const struct {
-        const std::optional<std::vector<std::string>>* mine;
-        VariableSet set;
-    } sets[] = {{&folder.startingVariables, VariableSet::Starting},
-                {&folder.currentVariables, VariableSet::Current}};
-    for (const auto& s : sets)
-        if (*s.mine)
-            part(s.set == VariableSet::Starting ? kStartingVariablesFile : kCurrentVariablesFile,
-                 [&] {
+    const std::pair<const std::optional<std::vector<std::string>>*, VariableSet> sets[] = {
+        {&folder.startingVariables, VariableSet::Starting},
+        {&folder.currentVariables, VariableSet::Current}};
+    // Named again for the lambda: clang before 16 cannot capture a binding.
+    for (const auto& [mine, set] : sets)
+        if (*mine)
+            part(set == VariableSet::Starting ? kStartingVariablesFile : kCurrentVariablesFile,
+                 [&, mine = mine, set = set] {
                      const std::size_t n =
-                         changedLines(fetchVariables(layer, session, s.set), **s.mine);
-                     (s.set == VariableSet::Starting ? plan.startingLines : plan.currentLines) = n;
+                         changedLines(fetchVariables(layer, session, set), **mine);
+                     (set == VariableSet::Starting ? plan.startingLines : plan.currentLines) = n;
                  });
     if (folder.page)
         part(kPageFile, [&] {

@@ -72,12 +72,6 @@ TEST(ConverterText, LinksAndOffsetsMakeTheBlock) {
     }
 }
 
-TEST(ConverterText, ListsAreSortedIgnoringCaseWithTiesAsReceived) {
-    Lines names{"b", "\xe9gua", "Ana", "\xc9gide", "abc", "ANA", "ana"};
-    sortLikeList(names);
-    EXPECT_EQ(names, (Lines{"abc", "Ana", "ANA", "ana", "b", "\xc9gide", "\xe9gua"}));
-}
-
 class ConverterRoad : public WorkshopRoad {
 protected:
     void SetUp() override {

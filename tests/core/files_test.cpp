@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <iterator>
 #include <sys/stat.h>
 
 namespace vorn {
@@ -110,15 +108,6 @@ TEST(Config, IntegerLinesFollowTheUsualRules) {
         EXPECT_EQ(parseInteger(text), value) << text;
     for (const char* text : {"", " 5", "5 ", "+-5", "--5", "99999999999", "..."})
         EXPECT_FALSE(parseInteger(text)) << text;
-}
-
-TEST(Config, AFailedWriteLeavesNoTemporaryFileBehind) {
-    test::TempDir dir;
-    // A folder where the file should be: the final rename cannot happen.
-    const std::string path = dir.path() + kConfigFileName;
-    std::filesystem::create_directory(path);
-    EXPECT_THROW(writeConfig(path, {"a", "b", {}}), Error);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 } // namespace

@@ -57,17 +57,6 @@ TEST(Reply, ARefusalIsShownOnlyWhenItReadsAsAMessage) {
         EXPECT_EQ(Reply(hidden).refusal(), "Tente novamente!") << hidden.substr(0, 20);
 }
 
-// Blanks travel as "_"; an underscore already there comes back as a blank.
-TEST(BlankCodec, RoundTripsBlanksButNotExistingUnderscores) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Meu  jogo", "Meu__jogo"}, {"", ""}, {"\xe7\xe3o x", "\xe7\xe3o_x"}};
-    for (const auto& [text, sent] : cases) {
-        EXPECT_EQ(BlankToUnderscore(text), sent);
-        EXPECT_EQ(UnderscoreToBlank(sent), text);
-    }
-    EXPECT_EQ(UnderscoreToBlank("a_b c"), "a b c");
-}
-
 // Each pair in order: the first is less and the second is not; the
 // comments say why.
 TEST(ListOrder, FoldsCp1252CaseAndKeepsTiesInTheOrderGiven) {

@@ -94,13 +94,12 @@ void keepFirstLines(QPlainTextEdit* memo, int keep) {
     cursor.endEditBlock();
 }
 
+// insertText ends a line at CR, LF and CRLF alike, so a paste from any
+// system lands as the lines it had.
 void insertPlainAtCaret(QPlainTextEdit* memo, const QString& text) {
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QTextCursor cursor = memo->textCursor();
     cursor.beginEditBlock();
-    cursor.insertText(lines, lineFormat(LineStyle::Plain));
+    cursor.insertText(text, lineFormat(LineStyle::Plain));
     cursor.endEditBlock();
     memo->setTextCursor(cursor);
 }

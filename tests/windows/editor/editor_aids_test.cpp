@@ -260,9 +260,12 @@ private slots:
         click(named<PictureButton>(w->editor(), "Image18"));
         QCOMPARE(QGuiApplication::clipboard()->text(), q("abc"));
 
-        QGuiApplication::clipboard()->setText(q("um\r\ndois"));
+        // A lone CR ends a line too, and one undo takes the whole paste back.
+        QGuiApplication::clipboard()->setText(q("um\r\ndois\rtrês"));
         click(named<PictureButton>(w->editor(), "Image19"));
-        QCOMPARE(blocks(w->memo()), L(q("a\u00a0b ção"), q("um"), q("dois")));
+        QCOMPARE(blocks(w->memo()), L(q("a\u00a0b ção"), q("um"), q("dois"), q("três")));
+        w->memo()->undo();
+        QCOMPARE(w->editor()->scriptText(), text);
     }
 
     void editorBrowserKeepsTheReferencePage() {
@@ -508,9 +511,11 @@ private slots:
         QCOMPARE(w->memo()->textCursor().blockNumber(), 2);
         QCOMPARE(w->editor()->currentLine(), 2);
 
-        answer = 99; // past the end: the last line
+        answer = 99; // past the end: the last line, and the typing goes there
+        bar->edProcurar->setFocus();
         bar->goToLine();
         QCOMPARE(w->editor()->currentLine(), 3);
+        QVERIFY(w->memo()->hasFocus());
         answer.reset(); // given up: the caret stays
         bar->goToLine();
         QCOMPARE(w->editor()->currentLine(), 3);

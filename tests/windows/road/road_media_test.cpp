@@ -160,6 +160,10 @@ private slots:
         p->St2->clear();
         click(p->Image18);
         QVERIFY(p->St2->text().isEmpty() && p->Lbx8->count() == 2);
+        // The button asks the server again, not the list it showed last.
+        p->Lbx8->clear();
+        click(f().Form1->btSnd);
+        QCOMPARE(p->Lbx8->count(), 2);
     }
 
     void soundsPlayOnTheDeck() {

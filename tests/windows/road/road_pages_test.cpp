@@ -118,8 +118,12 @@ private slots:
     }
 
     void parametersAreSavedAndTheListFollows() {
-        click(f().Form2->Aventuras->Label21);
-        QVERIFY(m_w->choose(S("Minha aventura 1")));
+        // An adventure of its own, so the test stands alone.
+        form2::PageAventuras* a = f().Form2->Aventuras;
+        a->Edit11->setText(S("Minha aventura 2"));
+        a->Edit12->setText(S("mi2"));
+        click(a->btAvn);
+        QVERIFY(m_w->choose(S("Minha aventura 2")));
         form2::PageParametros* p = f().Form2->Parametros;
         click(p->Label38);
         QCOMPARE(p->TipAvn->text(), S("A"));
@@ -134,7 +138,7 @@ private slots:
         QCOMPARE(f().Form3->frameColour(), QColor(0xFF, 0x80, 0x00));
         QStringList listed = items(f().Form2->Aventuras->Lbx1);
         QVERIFY(listed.contains(S("Minha aventura nova")) &&
-                !listed.contains(S("Minha aventura 1")));
+                !listed.contains(S("Minha aventura 2")));
 
         // A value the service refuses: its message, and the list stays.
         p->JanWd->setText(S("largo"));

@@ -50,8 +50,8 @@ install: release
 # Makes the Debian package vornscript_VERSION_ARCH.deb in
 # build/release/package/ from the same release build (CPack, its
 # dependencies found by dpkg-shlibdeps), then lintian checks it (an error
-# or a warning fails the target) and tools/check-package unpacks it into a throwaway root
-# and starts what it holds. Not part of make test.
+# or a warning fails the target) and tools/check-package unpacks it into a
+# throwaway root and starts what it holds. Not part of make test.
 package: release
 	rm -f build/release/package/*.deb
 	cd build/release && cpack

@@ -66,7 +66,7 @@ package: release
 # they are built with Debian's hardening: checked buffer functions, stack
 # guards and read-only relocations bound at start.
 RELEASE_FLAGS = -O2 -DNDEBUG -D_FORTIFY_SOURCE=2 -fstack-protector-strong \
-  -fstack-clash-protection -fcf-protection
+  -fstack-clash-protection $(if $(filter x86_64,$(shell uname -m)),-fcf-protection)
 RELEASE_LINK = -Wl,-z,relro,-z,now
 .PHONY: release
 release:
